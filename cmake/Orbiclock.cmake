@@ -1,0 +1,18 @@
+# orbiclock_add_library(NAME [DEPENDS target...])
+# A folder is one static library of every .cpp/.h in it (main.cpp excepted), so adding a class
+# needs no build edit. A folder without sources yet is an interface library.
+function(orbiclock_add_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources} ${headers})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+endfunction()

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "map/colourref.h"
+
+#include <QImage>
+#include <QMetaType>
+#include <QPoint>
+#include <QWidget>
+
+// Notification codes a panel sends to its owner.
+inline constexpr int NM_CLICK = -2;
+inline constexpr int NM_DBLCLK = -3;
+inline constexpr int NM_RCLICK = -5;
+inline constexpr int NM_RDBLCLK = -6;
+
+// What a panel tells its owner about a click: which window, its control id, what happened and
+// where the mouse was, in global (screen) coordinates.
+struct PanelNotify
+{
+    QWidget *hwndFrom = nullptr;
+    int idFrom = 0;
+    int code = 0;
+    QPoint pt;
+};
+Q_DECLARE_METATYPE(PanelNotify)
+
+// The system colours the sunken frame is drawn in, read from the application's palette.
+enum class SystemColour
+{
+    ButtonFace,
+    ButtonShadow,
+    ButtonHighlight,
+};
+COLORREF GetSystemColour(SystemColour which);
+
+// A child window with a sunken two-pixel frame around a solid background. It keeps a text colour
+// for the classes that draw inside it and reports clicks to its owner through Notify().
+//
+// Drawing works like a window surface that keeps its pixels: Invalidate() marks the window for
+// painting, with or without erasing the frame and background first, and PaintInside() of a
+// derived class draws over what is already there. So a derived class may repaint only what
+// changed. The surface is flushed to the screen (and to grab()) as a whole.
+class CPanelWnd : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CPanelWnd)
+
+public:
+    static constexpr int MinimumSize = 20;
+    static constexpr int BorderWidth = 2;
+
+    // Equal colours fall back to black on the button face.
+    explicit CPanelWnd(COLORREF crText, COLORREF crBack, QWidget *parent = nullptr);
+    ~CPanelWnd() override;
+
+    // Places the window on parent at rect (each side at least MinimumSize), gives it its control
+    // id and shows it. False when it was created before.
+    bool Create(const QRect &rect, QWidget *parent, int id);
+    bool IsCreated() const { return m_bCreated; }
+
+    int GetDlgCtrlID() const { return m_nId; }
+    void SetDlgCtrlID(int id) { m_nId = id; }
+
+    COLORREF GetTextColour() const { return m_crText; }
+    COLORREF GetBackColour() const { return m_crBack; }
+    // A text colour equal to the background, or a background equal to the text colour, is
+    // ignored: the window would show nothing.
+    void SetTextColour(COLORREF cr);
+    void SetBackColour(COLORREF cr);
+
+    // The area inside the frame, in widget coordinates.
+    QRect InnerRect() const;
+
+    QSize sizeHint() const override { return {MinimumSize * 4, MinimumSize * 2}; }
+    QSize minimumSizeHint() const override { return {MinimumSize, MinimumSize}; }
+
+signals:
+    // Sent synchronously (direct connections) for NM_CLICK, NM_DBLCLK, NM_RCLICK, NM_RDBLCLK.
+    void Notify(const PanelNotify &notify);
+
+protected:
+    // Marks the whole window for painting; bErase first redraws frame and background. Requests
+    // add up until the paint happens.
+    void Invalidate(bool bErase);
+    // Paints what is marked, now, if the window is visible (a hidden window paints when shown).
+    void UpdateWindow();
+
+    // Draws the frame and fills the inside with the background colour.
+    virtual void EraseBackground(QPainter &painter);
+    // Draws the inside. The painter is clipped to InnerRect() and the surface still holds what
+    // was drawn before, unless it was just erased. The base class draws nothing.
+    virtual void PaintInside(QPainter &painter);
+
+    // Called once from Create(), after the geometry is set, so a derived class can size itself
+    // from the created height.
+    virtual void OnCreate(const QRect &rect);
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    enum class Button
+    {
+        None,
+        LeftDown,
+        LeftUp,
+        RightDown,
+        RightUp,
+    };
+
+    void Send(int code, const QPointF &localPos);
+    void RenderPending();
+    bool EnsureSurface();
+
+    COLORREF m_crText = 0;
+    COLORREF m_crBack = 0;
+    Button m_nLastButton = Button::None;
+    PanelNotify m_notify;
+
+    int m_nId = 0;
+    bool m_bCreated = false;
+    bool m_bPaintPending = true;
+    bool m_bErasePending = true;
+    QImage m_surface;
+};

@@ -1,0 +1,371 @@
+#include "home/setdaylightpage.h"
+
+#include "home/dialogunits.h"
+#include "zones/countrytable.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+constexpr int PageWidth = 246;
+constexpr int PageHeight = 130;
+
+// Option radios: top edge and height in dialog units, 84 units wide at x 15. Each ends just
+// above the next one (or the separating line), leaving room for three lines of text.
+constexpr std::array<std::array<int, 2>, 4> OptionRadioRows{
+    {{18, 26}, {45, 25}, {71, 21}, {96, 26}}};
+
+// Breaks text into lines no wider than width, at blanks; a single word wider than the width
+// keeps its own line. Radio buttons draw their label on one line unless it holds line breaks.
+QString WrapText(const QString &text, const QFontMetrics &metrics, int width)
+{
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    QStringList lines;
+    QString line;
+    for (const QString &word : words) {
+        const QString candidate = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = candidate;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines.join(u'\n');
+}
+
+int ClampPosition(int value, int count)
+{
+    return value >= 0 && value < count ? value : -1;
+}
+
+void CheckOnly(QButtonGroup *group, int id)
+{
+    // An exclusive group refuses to uncheck its last checked button; lift that for "none".
+    group->setExclusive(false);
+    const auto buttons = group->buttons();
+    for (QAbstractButton *button : buttons)
+        button->setChecked(group->id(button) == id);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+CSetDaylightPage::CSetDaylightPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("setDaylightPage"));
+    setAccessibleName(tr("Daylight Saving"));
+    setWindowTitle(tr("Daylight Saving"));
+    CreateControls();
+    LayOutControls();
+    EnableOptionRadios();
+    EnableDateControls();
+    TransferToControls();
+}
+
+CSetDaylightPage::~CSetDaylightPage() = default;
+
+const QStringList &CSetDaylightPage::WeekTexts()
+{
+    static const QStringList texts{QStringLiteral("1st"), QStringLiteral("2nd"),
+                                   QStringLiteral("3rd"), QStringLiteral("4th"),
+                                   QStringLiteral("last")};
+    return texts;
+}
+
+const QStringList &CSetDaylightPage::DayTexts()
+{
+    static const QStringList texts{
+        QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+        QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat")};
+    return texts;
+}
+
+const QStringList &CSetDaylightPage::MonthTexts()
+{
+    static const QStringList texts{
+        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+    return texts;
+}
+
+void CSetDaylightPage::CreateControls()
+{
+    m_pAdjustmentBox = new QGroupBox(tr("Adjustment"), this);
+    m_pAdjustmentBox->setObjectName(QStringLiteral("adjustmentBox"));
+    m_pAdjustmentBox->setAccessibleName(tr("Adjustment"));
+
+    m_pDatesBox = new QGroupBox(tr("Dates"), this);
+    m_pDatesBox->setObjectName(QStringLiteral("datesBox"));
+    m_pDatesBox->setAccessibleName(tr("Dates"));
+
+    m_pBeginBox = new QGroupBox(tr("Begin daylight saving"), this);
+    m_pBeginBox->setObjectName(QStringLiteral("beginBox"));
+    m_pBeginBox->setAccessibleName(tr("Begin daylight saving"));
+
+    m_pEndBox = new QGroupBox(tr("End daylight saving"), this);
+    m_pEndBox->setObjectName(QStringLiteral("endBox"));
+    m_pEndBox->setAccessibleName(tr("End daylight saving"));
+
+    // Controls are siblings of their group boxes, created after them so they lie on top.
+    static const std::array<const char *, 4> optionNames{
+        "optionAutoRadio", "optionByHandRadio", "optionNotAdjustedRadio", "optionNoneRadio"};
+    const std::array<QString, 4> optionTexts{
+        tr("Have Orbiclock make adjustments automatically for me "),
+        tr("I will make adjustments myself by hand in Control Panel"),
+        tr("Don't adjust my clock for daylight saving"),
+        tr("There's no daylight saving in this country/region")};
+    m_pOptionGroup = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        auto *radio = new QRadioButton(this);
+        radio->setObjectName(QString::fromLatin1(optionNames[i]));
+        radio->setAccessibleName(optionTexts[i].trimmed());
+        radio->setProperty("plainText", optionTexts[i]);
+        m_pOptionGroup->addButton(radio, i);
+        m_optionRadios[i] = radio;
+    }
+
+    m_pOptionLine = new QFrame(this);
+    m_pOptionLine->setObjectName(QStringLiteral("optionLine"));
+    m_pOptionLine->setAccessibleName(tr("Separator"));
+    m_pOptionLine->setFrameShape(QFrame::HLine);
+    m_pOptionLine->setFrameShadow(QFrame::Sunken);
+
+    const std::array<QString, 2> datesTexts{tr("Use Orbiclock's default dates"),
+                                            tr("Use the following dates")};
+    static const std::array<const char *, 2> datesNames{"defaultDatesRadio", "ownDatesRadio"};
+    m_pDatesGroup = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto *radio = new QRadioButton(datesTexts[i], this);
+        radio->setObjectName(QString::fromLatin1(datesNames[i]));
+        radio->setAccessibleName(datesTexts[i]);
+        m_pDatesGroup->addButton(radio, i);
+        m_datesRadios[i] = radio;
+    }
+
+    struct ComboSpec
+    {
+        const char *name;
+        const char *accessible;
+        const QStringList &texts;
+    };
+    const std::array<ComboSpec, 6> combos{{
+        {"startWeekCombo", "Begin daylight saving: week", WeekTexts()},
+        {"startMonthCombo", "Begin daylight saving: month", MonthTexts()},
+        {"startDayCombo", "Begin daylight saving: day", DayTexts()},
+        {"endWeekCombo", "End daylight saving: week", WeekTexts()},
+        {"endMonthCombo", "End daylight saving: month", MonthTexts()},
+        {"endDayCombo", "End daylight saving: day", DayTexts()},
+    }};
+    for (int i = 0; i < 6; ++i) {
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(combos[i].name));
+        combo->setAccessibleName(tr(combos[i].accessible));
+        combo->addItems(combos[i].texts);
+        combo->setMaxVisibleItems(12);
+        m_combos[i] = combo;
+    }
+
+    m_pBeginInLabel = new QLabel(tr("in"), this);
+    m_pBeginInLabel->setObjectName(QStringLiteral("beginInLabel"));
+    m_pBeginInLabel->setAccessibleName(tr("in"));
+    m_pEndInLabel = new QLabel(tr("in"), this);
+    m_pEndInLabel->setObjectName(QStringLiteral("endInLabel"));
+    m_pEndInLabel->setAccessibleName(tr("in"));
+
+    // Tab order follows the page from top left to bottom right, as the template lists them.
+    QWidget *previous = m_optionRadios[0];
+    for (QWidget *next : std::initializer_list<QWidget *>{
+             m_optionRadios[1], m_optionRadios[2], m_optionRadios[3], m_datesRadios[0],
+             m_datesRadios[1], m_combos[0], m_combos[2], m_combos[1], m_combos[3], m_combos[5],
+             m_combos[4]}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(m_pOptionGroup, &QButtonGroup::idClicked, this, &CSetDaylightPage::OnRadioClicked);
+    connect(m_pDatesGroup, &QButtonGroup::idClicked, this, &CSetDaylightPage::OnRadioClicked);
+}
+
+void CSetDaylightPage::LayOutControls()
+{
+    const DialogUnits du(font());
+    m_pBeginBox->setGeometry(du.Rect(113, 58, 120, 29));
+    m_pEndBox->setGeometry(du.Rect(113, 89, 120, 29));
+
+    // The option labels wrap to the template's width. A font wider than the one the layout was
+    // drawn for needs more lines: the radios then move down instead of being cut off, and both
+    // group boxes and the page grow by the same amount.
+    const QFontMetrics metrics(m_optionRadios[0]->font());
+    m_optionRadios[0]->setText(QStringLiteral("x"));
+    const int labelMargin =
+        m_optionRadios[0]->sizeHint().width() - metrics.horizontalAdvance(QStringLiteral("x"));
+    const int gap = du.Y(1);
+    int nextFree = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QRect rect = du.Rect(15, OptionRadioRows[i][0], 84, OptionRadioRows[i][1]);
+        QRadioButton *radio = m_optionRadios[i];
+        radio->setText(
+            WrapText(radio->property("plainText").toString(), metrics, rect.width() - labelMargin));
+        int top = std::max(rect.top(), nextFree);
+        if (i == DaylightNone) {
+            // The line separates the last option, keeping its distance above it.
+            const QRect line = du.Rect(16, 92, 78, 1);
+            const int lineTop = std::max(line.top(), nextFree);
+            m_pOptionLine->setGeometry(line.x(), lineTop - 1, line.width(), 3);
+            top = std::max(top, lineTop + rect.top() - line.top());
+        }
+        const int height = std::max(rect.height(), radio->sizeHint().height());
+        radio->setGeometry(rect.x(), top, rect.width(), height);
+        nextFree = top + height + gap;
+    }
+    m_nExtraHeight =
+        std::max(0, nextFree - gap - du.Y(OptionRadioRows[3][0] + OptionRadioRows[3][1]));
+    m_pAdjustmentBox->setGeometry(du.Rect(7, 7, 95, 116).adjusted(0, 0, 0, m_nExtraHeight));
+    m_pDatesBox->setGeometry(du.Rect(108, 7, 131, 116).adjusted(0, 0, 0, m_nExtraHeight));
+
+    // The dates radios may use the rest of their group box when their text needs it.
+    const int datesRight = m_pDatesBox->geometry().right() - du.X(4);
+    for (int i = 0; i < 2; ++i) {
+        QRect rect = du.Rect(116, i == 0 ? 20 : 41, 98, 16);
+        rect.setWidth(std::min(std::max(rect.width(), m_datesRadios[i]->sizeHint().width()),
+                               datesRight - rect.left()));
+        m_datesRadios[i]->setGeometry(rect);
+    }
+
+    // Drop-down lists: 32 units wide, as high as the style draws a closed list.
+    const int comboHeight = std::max(m_combos[0]->sizeHint().height(), du.Y(12));
+    const auto placeCombo = [&](QComboBox *combo, int x, int y) {
+        const QRect rect = du.Rect(x, y, 32, 12);
+        combo->setGeometry(rect.x(), rect.y(), rect.width(), comboHeight);
+    };
+    placeCombo(m_combos[0], 118, 69);
+    placeCombo(m_combos[2], 154, 69);
+    placeCombo(m_combos[1], 196, 69);
+    placeCombo(m_combos[3], 118, 100);
+    placeCombo(m_combos[5], 154, 100);
+    placeCombo(m_combos[4], 196, 100);
+
+    // "in" sits centred on its line of combos.
+    const int inHeight = metrics.height();
+    const auto placeIn = [&](QLabel *label, const QComboBox *beside) {
+        const int width = std::max(du.X(8), metrics.horizontalAdvance(label->text()));
+        label->setGeometry(du.X(188), beside->y() + (comboHeight - inHeight) / 2, width, inHeight);
+    };
+    placeIn(m_pBeginInLabel, m_combos[2]);
+    placeIn(m_pEndInLabel, m_combos[5]);
+
+    setMinimumSize(sizeHint());
+}
+
+QSize CSetDaylightPage::sizeHint() const
+{
+    const DialogUnits du(font());
+    return {du.X(PageWidth), du.Y(PageHeight) + m_nExtraHeight};
+}
+
+void CSetDaylightPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        LayOutControls();
+}
+
+void CSetDaylightPage::SetUpForHome(int index)
+{
+    const CountryEntry *entry = CountryAt(index);
+    if (entry && HasDaylightSaving(index)) {
+        m_dates.weekStart = entry->daylightWeekStart - 1;
+        m_dates.monthStart = entry->daylightMonthStart - 1;
+        m_dates.dayOfWeekStart = entry->daylightDayOfWeekStart - 1;
+        m_dates.weekEnd = entry->daylightWeekEnd - 1;
+        m_dates.monthEnd = entry->daylightMonthEnd - 1;
+        m_dates.dayOfWeekEnd = entry->daylightDayOfWeekEnd - 1;
+        m_nOption = DaylightAuto;
+    } else {
+        m_dates = OwnDaylightDates{};
+        m_nOption = DaylightNone;
+    }
+    m_nDatesChoice = 0;
+    m_nHomeIndex = IsValidCountryIndex(index) ? index : -1;
+    if (isVisible()) {
+        EnableOptionRadios();
+        EnableDateControls();
+        TransferToControls();
+    }
+}
+
+void CSetDaylightPage::OnSetActive()
+{
+    EnableOptionRadios();
+    // The date controls follow the option and dates choice held in the members.
+    EnableDateControls();
+    TransferToControls();
+}
+
+void CSetDaylightPage::OnKillActive()
+{
+    TransferFromControls();
+}
+
+void CSetDaylightPage::EnableOptionRadios()
+{
+    const bool hasHome = IsValidCountryIndex(m_nHomeIndex);
+    const bool hasRule = HasDaylightSaving(m_nHomeIndex);
+    for (int i = 0; i < 4; ++i) {
+        const bool forRule = i != DaylightNone;
+        m_optionRadios[i]->setEnabled(hasHome && forRule == hasRule);
+    }
+}
+
+void CSetDaylightPage::EnableDateControls()
+{
+    const bool automatic = m_nOption == DaylightAuto && IsValidCountryIndex(m_nHomeIndex);
+    for (QRadioButton *radio : m_datesRadios)
+        radio->setEnabled(automatic);
+    const bool own = automatic && m_nDatesChoice == 1;
+    for (QComboBox *combo : m_combos)
+        combo->setEnabled(own);
+}
+
+void CSetDaylightPage::TransferToControls()
+{
+    CheckOnly(m_pOptionGroup, IsValidDaylightOption(m_nOption) ? m_nOption : -1);
+    CheckOnly(m_pDatesGroup, m_nDatesChoice == 0 || m_nDatesChoice == 1 ? m_nDatesChoice : -1);
+    const std::array<int, 6> values{m_dates.weekStart, m_dates.monthStart, m_dates.dayOfWeekStart,
+                                    m_dates.weekEnd,   m_dates.monthEnd,   m_dates.dayOfWeekEnd};
+    for (int i = 0; i < 6; ++i)
+        m_combos[i]->setCurrentIndex(ClampPosition(values[i], m_combos[i]->count()));
+}
+
+void CSetDaylightPage::TransferFromControls()
+{
+    m_nOption = m_pOptionGroup->checkedId();
+    m_nDatesChoice = m_pDatesGroup->checkedId();
+    m_dates.weekStart = m_combos[0]->currentIndex();
+    m_dates.monthStart = m_combos[1]->currentIndex();
+    m_dates.dayOfWeekStart = m_combos[2]->currentIndex();
+    m_dates.weekEnd = m_combos[3]->currentIndex();
+    m_dates.monthEnd = m_combos[4]->currentIndex();
+    m_dates.dayOfWeekEnd = m_combos[5]->currentIndex();
+}
+
+void CSetDaylightPage::OnRadioClicked()
+{
+    TransferFromControls();
+    EnableDateControls();
+}

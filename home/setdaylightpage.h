@@ -1,0 +1,79 @@
+#pragma once
+
+#include "home/daylightoption.h"
+#include "zones/daylight.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+// The "Daylight Saving" page of the Set Home sheet: how daylight saving is handled at home and,
+// for automatic handling, whether the home's own table dates or the user's dates are used. The
+// members are the page's values; the controls show them only between TransferToControls and
+// TransferFromControls, so the sheet can change the members while the page is hidden.
+class CSetDaylightPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CSetDaylightPage)
+
+public:
+    explicit CSetDaylightPage(QWidget *parent = nullptr);
+    ~CSetDaylightPage() override;
+
+    int m_nOption = DaylightAuto; // a DaylightOption, -1 for none
+    int m_nDatesChoice = -1;      // 0 the table's dates, 1 the user's, -1 none
+    OwnDaylightDates m_dates;     // positions in the week, month and day lists, -1 for none
+    int m_nHomeIndex = -1;        // the entry the page describes, -1 for none
+
+    // Resets the page to the defaults of the entry at index (its table dates and automatic
+    // handling, or no daylight saving) and makes it the page's home.
+    void SetUpForHome(int index);
+
+    // The sheet calls these when the page is shown and when another page replaces it.
+    void OnSetActive();
+    void OnKillActive();
+
+    void TransferToControls();
+    void TransferFromControls();
+
+    // The texts of the combo lists, in list order.
+    static const QStringList &WeekTexts();
+    static const QStringList &DayTexts();
+    static const QStringList &MonthTexts();
+
+    QSize sizeHint() const override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void CreateControls();
+    void LayOutControls();
+    void EnableOptionRadios();
+    void EnableDateControls();
+    void OnRadioClicked();
+
+    int m_nExtraHeight = 0; // pixels the option labels need beyond the template's height
+
+    QGroupBox *m_pAdjustmentBox = nullptr;
+    std::array<QRadioButton *, 4> m_optionRadios{};
+    QFrame *m_pOptionLine = nullptr;
+    QButtonGroup *m_pOptionGroup = nullptr;
+
+    QGroupBox *m_pDatesBox = nullptr;
+    std::array<QRadioButton *, 2> m_datesRadios{};
+    QButtonGroup *m_pDatesGroup = nullptr;
+    QGroupBox *m_pBeginBox = nullptr;
+    QGroupBox *m_pEndBox = nullptr;
+    QLabel *m_pBeginInLabel = nullptr;
+    QLabel *m_pEndInLabel = nullptr;
+    // In the order of OwnDaylightDates: start week, month, day; end week, month, day.
+    std::array<QComboBox *, 6> m_combos{};
+};

@@ -1,0 +1,251 @@
+#include "map/zonemap.h"
+
+#include "map/colourtables.h"
+#include "map/surface.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr QRgb MaskLand = 0xffffffffu;
+constexpr QRgb MaskSea = 0xff000000u;
+
+// Wraps x into [0, w).
+int Wrap(int x, int w)
+{
+    return ((x % w) + w) % w;
+}
+
+int Truncate(float value)
+{
+    return static_cast<int>(std::trunc(value));
+}
+
+} // namespace
+
+bool CZoneMap::SetPictures(const QImage &zones, const QImage &map)
+{
+    if (zones.isNull() || map.isNull() || zones.size() != map.size())
+        return false;
+    m_dcZones = zones.convertToFormat(QImage::Format_RGB32);
+    const QImage picture = map.convertToFormat(QImage::Format_RGB32);
+    const COLORREF pictureLand = MapColourTable[PictureLandColour].dark;
+    m_dcLandMask = QImage(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(m_dcLandMask.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            to[x] = FromRgb(from[x]) == pictureLand ? MaskLand : MaskSea;
+    }
+    m_dcMap = MakeSurface(picture.size());
+    Paint(true, true);
+    m_dcComposite = m_dcMap.copy();
+    return true;
+}
+
+QPoint CZoneMap::ZonePosition(float fOffset, int originX) const
+{
+    const int w = m_dcZones.width();
+    if (w == 0)
+        return {};
+    const float c = static_cast<float>(w) / 24.0f;
+    int q;
+    if (fOffset > 12.0f || fOffset < -12.0f)
+        q = 0;
+    else if (fOffset == 12.0f)
+        q = -Truncate(c * 3.0f / 4.0f);
+    else if (fOffset == -12.0f)
+        q = -Truncate(c / 4.0f);
+    else
+        q = Truncate((fOffset + 11.0f) * c + c / 2.0f);
+    return {Wrap(q + originX, w), m_dcZones.height() / 2};
+}
+
+void CZoneMap::GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSeaKey)
+{
+    const int i = ZoneColourPosition(fOffset);
+    if (i < 0) {
+        crLandKey = ZONE_NO_COLOUR;
+        crSeaKey = ZONE_NO_COLOUR;
+        return;
+    }
+    crSeaKey = ZoneColourTable[static_cast<std::size_t>(i)].colour;
+    crLandKey = ZoneColourTable[static_cast<std::size_t>(i) + 1].colour;
+}
+
+COLORREF CZoneMap::ZoneColourAt(QPoint surfacePoint) const
+{
+    return PixelAt(m_dcZones, surfacePoint.x(), surfacePoint.y());
+}
+
+float CZoneMap::EstimateZoneAt(int x, int originX) const
+{
+    const int w = m_dcZones.width();
+    if (w == 0)
+        return 0.0f;
+    const float c = static_cast<float>(w) / 24.0f;
+    const int wx = Wrap(x - originX, w);
+    if (wx >= w - Truncate(c / 2.0f))
+        return -12.0f;
+    if (wx >= w - Truncate(c))
+        return 12.0f;
+    return static_cast<float>(Truncate(static_cast<float>(wx) / c) - 11);
+}
+
+int CZoneMap::FindZoneEntry(COLORREF colour, float fEstimate)
+{
+    for (int i = ZoneColourCount - 1; i >= 0; --i) {
+        const ZoneColourEntry &e = ZoneColourTable[static_cast<std::size_t>(i)];
+        if (e.colour == colour && e.offset >= fEstimate - 2.0f && e.offset <= fEstimate + 2.0f)
+            return i;
+    }
+    return -1;
+}
+
+float CZoneMap::ZoneEntryOffset(int entry)
+{
+    if (entry < 0 || entry >= ZoneColourCount)
+        return 0.0f;
+    return ZoneColourTable[static_cast<std::size_t>(entry)].offset;
+}
+
+std::optional<float> CZoneMap::ZoneAt(QPoint point, int originX, int border) const
+{
+    if (IsNull())
+        return std::nullopt;
+    const COLORREF key = ZoneColourAt(point - QPoint(border, border));
+    const float estimate = EstimateZoneAt(point.x(), originX);
+    int entry = FindZoneEntry(key, estimate);
+    if (entry < 0) {
+        // Near the edges the estimate may fall on the other side of the date line.
+        if (estimate > 10.0f)
+            entry = FindZoneEntry(key, -12.0f);
+        else if (estimate < -10.0f)
+            entry = FindZoneEntry(key, 12.0f);
+    }
+    if (entry < 0)
+        return std::nullopt;
+    return ZoneEntryOffset(entry);
+}
+
+void CZoneMap::LightZone(float fOffset, int x)
+{
+    if (IsNull())
+        return;
+    m_dcComposite = m_dcMap.copy();
+    COLORREF landKey;
+    COLORREF seaKey;
+    GetZoneColours(fOffset, landKey, seaKey);
+    if (landKey == ZONE_NO_COLOUR && seaKey == ZONE_NO_COLOUR)
+        return;
+
+    const int w = m_dcZones.width();
+    const int west = fOffset == 8.0f ? w / 8 : w / 12; // +8's land reaches far west
+    const int east = w / 16;
+    const QRgb landLit = ToRgb(m_crLandHighlight);
+    const QRgb seaLit = ToRgb(m_crSeaHighlight);
+    for (int y = 0; y < m_dcZones.height(); ++y) {
+        const auto *keys = reinterpret_cast<const QRgb *>(m_dcZones.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
+        for (int i = x - west; i < x + east; ++i) {
+            const int column = Wrap(i, w);
+            const COLORREF key = FromRgb(keys[column]);
+            if (key == landKey)
+                out[column] = landLit;
+            else if (key == seaKey)
+                out[column] = seaLit;
+        }
+    }
+}
+
+bool CZoneMap::Turn(int dx, int dy)
+{
+    if (IsNull() || !ScrollSurface(m_dcZones, m_dcScratch, dx, dy))
+        return false;
+    ScrollSurface(m_dcMap, m_dcScratch, dx, dy);
+    ScrollSurface(m_dcLandMask, m_dcScratch, dx, dy);
+    return true;
+}
+
+bool CZoneMap::RecolourMap(bool bLand, int nPair)
+{
+    if (!IsValidMapColour(nPair))
+        return false;
+    // Drawn from the picture's own land and sea rather than by replacing one colour, so land
+    // and sea stay apart even after both were given the same pair.
+    (bLand ? m_crLand : m_crSea) = MapColourTable[static_cast<std::size_t>(nPair)].dark;
+    Paint(bLand, !bLand);
+    return true;
+}
+
+bool CZoneMap::SetLandColour(int nPair)
+{
+    if (!RecolourMap(true, nPair))
+        return false;
+    m_crLandHighlight = MapColourTable[static_cast<std::size_t>(nPair)].bright;
+    return true;
+}
+
+bool CZoneMap::SetSeaColour(int nPair)
+{
+    if (!RecolourMap(false, nPair))
+        return false;
+    m_crSeaHighlight = MapColourTable[static_cast<std::size_t>(nPair)].bright;
+    return true;
+}
+
+bool CZoneMap::SetColours(int nLandPair, int nSeaPair)
+{
+    const bool land = IsValidMapColour(nLandPair);
+    const bool sea = IsValidMapColour(nSeaPair);
+    if (land) {
+        m_crLand = MapColourTable[static_cast<std::size_t>(nLandPair)].dark;
+        m_crLandHighlight = MapColourTable[static_cast<std::size_t>(nLandPair)].bright;
+    }
+    if (sea) {
+        m_crSea = MapColourTable[static_cast<std::size_t>(nSeaPair)].dark;
+        m_crSeaHighlight = MapColourTable[static_cast<std::size_t>(nSeaPair)].bright;
+    }
+    Paint(land, sea);
+    return land || sea;
+}
+
+int CZoneMap::GetLandColour() const
+{
+    for (int n = MapColourCount - 1; n >= 0; --n) {
+        const MapColourPair &pair = MapColourTable[static_cast<std::size_t>(n)];
+        if (pair.dark == m_crLand || pair.bright == m_crLandHighlight)
+            return n;
+    }
+    return -1;
+}
+
+int CZoneMap::GetSeaColour() const
+{
+    for (int n = MapColourCount - 1; n >= 0; --n) {
+        const MapColourPair &pair = MapColourTable[static_cast<std::size_t>(n)];
+        if (pair.dark == m_crSea || pair.bright == m_crSeaHighlight)
+            return n;
+    }
+    return -1;
+}
+
+void CZoneMap::Paint(bool bLand, bool bSea)
+{
+    if (IsNull() || (!bLand && !bSea))
+        return;
+    const QRgb land = ToRgb(m_crLand);
+    const QRgb sea = ToRgb(m_crSea);
+    for (int y = 0; y < m_dcMap.height(); ++y) {
+        const auto *mask = reinterpret_cast<const QRgb *>(m_dcLandMask.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(m_dcMap.scanLine(y));
+        for (int x = 0; x < m_dcMap.width(); ++x) {
+            if (mask[x] == MaskLand) {
+                if (bLand)
+                    out[x] = land;
+            } else if (bSea) {
+                out[x] = sea;
+            }
+        }
+    }
+}

@@ -1,0 +1,190 @@
+#include "app/popupmenus.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+// The item texts of the land and sea lists, by map colour pair.
+const std::array<const char *, 8> MapColourTexts{"Gre&y",    "&Blue",   "&Green", "&Red",
+                                                 "&Magenta", "&Yellow", "&Cyan",  "&White"};
+const std::array<const char *, 9> ClockColourTexts{"&Black",   "&Grey",   "&Blue", "&Green", "&Red",
+                                                   "&Magenta", "&Yellow", "&Cyan", "White"};
+
+QString AccessibleText(const QString &text)
+{
+    QString plain = text.section(u'\t', 0, 0).trimmed();
+    plain.remove(u'&');
+    return plain;
+}
+
+QMenu *NewMenu(const QString &title, const QString &name, QWidget *parent)
+{
+    auto *menu = new QMenu(title, parent);
+    menu->setObjectName(name);
+    menu->setAccessibleName(AccessibleText(title.isEmpty() ? name : title));
+    return menu;
+}
+
+QAction *AddCommand(QMenu *menu, const QString &text, int command, bool checkable = true)
+{
+    QAction *action = menu->addAction(text);
+    action->setData(command);
+    action->setCheckable(checkable);
+    action->setObjectName(QStringLiteral("command%1").arg(command));
+    return action;
+}
+
+QMenu *AddSubMenu(QMenu *menu, const QString &title, const QString &name)
+{
+    QMenu *sub = NewMenu(title, name, menu);
+    menu->addMenu(sub);
+    return sub;
+}
+
+void CheckCommand(QMenu *menu, int command)
+{
+    const auto actions = menu->actions();
+    for (QAction *action : actions) {
+        if (action->isCheckable())
+            action->setChecked(CommandOf(action) == command);
+    }
+}
+
+// Checks the item at position check and greys the one at position grey; the others are
+// unchecked and enabled.
+void MarkPositions(QMenu *menu, int check, int grey)
+{
+    if (!menu)
+        return;
+    const auto actions = menu->actions();
+    for (int i = 0; i < actions.size(); ++i) {
+        actions[i]->setChecked(i == check);
+        actions[i]->setEnabled(i != grey);
+    }
+}
+
+} // namespace
+
+QMenu *CreateMapMenu(QWidget *parent)
+{
+    QMenu *popup = NewMenu(QString(), QStringLiteral("mapMenu"), parent);
+    popup->setAccessibleName(QObject::tr("Map menu"));
+
+    QMenu *speed = AddSubMenu(popup, QObject::tr("&Scroll Speed"), QStringLiteral("speedMenu"));
+    AddCommand(speed, QObject::tr("&Slow"), ID_SPEED_SLOW);
+    AddCommand(speed, QObject::tr("&Medium"), ID_SPEED_MEDIUM);
+    AddCommand(speed, QObject::tr("&Fast"), ID_SPEED_FAST);
+
+    QMenu *colours = AddSubMenu(popup, QObject::tr("&Colours"), QStringLiteral("coloursMenu"));
+    QMenu *land = AddSubMenu(colours, QObject::tr("&Land"), QStringLiteral("landMenu"));
+    QMenu *sea = AddSubMenu(colours, QObject::tr("&Sea"), QStringLiteral("seaMenu"));
+    for (int i = 0; i < int(MapColourTexts.size()); ++i) {
+        AddCommand(land, QObject::tr(MapColourTexts[i]), ID_LAND_COLOUR_FIRST + i);
+        AddCommand(sea, QObject::tr(MapColourTexts[i]), ID_SEA_COLOUR_FIRST + i);
+    }
+
+    popup->addSeparator();
+    AddCommand(popup, QObject::tr("Cancel\tEsc"), ID_MAP_CANCEL, false);
+    return popup;
+}
+
+QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
+{
+    QMenu *popup = NewMenu(QString(), QStringLiteral("clockMenu"), parent);
+    popup->setAccessibleName(timeClock ? QObject::tr("Time clock menu")
+                                       : QObject::tr("Date clock menu"));
+    if (timeClock) {
+        AddCommand(popup, QObject::tr("&Show Seconds"), ID_SHOW_SECONDS);
+        popup->addSeparator();
+    }
+    QMenu *colour = AddSubMenu(popup, QObject::tr("&Colour"), QStringLiteral("colourMenu"));
+    for (int i = 0; i < int(ClockColourTexts.size()); ++i)
+        AddCommand(colour, QObject::tr(ClockColourTexts[i]), ID_CLOCK_COLOUR_FIRST + i);
+    popup->addSeparator();
+    // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
+    AddCommand(popup,
+               timeClock ? QObject::tr("Cancel\tEsc") : QObject::tr("Cancel             \tEsc"),
+               ID_CLOCK_CANCEL, false);
+    return popup;
+}
+
+QMenu *FindSubMenuByText(const QMenu *popup, const QString &text)
+{
+    if (!popup)
+        return nullptr;
+    const auto actions = popup->actions();
+    for (auto it = actions.crbegin(); it != actions.crend(); ++it) {
+        // Item texts are read into a buffer of 20 characters, terminator included.
+        if ((*it)->text().left(19) == text)
+            return (*it)->menu();
+    }
+    return nullptr;
+}
+
+void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration)
+{
+    if (QMenu *colours = FindSubMenuByText(popup, QObject::tr("&Colours"))) {
+        const auto lists = colours->actions();
+        MarkPositions(lists.value(0) ? lists.value(0)->menu() : nullptr, landColour, seaColour);
+        MarkPositions(lists.value(1) ? lists.value(1)->menu() : nullptr, seaColour, landColour);
+    }
+    if (QMenu *speed = FindSubMenuByText(popup, QObject::tr("&Scroll Speed")))
+        CheckCommand(speed, SpeedCommandFor(acceleration));
+}
+
+void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds)
+{
+    if (QMenu *colour = FindSubMenuByText(popup, QObject::tr("&Colour")))
+        MarkPositions(colour, ClockColourRow(textColour), -1);
+    if (QAction *seconds = FindCommand(popup, ID_SHOW_SECONDS))
+        seconds->setChecked(showSeconds);
+}
+
+QAction *FindCommand(const QMenu *popup, int command)
+{
+    if (!popup)
+        return nullptr;
+    const auto actions = popup->actions();
+    for (QAction *action : actions) {
+        if (QMenu *sub = action->menu()) {
+            if (QAction *found = FindCommand(sub, command))
+                return found;
+        } else if (CommandOf(action) == command) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+int CommandOf(const QAction *action)
+{
+    return action && !action->menu() ? action->data().toInt() : 0;
+}
+
+int SpeedCommandFor(int acceleration)
+{
+    if (acceleration == SlowAcceleration)
+        return ID_SPEED_SLOW;
+    if (acceleration == MediumAcceleration)
+        return ID_SPEED_MEDIUM;
+    return ID_SPEED_FAST;
+}
+
+int ClockColourRow(COLORREF colour)
+{
+    for (int row = int(ClockColourTable.size()) - 1; row >= 0; --row) {
+        if (ClockColourTable[row] == colour)
+            return row;
+    }
+    return -1;
+}
+
+int TrackPopupMenu(QMenu *popup, const QPoint &screenPos)
+{
+    if (!popup)
+        return 0;
+    popup->ensurePolished();
+    const QPoint topLeft(screenPos.x() - popup->sizeHint().width(), screenPos.y());
+    return CommandOf(popup->exec(topLeft));
+}

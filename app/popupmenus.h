@@ -1,0 +1,74 @@
+#pragma once
+
+#include "map/colourref.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// The pop-up menus of the map and of the clocks. Each menu is built whole, as a resource would
+// be, then adjusted to the state it changes; every action carries its command in its data, so
+// a menu can be inspected and its commands dispatched without showing it.
+
+enum PopupCommand : int
+{
+    ID_MAP_CANCEL = 32785,
+    ID_SHOW_SECONDS = 32795,
+    ID_CLOCK_CANCEL = 32796,
+    ID_CLOCK_COLOUR_FIRST = 32808, // rows of ClockColourTable, in menu order
+    ID_CLOCK_COLOUR_LAST = 32816,
+    ID_LAND_COLOUR_FIRST = 32817, // map colour pairs 0..7
+    ID_LAND_COLOUR_LAST = 32824,
+    ID_SEA_COLOUR_FIRST = 32825,
+    ID_SEA_COLOUR_LAST = 32832,
+    ID_SPEED_SLOW = 32833,
+    ID_SPEED_MEDIUM = 32834,
+    ID_SPEED_FAST = 32835,
+};
+
+// Text colours of the clock colour commands, by row.
+inline constexpr std::array<COLORREF, 9> ClockColourTable{
+    MakeColourRef(0, 0, 0),     MakeColourRef(128, 128, 128), MakeColourRef(0, 0, 255),
+    MakeColourRef(0, 255, 0),   MakeColourRef(255, 0, 0),     MakeColourRef(255, 0, 255),
+    MakeColourRef(255, 255, 0), MakeColourRef(0, 255, 255),   MakeColourRef(255, 255, 255)};
+
+// Scrolling accelerations of the speed commands, in pixels per second squared.
+inline constexpr int SlowAcceleration = 75;
+inline constexpr int MediumAcceleration = 150;
+inline constexpr int FastAcceleration = 600;
+
+// The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), a separator, "Cancel\tEsc".
+QMenu *CreateMapMenu(QWidget *parent = nullptr);
+// A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour", a
+// separator and Cancel.
+QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
+
+// The sub-menu of the last item of popup whose text (its first 19 characters) equals text,
+// case included; nullptr when there is none or that item holds no sub-menu.
+QMenu *FindSubMenuByText(const QMenu *popup, const QString &text);
+
+// Checks the current land colour, sea colour and speed, and greys in each colour list the
+// colour the other one has, so land and sea can never be given the same colour.
+void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration);
+// Checks the clock's colour (nothing for a colour in no row) and, on a time clock's menu, the
+// seconds item by showSeconds.
+void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds);
+
+// The action of a command anywhere in popup or its sub-menus, or nullptr.
+QAction *FindCommand(const QMenu *popup, int command);
+// The command an action carries, 0 for none.
+int CommandOf(const QAction *action);
+
+// The speed command checked for an acceleration: 75 slow, 150 medium, anything else fast.
+int SpeedCommandFor(int acceleration);
+// The row of ClockColourTable holding colour, searched from the last row, or -1.
+int ClockColourRow(COLORREF colour);
+
+// Shows popup with its right edge at the screen point and returns the command chosen, or 0
+// when the menu was closed without one.
+int TrackPopupMenu(QMenu *popup, const QPoint &screenPos);

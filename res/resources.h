@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+
+// The program's pictures, loaded from the resources compiled into it. Pictures come back in
+// Format_RGB32 so that every pixel reads as the exact colour drawn; a picture that cannot be
+// loaded comes back null.
+
+inline constexpr int MapPictureWidth = 357;
+inline constexpr int MapPictureHeight = 178;
+
+// Land and sea in two colours.
+QImage LoadMapPicture();
+
+// The zone key: every pixel holds a key colour of the zone colour table.
+QImage LoadZonePicture();
+
+// The strip of 19 tree pictures of 24 x 16 drawn in land colour landColour (0..7), white being
+// transparent; null for any other index.
+inline constexpr int TreeImageWidth = 24;
+inline constexpr int TreeImageHeight = 16;
+inline constexpr int TreeImageCount = 19;
+QImage LoadTreeStrip(int landColour);
+
+// The application icon in every size drawn, for the window, the about box and the tray.
+QIcon AppIcon();
+
+// The icon drawn for exactly this size (16, 22, 24, 32, 48, 64, 128 or 256), else null.
+QImage AppIconImage(int size);
+
+// A pointing hand with its hot spot at the fingertip; the platform's pointing hand when the
+// picture is missing. Needs a QGuiApplication.
+QCursor HandCursor();

@@ -1,0 +1,40 @@
+// Draws every picture twice into temporary folders and compares both runs with each other and
+// with the pictures committed under res/: the output must not depend on the run.
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { build } from './main.js';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const committed = path.resolve(here, '../../../res');
+
+function listFiles(dir, base = dir) {
+  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((e) =>
+    e.isDirectory() ? listFiles(path.join(dir, e.name), base) : [path.relative(base, path.join(dir, e.name))]);
+}
+
+const runs = [1, 2].map((n) => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), `orbiclock-art-${n}-`));
+  build(dir, { quiet: true });
+  return dir;
+});
+
+let failures = 0;
+for (const file of listFiles(runs[0]).sort()) {
+  const first = fs.readFileSync(path.join(runs[0], file));
+  const second = fs.readFileSync(path.join(runs[1], file));
+  const inRes = path.join(committed, file);
+  let verdict = 'same';
+  if (!first.equals(second)) verdict = 'DIFFERS BETWEEN RUNS';
+  else if (!fs.existsSync(inRes)) verdict = 'MISSING FROM res/';
+  else if (!first.equals(fs.readFileSync(inRes))) verdict = 'DIFFERS FROM res/';
+  if (verdict !== 'same') failures++;
+  console.log(`${verdict.padEnd(22)} ${file}`);
+}
+for (const dir of runs) fs.rmSync(dir, { recursive: true });
+if (failures) {
+  console.error(`${failures} picture(s) not reproduced`);
+  process.exit(1);
+}
+console.log('every picture reproduced exactly');

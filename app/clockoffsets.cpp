@@ -9,7 +9,7 @@ namespace {
 
 bool ClockFollowsDaylightSaving(int option)
 {
-    return option == DaylightOptions::Auto || option == DaylightOptions::ByHand;
+    return option == DaylightAuto || option == DaylightByHand;
 }
 
 } // namespace
@@ -17,11 +17,11 @@ bool ClockFollowsDaylightSaving(int option)
 bool IsHomeDaylightSavingAt(const ClockOffsetInputs &in, TimeValue t)
 {
     switch (in.daylightOption) {
-    case DaylightOptions::Auto:
+    case DaylightAuto:
         if (in.useOwnDaylightDates)
             return IsOwnDaylightPeriodAt(in.homeIndex, in.ownDates, t);
         return IsDaylightSavingAt(in.homeIndex, t);
-    case DaylightOptions::ByHand:
+    case DaylightByHand:
         return IsDaylightSavingAt(in.homeIndex, t);
     default:
         return false;

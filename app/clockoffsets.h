@@ -1,5 +1,6 @@
 #pragma once
 
+#include "home/daylightoption.h"
 #include "zones/daylight.h"
 #include "zones/timesource.h"
 
@@ -10,19 +11,11 @@
 // captions that name the offsets and the tip of the tray icon. The computer's clock is taken to
 // show home time, including the home's daylight saving when the option lets the system adjust.
 
-// The home daylight-saving handling, as stored ("Daylight Saving Option").
-namespace DaylightOptions {
-inline constexpr int Auto = 0;        // the clock changes by itself on the home's dates
-inline constexpr int ByHand = 1;      // the user changes the clock
-inline constexpr int NotAdjusted = 2; // the clock stays on standard time
-inline constexpr int None = 3;        // the home has no daylight saving
-} // namespace DaylightOptions
-
 struct ClockOffsetInputs
 {
     int homeIndex = -1;
     int selectedIndex = -1;
-    int daylightOption = DaylightOptions::Auto;
+    int daylightOption = DaylightAuto;
     bool useOwnDaylightDates = false;
     OwnDaylightDates ownDates;
     bool showDaylightSaving = true;

@@ -18,6 +18,12 @@ constexpr int Nepal = 214;         // +5:45, no rule
 constexpr int UnitedKingdom = 319; // +0, Mar last Sun .. Oct 4th Sun
 constexpr int UsEastern = 328;     // -5, Apr 1st Sun .. Oct last Sun
 
+// The stored option values, as the data rows carry them.
+constexpr int Auto = DaylightAuto;
+constexpr int ByHand = DaylightByHand;
+constexpr int NotAdjusted = DaylightNotAdjusted;
+constexpr int None = DaylightNone;
+
 constexpr TimeValue H = 3600;
 constexpr TimeValue M = 60;
 
@@ -67,7 +73,6 @@ void TestClockOffsets::initTestCase()
 
 void TestClockOffsets::offsets_data()
 {
-    using namespace DaylightOptions;
     QTest::addColumn<int>("home");
     QTest::addColumn<int>("selected");
     QTest::addColumn<int>("option");

@@ -1,0 +1,103 @@
+#include "app/trayicon.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QStyle>
+#include <QSystemTrayIcon>
+
+namespace {
+
+std::optional<bool> g_availability;
+
+QIcon TrayPicture()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/orbiclock-%1.png").arg(size), QSize(size, size));
+    if (icon.availableSizes().isEmpty())
+        icon = QIcon(QStringLiteral(":/icons/orbiclock.svg"));
+    if (icon.isNull() || icon.availableSizes().isEmpty())
+        icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+    return icon;
+}
+
+} // namespace
+
+CTrayIcon::CTrayIcon(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("trayIcon"));
+}
+
+CTrayIcon::~CTrayIcon()
+{
+    SetVisible(false);
+}
+
+bool CTrayIcon::Create(bool visible, int id, const QString &tip)
+{
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(TrayPicture(), this);
+        m_icon->setObjectName(QStringLiteral("systemTrayIcon"));
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    switch (reason) {
+                    case QSystemTrayIcon::Trigger:
+                        SendNotify(NM_CLICK);
+                        break;
+                    case QSystemTrayIcon::DoubleClick:
+                        SendNotify(NM_DBLCLK);
+                        break;
+                    case QSystemTrayIcon::Context:
+                        SendNotify(NM_RCLICK);
+                        break;
+                    default:
+                        break;
+                    }
+                });
+    }
+    m_nId = id;
+    SetTip(tip);
+    if (visible)
+        SetVisible(true);
+    return true;
+}
+
+void CTrayIcon::SetVisible(bool visible)
+{
+    if (!m_icon || visible == m_bShown)
+        return;
+    m_icon->setVisible(visible);
+    m_bShown = visible;
+}
+
+QString CTrayIcon::ShownTip() const
+{
+    return m_strTip.left(MaxTipLength);
+}
+
+void CTrayIcon::SetTip(const QString &tip)
+{
+    m_strTip = tip;
+    if (m_icon)
+        m_icon->setToolTip(ShownTip());
+}
+
+bool CTrayIcon::IsAvailable()
+{
+    return g_availability.value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void CTrayIcon::SetAvailabilityForTesting(std::optional<bool> available)
+{
+    g_availability = available;
+}
+
+void CTrayIcon::SendNotify(int code)
+{
+    PanelNotify notify;
+    notify.idFrom = m_nId;
+    notify.code = code;
+    notify.pt = QCursor::pos();
+    emit Notify(notify);
+}

@@ -1,5 +1,6 @@
 #include "res/resources.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -15,6 +16,10 @@ private slots:
     void mapPictureLooksLikeTheWorld();
     void treeStripOutsideTheColoursIsNull_data();
     void treeStripOutsideTheColoursIsNull();
+    void treeStrips_data();
+    void treeStrips();
+    void iconSizes();
+    void handCursor();
 };
 
 namespace {
@@ -88,6 +93,114 @@ void TestResources::treeStripOutsideTheColoursIsNull()
 {
     QFETCH(int, index);
     QVERIFY(LoadTreeStrip(index).isNull());
+}
+
+void TestResources::treeStrips_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRgb>("dark");
+    QTest::addColumn<QRgb>("light"); // 0: the strip draws in one shade
+    QTest::newRow("Grey") << 0 << qRgb(0, 0, 0) << qRgb(128, 128, 128);
+    QTest::newRow("Blue") << 1 << qRgb(0, 0, 128) << qRgb(0, 0, 255);
+    QTest::newRow("Green") << 2 << qRgb(0, 128, 0) << qRgb(0, 255, 0);
+    QTest::newRow("Red") << 3 << qRgb(128, 0, 0) << qRgb(255, 0, 0);
+    QTest::newRow("Magenta") << 4 << qRgb(128, 0, 128) << qRgb(255, 0, 255);
+    QTest::newRow("Yellow") << 5 << qRgb(128, 128, 0) << qRgb(255, 255, 0);
+    QTest::newRow("Cyan") << 6 << qRgb(0, 128, 128) << qRgb(0, 255, 255);
+    QTest::newRow("White") << 7 << qRgb(192, 192, 192) << QRgb(0);
+}
+
+void TestResources::treeStrips()
+{
+    QFETCH(int, index);
+    QFETCH(QRgb, dark);
+    QFETCH(QRgb, light);
+    const QImage strip = LoadTreeStrip(index);
+    QCOMPARE(strip.size(), QSize(TreeImageWidth * TreeImageCount, TreeImageHeight));
+
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb sunGrey = qRgb(192, 192, 192);
+    const QRgb sunYellow = qRgb(255, 255, 0);
+    QSet<QRgb> allowed{white, dark, sunGrey, sunYellow};
+    if (light)
+        allowed.insert(light);
+
+    auto picture = [&](int n) {
+        return strip.copy(n * TreeImageWidth, 0, TreeImageWidth, TreeImageHeight);
+    };
+    auto count = [&](const QImage &image, QRgb colour) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour ? 1 : 0;
+        return n;
+    };
+
+    for (int n = 0; n < TreeImageCount; ++n) {
+        const QImage image = picture(n);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(allowed.contains(image.pixel(x, y)),
+                         qPrintable(QStringLiteral("picture %1 at %2,%3").arg(n).arg(x).arg(y)));
+        // Every picture shows something in the strip's own dark shade, and leaves room around it.
+        QVERIFY2(count(image, dark) > 8, qPrintable(QString::number(n)));
+        QVERIFY2(count(image, white) > TreeImageWidth * TreeImageHeight / 4,
+                 qPrintable(QString::number(n)));
+    }
+    // An opened region is its map with rays added on the white around it.
+    for (int r = 0; r < 8; ++r) {
+        const QImage closed = picture(r);
+        const QImage opened = picture(r + 8);
+        QVERIFY(closed != opened);
+        for (int y = 0; y < closed.height(); ++y)
+            for (int x = 0; x < closed.width(); ++x) {
+                if (closed.pixel(x, y) != white)
+                    QCOMPARE(opened.pixel(x, y), closed.pixel(x, y));
+            }
+    }
+    // The regions differ from each other; the three islands differ by their suns.
+    for (int a = 0; a < 8; ++a)
+        for (int b = a + 1; b < 8; ++b)
+            QVERIFY(picture(a) != picture(b));
+    const QPoint sun(19, 4);
+    QCOMPARE(picture(16).pixel(sun), white);
+    QCOMPARE(picture(17).pixel(sun), sunGrey);
+    QCOMPARE(picture(18).pixel(sun), sunYellow);
+    QVERIFY(picture(16) != picture(18));
+}
+
+void TestResources::iconSizes()
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage image = AppIconImage(size);
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+        // Round: the corners are clear, the middle is drawn.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    }
+    QVERIFY(AppIconImage(20).isNull());
+    QFile svg(QStringLiteral(":/icons/orbiclock.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QVERIFY(svg.readAll().startsWith("<svg"));
+
+    const QIcon icon = AppIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes().size(), 8);
+}
+
+void TestResources::handCursor()
+{
+    const QImage hand(QStringLiteral(":/cursors/hand.png"));
+    QCOMPARE(hand.size(), QSize(32, 32));
+    // The hot spot is the top of the fingertip: drawn, with nothing drawn above it.
+    QCOMPARE(qAlpha(hand.pixel(9, 3)), 255);
+    for (int y = 0; y < 3; ++y)
+        QCOMPARE(qAlpha(hand.pixel(9, y)), 0);
+
+    const QCursor cursor = HandCursor();
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.hotSpot(), QPoint(9, 3));
 }
 
 QTEST_MAIN(TestResources)

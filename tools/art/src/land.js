@@ -44,8 +44,9 @@ function flattenRing(ring) {
 }
 
 // Fills `mask` (width*height bytes, row-major) with 1 where a sample point lies on land.
-// toPixel maps [lon, lat] to fractional [x, y]; the picture repeats every `period` columns
-// (0 for no wrapping). Sample (i, j) sits at the point (i + 0.5, j + 0.5).
+// toPixel maps [lon, lat] to fractional [x, y]; `period` is one turn of longitude in columns
+// (0: no wrapping): each polygon is also drawn whole turns east and west where that meets the
+// picture. Sample (i, j) sits at the point (i + 0.5, j + 0.5).
 export function rasterise(polygons, width, height, toPixel, period = 0) {
   const mask = new Uint8Array(width * height);
   for (const rings of polygons) {
@@ -96,4 +97,11 @@ export function pixelArea(rings, toPixel) {
     area += (n === 0 ? 1 : -1) * Math.abs(a / 2);
   });
   return area;
+}
+
+// Natural Earth land as GeoJSON, as stored (rings cut nowhere; for spherical drawing).
+export function loadLandFeature(resolution = '50m') {
+  const path = require.resolve(`world-atlas/land-${resolution}.json`);
+  const topology = JSON.parse(fs.readFileSync(path, 'utf8'));
+  return feature(topology, topology.objects.land);
 }

@@ -3,8 +3,11 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { loadLand } from './land.js';
-import { encodeIndexed, encodePaletted } from './png.js';
+import { encodeIndexed, encodePaletted, encodeRgba } from './png.js';
+import { iconFiles } from './icons.js';
+import { cursorRgba, Size as CursorSize } from './cursor.js';
 import { Width, Height, LandRgb, SeaRgb, landMask, zonePicture } from './worldmap.js';
+import { stripPictures, stripPixels, Shades, W as StripImageWidth, H as StripHeight, Count as StripCount } from './strips.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
@@ -23,6 +26,14 @@ export function build(outDir, { quiet = false } = {}) {
 
   const zones = zonePicture(mask, log);
   write('images/zones.png', encodePaletted(Width, Height, zones.pixels));
+
+  const pictures = stripPictures(land);
+  Shades.forEach((_, i) =>
+    write(`images/treestrip${i}.png`,
+      encodePaletted(StripImageWidth * StripCount, StripHeight, stripPixels(pictures, i))));
+
+  for (const [rel, bytes] of Object.entries(iconFiles())) write(rel, bytes);
+  write('cursors/hand.png', encodeRgba(CursorSize, CursorSize, cursorRgba()));
   return zones;
 }
 

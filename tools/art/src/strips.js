@@ -1,0 +1,167 @@
+// The country tree's picture strips: one per land colour, 19 pictures of 24 x 16 on white
+// (white is transparent). 0-7 outline maps of the regions, 8-15 the same opened (rays from the
+// centre), 16 an island (no daylight saving), 17 with a grey sun (daylight saving, not now),
+// 18 hatched under a yellow sun (daylight saving now).
+import { rasterise } from './land.js';
+
+export const W = 24;
+export const H = 16;
+export const Count = 19;
+
+const White = [255, 255, 255];
+const LightGrey = [192, 192, 192];
+const Yellow = [255, 255, 0];
+
+// The land colours in menu order: the dark and the light shade; White draws in silver only.
+export const Shades = [
+  [[0, 0, 0], [128, 128, 128]],
+  [[0, 0, 128], [0, 0, 255]],
+  [[0, 128, 0], [0, 255, 0]],
+  [[128, 0, 0], [255, 0, 0]],
+  [[128, 0, 128], [255, 0, 255]],
+  [[128, 128, 0], [255, 255, 0]],
+  [[0, 128, 128], [0, 255, 255]],
+  [[192, 192, 192], null],
+];
+
+// The regions in the order of the region table, each as the longitudes and latitudes it shows.
+const Regions = [
+  { name: 'Europe', west: -11, east: 41, south: 35, north: 71 },
+  { name: 'Africa', west: -19, east: 53, south: -36, north: 38 },
+  { name: 'Asia (exc SE Asia)', west: 26, east: 180, south: 4, north: 78 },
+  { name: 'SE Asia', west: 92, east: 142, south: -11, north: 24 },
+  { name: 'North America', west: -168, east: -52, south: 14, north: 72 },
+  { name: 'Central America & West Indies', west: -118, east: -59, south: 6, north: 33 },
+  { name: 'South America', west: -82, east: -34, south: -56, north: 13 },
+  { name: 'Oceania', west: 110, east: 180, south: -48, north: 0 },
+];
+
+const Samples = 6;
+const Coverage = 0.4;
+
+// 1 where a region's picture shows land: the region's box, drawn with the scale of its middle
+// latitude, fitted into the picture with a pixel to spare on each side and centred.
+function regionMask(polygons, r) {
+  const k = Math.cos((((r.north + r.south) / 2) * Math.PI) / 180);
+  const spanX = (r.east - r.west) * k;
+  const spanY = r.north - r.south;
+  const scale = Math.min((W - 2) / spanX, (H - 2) / spanY);
+  const offX = (W - spanX * scale) / 2;
+  const offY = (H - spanY * scale) / 2;
+  const toSample = ([lon, lat]) => [
+    (offX + (lon - r.west) * k * scale) * Samples,
+    (offY + (r.north - lat) * scale) * Samples,
+  ];
+  // Land rings continue past the date line, so the box is also tried a turn east and west.
+  const samples = rasterise(polygons, W * Samples, H * Samples, toSample, 360 * k * scale * Samples);
+  const mask = new Uint8Array(W * H);
+  for (let y = 0; y < H; y++)
+    for (let x = 0; x < W; x++) {
+      let n = 0;
+      for (let j = 0; j < Samples; j++)
+        for (let i = 0; i < Samples; i++) n += samples[(y * Samples + j) * W * Samples + x * Samples + i];
+      mask[y * W + x] = n >= Coverage * Samples * Samples ? 1 : 0;
+    }
+  return mask;
+}
+
+// Pictures are drawn as codes per pixel: 0 white, 1 dark, 2 light, 3 light with no fill in the
+// White strip (rays, hatching: silver there), 4 grey sun, 5 yellow sun.
+function mapPicture(mask) {
+  const codes = new Uint8Array(W * H);
+  const land = (x, y) => x >= 0 && y >= 0 && x < W && y < H && mask[y * W + x];
+  for (let y = 0; y < H; y++)
+    for (let x = 0; x < W; x++) {
+      if (!land(x, y)) continue;
+      const edge = !land(x - 1, y) || !land(x + 1, y) || !land(x, y - 1) || !land(x, y + 1);
+      codes[y * W + x] = edge ? 1 : 2;
+    }
+  return codes;
+}
+
+// The opened look: rays from the centre towards the corners and the middles of the sides,
+// drawn on the sea only and kept a pixel inside the picture so that neighbours never touch.
+function openedPicture(codes) {
+  const out = Uint8Array.from(codes);
+  const cx = (W - 1) / 2;
+  const cy = (H - 1) / 2;
+  const ends = [[0, 0], [cx, 0], [W - 1, 0], [W - 1, cy], [W - 1, H - 1], [cx, H - 1], [0, H - 1], [0, cy]];
+  for (const [ex, ey] of ends) {
+    const tx = Math.min(W - 2, Math.max(1, ex));
+    const ty = Math.min(H - 2, Math.max(1, ey));
+    const steps = 64;
+    for (let s = 16; s <= steps; s++) {
+      const x = Math.round(cx + ((tx - cx) * s) / steps);
+      const y = Math.round(cy + ((ty - cy) * s) / steps);
+      if (!out[y * W + x]) out[y * W + x] = 3;
+    }
+  }
+  return out;
+}
+
+// D outline, L fill, F palm leaves.
+const Island = [
+  '........................',
+  '......FFF.FFF...........',
+  '....FF...FF..FF.........',
+  '...F.....D.....F........',
+  '.........D..............',
+  '........D...............',
+  '........D...............',
+  '.......D................',
+  '.......D................',
+  '....DDDDDDDDDD..........',
+  '..DDLLLLLLLLLLDD........',
+  '.DLLLLLLLLLLLLLLD.......',
+  '.DLLLLLLLLLLLLLLD.......',
+  '..DDLLLLLLLLLLDD........',
+  '....DDDDDDDDDD..........',
+  '........................',
+];
+
+function islandPicture(sun, hatched) {
+  const codes = new Uint8Array(W * H);
+  Island.forEach((row, y) =>
+    [...row].forEach((c, x) => {
+      if (c === 'D') codes[y * W + x] = 1;
+      else if (c === 'F') codes[y * W + x] = 3;
+      else if (c === 'L') codes[y * W + x] = hatched ? ((x + y) % 3 === 0 ? 3 : 0) : 2;
+    }));
+  if (sun) {
+    const cx = 19;
+    const cy = 4;
+    const code = sun === 'grey' ? 4 : 5;
+    for (let y = 0; y < H; y++)
+      for (let x = 0; x < W; x++) {
+        const d2 = (x - cx) ** 2 + (y - cy) ** 2;
+        if (d2 <= 4.5) codes[y * W + x] = code;
+      }
+    for (const [dx, dy] of [[0, -4], [0, 4], [-4, 0], [4, 0], [-3, -3], [3, -3], [-3, 3], [3, 3]])
+      codes[(cy + dy) * W + cx + dx] = code;
+  }
+  return codes;
+}
+
+export function stripPictures(polygons) {
+  const maps = Regions.map((r) => mapPicture(regionMask(polygons, r)));
+  return [
+    ...maps,
+    ...maps.map(openedPicture),
+    islandPicture(null, false),
+    islandPicture('grey', false),
+    islandPicture('yellow', true),
+  ];
+}
+
+// The strip of one land colour as [r, g, b] per pixel, 456 x 16.
+export function stripPixels(pictures, landColour) {
+  const [dark, light] = Shades[landColour];
+  const palette = [White, dark, light || White, light || dark, LightGrey, Yellow];
+  const width = W * Count;
+  const pixels = new Array(width * H);
+  pictures.forEach((codes, n) => {
+    for (let y = 0; y < H; y++)
+      for (let x = 0; x < W; x++) pixels[y * width + n * W + x] = palette[codes[y * W + x]];
+  });
+  return pixels;
+}

@@ -26,12 +26,19 @@ export const Shades = [
 
 // The regions in the order of the region table, each as the longitudes and latitudes it shows.
 const Regions = [
-  { name: 'Europe', west: -11, east: 41, south: 35, north: 71 },
-  { name: 'Africa', west: -19, east: 53, south: -36, north: 38 },
+  // Europe without the coast of Africa.
+  { name: 'Europe', west: -11, east: 41, south: 35, north: 71,
+    keep: (lon, lat) => lat > 37.3 || (lat > 35.9 && (lon < -2 || lon > 12)) },
+  // Africa without Europe, the Levant and Arabia (east of a line down the Red Sea).
+  { name: 'Africa', west: -19, east: 53, south: -36, north: 38,
+    keep: (lon, lat) => lat < 37.4 && !(lat > 31.4 && lon > 34) &&
+      !(lat > 12.4 && lon > 35 + (28 - lat) * 0.52) },
   { name: 'Asia (exc SE Asia)', west: 26, east: 180, south: 4, north: 78 },
   { name: 'SE Asia', west: 92, east: 142, south: -11, north: 24 },
   { name: 'North America', west: -168, east: -52, south: 14, north: 72 },
-  { name: 'Central America & West Indies', west: -118, east: -59, south: 6, north: 33 },
+  // Without the north coast of South America.
+  { name: 'Central America & West Indies', west: -118, east: -59, south: 6, north: 33,
+    keep: (lon, lat) => !(lon > -77.2 && lat < 12.3) },
   { name: 'South America', west: -82, east: -34, south: -56, north: 13 },
   { name: 'Oceania', west: 110, east: 180, south: -48, north: 0 },
 ];
@@ -54,6 +61,13 @@ function regionMask(polygons, r) {
   ];
   // Land rings continue past the date line, so the box is also tried a turn east and west.
   const samples = rasterise(polygons, W * Samples, H * Samples, toSample, 360 * k * scale * Samples);
+  if (r.keep)
+    for (let j = 0; j < H * Samples; j++)
+      for (let i = 0; i < W * Samples; i++) {
+        const lon = r.west + ((i + 0.5) / Samples - offX) / (k * scale);
+        const lat = r.north - ((j + 0.5) / Samples - offY) / scale;
+        if (!r.keep(lon, lat)) samples[j * W * Samples + i] = 0;
+      }
   const mask = new Uint8Array(W * H);
   for (let y = 0; y < H; y++)
     for (let x = 0; x < W; x++) {

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdint>
+#include <memory>
+
+class QSettings;
+
+// Result codes of CRegistryKey, numbered as the registry numbers them.
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_FILE_NOT_FOUND = 2; // no such value or key
+inline constexpr long ERROR_ACCESS_DENIED = 5;  // the store cannot be read or written
+inline constexpr long ERROR_INVALID_HANDLE = 6; // no key is open
+inline constexpr long ERROR_INVALID_DATA = 13;  // the stored value is not a number
+inline constexpr long ERROR_BAD_PATHNAME = 161; // the path names no key of a store
+inline constexpr long ERROR_MORE_DATA = 234;    // the stored number needs more than 32 bits
+
+// The hive a path starts from. Only the user's own exists: its "Software\<Org>\<App>" key is the
+// settings file QSettings keeps for that organisation and application.
+enum class RegistryRoot
+{
+    CurrentUser,
+};
+inline constexpr RegistryRoot HKEY_CURRENT_USER = RegistryRoot::CurrentUser;
+
+// Names of the program's own store: "Software\Brambleway\Orbiclock".
+inline constexpr char OrganisationName[] = "Brambleway";
+inline constexpr char ApplicationName[] = "Orbiclock";
+
+// One open key of a settings store, with the registry's semantics on top of QSettings (native
+// format: an INI file under $XDG_CONFIG_HOME on Linux):
+// - "Software\Org\App" is the store's root; each further name is a group of the file.
+// - A key exists while it holds a value or a key. Open reports a missing key as created; it
+//   reaches the file with its first value (an INI file keeps no empty groups).
+// - Values are 32-bit; -1 is written as -1. A read accepts a decimal number from -2^31 to
+//   2^32-1, a "0x" hexadecimal number up to 0xFFFFFFFF, or 4 raw bytes (little-endian), and
+//   leaves the caller's value untouched on any failure.
+// - Writes are collected and written at Close (or destruction) in one locked, atomic rewrite
+//   of the file that merges with what other processes wrote meanwhile.
+class CRegistryKey final
+{
+public:
+    CRegistryKey();
+    ~CRegistryKey();
+    Q_DISABLE_COPY_MOVE(CRegistryKey)
+
+    // Opens (creating) the key at path below parent in place of the key held before. created,
+    // when given, becomes 1 when the key did not exist and 0 when it did. Fails with
+    // ERROR_ACCESS_DENIED when the store's file exists but cannot be read.
+    long Open(RegistryRoot parent, const QString &path, int *created = nullptr);
+
+    // Deletes the key at path with everything under it. The held key stays held.
+    long DeleteKey(RegistryRoot parent, const QString &path);
+
+    // Closes the held key and writes what was set; ERROR_ACCESS_DENIED when a write since the
+    // last Close was refused (the store is read-only) or the file could not be written.
+    long Close();
+
+    long SetDword(const QString &name, std::uint32_t value);
+    long SetDword(const QString &name, std::int32_t value);
+
+    // Only on success is out overwritten.
+    long GetDword(const QString &name, std::uint32_t &out) const;
+    long GetDword(const QString &name, std::int32_t &out) const;
+
+    bool IsOpen() const { return m_bOpen; }
+    // The path of the key last opened.
+    const QString &Path() const { return m_path; }
+
+private:
+    long Flush();
+
+    std::unique_ptr<QSettings> m_settings;
+    QString m_file;  // "Org/App" of m_settings
+    QString m_group; // the held key below the store's root, '/'-separated
+    QString m_path;
+    bool m_bOpen = false;
+    bool m_bDirty = false;
+    bool m_bRefused = false; // a write was refused since the last Close
+};

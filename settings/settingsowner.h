@@ -1,0 +1,61 @@
+#pragma once
+
+#include "zones/daylight.h"
+
+#include <cstdint>
+
+// The main window's stored values, with their defaults. Daylight option: 0 DaylightAuto,
+// 1 DaylightByHand, 2 DaylightNotAdjusted, 3 DaylightNone (home/daylightoption.h).
+struct GeneralSettings
+{
+    int showAtStartup = 0;
+    int selectByListOnly = 0;
+    int showDaylightSaving = 1;
+    int currentSelection = -1; // -1 or a country index
+    int homeCountry = -1;      // -1 or a country index
+    int daylightOption = 0;
+    int useUserDaylightDates = 0;
+    OwnDaylightDates ownDates; // each -1 or a position in its list
+
+    friend bool operator==(const GeneralSettings &, const GeneralSettings &) = default;
+};
+
+// The four clocks, in the order their values are stored.
+enum class SettingsClock
+{
+    HomeTime,
+    HomeDate,
+    SelectedTime,
+    SelectedDate,
+};
+
+// Whoever holds the stored values between a load and a save: the main window, which hands each
+// value on to the object owning it. A getter gives the value in use now (before a load: the
+// default); the store calls a setter only with a value it read and found valid.
+class SettingsOwner
+{
+public:
+    virtual ~SettingsOwner() = default;
+
+    // The main window's check boxes, show-at-startup flag, selection, home and daylight handling.
+    virtual GeneralSettings GetGeneralSettings() const = 0;
+    virtual void SetGeneralSettings(const GeneralSettings &values) = 0;
+
+    // A clock's text colour, a COLORREF (0x00BBGGRR).
+    virtual std::uint32_t GetClockColour(SettingsClock clock) const = 0;
+    virtual void SetClockColour(SettingsClock clock, std::uint32_t colour) = 0;
+
+    // Whether a time clock shows seconds (0 or 1); only HomeTime and SelectedTime are asked.
+    virtual int GetClockShowSeconds(SettingsClock clock) const = 0;
+    virtual void SetClockShowSeconds(SettingsClock clock, int show) = 0;
+
+    // The map's land and sea pairs: 0-7, or -1 when its colours match no pair. Set together,
+    // so the map recolours once; the store only ever passes 0-7.
+    virtual int GetMapLandColour() const = 0;
+    virtual int GetMapSeaColour() const = 0;
+    virtual void SetMapColours(int landPair, int seaPair) = 0;
+
+    // The map's scrolling acceleration, pixels per second squared (75, 150, 600 from the menu).
+    virtual int GetMapAcceleration() const = 0;
+    virtual void SetMapAcceleration(int acceleration) = 0;
+};

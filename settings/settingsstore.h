@@ -1,0 +1,37 @@
+#pragma once
+
+#include "settings/settingsowner.h"
+
+// The settings store: every option under "Software\Brambleway\Orbiclock" (the user's QSettings
+// file), in six keys of 32-bit values. The store keeps nothing in memory; each operation opens
+// what it needs and closes it.
+//
+// Stored values that are not usable are never handed on:
+// - a value that is missing, not a number or longer than 32 bits keeps the owner's value;
+// - "Home Country" and "Current Selection" outside 0-344 become -1;
+// - a flag other than 0 counts as 1;
+// - "Daylight Saving Option" outside 0-3 keeps the owner's option;
+// - a daylight week, month or day outside its list becomes -1 (no date);
+// - a clock colour above 0x00FFFFFF keeps the clock's colour;
+// - "Land Colour" or "Sea Colour" outside 0-7 (-1 included) keeps the map's pair (or, when the
+//   map has none, the picture's own: land 2, sea 1);
+// - "Scroll Speed" of 0 or less keeps the map's acceleration.
+
+inline constexpr char ProductKeyPath[] = "Software\\Brambleway\\Orbiclock";
+inline constexpr int SettingsLayoutVersion = 3;
+
+// True when no "\Version" key exists: the whole product key is then deleted (a first start, or a
+// store left by a layout without that key). Asked twice at start-up; both report true on a first
+// start.
+bool IsNewSettingsVersion();
+
+// Reads \General, \Current Selection and \Home Country into the owner's general settings.
+void LoadGeneralSettings(SettingsOwner &owner);
+
+// Reads \Clocks and \Map: each clock's colour and seconds, then the map's two colours together,
+// then its acceleration.
+void LoadClockAndMapSettings(SettingsOwner &owner);
+
+// Writes every value from its owner, "Version Number" 3 first. Returns false when nothing could
+// be written (the store's file cannot be read or written); the file is then left as it was.
+bool SaveSettings(const SettingsOwner &owner);

@@ -1,5 +1,6 @@
 #include "settings/registrykey.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -108,6 +109,10 @@ void TestRegistryKey::failedReadKeepsValue()
     QFile file(StoreFile());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[K]\nOther=1\n" + stored + "\n");
+    file.flush();
+    static int written = 0; // QSettings re-reads only a file whose size or time changed
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-1000 + ++written),
+                     QFileDevice::FileModificationTime);
     file.close();
 
     CRegistryKey key;

@@ -1,0 +1,213 @@
+#include "map/bitmapwnd.h"
+
+#include "map/surface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+std::int64_t SteadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+CBitmapWnd::CBitmapWnd(QWidget *parent)
+    : CPanelWnd(MakeColourRef(0, 0, 0), GetSystemColour(SystemColour::ButtonFace), parent),
+      m_clock(SteadyMilliseconds), m_frameTimer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("bitmapWnd"));
+    setAccessibleName(tr("Picture"));
+    m_frameTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_frameTimer, &QTimer::timeout, this, &CBitmapWnd::GlideFrame);
+}
+
+CBitmapWnd::~CBitmapWnd() = default;
+
+bool CBitmapWnd::Create(const QRect &rect, QWidget *parent, int id, const QString &pictureFile)
+{
+    return Create(rect, parent, id, QImage(pictureFile));
+}
+
+bool CBitmapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &picture)
+{
+    if (!CPanelWnd::Create(rect, parent, id))
+        return false;
+    m_size = InnerRect().size().expandedTo(QSize(0, 0));
+    m_dcView = MakeSurface(m_size);
+    m_dcScratch = MakeSurface(m_size);
+    if (picture.isNull())
+        return false;
+    m_dcView = ScaleWholePixels(picture, m_size);
+    m_ptCentre = QPoint(m_size.width() / 2, m_size.height() / 2);
+    Invalidate(false);
+    return true;
+}
+
+bool CBitmapWnd::IsStepAllowed(int dx, int dy) const
+{
+    return (dx != 0 || dy != 0) && std::abs(dx) <= m_size.width() &&
+           std::abs(dy) <= m_size.height();
+}
+
+QPoint CBitmapWnd::SmoothScroll(int dx, int dy)
+{
+    if (!IsStepAllowed(dx, dy))
+        return {};
+    FinishGlide();
+    if (m_nMaxSpeed <= 0)
+        return ScrollView(dx, dy);
+    m_motion = SmoothMotion(dx, dy, m_nMaxSpeed, m_nAcceleration, m_bAccelerate);
+    m_glideStart = m_clock();
+    m_frameTimer->start(FrameInterval());
+    return {dx, dy};
+}
+
+bool CBitmapWnd::IsGliding() const
+{
+    return !m_motion.IsFinished();
+}
+
+void CBitmapWnd::GlideFrame()
+{
+    if (m_motion.IsFinished()) {
+        m_frameTimer->stop();
+        return;
+    }
+    const auto elapsed = static_cast<float>(m_clock() - m_glideStart) / 1000.0f;
+    const MotionStep step = m_motion.StepAt(elapsed);
+    // A frame whose whole-pixel distance has not changed costs nothing.
+    if (!step.IsZero())
+        ScrollView(step.dx, step.dy);
+    if (m_motion.IsFinished())
+        m_frameTimer->stop();
+}
+
+void CBitmapWnd::FinishGlide()
+{
+    m_frameTimer->stop();
+    const MotionStep rest = m_motion.Finish();
+    if (!rest.IsZero())
+        ScrollView(rest.dx, rest.dy);
+}
+
+void CBitmapWnd::SetClock(Clock clock)
+{
+    m_clock = clock ? std::move(clock) : Clock(SteadyMilliseconds);
+}
+
+int CBitmapWnd::FrameInterval() const
+{
+    const QScreen *s = screen();
+    const qreal rate = s ? s->refreshRate() : 60.0;
+    if (rate < 1.0)
+        return 16;
+    return qBound(4, static_cast<int>(std::floor(1000.0 / rate)), 40);
+}
+
+QPoint CBitmapWnd::ScrollView(int dx, int dy)
+{
+    return ScrollBitmap(&m_dcView, dx, dy);
+}
+
+QPoint CBitmapWnd::ScrollBitmap(QImage *surface, int dx, int dy)
+{
+    if (!surface || !IsStepAllowed(dx, dy) || surface->size() != m_size ||
+        !ScrollSurface(*surface, m_dcScratch, dx, dy))
+        return {};
+    if (surface == &m_dcView) {
+        const int w = m_size.width();
+        const int h = m_size.height();
+        m_ptOrigin.rx() = (((m_ptOrigin.x() + dx) % w) + w) % w;
+        m_ptOrigin.ry() = (((m_ptOrigin.y() + dy) % h) + h) % h;
+        Invalidate(false);
+    }
+    return {dx, dy};
+}
+
+void CBitmapWnd::ShowBitmap(const QImage &source)
+{
+    if (source.size() != m_size || m_size.isEmpty())
+        return;
+    m_dcView = source.convertToFormat(QImage::Format_RGB32);
+    Invalidate(false);
+    UpdateWindow();
+}
+
+void CBitmapWnd::CopyViewTo(QImage &dest) const
+{
+    dest = m_dcView.copy();
+}
+
+void CBitmapWnd::SetMaxSpeed(int speed)
+{
+    // 0 or another negative speed would mean a glide that never ends.
+    if (speed > 0 || speed == -1)
+        m_nMaxSpeed = speed;
+}
+
+void CBitmapWnd::SetDragMode(bool bX, bool bY)
+{
+    if (IsCentreMode())
+        return;
+    m_bDragX = bX;
+    m_bDragY = bY;
+}
+
+void CBitmapWnd::SetCentreMode(bool bX, bool bY)
+{
+    if (IsDragMode())
+        return;
+    m_bCentreX = bX;
+    m_bCentreY = bY;
+}
+
+void CBitmapWnd::PaintInside(QPainter &painter)
+{
+    if (!m_dcView.isNull())
+        painter.drawImage(InnerRect().topLeft(), m_dcView);
+}
+
+void CBitmapWnd::mousePressEvent(QMouseEvent *event)
+{
+    CPanelWnd::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    if (IsDragMode()) {
+        m_ptLast = point;
+        grabMouse();
+        m_bCaptured = true;
+    } else if (IsCentreMode()) {
+        const QPoint d = m_ptCentre - point;
+        SmoothScroll(m_bCentreX ? d.x() : 0, m_bCentreY ? d.y() : 0);
+    }
+}
+
+void CBitmapWnd::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!IsDragMode() || !m_bCaptured)
+        return;
+    const QPoint point = event->position().toPoint();
+    const QPoint d = point - m_ptLast;
+    ScrollBitmap(&m_dcView, m_bDragX ? d.x() : 0, m_bDragY ? d.y() : 0);
+    m_ptLast = point;
+}
+
+void CBitmapWnd::mouseReleaseEvent(QMouseEvent *event)
+{
+    CPanelWnd::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && m_bCaptured) {
+        releaseMouse();
+        m_bCaptured = false;
+    }
+}

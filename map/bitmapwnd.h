@@ -1,0 +1,112 @@
+#pragma once
+
+#include "map/motion.h"
+#include "map/panelwnd.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QTimer;
+
+// A panel showing a picture scaled to its inside that scrolls cyclically: what leaves on one side
+// comes back on the other. It scrolls at once, by dragging, or with a smooth glide that speeds
+// up, cruises and slows down, used to bring a clicked point to the middle.
+//
+// The glide runs from a timer at the display's frame rate, so the program keeps handling events
+// while it moves; each frame moves the view to where the motion is at the clock's current time.
+class CBitmapWnd : public CPanelWnd
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CBitmapWnd)
+
+public:
+    // Milliseconds from any fixed start; must never go backwards.
+    using Clock = std::function<std::int64_t()>;
+
+    explicit CBitmapWnd(QWidget *parent = nullptr);
+    ~CBitmapWnd() override;
+
+    // Creates the window at rect on parent and loads the picture scaled to the inside, W x H, by
+    // whole pixels. False when the window exists already or the picture cannot be loaded; the
+    // window and its surfaces then stay as they are.
+    bool Create(const QRect &rect, QWidget *parent, int id, const QString &pictureFile);
+    bool Create(const QRect &rect, QWidget *parent, int id, const QImage &picture);
+
+    // Scrolls the view by (dx, dy) with the smooth motion, after bringing a running glide to its
+    // end. Returns the distance the glide covers, or (0, 0) when it refuses: a zero step or one
+    // larger than the picture. Without a top speed the view jumps at once.
+    virtual QPoint SmoothScroll(int dx, int dy);
+
+    // Shifts the picture of surface (W x H, like all surfaces of this window) cyclically, right by
+    // dx and down by dy. Returns (dx, dy), or (0, 0) when it refuses. Shifting the view also
+    // moves the origin and repaints.
+    QPoint ScrollBitmap(QImage *surface, int dx, int dy);
+    // Shows a copy of source (W x H) and repaints.
+    void ShowBitmap(const QImage &source);
+    void CopyViewTo(QImage &dest) const;
+    const QImage &View() const { return m_dcView; }
+
+    // Top speed in pixels per second, positive, or -1 to jump at once; other values are ignored.
+    void SetMaxSpeed(int speed);
+    int GetMaxSpeed() const { return m_nMaxSpeed; }
+    void SetAcceleration(int acceleration) { m_nAcceleration = acceleration; }
+    int GetAcceleration() const { return m_nAcceleration; }
+    void SetAccelerate(bool accelerate) { m_bAccelerate = accelerate; }
+    void SetCentre(int x, int y) { m_ptCentre = QPoint(x, y); }
+    QPoint GetCentre() const { return m_ptCentre; }
+    QSize GetBitmapSize() const { return m_size; }
+    QPoint GetOrigin() const { return m_ptOrigin; }
+
+    // Drag mode and centre mode exclude each other: a request that would turn both on is ignored.
+    void SetDragMode(bool bX, bool bY);
+    void SetCentreMode(bool bX, bool bY);
+    bool IsCentreMode() const { return m_bCentreX || m_bCentreY; }
+    bool IsDragMode() const { return m_bDragX || m_bDragY; }
+
+    bool IsGliding() const;
+    // Takes the glide's step for the clock's time now; the frame timer calls it.
+    void GlideFrame();
+    // Brings a running glide to its end at once.
+    void FinishGlide();
+    // The glide's clock; a monotonic clock unless a test sets another. Empty restores it.
+    void SetClock(Clock clock);
+
+protected:
+    // One step of the view, from a scroll or a glide frame. A derived class that keeps other
+    // surfaces turned with the view turns them here.
+    virtual QPoint ScrollView(int dx, int dy);
+    bool IsStepAllowed(int dx, int dy) const;
+
+    void PaintInside(QPainter &painter) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int FrameInterval() const;
+
+    QImage m_dcView;
+    QImage m_dcScratch;
+    QSize m_size;
+    int m_nMaxSpeed = 300;
+    int m_nAcceleration = 75;
+    QPoint m_ptOrigin;
+    bool m_bAccelerate = false;
+    bool m_bDragY = false;
+    bool m_bDragX = false;
+    bool m_bCentreY = false;
+    bool m_bCentreX = false;
+    bool m_bCaptured = false;
+    QPoint m_ptLast;
+    QPoint m_ptCentre;
+
+    SmoothMotion m_motion;
+    std::int64_t m_glideStart = 0;
+    Clock m_clock;
+    QTimer *m_frameTimer = nullptr;
+};

@@ -1,0 +1,124 @@
+#include "map/mapwnd.h"
+
+#include "map/gmtoffset.h"
+#include "map/surface.h"
+
+#include <QMouseEvent>
+
+#include <ctime>
+
+namespace {
+
+// The computer's standard offset in hours east, daylight saving not included.
+float ComputerStandardOffset()
+{
+    tzset();
+    return static_cast<float>(-timezone) / 3600.0f;
+}
+
+} // namespace
+
+CMapWnd::CMapWnd(QWidget *parent) : CBitmapWnd(parent), m_fZone(ComputerStandardOffset())
+{
+    setObjectName(QStringLiteral("map"));
+    setAccessibleName(tr("World map"));
+    SetCentreMode(true, false);
+    SetAccelerate(true);
+    SetMaxSpeed(600);
+}
+
+CMapWnd::~CMapWnd() = default;
+
+bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QString &zonePicture,
+                     const QString &mapPicture)
+{
+    return Create(rect, parent, id, QImage(zonePicture), QImage(mapPicture));
+}
+
+bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
+                     const QImage &mapPicture)
+{
+    if (!CBitmapWnd::Create(rect, parent, id, zonePicture))
+        return false;
+    m_sizeMap = GetBitmapSize();
+    QImage zones;
+    CopyViewTo(zones);
+    if (!m_zoneMap.SetPictures(zones, ScaleWholePixels(mapPicture, m_sizeMap)))
+        return false;
+    SelectZone(m_fZone);
+    return true;
+}
+
+void CMapWnd::SelectZone(float fOffset)
+{
+    FinishGlide();
+    m_fZone = fOffset;
+    QString text;
+    FormatGmtOffset(fOffset, text);
+    setAccessibleDescription(tr("Selected zone %1").arg(text));
+    if (m_zoneMap.IsNull())
+        return;
+    const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
+    m_zoneMap.LightZone(fOffset, p.x());
+    ShowBitmap(m_zoneMap.Composite());
+    const QPoint centre = GetCentre();
+    SmoothScroll(centre.x() - p.x(), centre.y() - p.y());
+}
+
+QPoint CMapWnd::ScrollView(int dx, int dy)
+{
+    // The key and the map turn with the view, so a point shows the same place on all three.
+    const QPoint r = CBitmapWnd::ScrollView(dx, dy);
+    if (!r.isNull())
+        m_zoneMap.Turn(r.x(), r.y());
+    return r;
+}
+
+void CMapWnd::mousePressEvent(QMouseEvent *event)
+{
+    // Only the panel's click bookkeeping: the map selects zones rather than dragging or
+    // centring the clicked point.
+    CPanelWnd::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !IsCentreMode())
+        return;
+    const std::optional<float> zone =
+        m_zoneMap.ZoneAt(event->position().toPoint(), GetOrigin().x(), BorderWidth);
+    if (zone && *zone != m_fZone)
+        SelectZone(*zone);
+}
+
+bool CMapWnd::SetLandColour(int nPair)
+{
+    if (!m_zoneMap.SetLandColour(nPair))
+        return false;
+    Reselect();
+    return true;
+}
+
+bool CMapWnd::SetSeaColour(int nPair)
+{
+    if (!m_zoneMap.SetSeaColour(nPair))
+        return false;
+    Reselect();
+    return true;
+}
+
+bool CMapWnd::SetColours(int nLandPair, int nSeaPair)
+{
+    if (!m_zoneMap.SetColours(nLandPair, nSeaPair))
+        return false;
+    Reselect();
+    return true;
+}
+
+void CMapWnd::Reselect()
+{
+    // Rebuilds the lit composite in the new colours; the zone already stands in the middle
+    // (once a running glide is done), so nothing moves.
+    SelectZone(m_fZone);
+}
+
+void CMapWnd::FormatGmtOffset(float fOffset, QString &strOut)
+{
+    strOut = ::FormatGmtOffset(fOffset);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "map/bitmapwnd.h"
+#include "map/zonemap.h"
+
+#include <QString>
+
+// The world map: land and sea in the chosen colours, the selected time zone lit in brighter
+// shades and turned like a cylinder into the middle. A click on a zone lights it and glides it to
+// the middle; the owner learns of the click through the panel's NM_CLICK and reads GetZone().
+class CMapWnd final : public CBitmapWnd
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMapWnd)
+
+public:
+    static constexpr int ControlId = 1000;
+
+    // Starts on the computer's standard offset, selecting zones by click, gliding at 600 px/s.
+    explicit CMapWnd(QWidget *parent = nullptr);
+    ~CMapWnd() override;
+
+    // Creates the window at rect and its pictures, and selects the current zone. False when the
+    // window exists already or either picture cannot be loaded or sized alike.
+    bool Create(const QRect &rect, QWidget *parent, int id = ControlId,
+                const QString &zonePicture = QStringLiteral(":/images/zones.png"),
+                const QString &mapPicture = QStringLiteral(":/images/map.png"));
+    bool Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
+                const QImage &mapPicture);
+
+    // Lights the zone of fOffset and glides it to the middle; it is the selected zone from now
+    // on. A glide still running is first brought to its end. An offset the key lacks lights
+    // nothing but still turns the map to its place.
+    void SelectZone(float fOffset);
+    float GetZone() const { return m_fZone; }
+
+    // Colour pair numbers 0..7 of the map colour table; other numbers are refused (false) and
+    // change nothing. SetColours applies whichever of the two is valid, in one pass.
+    bool SetLandColour(int nPair);
+    bool SetSeaColour(int nPair);
+    bool SetColours(int nLandPair, int nSeaPair);
+    int GetLandColour() const { return m_zoneMap.GetLandColour(); }
+    int GetSeaColour() const { return m_zoneMap.GetSeaColour(); }
+
+    static void FormatGmtOffset(float fOffset, QString &strOut);
+
+    // The kept surfaces, for the owner's checks and for tests.
+    const CZoneMap &ZoneMap() const { return m_zoneMap; }
+
+protected:
+    QPoint ScrollView(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void Reselect();
+
+    QSize m_sizeMap;
+    CZoneMap m_zoneMap;
+    float m_fZone = 0.0f;
+};

@@ -2,6 +2,7 @@
 
 #include "map/gmtoffset.h"
 #include "map/surface.h"
+#include "res/resources.h"
 
 #include <QMouseEvent>
 
@@ -29,10 +30,9 @@ CMapWnd::CMapWnd(QWidget *parent) : CBitmapWnd(parent), m_fZone(ComputerStandard
 
 CMapWnd::~CMapWnd() = default;
 
-bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QString &zonePicture,
-                     const QString &mapPicture)
+bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id)
 {
-    return Create(rect, parent, id, QImage(zonePicture), QImage(mapPicture));
+    return Create(rect, parent, id, LoadZonePicture(), LoadMapPicture());
 }
 
 bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,

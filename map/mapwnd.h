@@ -22,9 +22,8 @@ public:
 
     // Creates the window at rect and its pictures, and selects the current zone. False when the
     // window exists already or either picture cannot be loaded or sized alike.
-    bool Create(const QRect &rect, QWidget *parent, int id = ControlId,
-                const QString &zonePicture = QStringLiteral(":/images/zones.png"),
-                const QString &mapPicture = QStringLiteral(":/images/map.png"));
+    // The program's own zone key and map pictures.
+    bool Create(const QRect &rect, QWidget *parent, int id = ControlId);
     bool Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
                 const QImage &mapPicture);
 

@@ -11,7 +11,8 @@
 #include <optional>
 #include <set>
 
-// The zone lookup and lighting on the program's own pictures, with the map not turned.
+// The zone lookup along the whole picture and the lit columns, on the program's own pictures
+// with the map not turned. Hand-placed cases are in tst_zonemap.
 namespace {
 
 constexpr int W = MapPictureWidth;

@@ -69,13 +69,9 @@ private slots:
     void zonePosition();
     void zoneColours_data();
     void zoneColours();
-    void topRowSelectsTheStripes_data();
-    void topRowSelectsTheStripes();
     void clickOnLand_data();
     void clickOnLand();
     void clickFollowsTheTurn();
-    void lightZone_data();
-    void lightZone();
 
     void coloursAfterAnySequence();
     void equalPairsCanBeParted();
@@ -212,33 +208,6 @@ void TestZoneMap::zoneColours()
     QCOMPARE(seaKey, sea);
 }
 
-void TestZoneMap::topRowSelectsTheStripes_data()
-{
-    QTest::addColumn<float>("offset");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    for (const synthetic::Stripe &s : synthetic::Stripes())
-        QTest::addRow("%+g: %d-%d", double(s.offset), s.first, s.last)
-            << s.offset << s.first << s.last;
-}
-
-void TestZoneMap::topRowSelectsTheStripes()
-{
-    QFETCH(float, offset);
-    QFETCH(int, first);
-    QFETCH(int, last);
-    const CZoneMap map = MakeMap();
-    for (int x = first; x <= last; ++x) {
-        // The estimate counts the border, so the last yellow column of +3 falls in the window
-        // of +5.75, whose yellow land comes later in the table.
-        const float expected = x == 222 ? 5.75f : offset;
-        const std::optional<float> zone = map.ZoneAt(Click(x, 0), 0);
-        QVERIFY2(zone.has_value(), qPrintable(QStringLiteral("column %1").arg(x)));
-        QVERIFY2(*zone == expected,
-                 qPrintable(QStringLiteral("column %1 gave %2").arg(x).arg(*zone)));
-    }
-}
-
 void TestZoneMap::clickOnLand_data()
 {
     QTest::addColumn<QPoint>("point");
@@ -280,53 +249,6 @@ void TestZoneMap::clickFollowsTheTurn()
             }
         }
     }
-}
-
-void TestZoneMap::lightZone_data()
-{
-    QTest::addColumn<float>("offset");
-    QTest::addColumn<int>("west");
-    QTest::addColumn<int>("east");
-    QTest::newRow("+8 reaches three hours west") << 8.0f << W / 8 << W / 16;
-    QTest::newRow("+5.5") << 5.5f << W / 12 << W / 16;
-    QTest::newRow("-12 across the edge") << -12.0f << W / 12 << W / 16;
-    QTest::newRow("-11 across the edge") << -11.0f << W / 12 << W / 16;
-    QTest::newRow("12.75 has no colours") << 12.75f << 0 << 0;
-    QTest::newRow("-8.5 has no colours") << -8.5f << 0 << 0;
-    QTest::newRow("10.5 has no colours") << 10.5f << 0 << 0;
-}
-
-void TestZoneMap::lightZone()
-{
-    QFETCH(float, offset);
-    QFETCH(int, west);
-    QFETCH(int, east);
-    CZoneMap map = MakeMap();
-    map.SetColours(4, 6);
-    const int x = map.ZonePosition(offset, 0).x();
-    map.LightZone(offset, x);
-    COLORREF landKey;
-    COLORREF seaKey;
-    CZoneMap::GetZoneColours(offset, landKey, seaKey);
-    const QImage zones = synthetic::ZonePicture();
-    for (int py = 0; py < H; ++py)
-        for (int px = 0; px < W; ++px) {
-            // Column px is lit when some i in [x - west, x + east) wraps onto it.
-            const int fromStart = (((px - (x - west)) % W) + W) % W;
-            const bool inColumns = fromStart < west + east;
-            const COLORREF key = PixelAt(zones, px, py);
-            COLORREF expected = PixelAt(map.Map(), px, py);
-            if (inColumns && key == landKey)
-                expected = map.LandHighlight();
-            else if (inColumns && key == seaKey)
-                expected = map.SeaHighlight();
-            if (PixelAt(map.Composite(), px, py) != expected)
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
-        }
-    if (west + east == 0)
-        QCOMPARE(map.Composite(), map.Map());
-    else
-        QVERIFY(map.Composite() != map.Map());
 }
 
 void TestZoneMap::coloursAfterAnySequence()

@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-liberation
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
-  tzdata
+  tzdata desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,22 @@
+# What a desktop needs to list Orbiclock in its application menu: the launcher entry, the
+# AppStream description that software centres read, and the icon in the hicolor theme at every
+# size drawn plus the scalable original. The binary installs itself from app/.
+include(GNUInstallDirs)
+
+set(ORBICLOCK_APP_ID io.github.brambleway.Orbiclock)
+set(desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
+set(icon_dir ${PROJECT_SOURCE_DIR}/res/icons)
+
+install(FILES ${desktop_dir}/${ORBICLOCK_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop_dir}/${ORBICLOCK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+foreach(size 16 22 24 32 48 64 128 256)
+  install(FILES ${icon_dir}/orbiclock-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${ORBICLOCK_APP_ID}.png)
+endforeach()
+install(FILES ${icon_dir}/orbiclock.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${ORBICLOCK_APP_ID}.svg)

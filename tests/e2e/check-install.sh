@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and checks that a desktop would find Orbiclock:
+# the binary, a valid launcher entry whose command and icon exist, the icon at every size with
+# the size its folder claims, and valid AppStream metainfo that names the launcher.
+# Usage: check-install.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1
+app_id=$2
+dest=$(mktemp -d "${TMPDIR:-/tmp}/orbiclock-install.XXXXXX")
+trap 'rm -rf "$dest"' EXIT
+prefix=/usr
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR=$dest cmake --install "$build" --prefix "$prefix" >/dev/null
+root=$dest$prefix
+share=$root/share
+
+[ -x "$root/bin/orbiclock" ] || fail "no executable $prefix/bin/orbiclock"
+
+desktop=$share/applications/$app_id.desktop
+[ -f "$desktop" ] || fail "no launcher entry $desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$root/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ "$icon" = "$app_id" ] || fail "Icon=$icon, expected $app_id"
+
+sizes=(16 22 24 32 48 64 128 256)
+pngs=()
+for size in "${sizes[@]}"; do
+  pngs+=("$share/icons/hicolor/${size}x${size}/apps/$icon.png")
+done
+# Each PNG's header must give the size its folder claims.
+python3 - "${pngs[@]}" <<'PY' || fail "icons missing or of the wrong size"
+import re, struct, sys
+for path in sys.argv[1:]:
+    size = int(re.search(r'/(\d+)x\1/', path).group(1))
+    try:
+        data = open(path, 'rb').read(24)
+    except OSError:
+        sys.exit(f'no icon {path}')
+    if data[:8] != b'\x89PNG\r\n\x1a\n' or data[12:16] != b'IHDR' or struct.unpack('>II', data[16:24]) != (size, size):
+        sys.exit(f'{path} is not a {size}x{size} PNG')
+PY
+svg=$share/icons/hicolor/scalable/apps/$icon.svg
+[ -f "$svg" ] || fail "no scalable icon $svg"
+grep -q '<svg' "$svg" || fail "$svg is not an SVG picture"
+
+metainfo=$share/metainfo/$app_id.metainfo.xml
+[ -f "$metainfo" ] || fail "no metainfo $metainfo"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $app_id.metainfo.xml"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+  fail "metainfo does not launch $app_id.desktop"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+
+echo "installed and valid: $(cd "$dest" && find . -type f | sort | tr '\n' ' ')"

@@ -113,6 +113,7 @@ void CPanelWnd::RenderPending()
     if (!EnsureSurface() || !m_bPaintPending)
         return;
     QPainter painter(&m_surface);
+    m_bFreshlyErased = m_bErasePending;
     if (m_bErasePending) {
         m_bErasePending = false;
         EraseBackground(painter);
@@ -120,6 +121,7 @@ void CPanelWnd::RenderPending()
     m_bPaintPending = false;
     painter.setClipRect(InnerRect());
     PaintInside(painter);
+    m_bFreshlyErased = false;
 }
 
 void CPanelWnd::EraseBackground(QPainter &painter)

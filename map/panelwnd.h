@@ -91,6 +91,9 @@ protected:
     // was drawn before, unless it was just erased. The base class draws nothing.
     virtual void PaintInside(QPainter &painter);
 
+    // True while PaintInside() runs on a surface that was erased just before.
+    bool IsFreshlyErased() const { return m_bFreshlyErased; }
+
     // Called once from Create(), after the geometry is set, so a derived class can size itself
     // from the created height.
     virtual void OnCreate(const QRect &rect);
@@ -126,5 +129,6 @@ private:
     bool m_bCreated = false;
     bool m_bPaintPending = true;
     bool m_bErasePending = true;
+    bool m_bFreshlyErased = false;
     QImage m_surface;
 };

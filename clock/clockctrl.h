@@ -1,0 +1,87 @@
+#pragma once
+
+#include "clock/textwnd.h"
+#include "zones/timesource.h"
+
+#include <QBasicTimer>
+
+#include <cstdint>
+
+// A signed count of seconds.
+using TimeSpan = std::int64_t;
+
+// A panel showing the time of day or the date of now plus an offset, or an elapsed-time count,
+// kept current by its own timer. The owner gives only the offset; the clock reads "now" itself.
+class CClockCtrl final : public CTextWnd
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CClockCtrl)
+
+public:
+    static constexpr int ModeTime = 1;
+    static constexpr int ModeDate = 2;
+    static constexpr int ModeElapsed = 3;
+    static constexpr int TimePeriod = 1000;
+    static constexpr int DatePeriod = 50000;
+    // The longest date text kept.
+    static constexpr int MaxDateLength = 29;
+
+    explicit CClockCtrl(COLORREF crText, COLORREF crBack, QWidget *parent = nullptr);
+    ~CClockCtrl() override;
+
+    // Modes other than ModeTime, ModeDate and ModeElapsed are ignored.
+    void SetMode(int nMode);
+    int GetMode() const { return m_nMode; }
+
+    void SetOffset(TimeSpan tsOffset);
+    void SetOffset(int days, int hours, int minutes, int seconds);
+    TimeSpan GetOffset() const { return m_tsOffset; }
+
+    void SetShowSeconds(bool bSeconds);
+    bool GetShowSeconds() const { return m_bSeconds; }
+    void Set24Hour(bool b24Hour);
+    bool Get24Hour() const { return m_b24Hour; }
+    void SetShowDays(bool bDays);
+    bool GetShowDays() const { return m_bDays; }
+
+    void SetElapsed(TimeSpan tsElapsed);
+    TimeSpan GetElapsed() const { return m_tsElapsed; }
+    long long GetElapsedSeconds() const { return m_tsElapsed; }
+    void StartElapsed();
+    void StopElapsed();
+    bool IsRunning() const { return m_bRunning; }
+
+    // Restarts the timer at the period of the mode, then refreshes.
+    void RestartTimer();
+    // Reads the clock once and shows the text for it; paints only when the text changed.
+    void Refresh();
+    // The text for the current mode and flags, changing nothing.
+    void FormatText(QString &text) const;
+    QString FormatText() const;
+
+    // The running timer's period in milliseconds, 0 when stopped.
+    int GetTimerPeriod() const { return m_nPeriod; }
+    TimeValue GetShownTime() const { return m_tShown; }
+
+protected:
+    void OnCreate(const QRect &rect) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    void StopTimer();
+    static QString DefaultLabel(int nMode);
+
+    TimeSpan m_tsElapsed = 0;
+    TimeSpan m_tsAccumulated = 0;
+    TimeValue m_tStart = 0;
+    TimeValue m_tShown = CurrentTime();
+    TimeSpan m_tsOffset = 0;
+    bool m_b24Hour = true;
+    bool m_bSeconds = true;
+    bool m_bDays = true;
+    int m_nMode = ModeTime;
+    bool m_bRunning = false;
+
+    QBasicTimer m_timer;
+    int m_nPeriod = 0;
+};

@@ -1,0 +1,130 @@
+#include "clock/textwnd.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+CTextWnd::CTextWnd(COLORREF crText, COLORREF crBack, QWidget *parent)
+    : CPanelWnd(crText, crBack, parent)
+{
+    setObjectName(QStringLiteral("textWnd"));
+    UpdateAccessibleName();
+}
+
+CTextWnd::~CTextWnd() = default;
+
+void CTextWnd::OnCreate(const QRect &rect)
+{
+    CPanelWnd::OnCreate(rect);
+    MakeFont(rect.height());
+}
+
+// The character height fills the inside of the frame; the font keeps the height of its first
+// window even when the window is resized later.
+void CTextWnd::MakeFont(int windowHeight)
+{
+    m_font = QFont();
+    // Liberation Sans is the metric twin of Arial; fontconfig maps one to the other.
+    m_font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    m_font.setStyleHint(QFont::SansSerif);
+    m_font.setPixelSize(std::max(1, windowHeight - 2 * BorderWidth));
+    m_bFont = true;
+}
+
+void CTextWnd::SetText(const QString &text)
+{
+    if (text == m_strText)
+        return;
+    m_strPainted = m_strText;
+    m_strText = text;
+    UpdateAccessibleName();
+    Invalidate(m_strText.size() < m_strPainted.size());
+    UpdateWindow();
+}
+
+void CTextWnd::SetAccessibleLabel(const QString &label)
+{
+    m_strLabel = label;
+    UpdateAccessibleName();
+}
+
+void CTextWnd::UpdateAccessibleName()
+{
+    if (m_strLabel.isEmpty())
+        setAccessibleName(m_strText.isEmpty() ? tr("Text") : m_strText);
+    else if (m_strText.isEmpty())
+        setAccessibleName(m_strLabel);
+    else
+        setAccessibleName(m_strLabel + u' ' + m_strText);
+}
+
+int CTextWnd::CommonStart()
+{
+    int n = 0;
+    if (m_strPainted.size() == m_strText.size()) {
+        while (n < m_strText.size() && m_strText[n] == m_strPainted[n])
+            ++n;
+    }
+    m_strPainted = m_strText;
+    return static_cast<int>(n);
+}
+
+void CTextWnd::PaintInside(QPainter &painter)
+{
+    if (!m_bFont)
+        MakeFont(height());
+    const QRect inner = InnerRect();
+    const QFontMetrics metrics(m_font);
+    const int width = metrics.horizontalAdvance(m_strText);
+
+    int n = CommonStart();
+    // The unchanged head is already on the surface at the same place when nothing erased it,
+    // the colour is the same and the text kept its width. Drawing anti-aliased text over itself
+    // would thicken its edges a little on every tick, so it is then left as it is. Otherwise
+    // the whole inside is drawn afresh.
+    bool headShown = !IsFreshlyErased();
+    if (headShown && (m_crPainted != GetTextColour() || m_nPaintedWidth != width)) {
+        painter.fillRect(inner, ToQColor(GetBackColour()));
+        headShown = false;
+        n = 0;
+    }
+    m_crPainted = GetTextColour();
+    m_nPaintedWidth = width;
+
+    const QString head = m_strText.left(n);
+    const QString tail = m_strText.mid(n);
+
+    painter.setFont(m_font);
+    painter.setPen(ToQColor(GetTextColour()));
+    // The bottom of the character cells lies half the descent below the inside, so the digits
+    // sit low and large and the rest of the descent is cut off.
+    const int h = metrics.descent() / 2;
+    const int cellBottom = inner.y() + inner.height() + h;
+    const int baseline = cellBottom - metrics.descent();
+
+    const int tailRight = inner.x() + inner.width() - h;
+    const int tailWidth = metrics.horizontalAdvance(tail);
+    const int tailLeft = std::max(inner.x() + h, tailRight - tailWidth);
+    const QRect tailRect(QPoint(tailLeft, inner.y()), QPoint(tailRight - 1, inner.bottom()));
+    const QRect headRect(QPoint(inner.x() + h, inner.y()), QPoint(tailLeft - 1, inner.bottom()));
+
+    // Head and tail are both drawn as parts of the whole line, each clipped to its own
+    // rectangle, so every glyph lands on the same sub-pixel position whichever part draws it.
+    const int lineLeft = tailRight - width;
+    if (!head.isEmpty() && !headShown && headRect.isValid()) {
+        painter.save();
+        painter.setClipRect(headRect, Qt::IntersectClip);
+        painter.drawText(lineLeft, baseline, m_strText);
+        painter.restore();
+    }
+    if (!tail.isEmpty() && tailRect.isValid()) {
+        painter.save();
+        painter.setClipRect(tailRect, Qt::IntersectClip);
+        painter.fillRect(QRect(tailRight - tailWidth, cellBottom - metrics.height(), tailWidth,
+                               metrics.height()),
+                         ToQColor(GetBackColour()));
+        painter.drawText(lineLeft, baseline, m_strText);
+        painter.restore();
+    }
+}

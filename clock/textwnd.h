@@ -1,0 +1,50 @@
+#pragma once
+
+#include "map/panelwnd.h"
+
+#include <QFont>
+#include <QString>
+
+// One line of large text, right-aligned inside a panel, in a font sized from the window's
+// height when it is created. A change of text repaints only from the first character that
+// differs, so a clock that ticks once a second redraws only its last digits.
+class CTextWnd : public CPanelWnd
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CTextWnd)
+
+public:
+    explicit CTextWnd(COLORREF crText, COLORREF crBack, QWidget *parent = nullptr);
+    ~CTextWnd() override;
+
+    // Shows text, painting before it returns when the window is visible. The same text again
+    // paints nothing; a shorter one erases first.
+    void SetText(const QString &text);
+    const QString &GetText() const { return m_strText; }
+    // The text as it stood when last painted (or before the last change, until it is painted).
+    const QString &GetPaintedText() const { return m_strPainted; }
+
+    // Words put before the text in the accessible name ("Home time" gives "Home time 09:05:03").
+    void SetAccessibleLabel(const QString &label);
+    const QString &GetAccessibleLabel() const { return m_strLabel; }
+
+    const QFont &GetFont() const { return m_font; }
+
+protected:
+    void OnCreate(const QRect &rect) override;
+    void PaintInside(QPainter &painter) override;
+
+private:
+    void MakeFont(int windowHeight);
+    int CommonStart();
+    void UpdateAccessibleName();
+
+    QFont m_font;
+    bool m_bFont = false;
+    QString m_strText;
+    QString m_strPainted;
+    QString m_strLabel;
+    // What the surface holds, so an unchanged head need not be drawn over itself again.
+    COLORREF m_crPainted = CLR_INVALID;
+    int m_nPaintedWidth = -1;
+};

@@ -1,0 +1,183 @@
+#include "countries/countrytree.h"
+
+#include "map/colourtables.h"
+#include "zones/countrytable.h"
+#include "zones/daylight.h"
+
+#include <QImage>
+
+#include <cstring>
+
+namespace {
+
+constexpr int ImageWidth = 24;
+constexpr int ImageHeight = 16;
+
+bool Passes(const CountryEntry &entry, float filter)
+{
+    return filter == CCountryTree::NoFilter || entry.gmtOffset == filter;
+}
+
+int LeafImage(int index)
+{
+    if (!HasDaylightSaving(index))
+        return CCountryTree::ImageNoDaylight;
+    return IsDaylightSavingNow(index) ? CCountryTree::ImageDaylightNow
+                                      : CCountryTree::ImageHasDaylight;
+}
+
+} // namespace
+
+CCountryTree::CCountryTree(QWidget *parent) : CTipTreeCtrl(parent)
+{
+    setObjectName(QStringLiteral("countryTree"));
+    setAccessibleName(tr("Countries and regions"));
+    setIconSize(QSize(ImageWidth, ImageHeight));
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem *item) { OnRegionExpanded(item, true); });
+    connect(this, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem *item) { OnRegionExpanded(item, false); });
+}
+
+QString CCountryTree::GetDisplayName(int index)
+{
+    return QString::fromStdString(DisplayName(index));
+}
+
+QList<QIcon> CCountryTree::LoadImageStrip(int landColour)
+{
+    if (!IsValidMapColour(landColour))
+        landColour = 0;
+    return CutImageStrip(QImage(QStringLiteral(":/images/treestrip%1.png").arg(landColour)));
+}
+
+QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip)
+{
+    const QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
+    QList<QIcon> images;
+    images.reserve(ImageCount);
+    for (int i = 0; i < ImageCount; ++i) {
+        if (argb.isNull() || argb.width() < (i + 1) * ImageWidth || argb.height() < ImageHeight) {
+            images.append(QIcon());
+            continue;
+        }
+        QImage image = argb.copy(i * ImageWidth, 0, ImageWidth, ImageHeight);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if ((line[x] & 0x00ffffffu) == 0x00ffffffu)
+                    line[x] = 0;
+            }
+        }
+        images.append(QIcon(QPixmap::fromImage(image)));
+    }
+    return images;
+}
+
+void CCountryTree::SetImageList(const QList<QIcon> &images)
+{
+    m_images = images;
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        SetItemImage(*it, ItemImage(*it));
+}
+
+void CCountryTree::SetLandColour(int landColour)
+{
+    SetImageList(LoadImageStrip(landColour));
+}
+
+int CCountryTree::ItemImage(const QTreeWidgetItem *item)
+{
+    bool ok = false;
+    const int image = item ? item->data(0, ImageRole).toInt(&ok) : -1;
+    return ok ? image : -1;
+}
+
+void CCountryTree::SetItemImage(QTreeWidgetItem *item, int image) const
+{
+    item->setData(0, ImageRole, image);
+    item->setIcon(0, image >= 0 && image < m_images.size() ? m_images[image] : QIcon());
+}
+
+void CCountryTree::OnRegionExpanded(QTreeWidgetItem *item, bool expanded)
+{
+    if (item->parent())
+        return;
+    const int position = item->data(0, IndexRole).toInt();
+    SetItemImage(item, position + (expanded ? ExpandedImageOffset : 0));
+}
+
+int CCountryTree::FillTree(float filter, int select)
+{
+    // The list shows empty once, then full: never a half-built tree.
+    setUpdatesEnabled(false);
+    clearSelection();
+    setCurrentItem(nullptr);
+    clear();
+    setUpdatesEnabled(true);
+    if (isVisible())
+        viewport()->repaint();
+    setUpdatesEnabled(false);
+
+    QTreeWidgetItem *toSelect = nullptr;
+    // Regions last to first, each inserted at the top, so they end up in table order. A
+    // country's parts are gathered under the region of its highest passing entry without a
+    // region test, which lists Russia whole under Asia and its European parts again under
+    // Europe; a doubly listed entry is selected under the region handled last.
+    for (int r = RegionCount - 1; r >= 0; --r) {
+        const RegionEntry &region = RegionTable[static_cast<std::size_t>(r)];
+        QTreeWidgetItem *regionItem = nullptr;
+        for (int i = CountryCount - 1; i >= 0; --i) {
+            const CountryEntry &entry = CountryTable[static_cast<std::size_t>(i)];
+            if (!Passes(entry, filter) || entry.regionId != region.id)
+                continue;
+            if (!regionItem) {
+                regionItem = new QTreeWidgetItem;
+                regionItem->setText(0, QString::fromUtf8(region.name));
+                regionItem->setData(0, IndexRole, r);
+                SetItemImage(regionItem, r);
+                insertTopLevelItem(0, regionItem);
+            }
+            const QString name = QString::fromUtf8(entry.name);
+            QTreeWidgetItem *countryItem = InsertSorted(regionItem, name, i);
+            if (*entry.subName == '\0') {
+                SetItemImage(countryItem, LeafImage(i));
+                if (i == select)
+                    toSelect = countryItem;
+                continue;
+            }
+            int countryImage = ImageNoDaylight;
+            int part = i;
+            int last = i;
+            while (part >= 0) {
+                const CountryEntry &p = CountryTable[static_cast<std::size_t>(part)];
+                const CountryEntry &before =
+                    CountryTable[static_cast<std::size_t>(part == i ? i : part + 1)];
+                if (*before.subName == '\0' || std::strcmp(p.name, entry.name) != 0 ||
+                    !Passes(p, filter))
+                    break;
+                const int image = LeafImage(part);
+                if (image != ImageNoDaylight)
+                    countryImage = ImageHasDaylight;
+                QTreeWidgetItem *partItem =
+                    InsertSorted(countryItem, QString::fromUtf8(p.subName), part);
+                SetItemImage(partItem, image);
+                if (part == select)
+                    toSelect = partItem;
+                last = part;
+                --part;
+            }
+            SetItemImage(countryItem, countryImage);
+            i = last; // the walk resumes below the last part
+        }
+    }
+
+    setUpdatesEnabled(true);
+    if (!toSelect)
+        return -1;
+    for (QTreeWidgetItem *p = toSelect->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    setCurrentItem(toSelect);
+    scrollToItem(toSelect);
+    return select;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "countries/propertypage.h"
+
+class CTipTreeCtrl;
+class QLineEdit;
+class QTreeWidgetItem;
+
+// Finds an entry by the start of a word of its country's name. Every change of the typed text
+// rebuilds the list of matching countries (with their parts); a single entry chosen with
+// "&Select" or a double-click is the result.
+class CFindCountryPage final : public CPropertyPage
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CFindCountryPage)
+
+public:
+    explicit CFindCountryPage(QWidget *parent = nullptr);
+
+    // Runs a sheet captioned caption with this page alone; the chosen entry, or -1 on Cancel.
+    static int RunFindSheet(const QString &caption, QWidget *parent = nullptr);
+
+    // The entry chosen when the sheet ended with OK; -1 before.
+    int Result() const { return m_nResult; }
+
+    // The text as searched for: the first character in upper case, the others in lower case.
+    static QString MakePattern(const QString &text);
+    // Whether name matches pattern: its first occurrence starts the name or follows a blank
+    // or "(". An empty pattern matches every name.
+    static bool Matches(const QString &name, const QString &pattern);
+
+    // Lists the matches of pattern and selects the one with the lowest table index.
+    void FillMatches(const QString &pattern);
+
+    CTipTreeCtrl *Tree() const { return m_tree; }
+    QLineEdit *Edit() const { return m_edit; }
+
+    void OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnChangeSearch();
+    void OnSelchangedMatches();
+    void OnDblclkMatches(QTreeWidgetItem *item);
+
+    CTipTreeCtrl *m_tree = nullptr;
+    QLineEdit *m_edit = nullptr;
+    int m_nResult = -1;
+};

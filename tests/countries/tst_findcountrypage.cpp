@@ -1,0 +1,243 @@
+#include "countries/findcountrypage.h"
+#include "countries/propertysheet.h"
+#include "countries/tiptreectrl.h"
+#include "zones/countrytable.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A double-click as a mouse delivers it: a click, then the double-click event.
+void DoubleClick(QWidget *widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+QStringList TopLabels(const QTreeWidget *tree)
+{
+    QStringList labels;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        labels << tree->topLevelItem(i)->text(0);
+    return labels;
+}
+
+QTreeWidgetItem *Top(const QTreeWidget *tree, const QString &label)
+{
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        if (tree->topLevelItem(i)->text(0) == label)
+            return tree->topLevelItem(i);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestFindCountryPage final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pattern_data();
+    void pattern();
+    void typing_data();
+    void typing();
+    void emptyTextListsEverything();
+    void selectOnlyOnASingleEntry();
+    void doubleClickOnPartEndsTheSheet();
+    void doubleClickOnCountryWithPartsOnlyOpensIt();
+    void selectButtonReturnsTheSelectedEntry();
+    void cancelReturnsNothing();
+
+private:
+    CPropertySheet *m_sheet = nullptr;
+    CFindCountryPage *m_page = nullptr;
+};
+
+void TestFindCountryPage::init()
+{
+    m_sheet = new CPropertySheet(QStringLiteral("Find Country/Region"));
+    m_page = new CFindCountryPage;
+    m_sheet->AddPage(m_page);
+    m_sheet->show();
+    m_sheet->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_sheet));
+}
+
+void TestFindCountryPage::cleanup()
+{
+    delete m_sheet;
+    m_sheet = nullptr;
+    m_page = nullptr;
+}
+
+void TestFindCountryPage::pattern_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("lower") << "aus"
+                           << "Aus";
+    QTest::newRow("upper") << "AUS"
+                           << "Aus";
+    QTest::newRow("two words") << "new zealand"
+                               << "New zealand";
+    QTest::newRow("accent") << "éTAT"
+                            << "État";
+}
+
+void TestFindCountryPage::pattern()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(CFindCountryPage::MakePattern(text), expected);
+}
+
+void TestFindCountryPage::typing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("listed"); // all of them, or some when count says more
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("aus") << "aus"
+                         << QStringList{"Australes I.", "Australia", "Austria",
+                                        "Norfolk I. (Australia)"}
+                         << 4 << "Australes I.";
+    QTest::newRow("AUS") << "AUS"
+                         << QStringList{"Australes I.", "Australia", "Austria",
+                                        "Norfolk I. (Australia)"}
+                         << 4 << "Australes I.";
+    // The lowest table index wins, not the first in the list.
+    QTest::newRow("united") << "united"
+                            << QStringList{"United Arab Emirates", "United Kingdom",
+                                           "United States of America"}
+                            << 3 << "United Kingdom";
+    QTest::newRow("after bracket") << "denmark"
+                                   << QStringList{"Denmark", "Faeroe Is. (Denmark)",
+                                                  "Greenland (Denmark)", "Jan Mayen I. (Denmark)"}
+                                   << 4 << "Denmark";
+    QTest::newRow("capital inside") << "new zealand" << QStringList{} << 0 << "";
+    QTest::newRow("parts not searched") << "queensland" << QStringList{} << 0 << "";
+    QTest::newRow("is") << "is"
+                        << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."}
+                        << 34 << "Afghanistan, The Islamic Rep of";
+    QTest::newRow("middle of a word") << "stralia" << QStringList{} << 0 << "";
+}
+
+void TestFindCountryPage::typing()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, listed);
+    QFETCH(int, count);
+    QFETCH(QString, selected);
+    CTipTreeCtrl *tree = m_page->Tree();
+    QTest::keyClicks(m_page->Edit(), text);
+    QCOMPARE(m_page->Edit()->text(), text); // the box keeps what was typed
+
+    const QStringList labels = TopLabels(tree);
+    QCOMPARE(labels.size(), count);
+    if (count == listed.size())
+        QCOMPARE(labels, listed);
+    for (const QString &name : listed)
+        QVERIFY2(labels.contains(name), qPrintable(name));
+
+    const QTreeWidgetItem *item = tree->SelectedItem();
+    QCOMPARE(item ? item->text(0) : QString(), selected);
+    QCOMPARE(m_sheet->OkButton()->isEnabled(), item && item->childCount() == 0);
+    QVERIFY(m_page->Edit()->hasFocus());
+}
+
+void TestFindCountryPage::emptyTextListsEverything()
+{
+    CTipTreeCtrl *tree = m_page->Tree();
+    QCOMPARE(m_sheet->OkButton()->text(), QStringLiteral("&Select"));
+    QCOMPARE(tree->topLevelItemCount(), 267);
+    QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
+
+    QTest::keyClicks(m_page->Edit(), "aus");
+    const QTreeWidgetItem *australia = Top(tree, "Australia");
+    QCOMPARE(australia->childCount(), 8);
+    QCOMPARE(australia->data(0, CTipTreeCtrl::IndexRole).toInt(), 21); // its highest entry
+    m_page->Edit()->clear();
+    QCOMPARE(tree->topLevelItemCount(), 267);
+    QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
+    int entries = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        entries += (*it)->childCount() == 0 ? 1 : 0;
+    QCOMPARE(entries, CountryCount);
+}
+
+void TestFindCountryPage::selectOnlyOnASingleEntry()
+{
+    CTipTreeCtrl *tree = m_page->Tree();
+    QTest::keyClicks(m_page->Edit(), "aus");
+    QTreeWidgetItem *australia = Top(tree, "Australia");
+    tree->setCurrentItem(australia);
+    QVERIFY(!m_sheet->OkButton()->isEnabled());
+    tree->setCurrentItem(australia->child(0));
+    QVERIFY(m_sheet->OkButton()->isEnabled());
+    tree->clearSelection();
+    QVERIFY(!m_sheet->OkButton()->isEnabled());
+    // Nothing to choose while nothing matches.
+    QTest::keyClicks(m_page->Edit(), "xyz");
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QVERIFY(!m_sheet->OkButton()->isEnabled());
+}
+
+void TestFindCountryPage::doubleClickOnPartEndsTheSheet()
+{
+    CTipTreeCtrl *tree = m_page->Tree();
+    QTest::keyClicks(m_page->Edit(), "australia");
+    QTreeWidgetItem *australia = Top(tree, "Australia");
+    australia->setExpanded(true);
+    QTreeWidgetItem *victoria = nullptr;
+    for (int i = 0; i < australia->childCount(); ++i) {
+        if (australia->child(i)->text(0) == "Victoria")
+            victoria = australia->child(i);
+    }
+    QVERIFY(victoria);
+    tree->scrollToItem(victoria);
+    const QPoint at = tree->visualItemRect(victoria).center();
+    QTimer::singleShot(0, m_sheet, [&] { DoubleClick(tree->viewport(), at); });
+    QCOMPARE(m_sheet->DoModal(), int(QDialog::Accepted));
+    QCOMPARE(m_page->Result(), 18);
+}
+
+void TestFindCountryPage::doubleClickOnCountryWithPartsOnlyOpensIt()
+{
+    CTipTreeCtrl *tree = m_page->Tree();
+    QTest::keyClicks(m_page->Edit(), "australia");
+    QTreeWidgetItem *australia = Top(tree, "Australia");
+    QVERIFY(!australia->isExpanded());
+    DoubleClick(tree->viewport(), tree->visualItemRect(australia).center());
+    QVERIFY(australia->isExpanded());
+    QVERIFY(m_sheet->isVisible());
+    QCOMPARE(m_page->Result(), -1);
+}
+
+void TestFindCountryPage::selectButtonReturnsTheSelectedEntry()
+{
+    QTest::keyClicks(m_page->Edit(), "united");
+    QTimer::singleShot(0, m_sheet, [&] { m_sheet->OkButton()->click(); });
+    QCOMPARE(m_sheet->DoModal(), int(QDialog::Accepted));
+    QVERIFY(IsValidCountryIndex(m_page->Result()));
+    QCOMPARE(DisplayName(m_page->Result()), std::string("United Kingdom"));
+}
+
+void TestFindCountryPage::cancelReturnsNothing()
+{
+    QTimer::singleShot(0, m_sheet, [&] { m_sheet->CancelButton()->click(); });
+    QCOMPARE(m_sheet->DoModal(), int(QDialog::Rejected));
+    QCOMPARE(m_page->Result(), -1);
+}
+
+QTEST_MAIN(TestFindCountryPage)
+#include "tst_findcountrypage.moc"

@@ -1,0 +1,251 @@
+#include "countries/itemtipwnd.h"
+#include "countries/tiptreectrl.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int RestMs = 60;
+constexpr int PauseMs = 300;
+
+} // namespace
+
+class TestTipTreeCtrl final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void cutOffLabelGetsTipAfterRest();
+    void fittingLabelNeverGetsTip();
+    void movingToAnotherLabelMovesTheTip();
+    void leavingTheLabelHidesTheTip();
+    void keyHidesTheTip();
+    void refillHidesTheTip();
+    void noTipAfterClick();
+    void noTipWhileButtonHeld();
+    void noTipWhileWindowInactive();
+    void tipColoursFollowTheItem();
+    void keepInside_data();
+    void keepInside();
+    void sortedInsertion();
+
+private:
+    QPoint OnLabel(QTreeWidgetItem *item) const;
+    bool TipShown() const { return m_tree->TipWindow() && m_tree->TipWindow()->isVisible(); }
+
+    QWidget *m_window = nullptr;
+    CTipTreeCtrl *m_tree = nullptr;
+    QLineEdit *m_edit = nullptr;
+    QTreeWidgetItem *m_short = nullptr;
+    QTreeWidgetItem *m_long = nullptr;
+    QTreeWidgetItem *m_longer = nullptr;
+};
+
+void TestTipTreeCtrl::init()
+{
+    m_window = new QWidget;
+    m_window->setObjectName("window");
+    m_edit = new QLineEdit(m_window);
+    m_tree = new CTipTreeCtrl(m_window);
+    auto *layout = new QVBoxLayout(m_window);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_tree);
+    m_tree->setFixedSize(120, 200);
+    m_tree->SetTipIntervals(RestMs, PauseMs);
+    m_short = m_tree->InsertSorted(nullptr, "Chad", 1);
+    m_long = m_tree->InsertSorted(nullptr, "Afghanistan, The Islamic Rep of", 2);
+    m_longer = m_tree->InsertSorted(nullptr, "Spanish Possessions in N Africa", 3);
+    m_window->move(100, 100);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_tree->setFocus();
+    QTest::mouseMove(m_tree->viewport(), QPoint(60, 190)); // below the items
+}
+
+void TestTipTreeCtrl::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+QPoint TestTipTreeCtrl::OnLabel(QTreeWidgetItem *item) const
+{
+    const QRect label = m_tree->LabelRect(item);
+    return QPoint(label.left() + 8, label.center().y());
+}
+
+void TestTipTreeCtrl::cutOffLabelGetsTipAfterRest()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QVERIFY(!m_tree->TipWindow());
+    QTRY_VERIFY(TipShown());
+
+    // Exactly over the label, showing all of it beyond the tree's edge.
+    const QRect label = m_tree->LabelRect(m_long);
+    const CItemTipWnd *tip = m_tree->TipWindow();
+    QCOMPARE(tip->geometry(),
+             QRect(m_tree->viewport()->mapToGlobal(label.topLeft()), label.size()));
+    QVERIFY(tip->geometry().right() > m_tree->mapToGlobal(QPoint(m_tree->width(), 0)).x());
+    QCOMPARE(tip->Text(), m_long->text(0));
+    QVERIFY(!tip->isActiveWindow());
+    QVERIFY(m_window->isActiveWindow());
+    QVERIFY(m_tree->hasFocus());
+}
+
+void TestTipTreeCtrl::fittingLabelNeverGetsTip()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_short));
+    QTest::qWait(3 * RestMs);
+    QVERIFY(!m_tree->TipWindow());
+}
+
+void TestTipTreeCtrl::movingToAnotherLabelMovesTheTip()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTRY_VERIFY(TipShown());
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_longer));
+    QVERIFY(!m_tree->TipWindow());
+    QTRY_VERIFY(TipShown());
+    QCOMPARE(m_tree->TipWindow()->Text(), m_longer->text(0));
+}
+
+void TestTipTreeCtrl::leavingTheLabelHidesTheTip()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTRY_VERIFY(TipShown());
+    // The tree holds the mouse while the tip shows, so a move far away still ends it.
+    QTest::mouseMove(m_edit, QPoint(2, 2));
+    QVERIFY(!m_tree->TipWindow());
+    QTest::qWait(3 * RestMs);
+    QVERIFY(!m_tree->TipWindow());
+}
+
+void TestTipTreeCtrl::keyHidesTheTip()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTRY_VERIFY(TipShown());
+    QTest::keyClick(m_tree, Qt::Key_Down);
+    QVERIFY(!TipShown());
+}
+
+void TestTipTreeCtrl::refillHidesTheTip()
+{
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTRY_VERIFY(TipShown());
+    m_tree->clear();
+    QVERIFY(!m_tree->TipWindow());
+}
+
+void TestTipTreeCtrl::noTipAfterClick()
+{
+    QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, {}, OnLabel(m_long));
+    QVERIFY(m_long->isSelected()); // the click did its usual work
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_longer));
+    QTest::qWait(2 * RestMs);
+    QVERIFY(!m_tree->TipWindow());
+
+    // Once the pause is over the next move arms the tip again.
+    QTest::qWait(PauseMs);
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_longer) + QPoint(1, 0));
+    QTRY_VERIFY(TipShown());
+}
+
+void TestTipTreeCtrl::noTipWhileButtonHeld()
+{
+    m_tree->SetTipIntervals(RestMs, 10);
+    QTest::mousePress(m_tree->viewport(), Qt::LeftButton, {}, OnLabel(m_short));
+    QTest::qWait(50); // past the click pause, button still down
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTest::qWait(3 * RestMs);
+    QVERIFY(!m_tree->TipWindow());
+    QTest::mouseRelease(m_tree->viewport(), Qt::LeftButton, {}, OnLabel(m_long));
+}
+
+void TestTipTreeCtrl::noTipWhileWindowInactive()
+{
+    QWidget other;
+    other.setObjectName("other");
+    other.move(600, 400);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
+    QTest::qWait(3 * RestMs);
+    QVERIFY(!m_tree->TipWindow());
+}
+
+void TestTipTreeCtrl::tipColoursFollowTheItem()
+{
+    const QPalette palette = QGuiApplication::palette();
+    auto tipFor = [this](QTreeWidgetItem *item) {
+        QTest::mouseMove(m_tree->viewport(), QPoint(60, 190));
+        QTest::mouseMove(m_tree->viewport(), OnLabel(item));
+        if (!QTest::qWaitFor([this] { return TipShown(); }))
+            return -1;
+        return m_tree->TipWindow()->Kind();
+    };
+
+    QCOMPARE(tipFor(m_long), int(CItemTipWnd::Plain));
+    QCOMPARE(ToQColor(m_tree->TipWindow()->BackColour()), palette.color(QPalette::Base));
+
+    m_tree->setCurrentItem(m_long);
+    QCOMPARE(tipFor(m_long), int(CItemTipWnd::Focused));
+    QCOMPARE(ToQColor(m_tree->TipWindow()->BackColour()),
+             palette.color(QPalette::Active, QPalette::Highlight));
+    QCOMPARE(ToQColor(m_tree->TipWindow()->TextColour()),
+             palette.color(QPalette::Active, QPalette::HighlightedText));
+
+    m_edit->setFocus();
+    QCOMPARE(tipFor(m_long), int(CItemTipWnd::SelectedInactive));
+    QCOMPARE(tipFor(m_longer), int(CItemTipWnd::Plain));
+
+    // Caller-given colours are kept only when they differ.
+    QCOMPARE(CItemTipWnd(3, 0x0000ff, 0xffffff).Kind(), int(CItemTipWnd::Custom));
+    QCOMPARE(CItemTipWnd(3, 0x0000ff, 0xffffff).BackColour(), COLORREF(0x0000ff));
+    QCOMPARE(CItemTipWnd(3, 0, 0).Kind(), int(CItemTipWnd::Plain));
+}
+
+void TestTipTreeCtrl::keepInside_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QRect>("expected");
+    const QSize size(200, 20);
+    QTest::newRow("inside") << QRect(QPoint(100, 100), size) << QRect(QPoint(100, 100), size);
+    QTest::newRow("past the right")
+        << QRect(QPoint(700, 100), size) << QRect(QPoint(600, 100), size);
+    QTest::newRow("past the left") << QRect(QPoint(-30, 100), size) << QRect(QPoint(0, 100), size);
+    QTest::newRow("past the bottom")
+        << QRect(QPoint(10, 590), size) << QRect(QPoint(10, 580), size);
+    QTest::newRow("above the top") << QRect(QPoint(10, -5), size) << QRect(QPoint(10, 0), size);
+    QTest::newRow("wider than the screen")
+        << QRect(QPoint(-10, 10), QSize(900, 20)) << QRect(QPoint(0, 10), QSize(900, 20));
+}
+
+void TestTipTreeCtrl::keepInside()
+{
+    QFETCH(QRect, rect);
+    QFETCH(QRect, expected);
+    QCOMPARE(CItemTipWnd::KeepInside(rect, QRect(0, 0, 800, 600)), expected);
+}
+
+void TestTipTreeCtrl::sortedInsertion()
+{
+    CTipTreeCtrl tree;
+    for (const char *label :
+         {"Zone 10", "zone  2", "Zone  1", "Zone  0", "Réunion", "Rwanda", "Reunion", "Qatar"})
+        tree.InsertSorted(nullptr, QString::fromUtf8(label), 0);
+    QStringList labels;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        labels << tree.topLevelItem(i)->text(0);
+    QCOMPARE(labels, QStringList({"Qatar", "Reunion", "Réunion", "Rwanda", "Zone  0", "Zone  1",
+                                  "zone  2", "Zone 10"}));
+}
+
+QTEST_MAIN(TestTipTreeCtrl)
+#include "tst_tiptreectrl.moc"

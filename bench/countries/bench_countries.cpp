@@ -1,0 +1,68 @@
+// The country lists' rebuilds: a full tree with its daylight pictures, and the list of matches
+// that each keystroke in the Find page rebuilds.
+#include "countries/countrytree.h"
+#include "countries/findcountrypage.h"
+#include "countries/propertysheet.h"
+#include "zones/timesource.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A zone with daylight saving, so each evaluation does the C library's full conversion.
+constexpr const char *Zone = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+void BM_FillTreeAll(benchmark::State &state)
+{
+    SetProcessTimeZone(Zone);
+    CCountryTree tree;
+    tree.SetLandColour(2);
+    tree.resize(300, 400);
+    tree.show();
+    const int select = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tree.FillTree(CCountryTree::NoFilter, select));
+}
+BENCHMARK(BM_FillTreeAll)->Arg(-1)->Arg(18)->Unit(benchmark::kMicrosecond);
+
+void BM_FillTreeOneOffset(benchmark::State &state)
+{
+    SetProcessTimeZone(Zone);
+    CCountryTree tree;
+    tree.SetLandColour(2);
+    tree.resize(300, 400);
+    tree.show();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tree.FillTree(1.0f, 2));
+}
+BENCHMARK(BM_FillTreeOneOffset)->Unit(benchmark::kMicrosecond);
+
+// One keystroke: the pattern from the text, then the list rebuilt.
+void BM_FillMatches(benchmark::State &state, const char *text)
+{
+    CPropertySheet sheet(QStringLiteral("Find Country/Region"));
+    auto *page = new CFindCountryPage;
+    sheet.AddPage(page);
+    sheet.show();
+    const QString typed = QString::fromLatin1(text);
+    for (auto _ : state)
+        page->FillMatches(CFindCountryPage::MakePattern(typed));
+}
+BENCHMARK_CAPTURE(BM_FillMatches, everything, "")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FillMatches, first_letter, "s")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FillMatches, word, "aus")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -64,11 +64,9 @@ void CheckOnly(QButtonGroup *group, int id)
 
 } // namespace
 
-CSetDaylightPage::CSetDaylightPage(QWidget *parent) : QWidget(parent)
+CSetDaylightPage::CSetDaylightPage(QWidget *parent) : CPropertyPage(tr("Daylight Saving"), parent)
 {
     setObjectName(QStringLiteral("setDaylightPage"));
-    setAccessibleName(tr("Daylight Saving"));
-    setWindowTitle(tr("Daylight Saving"));
     CreateControls();
     LayOutControls();
     EnableOptionRadios();
@@ -280,7 +278,7 @@ QSize CSetDaylightPage::sizeHint() const
 
 void CSetDaylightPage::changeEvent(QEvent *event)
 {
-    QWidget::changeEvent(event);
+    CPropertyPage::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         LayOutControls();
 }
@@ -309,17 +307,21 @@ void CSetDaylightPage::SetUpForHome(int index)
     }
 }
 
-void CSetDaylightPage::OnSetActive()
+bool CSetDaylightPage::OnSetActive()
 {
     EnableOptionRadios();
     // The date controls follow the option and dates choice held in the members.
     EnableDateControls();
     TransferToControls();
+    emit activeChanged(true);
+    return true;
 }
 
-void CSetDaylightPage::OnKillActive()
+bool CSetDaylightPage::OnKillActive()
 {
     TransferFromControls();
+    emit activeChanged(false);
+    return true;
 }
 
 void CSetDaylightPage::EnableOptionRadios()

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "countries/propertypage.h"
 #include "home/daylightoption.h"
 #include "zones/daylight.h"
-
-#include <QWidget>
 
 #include <array>
 
@@ -18,7 +17,7 @@ class QRadioButton;
 // for automatic handling, whether the home's own table dates or the user's dates are used. The
 // members are the page's values; the controls show them only between TransferToControls and
 // TransferFromControls, so the sheet can change the members while the page is hidden.
-class CSetDaylightPage final : public QWidget
+class CSetDaylightPage final : public CPropertyPage
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CSetDaylightPage)
@@ -36,9 +35,10 @@ public:
     // handling, or no daylight saving) and makes it the page's home.
     void SetUpForHome(int index);
 
-    // The sheet calls these when the page is shown and when another page replaces it.
-    void OnSetActive();
-    void OnKillActive();
+    // The sheet calls these when the page is shown and when another page replaces it (or OK
+    // ends the sheet).
+    bool OnSetActive() override;
+    bool OnKillActive() override;
 
     void TransferToControls();
     void TransferFromControls();
@@ -49,6 +49,10 @@ public:
     static const QStringList &MonthTexts();
 
     QSize sizeHint() const override;
+
+signals:
+    // The page became the shown one (true) or was left (false).
+    void activeChanged(bool active);
 
 protected:
     void changeEvent(QEvent *event) override;

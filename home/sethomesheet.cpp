@@ -1,0 +1,150 @@
+#include "home/sethomesheet.h"
+
+#include "countries/findcountrypage.h"
+#include "home/daylightoption.h"
+#include "home/setcountrypage.h"
+#include "home/setdaylightpage.h"
+#include "zones/countrytable.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QPushButton>
+
+CSetHomeSheet::CSetHomeSheet(QWidget *parent) : CPropertySheet(tr("Set Home Country"), parent)
+{
+    setObjectName(QStringLiteral("setHomeSheet"));
+
+    m_pCountryPage = new CSetCountryPage;
+    m_pDaylightPage = new CSetDaylightPage;
+    AddPage(m_pCountryPage);
+    AddPage(m_pDaylightPage);
+
+    // Beside OK, on the side away from the sheet's edge, as the sheet's own button.
+    m_pFindButton = new QPushButton(tr("&Find Country"), ButtonBox());
+    m_pFindButton->setObjectName(QStringLiteral("findCountryButton"));
+    m_pFindButton->setAccessibleName(tr("Find Country"));
+    m_pFindButton->setAutoDefault(false);
+    OkButton()->installEventFilter(this);
+    CancelButton()->installEventFilter(this);
+
+    connect(m_pCountryPage, &CSetCountryPage::homeChosen, this, &CSetHomeSheet::OnHomeChosen);
+    connect(m_pDaylightPage, &CSetDaylightPage::activeChanged, this,
+            [this](bool active) { m_pFindButton->setEnabled(!active); });
+    connect(m_pFindButton, &QPushButton::clicked, this, &CSetHomeSheet::OnFindCountry);
+    m_runFind = [](QWidget *parent) {
+        return CFindCountryPage::RunFindSheet(tr("Find Home Country/Region"), parent);
+    };
+}
+
+CSetHomeSheet::~CSetHomeSheet() = default;
+
+void CSetHomeSheet::SetValues(const SetHomeValues &values)
+{
+    const int home = IsValidCountryIndex(values.homeIndex) ? values.homeIndex : -1;
+    m_nInitialHome = home;
+    m_nChosenHome = home;
+    m_nLandColour = values.landColour;
+    m_pCountryPage->m_nHomeIndex = home;
+    m_pCountryPage->m_nLandColour = values.landColour;
+
+    CSetDaylightPage &page = *m_pDaylightPage;
+    page.m_nHomeIndex = home;
+    page.m_nOption = home == -1 ? DaylightAuto : values.daylightOption;
+    page.m_nDatesChoice = values.useOwnDaylightDates ? 1 : 0;
+    page.m_dates = values.ownDates;
+    if (home == -1)
+        return;
+
+    // Settings written by hand or by an older table may not fit the home: the page could then
+    // not show the option at all, or would hand back dates that name no day.
+    const bool hasRule = HasDaylightSaving(home);
+    if (hasRule && (!IsValidDaylightOption(page.m_nOption) || page.m_nOption == DaylightNone))
+        page.m_nOption = DaylightAuto;
+    if (!hasRule)
+        page.m_nOption = DaylightNone;
+    if (hasRule && !page.m_dates.IsComplete()) {
+        CSetDaylightPage defaults;
+        defaults.SetUpForHome(home);
+        page.m_dates = defaults.m_dates;
+    }
+}
+
+SetHomeValues CSetHomeSheet::GetValues() const
+{
+    SetHomeValues values;
+    values.homeIndex = m_nChosenHome;
+    values.landColour = m_nLandColour;
+    values.daylightOption = m_pDaylightPage->m_nOption;
+    values.useOwnDaylightDates = m_pDaylightPage->m_nDatesChoice == 1;
+    if (HasDaylightSaving(m_nChosenHome))
+        values.ownDates = m_pDaylightPage->m_dates;
+    return values;
+}
+
+void CSetHomeSheet::OnHomeChosen(int index)
+{
+    m_nChosenHome = index;
+    if (index != m_pDaylightPage->m_nHomeIndex)
+        m_pDaylightPage->SetUpForHome(index);
+}
+
+void CSetHomeSheet::OnFindCountry()
+{
+    const int found = m_runFind ? m_runFind(this) : -1;
+    if (!IsValidCountryIndex(found))
+        return;
+    m_pCountryPage->SelectHome(found);
+    OnHomeChosen(found);
+}
+
+void CSetHomeSheet::showEvent(QShowEvent *event)
+{
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        CancelButton()->setEnabled(m_nInitialHome != -1);
+        OkButton()->setEnabled(m_nInitialHome != -1);
+    }
+    CPropertySheet::showEvent(event);
+    PlaceFindButton();
+}
+
+void CSetHomeSheet::reject()
+{
+    // Without a home the program cannot run: Escape and Close wait for a choice and OK.
+    if (m_nInitialHome == -1)
+        return;
+    CPropertySheet::reject();
+}
+
+void CSetHomeSheet::closeEvent(QCloseEvent *event)
+{
+    if (m_nInitialHome == -1) {
+        event->ignore();
+        return;
+    }
+    CPropertySheet::closeEvent(event);
+}
+
+bool CSetHomeSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        PlaceFindButton();
+    return CPropertySheet::eventFilter(watched, event);
+}
+
+void CSetHomeSheet::PlaceFindButton()
+{
+    // OK's rectangle moved left by its own width and 6 pixels; where Cancel sits left of OK
+    // the button goes left of both instead.
+    const QRect ok = OkButton()->geometry();
+    const QRect cancel = CancelButton()->geometry();
+    QRect find = ok.translated(-(ok.width() + 6), 0);
+    if (find.intersects(cancel))
+        find = ok.translated(-(ok.width() + 6) - (cancel.width() + 6), 0);
+    find.setWidth(std::max(find.width(), m_pFindButton->sizeHint().width()));
+    if (find.right() > std::min(ok.left(), cancel.left()) - 6)
+        find.moveRight(std::min(ok.left(), cancel.left()) - 6);
+    m_pFindButton->setGeometry(find);
+    m_pFindButton->raise();
+}

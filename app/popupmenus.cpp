@@ -1,7 +1,14 @@
 #include "app/popupmenus.h"
 
+#include "clock/clockctrl.h"
+#include "countries/countrytree.h"
+#include "map/mapcolourwaitdialog.h"
+#include "map/mapwnd.h"
+
 #include <QAction>
 #include <QMenu>
+
+#include <memory>
 
 namespace {
 
@@ -187,4 +194,96 @@ int TrackPopupMenu(QMenu *popup, const QPoint &screenPos)
     popup->ensurePolished();
     const QPoint topLeft(screenPos.x() - popup->sizeHint().width(), screenPos.y());
     return CommandOf(popup->exec(topLeft));
+}
+
+namespace {
+
+// Shows the wait window over the map while recolour runs, then closes it.
+template <typename Recolour> void RecolourMap(CMapWnd &map, Recolour recolour)
+{
+    auto wait = std::make_unique<CMapColourWaitDialog>(map.window());
+    wait->Create();
+    wait->ShowOver(&map);
+    recolour();
+    wait->close();
+}
+
+} // namespace
+
+bool OnMapMenuCommand(int command, CMapWnd &map, CCountryTree *tree)
+{
+    switch (command) {
+    case ID_SPEED_SLOW:
+        map.SetAcceleration(SlowAcceleration);
+        return true;
+    case ID_SPEED_MEDIUM:
+        map.SetAcceleration(MediumAcceleration);
+        return true;
+    case ID_SPEED_FAST:
+        map.SetAcceleration(FastAcceleration);
+        return true;
+    default:
+        break;
+    }
+    if (command >= ID_LAND_COLOUR_FIRST && command <= ID_LAND_COLOUR_LAST) {
+        const int colour = command - ID_LAND_COLOUR_FIRST;
+        // The sea's colour is greyed in the menu; a stray command must not give both one colour.
+        if (colour == map.GetLandColour() || colour == map.GetSeaColour())
+            return true;
+        RecolourMap(map, [&] {
+            map.SetLandColour(colour);
+            if (tree)
+                tree->SetLandColour(colour);
+        });
+        return true;
+    }
+    if (command >= ID_SEA_COLOUR_FIRST && command <= ID_SEA_COLOUR_LAST) {
+        const int colour = command - ID_SEA_COLOUR_FIRST;
+        if (colour == map.GetSeaColour() || colour == map.GetLandColour())
+            return true;
+        RecolourMap(map, [&] { map.SetSeaColour(colour); });
+        return true;
+    }
+    return false;
+}
+
+bool OnClockMenuCommand(int command, CClockCtrl *&menuClock)
+{
+    if (command >= ID_CLOCK_COLOUR_FIRST && command <= ID_CLOCK_COLOUR_LAST) {
+        if (menuClock)
+            menuClock->SetTextColour(ClockColourTable[command - ID_CLOCK_COLOUR_FIRST]);
+        menuClock = nullptr;
+        return true;
+    }
+    if (command == ID_SHOW_SECONDS) {
+        if (menuClock)
+            menuClock->SetShowSeconds(!menuClock->GetShowSeconds());
+        menuClock = nullptr;
+        return true;
+    }
+    return false;
+}
+
+void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos)
+{
+    std::unique_ptr<QMenu> popup(CreateMapMenu(map.window()));
+    PrepareMapMenu(popup.get(), map.GetLandColour(), map.GetSeaColour(), map.GetAcceleration());
+    map.window()->activateWindow();
+    const int command = TrackPopupMenu(popup.get(), screenPos);
+    popup.reset();
+    OnMapMenuCommand(command, map, tree);
+}
+
+void ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos)
+{
+    if (!clock)
+        return;
+    menuClock = clock;
+    const bool timeClock = clock->GetMode() == CClockCtrl::ModeTime;
+    std::unique_ptr<QMenu> popup(CreateClockMenu(timeClock, clock->window()));
+    PrepareClockMenu(popup.get(), clock->GetTextColour(), clock->GetShowSeconds());
+    clock->window()->activateWindow();
+    const int command = TrackPopupMenu(popup.get(), screenPos);
+    popup.reset();
+    OnClockMenuCommand(command, menuClock);
 }

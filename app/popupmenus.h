@@ -7,6 +7,9 @@
 
 #include <array>
 
+class CClockCtrl;
+class CCountryTree;
+class CMapWnd;
 class QAction;
 class QMenu;
 class QWidget;
@@ -72,3 +75,17 @@ int ClockColourRow(COLORREF colour);
 // Shows popup with its right edge at the screen point and returns the command chosen, or 0
 // when the menu was closed without one.
 int TrackPopupMenu(QMenu *popup, const QPoint &screenPos);
+
+// Runs a command of the map's menu. A speed goes to the map at once. A new land or sea colour
+// recolours the map behind the "Changing Map Colours" window, which is the only feedback while
+// that runs; a land colour also redraws the tree's continent pictures in the same colour. The
+// colour the map has already does nothing. False for a command that is not the map's.
+bool OnMapMenuCommand(int command, CMapWnd &map, CCountryTree *tree);
+// Runs a command of a clock's menu on menuClock (a colour of the table, or seconds on and off)
+// and then clears menuClock. False, changing nothing, for a command that is not a clock's.
+bool OnClockMenuCommand(int command, CClockCtrl *&menuClock);
+
+// The whole of a right-click: builds the menu, marks it from the map or clock, shows it at the
+// screen point and runs the command chosen. menuClock records the clock whose menu is open.
+void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos);
+void ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos);

@@ -1,6 +1,11 @@
 #include "app/popupmenus.h"
+#include "clock/clockctrl.h"
+#include "countries/countrytree.h"
+#include "map/mapcolourwaitdialog.h"
+#include "map/mapwnd.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -38,6 +43,52 @@ QMenu *Sea(const QMenu *map)
     return FindSubMenuByText(map, QStringLiteral("&Colours"))->actions().at(1)->menu();
 }
 
+// Counts the wait windows shown while it lives.
+class WaitWindowWatch final : public QObject
+{
+public:
+    WaitWindowWatch() { qApp->installEventFilter(this); }
+    ~WaitWindowWatch() override { qApp->removeEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<CMapColourWaitDialog *>(watched))
+            ++shown;
+        return false;
+    }
+};
+
+// A main-window stand-in holding a map and a tree, as the menus find them.
+struct MapFixture
+{
+    MapFixture()
+    {
+        window.resize(400, 300);
+        QVERIFY(map.Create(QRect(0, 0, 357, 178), &window, CMapWnd::ControlId));
+        tree.setParent(&window);
+        tree.SetLandColour(map.GetLandColour());
+        tree.FillTree(CCountryTree::NoFilter, 17);
+        window.show();
+    }
+
+    // Whether the tree's pictures are those of the strip of a land colour.
+    bool TreeDrawnIn(int landColour) const
+    {
+        const QList<QIcon> strip = CCountryTree::LoadImageStrip(landColour);
+        QTreeWidgetItem *item = tree.topLevelItem(0);
+        const int image = CCountryTree::ItemImage(item);
+        if (image < 0 || image >= strip.size() || strip[image].isNull())
+            return false;
+        return item->icon(0).pixmap(24, 16).toImage() == strip[image].pixmap(24, 16).toImage();
+    }
+
+    QWidget window;
+    CMapWnd map;
+    CCountryTree tree;
+};
+
 } // namespace
 
 class TestPopupMenus final : public QObject
@@ -55,6 +106,15 @@ private slots:
     void clockMarks_data();
     void clockMarks();
     void preparedTwice();
+    void speedCommands_data();
+    void speedCommands();
+    void landColour();
+    void seaColour();
+    void colourAlreadySet_data();
+    void colourAlreadySet();
+    void clockCommands_data();
+    void clockCommands();
+    void otherCommandsLeaveTheClock();
 };
 
 void TestPopupMenus::mapMenuItems()
@@ -218,6 +278,133 @@ void TestPopupMenus::preparedTwice()
     QCOMPARE(Marks(Sea(menu.get())), QStringLiteral("...cg..."));
     QCOMPARE(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed"))),
              QStringLiteral(".c."));
+}
+
+void TestPopupMenus::speedCommands_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("acceleration");
+    QTest::newRow("slow") << int(ID_SPEED_SLOW) << 75;
+    QTest::newRow("medium") << int(ID_SPEED_MEDIUM) << 150;
+    QTest::newRow("fast") << int(ID_SPEED_FAST) << 600;
+}
+
+void TestPopupMenus::speedCommands()
+{
+    QFETCH(int, command);
+    QFETCH(int, acceleration);
+    MapFixture f;
+    f.map.SetAcceleration(123);
+    WaitWindowWatch watch;
+    QVERIFY(OnMapMenuCommand(command, f.map, &f.tree));
+    QCOMPARE(f.map.GetAcceleration(), acceleration);
+    QCOMPARE(watch.shown, 0);
+}
+
+void TestPopupMenus::landColour()
+{
+    MapFixture f;
+    const int sea = f.map.GetSeaColour();
+    QVERIFY(f.map.GetLandColour() != 4 && sea != 4);
+    QVERIFY(f.TreeDrawnIn(f.map.GetLandColour()));
+    WaitWindowWatch watch;
+    QVERIFY(OnMapMenuCommand(ID_LAND_COLOUR_FIRST + 4, f.map, &f.tree));
+    QCOMPARE(f.map.GetLandColour(), 4);
+    QCOMPARE(f.map.GetSeaColour(), sea);
+    QCOMPARE(watch.shown, 1);
+    QVERIFY(f.TreeDrawnIn(4));
+    // The wait window is gone once the map is recoloured.
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows)
+        QVERIFY(!(qobject_cast<const CMapColourWaitDialog *>(w) && w->isVisible()));
+}
+
+void TestPopupMenus::seaColour()
+{
+    MapFixture f;
+    const int land = f.map.GetLandColour();
+    QVERIFY(land != 6 && f.map.GetSeaColour() != 6);
+    WaitWindowWatch watch;
+    QVERIFY(OnMapMenuCommand(ID_SEA_COLOUR_FIRST + 6, f.map, &f.tree));
+    QCOMPARE(f.map.GetSeaColour(), 6);
+    QCOMPARE(f.map.GetLandColour(), land);
+    QCOMPARE(watch.shown, 1);
+    // The tree keeps the land's pictures.
+    QVERIFY(f.TreeDrawnIn(land));
+}
+
+void TestPopupMenus::colourAlreadySet_data()
+{
+    QTest::addColumn<bool>("land");
+    QTest::addColumn<bool>("sameAsOther");
+    QTest::newRow("land already set") << true << false;
+    QTest::newRow("sea already set") << false << false;
+    QTest::newRow("land as the sea") << true << true;
+    QTest::newRow("sea as the land") << false << true;
+}
+
+void TestPopupMenus::colourAlreadySet()
+{
+    QFETCH(bool, land);
+    QFETCH(bool, sameAsOther);
+    MapFixture f;
+    const int landColour = f.map.GetLandColour();
+    const int seaColour = f.map.GetSeaColour();
+    const QImage before = f.map.grab().toImage();
+    const int colour = (land != sameAsOther) ? landColour : seaColour;
+    const int command = (land ? ID_LAND_COLOUR_FIRST : ID_SEA_COLOUR_FIRST) + colour;
+
+    WaitWindowWatch watch;
+    QVERIFY(OnMapMenuCommand(command, f.map, &f.tree));
+    QCOMPARE(watch.shown, 0);
+    QCOMPARE(f.map.GetLandColour(), landColour);
+    QCOMPARE(f.map.GetSeaColour(), seaColour);
+    QCOMPARE(f.map.grab().toImage(), before);
+    QVERIFY(f.TreeDrawnIn(landColour));
+}
+
+void TestPopupMenus::clockCommands_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<bool>("seconds");
+    QTest::newRow("grey") << int(ID_CLOCK_COLOUR_FIRST + 1) << quint32(0x808080) << true;
+    QTest::newRow("red") << int(ID_CLOCK_COLOUR_FIRST + 4) << quint32(0x0000ff) << true;
+    QTest::newRow("white") << int(ID_CLOCK_COLOUR_LAST) << quint32(0xffffff) << true;
+    QTest::newRow("seconds off") << int(ID_SHOW_SECONDS) << quint32(0xff0000) << false;
+}
+
+void TestPopupMenus::clockCommands()
+{
+    QFETCH(int, command);
+    QFETCH(quint32, colour);
+    QFETCH(bool, seconds);
+    CClockCtrl clock(MakeColourRef(0, 0, 255), MakeColourRef(212, 208, 200));
+    CClockCtrl other(MakeColourRef(0, 0, 0), MakeColourRef(212, 208, 200));
+    clock.SetShowSeconds(true);
+    CClockCtrl *menuClock = &clock;
+    QVERIFY(OnClockMenuCommand(command, menuClock));
+    QCOMPARE(menuClock, nullptr);
+    QCOMPARE(clock.GetTextColour(), COLORREF(colour));
+    QCOMPARE(clock.GetShowSeconds(), seconds);
+    QCOMPARE(other.GetTextColour(), COLORREF(0));
+
+    // With the menu clock gone the command reaches no clock.
+    QVERIFY(OnClockMenuCommand(ID_SHOW_SECONDS, menuClock));
+    QCOMPARE(clock.GetShowSeconds(), seconds);
+}
+
+void TestPopupMenus::otherCommandsLeaveTheClock()
+{
+    CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(212, 208, 200));
+    CClockCtrl *menuClock = &clock;
+    for (int command : {int(ID_CLOCK_CANCEL), int(ID_MAP_CANCEL), int(ID_SPEED_FAST), 0})
+        QVERIFY(!OnClockMenuCommand(command, menuClock));
+    QCOMPARE(menuClock, &clock);
+
+    MapFixture f;
+    for (int command : {int(ID_MAP_CANCEL), int(ID_SHOW_SECONDS), int(ID_CLOCK_COLOUR_FIRST), 0})
+        QVERIFY(!OnMapMenuCommand(command, f.map, &f.tree));
 }
 
 QTEST_MAIN(TestPopupMenus)

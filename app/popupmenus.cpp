@@ -33,11 +33,10 @@ QMenu *NewMenu(const QString &title, const QString &name, QWidget *parent)
     return menu;
 }
 
-QAction *AddCommand(QMenu *menu, const QString &text, int command, bool checkable = true)
+QAction *AddCommand(QMenu *menu, const QString &text, int command)
 {
     QAction *action = menu->addAction(text);
     action->setData(command);
-    action->setCheckable(checkable);
     action->setObjectName(QStringLiteral("command%1").arg(command));
     return action;
 }
@@ -49,12 +48,19 @@ QMenu *AddSubMenu(QMenu *menu, const QString &title, const QString &name)
     return sub;
 }
 
+// Only a marked item is checkable: the others then show no empty box beside their text.
+void SetCheck(QAction *action, bool check)
+{
+    action->setCheckable(check);
+    action->setChecked(check);
+}
+
 void CheckCommand(QMenu *menu, int command)
 {
     const auto actions = menu->actions();
     for (QAction *action : actions) {
-        if (action->isCheckable())
-            action->setChecked(CommandOf(action) == command);
+        if (!action->isSeparator() && !action->menu())
+            SetCheck(action, CommandOf(action) == command);
     }
 }
 
@@ -66,7 +72,7 @@ void MarkPositions(QMenu *menu, int check, int grey)
         return;
     const auto actions = menu->actions();
     for (int i = 0; i < actions.size(); ++i) {
-        actions[i]->setChecked(i == check);
+        SetCheck(actions[i], i == check);
         actions[i]->setEnabled(i != grey);
     }
 }
@@ -92,7 +98,7 @@ QMenu *CreateMapMenu(QWidget *parent)
     }
 
     popup->addSeparator();
-    AddCommand(popup, QObject::tr("Cancel\tEsc"), ID_MAP_CANCEL, false);
+    AddCommand(popup, QObject::tr("Cancel\tEsc"), ID_MAP_CANCEL);
     return popup;
 }
 
@@ -112,7 +118,7 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
                timeClock ? QObject::tr("Cancel\tEsc") : QObject::tr("Cancel             \tEsc"),
-               ID_CLOCK_CANCEL, false);
+               ID_CLOCK_CANCEL);
     return popup;
 }
 
@@ -145,7 +151,7 @@ void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds)
     if (QMenu *colour = FindSubMenuByText(popup, QObject::tr("&Colour")))
         MarkPositions(colour, ClockColourRow(textColour), -1);
     if (QAction *seconds = FindCommand(popup, ID_SHOW_SECONDS))
-        seconds->setChecked(showSeconds);
+        SetCheck(seconds, showSeconds);
 }
 
 QAction *FindCommand(const QMenu *popup, int command)

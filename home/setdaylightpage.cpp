@@ -283,21 +283,21 @@ void CSetDaylightPage::changeEvent(QEvent *event)
         LayOutControls();
 }
 
-void CSetDaylightPage::SetUpForHome(int index)
+OwnDaylightDates CSetDaylightPage::TableDates(int index)
 {
     const CountryEntry *entry = CountryAt(index);
-    if (entry && HasDaylightSaving(index)) {
-        m_dates.weekStart = entry->daylightWeekStart - 1;
-        m_dates.monthStart = entry->daylightMonthStart - 1;
-        m_dates.dayOfWeekStart = entry->daylightDayOfWeekStart - 1;
-        m_dates.weekEnd = entry->daylightWeekEnd - 1;
-        m_dates.monthEnd = entry->daylightMonthEnd - 1;
-        m_dates.dayOfWeekEnd = entry->daylightDayOfWeekEnd - 1;
-        m_nOption = DaylightAuto;
-    } else {
-        m_dates = OwnDaylightDates{};
-        m_nOption = DaylightNone;
-    }
+    if (!entry || !HasDaylightSaving(index))
+        return {};
+    // The table counts from 1, the lists from 0.
+    return {entry->daylightWeekStart - 1,      entry->daylightMonthStart - 1,
+            entry->daylightDayOfWeekStart - 1, entry->daylightWeekEnd - 1,
+            entry->daylightMonthEnd - 1,       entry->daylightDayOfWeekEnd - 1};
+}
+
+void CSetDaylightPage::SetUpForHome(int index)
+{
+    m_dates = TableDates(index);
+    m_nOption = HasDaylightSaving(index) ? DaylightAuto : DaylightNone;
     m_nDatesChoice = 0;
     m_nHomeIndex = IsValidCountryIndex(index) ? index : -1;
     if (isVisible()) {

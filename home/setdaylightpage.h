@@ -43,6 +43,9 @@ public:
     void TransferToControls();
     void TransferFromControls();
 
+    // The entry's table rule as positions in the lists; all -1 without a rule.
+    static OwnDaylightDates TableDates(int index);
+
     // The texts of the combo lists, in list order.
     static const QStringList &WeekTexts();
     static const QStringList &DayTexts();

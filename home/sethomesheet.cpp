@@ -63,11 +63,8 @@ void CSetHomeSheet::SetValues(const SetHomeValues &values)
         page.m_nOption = DaylightAuto;
     if (!hasRule)
         page.m_nOption = DaylightNone;
-    if (hasRule && !page.m_dates.IsComplete()) {
-        CSetDaylightPage defaults;
-        defaults.SetUpForHome(home);
-        page.m_dates = defaults.m_dates;
-    }
+    if (hasRule && !page.m_dates.IsComplete())
+        page.m_dates = CSetDaylightPage::TableDates(home);
 }
 
 SetHomeValues CSetHomeSheet::GetValues() const

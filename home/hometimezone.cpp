@@ -1,0 +1,82 @@
+#include "home/hometimezone.h"
+
+#include "home/daylightoption.h"
+#include "home/zonestore.h"
+#include "zones/countrytable.h"
+#include "zones/timesource.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <cstdlib>
+#include <ctime>
+
+bool SetCheckedProcessTimeZone(const std::string &rule)
+{
+    const char *current = std::getenv("TZ");
+    const std::string before = current ? current : "";
+    const bool hadTz = current != nullptr;
+    SetProcessTimeZone(rule.c_str());
+    if (tzname[0] && tzname[0][0])
+        return true;
+    SetProcessTimeZone(hadTz ? before.c_str() : nullptr);
+    return false;
+}
+
+bool ApplyHomeTimeZone(const HomeZoneChoice &choice)
+{
+    const std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
+    if (!zone)
+        return false;
+    const int disable = DaylightSwitchFor(choice.daylightOption);
+    if (!SetCheckedProcessTimeZone(PosixRule(*zone, disable)))
+        return false;
+    return CZoneStore().WriteZone(*zone, disable);
+}
+
+bool IsHomeTimeZoneApplied(int homeIndex)
+{
+    const CountryEntry *home = CountryAt(homeIndex);
+    if (!home)
+        return true;
+    const std::optional<TimeZoneInformation> zone = CZoneStore().ReadRecord();
+    return zone && zone->bias == HomeBias(home->gmtOffset) &&
+           zone->standardName.toLatin1().startsWith("GMT");
+}
+
+bool ApplyDaylightSwitch(int option)
+{
+    return CZoneStore().WriteSwitch(DaylightSwitchFor(option));
+}
+
+bool IsDaylightSwitchApplied(int option)
+{
+    const int stored = CZoneStore().ReadSwitch();
+    const bool automatic = option == DaylightAuto || option == DaylightByHand;
+    const bool disabled = option == DaylightNotAdjusted || option == DaylightNone;
+    return !((stored != 0 && automatic) || (stored == 0 && disabled));
+}
+
+DateTimeTool FindDateTimeTool()
+{
+    static const QList<QStringList> tools = {
+        {"gnome-control-center", "datetime"}, {"systemsettings", "kcm_clock"},
+        {"kcmshell6", "kcm_clock"},           {"kcmshell5", "clock"},
+        {"cinnamon-settings", "calendar"},    {"mate-time-admin"},
+        {"xfce4-datetime-settings"},
+    };
+    for (const QStringList &tool : tools) {
+        const QString program = QStandardPaths::findExecutable(tool.front());
+        if (!program.isEmpty())
+            return {program, tool.mid(1)};
+    }
+    return {};
+}
+
+bool AdjustTime()
+{
+    const DateTimeTool tool = FindDateTimeTool();
+    return !tool.program.isEmpty() && QProcess::startDetached(tool.program, tool.arguments);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "zones/daylight.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// The computer's time-zone record as the program builds it from the home entry, in the form
+// the system keeps it (the fields of TIME_ZONE_INFORMATION), and its POSIX rule.
+
+// A change date in day-in-month form: month 1-12 (0 = no daylight saving), day = occurrence 1-4
+// or 5 for the last, dayOfWeek 0 = Sunday .. 6, at hour:minute local time; year 0.
+struct ZoneDate
+{
+    int year = 0;
+    int month = 0;
+    int dayOfWeek = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int milliseconds = 0;
+
+    friend bool operator==(const ZoneDate &, const ZoneDate &) = default;
+};
+
+struct TimeZoneInformation
+{
+    int bias = 0;         // minutes: UTC = local standard time + bias
+    QString standardName; // at most 31 characters
+    ZoneDate standardDate;
+    int standardBias = 0;
+    QString daylightName; // at most 31 characters
+    ZoneDate daylightDate;
+    int daylightBias = 0; // added to bias during daylight saving
+
+    friend bool operator==(const TimeZoneInformation &, const TimeZoneInformation &) = default;
+};
+
+// What the record is built from: the main window's home and daylight-saving choices. An option
+// outside 0-3 counts as DaylightAuto.
+struct HomeZoneChoice
+{
+    int homeIndex = -1;
+    int daylightOption = 0;
+    bool useOwnDates = false;
+    OwnDaylightDates ownDates;
+};
+
+inline constexpr int ZoneNameLength = 31;
+
+// -(gmtOffset x 60) truncated toward zero: +5.75 gives -345, -3.5 gives 210.
+int HomeBias(float gmtOffset);
+
+// The record for the home; nothing without a home. The own dates replace the table rule under
+// DaylightAuto with "use own dates"; when they name no day (a value outside its list) or the
+// home has no rule, the record has no change dates, as the clocks then show no daylight saving.
+std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choice);
+
+// "DisableAutoDaylightTimeSet": 0 for DaylightAuto and DaylightByHand, 1 for the other two.
+int DaylightSwitchFor(int option);
+
+// The record as a POSIX TZ rule, e.g. "<GMT+10>-10<GMT+11>-11,M10.5.0/2:00,M3.1.0/2:00": a
+// daylight part only when both months are set and the switch (0) allows automatic changes.
+std::string PosixRule(const TimeZoneInformation &zone, int disableAutoDaylight);
+
+// "<GMT+10>", "<GMT-0330>", "<GMT+00>": the quoted abbreviation of a UTC offset in minutes east.
+std::string ZoneAbbreviation(int minutesEast);
+
+// A compiled zone file (TZif version 2, RFC 8536) whose footer is the rule. It holds one
+// transition, into standard time before the first change, so that readers apply the footer.
+QByteArray CompileZoneFile(const TimeZoneInformation &zone, int disableAutoDaylight);

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
   tzdata desktop-file-utils appstream
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()

@@ -1,0 +1,250 @@
+"""A private desktop for end-to-end tests: Xvfb on a free display, a notification area (trayer),
+a session bus with the accessibility bus, and the program under test started in a temporary
+home. Input goes in through xdotool, as a person's would; what the program shows is read back
+through the accessibility interface a screen reader uses, and from the X server itself."""
+
+import ctypes
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import time
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, predicate, timeout=10.0, interval=0.1):
+    """Polls predicate until it returns something true; raises Failure naming what."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f'timed out after {timeout:.0f} s waiting for {what}')
+        time.sleep(interval)
+
+
+class Desktop:
+    def __init__(self, root, shots):
+        self.root = root
+        self.shots = shots
+        self.procs = []
+        os.makedirs(shots, exist_ok=True)
+        self.display = self._start_xvfb()
+        self.env = dict(os.environ, DISPLAY=self.display, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0')
+        for var in ('WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
+            self.env.pop(var, None)
+        self._start_session_bus()
+        self._spawn(['trayer', '--edge', 'bottom', '--align', 'left', '--widthtype', 'pixel',
+                     '--width', '100', '--heighttype', 'pixel', '--height', '26'])
+        wait_for('the notification area', lambda: self._window_lines('"panel"'))
+        # Everything this process asks of the accessibility interface goes to this desktop.
+        os.environ.update(DISPLAY=self.display,
+                          DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
+        self._spawn(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
+        import gi
+        gi.require_version('Atspi', '2.0')
+        from gi.repository import Atspi
+        self.Atspi = Atspi
+        self._xlib = None
+
+    # --- set-up and tear-down -------------------------------------------------------------
+
+    def _start_xvfb(self):
+        numbers = list(range(10, 100))
+        random.shuffle(numbers)
+        for n in numbers:
+            if os.path.exists(f'/tmp/.X{n}-lock') or os.path.exists(f'/tmp/.X11-unix/X{n}'):
+                continue
+            proc = subprocess.Popen(['Xvfb', f':{n}', '-screen', '0', '1280x1024x24',
+                                     '-nolisten', 'tcp'], stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+            for _ in range(50):
+                if proc.poll() is not None:
+                    break  # lost the race for this number to someone else
+                if subprocess.run(['xdpyinfo', '-display', f':{n}'], stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL).returncode == 0:
+                    self.procs.append(proc)
+                    return f':{n}'
+                time.sleep(0.1)
+            if proc.poll() is None:
+                proc.kill()
+        raise Failure('no free X display between :10 and :99')
+
+    def _start_session_bus(self):
+        out = subprocess.run(['dbus-daemon', '--session', '--fork', '--print-address=1',
+                              '--print-pid=1'], env=self.env, capture_output=True, text=True,
+                             check=True).stdout.split()
+        self.env['DBUS_SESSION_BUS_ADDRESS'] = out[0]
+        self.bus_pid = int(out[1])
+
+    def _spawn(self, argv):
+        proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self.procs.append(proc)
+        return proc
+
+    def close(self):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(3)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+        try:
+            os.kill(self.bus_pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+
+    # --- looking -----------------------------------------------------------------------------
+
+    def screenshot(self, name):
+        path = os.path.join(self.shots, name + '.png')
+        xwd = subprocess.run(['xwd', '-root', '-display', self.display], capture_output=True)
+        subprocess.run(['convert', 'xwd:-', path], input=xwd.stdout, check=False)
+        return path
+
+    def _window_lines(self, pattern):
+        tree = subprocess.run(['xwininfo', '-root', '-tree', '-display', self.display],
+                              capture_output=True, text=True).stdout
+        return [line for line in tree.splitlines() if pattern in line]
+
+    # One line of `xwininfo -tree`: id, name, class, size, position in the parent and on screen.
+    _line = re.compile(r'(0x[0-9a-f]+) (?:"(.*)"|\(has no name\)): \((?:"[^"]*" "([^"]*)")?\)\s+'
+                       r'(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
+
+    def windows(self, wm_class):
+        """Top-level and embedded windows of the class: dicts of id, name, geometry, viewable."""
+        found = []
+        for line in self._window_lines(f'"{wm_class}")'):
+            m = self._line.search(line)
+            if not m:
+                continue
+            wid = m.group(1)
+            info = subprocess.run(['xwininfo', '-id', wid, '-display', self.display],
+                                  capture_output=True, text=True).stdout
+            found.append(dict(id=wid, name=m.group(2) or '', width=int(m.group(4)),
+                              height=int(m.group(5)), x=int(m.group(6)), y=int(m.group(7)),
+                              viewable='IsViewable' in info))
+        return found
+
+    def panel(self):
+        for line in self._window_lines('("panel" "trayer")'):
+            m = self._line.search(line)
+            if m:
+                return dict(width=int(m.group(4)), height=int(m.group(5)),
+                            x=int(m.group(6)), y=int(m.group(7)))
+        return None
+
+    def tray_icon(self, wm_class):
+        """The program's viewable window inside the notification area, or None."""
+        panel = self.panel()
+        if not panel:
+            return None
+        for w in self.windows(wm_class):
+            if (w['viewable'] and panel['x'] <= w['x'] < panel['x'] + panel['width'] and
+                    panel['y'] <= w['y'] < panel['y'] + panel['height']):
+                return w
+        return None
+
+    def shown_window(self, wm_class, title):
+        for w in self.windows(wm_class):
+            if w['viewable'] and w['name'] == title:
+                return w
+        return None
+
+    # --- the accessibility tree -----------------------------------------------------------
+
+    def application(self, name):
+        desktop = self.Atspi.get_desktop(0)
+        desktop.clear_cache()
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name:
+                return app
+        return None
+
+    def find(self, node, role=None, name=None, match=None, showing=True, depth=8):
+        """First descendant with the role and name (or name matching the regex)."""
+        if node is None or depth < 0:
+            return None
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child is None:
+                continue
+            try:
+                r, n = child.get_role_name(), child.get_name()
+            except Exception:
+                continue
+            ok = (role is None or r == role) and (name is None or n == name) and \
+                 (match is None or re.fullmatch(match, n))
+            if ok and (not showing or self.is_showing(child)):
+                return child
+            found = self.find(child, role, name, match, showing, depth - 1)
+            if found is not None:
+                return found
+        return None
+
+    def is_showing(self, node):
+        try:
+            return node.get_state_set().contains(self.Atspi.StateType.SHOWING)
+        except Exception:
+            return False
+
+    def centre(self, node):
+        ext = node.get_component_iface().get_extents(self.Atspi.CoordType.SCREEN)
+        return ext.x + ext.width // 2, ext.y + ext.height // 2
+
+    # --- input ---------------------------------------------------------------------------------
+
+    def xdotool(self, *args):
+        subprocess.run(['xdotool', *map(str, args)], env=self.env, check=True)
+
+    def click(self, node_or_point, repeat=1):
+        x, y = node_or_point if isinstance(node_or_point, tuple) else self.centre(node_or_point)
+        self.xdotool('mousemove', x, y)
+        time.sleep(0.1)
+        self.xdotool('click', '--repeat', repeat, '--delay', 120, 1)
+
+    def key(self, *keys):
+        self.xdotool('key', '--delay', 60, *keys)
+
+    def request_close(self, window_id):
+        """What a window manager's close button sends: WM_DELETE_WINDOW to the window."""
+        x = self._xlib or ctypes.cdll.LoadLibrary('libX11.so.6')
+        self._xlib = x
+        x.XOpenDisplay.restype = ctypes.c_void_p
+        x.XInternAtom.restype = ctypes.c_ulong
+        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                 ctypes.c_void_p]
+        x.XFlush.argtypes = [ctypes.c_void_p]
+        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong),
+                        ('send_event', ctypes.c_int), ('display', ctypes.c_void_p),
+                        ('window', ctypes.c_ulong), ('message_type', ctypes.c_ulong),
+                        ('format', ctypes.c_int), ('data', ctypes.c_long * 5),
+                        ('pad', ctypes.c_long * 12)]
+
+        dpy = x.XOpenDisplay(self.display.encode())
+        if not dpy:
+            raise Failure('cannot open the display to send WM_DELETE_WINDOW')
+        wid = int(window_id, 16)
+        ev = ClientMessage()
+        ev.type = 33  # ClientMessage
+        ev.window = wid
+        ev.message_type = x.XInternAtom(dpy, b'WM_PROTOCOLS', 0)
+        ev.format = 32
+        ev.data[0] = x.XInternAtom(dpy, b'WM_DELETE_WINDOW', 0)
+        ev.data[1] = 0  # CurrentTime
+        x.XSendEvent(dpy, wid, 0, 0, ctypes.byref(ev))
+        x.XFlush(dpy)
+        x.XCloseDisplay(dpy)

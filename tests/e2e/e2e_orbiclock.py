@@ -1,0 +1,333 @@
+#!/usr/bin/python3
+"""Orbiclock as a person meets it, in a real X server with a notification area: first start and
+Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
+machine zone, and SIGTERM. Every step leaves a screenshot in the output folder.
+
+Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
+       [--steps 1,2,3,4,5,6]"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop_session import Desktop, Failure, wait_for  # noqa: E402
+
+WM_CLASS = 'orbiclock'
+APP_NAME = 'orbiclock'
+TITLE = 'Orbiclock'
+# New South Wales, Oceania / Australia in the tree, entry 17: GMT+10, daylight saving from the
+# last Sunday of October to the first Sunday of March at 2:00, one hour.
+HOME_PATH = ('Oceania', 'Australia', 'New South Wales')
+HOME_INDEX = 17
+HOME_RULE = '<GMT+10>-10<GMT+11>,M10.5.0/2:00,M3.1.0/2:00'
+EXIT_QUESTION = 'Are you sure you want to exit Orbiclock ?'
+
+
+def date_under(rule, fmt):
+    env = dict(os.environ, TZ=rule, LC_ALL='C')
+    return subprocess.run(['date', fmt], env=env, capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
+def seconds_of_day(hms):
+    h, m, s = (int(x) for x in hms.split(':'))
+    return h * 3600 + m * 60 + s
+
+
+class Run:
+    def __init__(self, binary, out):
+        self.binary = binary
+        self.out = out
+        shutil.rmtree(out, ignore_errors=True)
+        self.home = os.path.join(out, 'home')
+        self.config = os.path.join(self.home, 'config')
+        for d in ('config', 'data', 'cache', 'runtime'):
+            os.makedirs(os.path.join(self.home, d))
+        os.chmod(os.path.join(self.home, 'runtime'), 0o700)
+        self.settings = os.path.join(self.config, 'Brambleway', 'Orbiclock.conf')
+        self.zone_store = os.path.join(self.config, 'Brambleway', 'zone')
+        # The machine's zone file as the program watches it, standing in for /etc/localtime.
+        self.machine_zone = os.path.join(self.home, 'machine-localtime')
+        shutil.copyfile('/usr/share/zoneinfo/UTC', self.machine_zone)
+        self.desktop = Desktop(os.path.join(out, 'x'), os.path.join(out, 'screenshots'))
+        self.proc = None
+        self.starts = 0
+
+    # --- the program ---------------------------------------------------------------------------
+
+    def start(self):
+        self.starts += 1
+        env = dict(self.desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config,
+                   XDG_DATA_HOME=os.path.join(self.home, 'data'),
+                   XDG_CACHE_HOME=os.path.join(self.home, 'cache'),
+                   XDG_RUNTIME_DIR=os.path.join(self.home, 'runtime'),
+                   QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+                   ORBICLOCK_MACHINE_ZONE_FILE=self.machine_zone)
+        env.pop('TZ', None)
+        log = open(os.path.join(self.out, f'orbiclock-{self.starts}.log'), 'w')
+        self.proc = subprocess.Popen([self.binary], env=env, stdout=log, stderr=log)
+        wait_for('Orbiclock on the accessibility bus', self.app, timeout=20)
+
+    def app(self):
+        if self.proc is not None and self.proc.poll() is not None:
+            raise Failure(f'Orbiclock ended with {self.proc.returncode}')
+        return self.desktop.application(APP_NAME)
+
+    def main_window(self):
+        return self.desktop.shown_window(WM_CLASS, TITLE)
+
+    def top_windows_shown(self):
+        tray = self.desktop.tray_icon(WM_CLASS)
+        return [w for w in self.desktop.windows(WM_CLASS)
+                if w['viewable'] and (tray is None or w['id'] != tray['id']) and
+                w['width'] > 1 and w['height'] > 1]
+
+    def dialog(self, name):
+        return self.desktop.find(self.app(), role='dialog', name=name, depth=1)
+
+    def clock_text(self, label):
+        node = self.desktop.find(self.dialog(TITLE), match=re.escape(label) + r' .+', depth=2)
+        return node.get_name()[len(label) + 1:] if node is not None else None
+
+    def settings_text(self):
+        try:
+            with open(self.settings) as f:
+                return f.read()
+        except OSError:
+            return ''
+
+    def stored_home(self):
+        m = re.search(r'^Home%20Country=(-?\d+)$', self.settings_text(), re.M)
+        return int(m.group(1)) if m else None
+
+    def shot(self, name):
+        self.desktop.screenshot(name)
+
+    def close(self):
+        if self.proc is not None and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.desktop.close()
+
+    # --- checks shared by steps ------------------------------------------------------------------
+
+    def check_home_clocks(self):
+        """The home clocks show the home's time and date, as `date` gives them under its rule."""
+        def read():
+            text = self.clock_text('Home time')
+            return text if text and re.fullmatch(r'\d\d:\d\d:\d\d', text) else None
+        shown = wait_for('the home time clock with seconds', read)
+        expected = date_under(HOME_RULE, '+%H:%M:%S')
+        diff = abs(seconds_of_day(shown) - seconds_of_day(expected)) % 86400
+        if min(diff, 86400 - diff) > 2:
+            raise Failure(f'home time clock shows {shown}, date under {HOME_RULE} gives {expected}')
+        day = date_under(HOME_RULE, '+%-d')
+        year = date_under(HOME_RULE, '+%Y')
+        home_date = self.clock_text('Home date') or ''
+        if not re.search(rf'\b0?{day}\b', home_date) or year not in home_date:
+            raise Failure(f'home date clock shows "{home_date}", expected day {day} of {year}')
+        print(f'  home clocks: {shown}, {home_date} (date: {expected})')
+
+    # --- the steps -----------------------------------------------------------------------------
+
+    def step1_first_start(self):
+        self.start()
+        d = self.desktop
+        wait_for('the main window', self.main_window)
+        sheet = wait_for('the Set Home sheet', lambda: self.dialog('Set Home Country'))
+        self.shot('1-first-start')
+        tree = wait_for('the sheet\'s country tree', lambda: d.find(
+            sheet, role='tree', name='Available Countries/Regions'))
+        # Click the region, then walk down with the keyboard as a person would, opening each
+        # level with Right; the tree scrolls along.
+        d.click(wait_for(f'"{HOME_PATH[0]}" in the tree', lambda: d.find(
+            tree, role='table cell', name=HOME_PATH[0], depth=2)))
+        for name in HOME_PATH[1:]:
+            d.key('Right')
+            for _ in range(80):
+                d.key('Down')
+                if self._selected_cell(tree) == name:
+                    break
+            else:
+                raise Failure(f'"{name}" not found under the previous level of the tree')
+        ok = wait_for('an enabled OK button', lambda: self._enabled_button(sheet, 'OK'))
+        self.shot('1-home-chosen')
+        d.click(ok)
+        wait_for('the sheet to close', lambda: self.dialog('Set Home Country') is None)
+        self.check_home_clocks()
+        self.shot('1-home-set')
+
+    def _selected_cell(self, tree):
+        selected = self.desktop.Atspi.StateType.SELECTED
+        tree.clear_cache()
+        for i in range(tree.get_child_count()):
+            cell = tree.get_child_at_index(i)
+            if cell is not None and cell.get_state_set().contains(selected):
+                return cell.get_name()
+        return None
+
+    def _enabled_button(self, parent, name):
+        button = self.desktop.find(parent, role='push button', name=name)
+        if button is None:
+            return None
+        states = button.get_state_set()
+        return button if states.contains(self.desktop.Atspi.StateType.ENABLED) else None
+
+    def step2_hide_and_tray(self):
+        d = self.desktop
+        d.click(wait_for('the Hide button', lambda: d.find(self.dialog(TITLE), role='push button',
+                                                            name='Hide')))
+        wait_for('the main window to go', lambda: self.main_window() is None)
+        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
+        self.shot('2-hidden')
+        d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
+        wait_for('the main window back after a double-click on the icon', self.main_window)
+        self.shot('2-shown-again')
+
+    def _question(self):
+        return self.desktop.find(self.app(), name=EXIT_QUESTION, depth=4)
+
+    def _answer(self, button):
+        d = self.desktop
+        window = wait_for('the main window', self.main_window)
+        d.request_close(window['id'])
+        question = wait_for('the exit question', self._question)
+        self.shot(f'3-question-{button.lower()}')
+        dialog = question.get_parent()
+        d.click(wait_for(f'the {button} button', lambda: d.find(dialog, role='push button',
+                                                                 name=button)))
+
+    def step3_close(self):
+        if os.path.exists(self.settings):
+            os.remove(self.settings)
+        self._answer('No')
+        wait_for('the question to go', lambda: self._question() is None)
+        time.sleep(0.5)
+        if self.proc.poll() is not None:
+            raise Failure(f'Orbiclock ended ({self.proc.returncode}) after No')
+        if self.stored_home() != HOME_INDEX:
+            raise Failure(f'settings after No hold home {self.stored_home()}, not {HOME_INDEX}')
+        if not self.main_window():
+            raise Failure('the main window went away after No')
+        self.shot('3-after-no')
+        self._answer('Yes')
+        try:
+            code = self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure('Orbiclock still runs 10 s after Yes')
+        if code != 0:
+            raise Failure(f'Orbiclock ended with {code} after Yes')
+        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
+        self.shot('3-ended')
+
+    def step4_hidden_start(self):
+        if not re.search(r'^Show%20At%20Startup=0$', self.settings_text(), re.M):
+            raise Failure('"Show At Startup" is not stored as 0 after the first run')
+        self.start()
+        wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
+        time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
+        shown = self.top_windows_shown()
+        self.shot('4-hidden-start')
+        if shown:
+            raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
+
+    def step5_machine_zone_replaced(self):
+        # The program keeps its applied zone in its store; take the store away, so that only a
+        # re-check can bring it back, then replace the machine's zone file the way tools do.
+        store = {}
+        for name in sorted(os.listdir(self.zone_store)):
+            with open(os.path.join(self.zone_store, name), 'rb') as f:
+                store[name] = f.read()
+        if not store:
+            raise Failure(f'no zone store in {self.zone_store}')
+        shutil.rmtree(self.zone_store)
+        time.sleep(1.0)
+        if os.path.exists(self.zone_store):
+            raise Failure('the zone store came back without any notice')
+        replacement = self.machine_zone + '.new'
+        shutil.copyfile('/usr/share/zoneinfo/Asia/Tokyo', replacement)
+        os.rename(replacement, self.machine_zone)
+
+        def restored():
+            try:
+                return all(open(os.path.join(self.zone_store, n), 'rb').read() == data
+                           for n, data in store.items())
+            except OSError:
+                return False
+        wait_for('the zone store rewritten after the machine zone changed', restored)
+        # The clocks still give home time: show the window and read them.
+        d = self.desktop
+        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
+        d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
+        wait_for('the main window', self.main_window)
+        self.check_home_clocks()
+        self.shot('5-zone-rechecked')
+
+    def step6_sigterm(self):
+        os.remove(self.settings)
+        self.proc.send_signal(signal.SIGTERM)
+        try:
+            code = self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure('Orbiclock still runs 10 s after SIGTERM')
+        if code != 0:
+            raise Failure(f'Orbiclock ended with {code} after SIGTERM')
+        if self.stored_home() != HOME_INDEX:
+            raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
+        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
+        self.shot('6-ended')
+
+
+STEPS = [
+    (1, 'first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
+    (2, 'Hide: window gone, tray icon stays; double-click brings it back', 'step2_hide_and_tray'),
+    (3, 'Close: question; No keeps running with settings written; Yes ends', 'step3_close'),
+    (4, 'second start with "Show At Startup" off: no window, icon present', 'step4_hidden_start'),
+    (5, 'replaced machine zone file: re-check and recompute while running',
+     'step5_machine_zone_replaced'),
+    (6, 'SIGTERM: settings saved, clean end', 'step6_sigterm'),
+]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--binary', required=True)
+    parser.add_argument('--out', required=True)
+    parser.add_argument('--steps', default='1,2,3,4,5,6')
+    args = parser.parse_args()
+    wanted = {int(s) for s in args.steps.split(',') if s}
+
+    run = Run(os.path.abspath(args.binary), os.path.abspath(args.out))
+    failed = []
+    try:
+        for number, title, method in STEPS:
+            if number not in wanted:
+                print(f'step {number}: skipped ({title})')
+                continue
+            if failed:
+                print(f'step {number}: not run, an earlier step failed ({title})')
+                failed.append(number)
+                continue
+            started = time.monotonic()
+            try:
+                getattr(run, method)()
+                print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})')
+            except Failure as e:
+                run.shot(f'{number}-failed')
+                print(f'step {number}: FAILED: {e} ({title})')
+                failed.append(number)
+            sys.stdout.flush()
+    finally:
+        run.close()
+    print(f'screenshots and logs: {args.out}')
+    return 1 if failed else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

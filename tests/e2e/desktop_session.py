@@ -154,8 +154,10 @@ class Desktop:
         return None
 
     def shown_window(self, wm_class, title):
+        """A viewable window of the class with the title, not counting the tray icon."""
+        tray = self.tray_icon(wm_class)
         for w in self.windows(wm_class):
-            if w['viewable'] and w['name'] == title:
+            if w['viewable'] and w['name'] == title and (tray is None or w['id'] != tray['id']):
                 return w
         return None
 

@@ -198,6 +198,7 @@ class Run:
         window = wait_for('the main window', self.main_window)
         d.request_close(window['id'])
         question = wait_for('the exit question', self._question)
+        time.sleep(0.5)  # let it paint before the picture
         self.shot(f'3-question-{button.lower()}')
         dialog = question.get_parent()
         d.click(wait_for(f'the {button} button', lambda: d.find(dialog, role='push button',
@@ -238,17 +239,20 @@ class Run:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 
     def step5_machine_zone_replaced(self):
-        # The program keeps its applied zone in its store; take the store away, so that only a
-        # re-check can bring it back, then replace the machine's zone file the way tools do.
+        # The program keeps the zone it applied in its store (the record and the compiled zone
+        # file); take them away, so that only a re-check can bring them back, then replace the
+        # machine's zone file the way tools do.
         store = {}
-        for name in sorted(os.listdir(self.zone_store)):
-            with open(os.path.join(self.zone_store, name), 'rb') as f:
-                store[name] = f.read()
-        if not store:
-            raise Failure(f'no zone store in {self.zone_store}')
-        shutil.rmtree(self.zone_store)
+        for name in ('record', 'localtime'):
+            path = os.path.join(self.zone_store, name)
+            try:
+                with open(path, 'rb') as f:
+                    store[name] = f.read()
+            except OSError:
+                raise Failure(f'no zone store file {path}')
+            os.remove(path)
         time.sleep(1.0)
-        if os.path.exists(self.zone_store):
+        if any(os.path.exists(os.path.join(self.zone_store, n)) for n in store):
             raise Failure('the zone store came back without any notice')
         replacement = self.machine_zone + '.new'
         shutil.copyfile('/usr/share/zoneinfo/Asia/Tokyo', replacement)

@@ -34,8 +34,16 @@ QString StatText(const QByteArray &path, bool follow)
 
 } // namespace
 
+// The machine's zone file. ORBICLOCK_MACHINE_ZONE_FILE points the watch elsewhere, so that an
+// end-to-end test can replace "the machine's zone" without being root; nothing else reads it.
+QString CTimeChangeWatcher::MachineZoneFile()
+{
+    const QString path = qEnvironmentVariable("ORBICLOCK_MACHINE_ZONE_FILE");
+    return path.isEmpty() ? QStringLiteral("/etc/localtime") : path;
+}
+
 CTimeChangeWatcher::CTimeChangeWatcher(QObject *parent)
-    : CTimeChangeWatcher(QStringLiteral("/etc/localtime"), parent)
+    : CTimeChangeWatcher(MachineZoneFile(), parent)
 {}
 
 CTimeChangeWatcher::CTimeChangeWatcher(const QString &zoneFile, QObject *parent)

@@ -22,6 +22,7 @@ class CTimeChangeWatcher : public QObject
     Q_OBJECT
 
 public:
+    // Watches MachineZoneFile().
     explicit CTimeChangeWatcher(QObject *parent = nullptr);
     // zoneFile stands for /etc/localtime (tests pass a file of their own).
     explicit CTimeChangeWatcher(const QString &zoneFile, QObject *parent = nullptr);
@@ -31,6 +32,8 @@ public:
     // The clock-jump timer is armed to be cancelled when the clock is set.
     bool IsClockWatchArmed() const;
     const QString &ZoneFile() const { return m_zoneFile; }
+    // /etc/localtime, unless the environment names another file (see the .cpp).
+    static QString MachineZoneFile();
 
     // How long the steps of one zone replacement are gathered into one notice.
     static constexpr int SettleMs = 150;

@@ -60,6 +60,8 @@ private slots:
     void otherFilesOfTheFolderAreQuiet();
     void missingZoneFileAppearing();
     void clockJumpIsOneNotice();
+    void machineZoneFileFromEnvironment_data();
+    void machineZoneFileFromEnvironment();
 };
 
 void TestTimeChangeWatcher::replacedZoneFileNoticedEachTime()
@@ -149,6 +151,32 @@ void TestTimeChangeWatcher::clockJumpIsOneNotice()
     QCOMPARE(spy.count(), 1);
     QVERIFY(watcher.IsClockWatchArmed());
     QCOMPARE(watcher.reads, 3);
+}
+
+void TestTimeChangeWatcher::machineZoneFileFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("unset") << QByteArray() << false << QStringLiteral("/etc/localtime");
+    QTest::newRow("empty") << QByteArray() << true << QStringLiteral("/etc/localtime");
+    QTest::newRow("a test's file") << QByteArray("/tmp/e2e/machine-localtime") << true
+                                   << QStringLiteral("/tmp/e2e/machine-localtime");
+}
+
+void TestTimeChangeWatcher::machineZoneFileFromEnvironment()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, set);
+    QFETCH(QString, expected);
+    const char *name = "ORBICLOCK_MACHINE_ZONE_FILE";
+    if (set)
+        qputenv(name, value);
+    else
+        qunsetenv(name);
+    const CTimeChangeWatcher watcher;
+    qunsetenv(name);
+    QCOMPARE(watcher.ZoneFile(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTimeChangeWatcher)

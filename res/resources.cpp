@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -50,12 +51,21 @@ QImage AppIconImage(int size)
 
 QIcon AppIcon()
 {
+    // The window, the tray and the about box each ask for the icon; decoding the eight pictures
+    // was a sixth of the start-up's work, so it happens once. Pictures, not pixmaps, are kept:
+    // a static pixmap would outlive the application.
+    static const std::vector<QImage> images = [] {
+        std::vector<QImage> decoded;
+        for (int size : IconSizes) {
+            QImage image = AppIconImage(size);
+            if (!image.isNull())
+                decoded.push_back(std::move(image));
+        }
+        return decoded;
+    }();
     QIcon icon;
-    for (int size : IconSizes) {
-        const QImage image = AppIconImage(size);
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (const QImage &image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

@@ -3,7 +3,8 @@
 # one Xvfb (with a notification area, trayer), several times, and prints per run and a table of
 # medians:
 #   first window  time from fork() to the MapNotify of its first top-level window (firstmap.c)
-#   RSS           VmRSS from /proc/PID/status 10 s after the start
+#   RSS           VmRSS from /proc/PID/status 10 s after the start, and RssAnon, the part that
+#                 is its own (the rest is shared libraries and fonts, mapped from files)
 #   CPU idle      CPU time of all its threads (/proc/PID/task/*/schedstat, nanoseconds) over the
 #                 next IDLE seconds, as a percentage of one core
 #   wake-ups/s    voluntary + involuntary context switches of all its threads over that interval
@@ -122,17 +123,26 @@ Asia/Tokyo "Tokyo"
 EOF
 }
 
-# Sum over the process's threads: "cpu_ns switches".
+# One line per thread: "tid cpu_ns switches".
 sample() {
-  local pid=$1 ns=0 sw=0 t run v n
+  local pid=$1 t run v n sw
   for t in /proc/"$pid"/task/*; do
     read -r run _ <"$t/schedstat" 2>/dev/null || continue
-    ns=$((ns + run))
+    sw=0
     while read -r v n; do
       case $v in voluntary_ctxt_switches: | nonvoluntary_ctxt_switches:) sw=$((sw + n)) ;; esac
     done <"$t/status" 2>/dev/null
+    echo "${t##*/} $run $sw"
   done
-  echo "$ns $sw"
+}
+
+# CPU % of one core and switches per second between two samples over $3 seconds. A thread in
+# both counts its difference, a new thread all of its own; one that ended in between is lost
+# (it would otherwise be counted negative).
+rates() {
+  awk -v t="$3" 'FNR == 1 { f++ } f == 1 { ns[$1] = $2; sw[$1] = $3; next }
+    { cpu += $2 - ns[$1]; wake += $3 - sw[$1] }
+    END { printf "%.3f %.2f\n", cpu / (t * 1e9) * 100, wake / t }' "$1" "$2"
 }
 
 stop() {
@@ -145,7 +155,7 @@ stop() {
 results=$work/results
 : >"$results"
 measure() { # name run
-  local name=$1 run=$2 home=$work/home-$1-$2 cmd pid ms rss s0 s1 cpu wake
+  local name=$1 run=$2 home=$work/home-$1-$2 cmd pid ms rss anon cpu wake
   mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime"
   chmod 700 "$home/runtime"
   case $name in
@@ -166,16 +176,16 @@ measure() { # name run
     return
   fi
   rss=$(awk '/^VmRSS:/ {print $2}' /proc/"$pid"/status)
-  s0=$(sample "$pid")
+  anon=$(awk '/^RssAnon:/ {print $2}' /proc/"$pid"/status)
+  sample "$pid" >"$work/s0"
   sleep "$idle"
-  s1=$(sample "$pid")
+  sample "$pid" >"$work/s1"
   stop "$pid"
-  read -r cpu wake < <(awk -v a="$s0" -v b="$s1" -v t="$idle" 'BEGIN {
-    split(a, x, " "); split(b, y, " ");
-    printf "%.3f %.2f\n", (y[1] - x[1]) / (t * 1e9) * 100, (y[2] - x[2]) / t }')
-  printf '%-12s run %d: first window %s ms, RSS %.1f MB, CPU %s %% of a core, %s wake-ups/s\n' \
-    "$name" "$run" "$ms" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$cpu" "$wake"
-  echo "$name $ms $rss $cpu $wake" >>"$results"
+  read -r cpu wake < <(rates "$work/s0" "$work/s1" "$idle")
+  printf '%-12s run %d: first window %s ms, RSS %.1f MB (%.1f MB private), CPU %s %% of a core, %s wake-ups/s\n' \
+    "$name" "$run" "$ms" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" \
+    "$(awk -v k="$anon" 'BEGIN {print k / 1024}')" "$cpu" "$wake"
+  echo "$name $ms $rss $cpu $wake $anon" >>"$results"
 }
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
@@ -190,19 +200,19 @@ done
 
 echo
 echo "Medians of $runs runs (Xvfb $display, trayer, no window manager):"
-printf '| %-12s | %18s | %16s | %23s | %10s |\n' "Program" "First window (ms)" "RSS at 10 s (MB)" "CPU idle (% of core)" "Wake-ups/s"
-printf '|%s|%s|%s|%s|%s|\n' "--------------" "-------------------:" "-----------------:" "------------------------:" "-----------:"
+printf '| %-12s | %18s | %16s | %12s | %23s | %10s |\n' "Program" "First window (ms)" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s"
+printf '|%s|%s|%s|%s|%s|%s|\n' "--------------" "-------------------:" "-----------------:" "-------------:" "------------------------:" "-----------:"
 for name in orbiclock "${available[@]}"; do
   awk -v n="$name" '
     function median(a, k,   i, j, t) {
       for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
       return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
     }
-    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5 }
+    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5; an[k] = $6 / 1024 }
     END {
-      if (!k) { printf "| %-12s | %18s | %16s | %23s | %10s |\n", n, "-", "-", "-", "-"; exit }
+      if (!k) { printf "| %-12s | %18s | %16s | %12s | %23s | %10s |\n", n, "-", "-", "-", "-", "-"; exit }
       m = median(ms, k)
-      printf "| %-12s | %18s | %16.1f | %23.3f | %10.2f |\n", n, (m >= 1e9 ? "timeout" : sprintf("%.0f", m)),
-             median(rss, k), median(cpu, k), median(w, k)
+      printf "| %-12s | %18s | %16.1f | %12.1f | %23.3f | %10.2f |\n", n, (m >= 1e9 ? "timeout" : sprintf("%.0f", m)),
+             median(rss, k), median(an, k), median(cpu, k), median(w, k)
     }' "$results"
 done

@@ -1,5 +1,7 @@
 #include "app/aboutdialog.h"
 
+#include "res/resources.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -20,8 +22,8 @@ QLabel *IconLabel(const QString &name, QWidget *parent)
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setAccessibleName(QStringLiteral("Orbiclock icon"));
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull())
+    QIcon icon = AppIcon();
+    if (icon.availableSizes().isEmpty())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
     label->setPixmap(icon.pixmap(48, 48));
     label->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -38,10 +40,11 @@ QString CAboutDialog::VersionText()
 QString CAboutDialog::CreditsText()
 {
     return QStringLiteral(
-        "Time-zone and daylight-saving data: Orbiclock's own table of 345 countries, regions "
-        "and parts of countries.\n"
-        "World map and zone pictures drawn from Natural Earth (public domain, "
-        "naturalearthdata.com).");
+        "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
+        "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
+        "\u00a9 OpenStreetMap contributors.\n"
+        "Offsets and daylight-saving rules: Orbiclock's own table of 345 countries, regions "
+        "and parts of countries.");
 }
 
 CAboutDialog::CAboutDialog(QWidget *parent) : QDialog(parent)

@@ -25,7 +25,7 @@ public:
     int DoModal();
 
     // The dialog's loop is running.
-    bool IsRunning() const { return m_loop != nullptr; }
+    bool IsRunning() const { return m_loop && !m_bEnded; }
 
     void done(int result) override;
 

@@ -1,5 +1,7 @@
 #include "app/trayicon.h"
 
+#include "res/resources.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
@@ -12,12 +14,8 @@ std::optional<bool> g_availability;
 
 QIcon TrayPicture()
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/orbiclock-%1.png").arg(size), QSize(size, size));
+    QIcon icon = AppIcon();
     if (icon.availableSizes().isEmpty())
-        icon = QIcon(QStringLiteral(":/icons/orbiclock.svg"));
-    if (icon.isNull() || icon.availableSizes().isEmpty())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
     return icon;
 }

@@ -1,13 +1,7 @@
-#include <QApplication>
-#include <QDialog>
+#include "app/clockapp.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QDialog window;
-    window.setObjectName("mainDialog");
-    window.setWindowTitle("Orbiclock");
-    window.setAccessibleName("Orbiclock");
-    window.show();
-    return app.exec();
+    CClockApp app(argc, argv);
+    return app.InitInstance();
 }

@@ -1,0 +1,107 @@
+#include "app/clockapp.h"
+
+#include "app/maindialog.h"
+#include "res/resources.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Written by the signal handler, read in the event loop: the only thing a
+// handler may do safely is write a byte.
+int g_signalPipe[2] = {-1, -1};
+
+void SignalHandler(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("orbiclock"));
+    setApplicationDisplayName(QStringLiteral("Orbiclock"));
+    setOrganizationName(QStringLiteral("Brambleway"));
+    setDesktopFileName(QStringLiteral("orbiclock"));
+#ifdef ORBICLOCK_VERSION
+    setApplicationVersion(QStringLiteral(ORBICLOCK_VERSION));
+#endif
+    // The window is hidden, not closed, while the program runs in the tray; only
+    // the dialog's end stops the program.
+    setQuitOnLastWindowClosed(false);
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/orbiclock-%1.png").arg(size), QSize(size, size));
+    if (!icon.availableSizes().isEmpty())
+        setWindowIcon(icon);
+}
+
+CClockApp::~CClockApp()
+{
+    if (m_signalNotifier) {
+        for (int sig : {SIGTERM, SIGINT, SIGHUP})
+            std::signal(sig, SIG_DFL);
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+}
+
+bool CClockApp::InstallSignalHandlers()
+{
+    if (m_signalNotifier)
+        return true;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return false;
+    m_signalNotifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, &CClockApp::OnSignal);
+    struct sigaction action = {};
+    action.sa_handler = SignalHandler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &action, nullptr);
+    return true;
+}
+
+void CClockApp::OnSignal()
+{
+    char byte = 0;
+    [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
+    // A sheet or the exit question may be running its own loop above the main
+    // window's: end those first, without asking them, so the main window's end is
+    // reached.
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget *w : windows) {
+        auto *dialog = qobject_cast<QDialog *>(w);
+        if (dialog && dialog != m_pMainWnd && dialog->isVisible() && dialog->isModal())
+            dialog->QDialog::done(QDialog::Rejected);
+    }
+    if (m_pMainWnd)
+        m_pMainWnd->EndNow();
+    else
+        quit();
+}
+
+int CClockApp::InitInstance()
+{
+    InstallSignalHandlers();
+    CMainDialog dialog;
+    m_pMainWnd = &dialog;
+    // The session is ending: keep what the user set; the session manager's
+    // default answer (agree) stands.
+    connect(this, &QGuiApplication::commitDataRequest, &dialog,
+            [&dialog](QSessionManager &) { dialog.SaveSettings(); });
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return 0;
+}

@@ -1,0 +1,779 @@
+#include "app/maindialog.h"
+
+#include "app/aboutdialog.h"
+#include "app/trayicon.h"
+#include "clock/clockctrl.h"
+#include "countries/countrytree.h"
+#include "countries/findcountrypage.h"
+#include "home/dialogunits.h"
+#include "home/hometimezone.h"
+#include "home/sethomesheet.h"
+#include "home/timechangewatcher.h"
+#include "map/gmtoffset.h"
+#include "map/mapcolourwaitdialog.h"
+#include "map/mapwnd.h"
+#include "map/panelwnd.h"
+#include "res/resources.h"
+#include "settings/settingsstore.h"
+#include "zones/countrytable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QWindow>
+
+namespace {
+
+constexpr int TipTimerPeriod = 5000;
+constexpr COLORREF Black = 0;
+constexpr COLORREF Red = MakeColourRef(255, 0, 0);
+
+QString Plain(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+bool AskYesNo(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("exitQuestion"));
+    box.setAccessibleName(QStringLiteral("Exit question"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(AskYesNo)
+{
+    setObjectName(QStringLiteral("mainDialog"));
+    setAccessibleName(QStringLiteral("Orbiclock"));
+    setWindowTitle(QStringLiteral("Orbiclock"));
+    // A top-level window with a caption, system menu and close box, shown on the
+    // taskbar; no maximise box. Minimising stays possible where the desktop has
+    // no tray to hide into.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!CTrayIcon::IsAvailable())
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+
+    m_trayIcon = new CTrayIcon(this);
+    m_icon = AppIcon();
+
+    if (IsNewSettingsVersion()) {
+        SetVisibleAtStart(true);
+        m_fHomeOffset = 0.0f;
+    } else {
+        LoadGeneralSettings(*this);
+        SetVisibleAtStart(m_bShowAtStartup);
+        const CountryEntry *home = CountryAt(m_nHomeIndex);
+        m_fHomeOffset = home ? home->gmtOffset : 0.0f;
+        ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
+    }
+    // Without a notification area a hidden window could never be brought back.
+    if (!CTrayIcon::IsAvailable())
+        SetVisibleAtStart(true);
+}
+
+CMainDialog::~CMainDialog()
+{
+    if (m_trayIcon)
+        m_trayIcon->SetVisible(false);
+}
+
+QString CMainDialog::ExitQuestionText()
+{
+    return QStringLiteral("Are you sure you want to exit Orbiclock ?");
+}
+
+HomeZoneChoice CMainDialog::ZoneChoice() const
+{
+    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates, m_ownDates};
+}
+
+void CMainDialog::ApplyHomeZoneAndSwitch(bool zone)
+{
+    if (zone)
+        ApplyHomeTimeZone(ZoneChoice());
+    ApplyDaylightSwitch(m_nDaylightOption);
+}
+
+void CMainDialog::CreateControls()
+{
+    // Rectangles are kept in dialog units, so the window grows with the desktop's font.
+    const DialogUnits du(font());
+    setFixedSize(du.X(237), du.Y(266));
+
+    auto place = [&du](QWidget *w, int id, const char *name, const QString &accessible,
+                       QRect rect) {
+        w->setObjectName(QString::fromLatin1(name));
+        w->setAccessibleName(accessible);
+        if (id)
+            w->setProperty("controlId", id);
+        w->setGeometry(rect);
+        return w;
+    };
+    auto button = [&](int id, const char *name, const char *text, QRect rect) {
+        auto *b = new QPushButton(QString::fromLatin1(text), this);
+        place(b, id, name, Plain(QString::fromLatin1(text)), rect);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    // Created in the order of the window's tab order; the frames come before what
+    // they hold so the map and clocks lie above them.
+    m_hideButton = button(IDC_HIDE, "hideButton", "&Hide", du.Rect(183, 248, 50, 14));
+    m_hideButton->setDefault(true);
+    m_setHomeButton = button(IDC_SET_HOME, "setHomeButton", "&Set Home", du.Rect(4, 248, 50, 14));
+    m_adjustTimeButton =
+        button(IDC_ADJUST_TIME, "adjustTimeButton", "&Adjust Time", du.Rect(58, 248, 50, 14));
+    m_findButton =
+        button(IDC_FIND_COUNTRY, "findCountryButton", "&Find Country", du.Rect(112, 248, 50, 14));
+
+    m_treeGroup = new QGroupBox(QStringLiteral("Countries/Regions"), this);
+    place(m_treeGroup, IDC_TREE_GROUP, "treeGroup", QStringLiteral("Countries/Regions"),
+          du.Rect(90, 138, 143, 106));
+    m_tree = new CCountryTree(this);
+    place(m_tree, IDC_TREE, "countryTree", QStringLiteral("Countries and regions"),
+          du.Rect(96, 148, 131, 91));
+
+    m_listOnlyBox = new QCheckBox(QStringLiteral("Select &time from list only"), this);
+    place(m_listOnlyBox, IDC_LIST_ONLY, "listOnlyBox", QStringLiteral("Select time from list only"),
+          du.Rect(10, 121, 91, 10));
+    m_showDaylightBox = new QCheckBox(QStringLiteral("Show &daylight saving"), this);
+    place(m_showDaylightBox, IDC_SHOW_DAYLIGHT, "showDaylightBox",
+          QStringLiteral("Show daylight saving"), du.Rect(143, 122, 83, 10));
+    // A desktop font wider than the one the rectangles were made for would cut the labels:
+    // each box may grow to its text as far as the frame around the map leaves room.
+    auto widen = [](QCheckBox *box, int right) {
+        QRect r = box->geometry();
+        r.setWidth(qBound(r.width(), box->sizeHint().width(), right - r.left()));
+        box->setGeometry(r);
+    };
+    widen(m_listOnlyBox, du.X(139));
+    widen(m_showDaylightBox, du.X(231));
+
+    auto *mapFrame = new QGroupBox(this);
+    place(mapFrame, 0, "mapFrame", QStringLiteral("World map"), du.Rect(4, 0, 229, 134));
+    m_homeGroup = new QGroupBox(QStringLiteral("home "), this);
+    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", QStringLiteral("Home"),
+          du.Rect(4, 138, 82, 52));
+    m_selectedGroup = new QGroupBox(QStringLiteral("selected"), this);
+    place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
+          du.Rect(4, 192, 82, 51));
+    m_selectedGroup->setAlignment(Qt::AlignLeft);
+    m_offsetLabel = new QLabel(QStringLiteral("Static"), this);
+    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", QStringLiteral("Map offset"),
+          du.Rect(93, 6, 50, 8));
+    m_offsetLabel->setAlignment(Qt::AlignCenter);
+    // The label sits on the frame's top edge; give it the window's background so
+    // the line does not run through the text.
+    m_offsetLabel->setAutoFillBackground(true);
+
+    // Hidden placeholders whose rectangles the map and the clocks take.
+    struct Placeholder
+    {
+        int id;
+        const char *name;
+        QRect rect;
+    };
+    const Placeholder placeholders[] = {
+        {IDC_MAP, "mapPlaceholder", du.Rect(10, 15, 217, 103)},
+        {IDC_HOME_DATE, "homeDatePlaceholder", du.Rect(9, 149, 71, 16)},
+        {IDC_HOME_TIME, "homeTimePlaceholder", du.Rect(9, 169, 71, 16)},
+        {IDC_SELECTED_DATE, "selectedDatePlaceholder", du.Rect(9, 203, 71, 16)},
+        {IDC_SELECTED_TIME, "selectedTimePlaceholder", du.Rect(9, 223, 71, 16)},
+    };
+    for (const Placeholder &p : placeholders) {
+        auto *w = new QWidget(this);
+        place(w, 0, p.name, QString::fromLatin1(p.name), p.rect);
+        w->setProperty("placeholderFor", p.id);
+        w->hide();
+        m_placeholders.append(w);
+    }
+
+    connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::OnHide);
+    connect(m_setHomeButton, &QPushButton::clicked, this, &CMainDialog::OnSetHome);
+    connect(m_adjustTimeButton, &QPushButton::clicked, this, &CMainDialog::OnAdjustTime);
+    connect(m_findButton, &QPushButton::clicked, this, &CMainDialog::OnFindCountry);
+    connect(m_listOnlyBox, &QCheckBox::clicked, this, &CMainDialog::OnListOnly);
+    connect(m_showDaylightBox, &QCheckBox::clicked, this, &CMainDialog::OnShowDaylight);
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CMainDialog::OnTreeSelectionChanged);
+}
+
+QWidget *CMainDialog::Control(int id) const
+{
+    const QList<QWidget *> children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *w : children)
+        if (w->property("controlId").toInt() == id)
+            return w;
+    return nullptr;
+}
+
+void CMainDialog::CreateSystemMenu()
+{
+    m_systemMenu = new QMenu(this);
+    m_systemMenu->setObjectName(QStringLiteral("systemMenu"));
+    m_systemMenu->setAccessibleName(QStringLiteral("Window menu"));
+    m_showAtStartupAction = m_systemMenu->addAction(QStringLiteral("&Show At Startup"));
+    m_showAtStartupAction->setObjectName(QStringLiteral("showAtStartupAction"));
+    m_showAtStartupAction->setCheckable(true);
+    connect(m_showAtStartupAction, &QAction::triggered, this, &CMainDialog::ToggleShowAtStartup);
+    m_systemMenu->addSeparator();
+    QAction *about = m_systemMenu->addAction(QStringLiteral("&About Orbiclock..."));
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &CMainDialog::ShowAbout);
+}
+
+void CMainDialog::CreateTrayMenu()
+{
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    m_trayMenu->setAccessibleName(QStringLiteral("Orbiclock tray menu"));
+    QAction *show = m_trayMenu->addAction(QStringLiteral("&Show Orbiclock"));
+    show->setObjectName(QStringLiteral("trayShowAction"));
+    connect(show, &QAction::triggered, this, &CMainDialog::ShowMainWindow);
+    m_trayExitAction = m_trayMenu->addAction(QStringLiteral("E&xit Orbiclock"));
+    m_trayExitAction->setObjectName(QStringLiteral("trayExitAction"));
+    connect(m_trayExitAction, &QAction::triggered, this, &CMainDialog::ConfirmExit);
+    m_trayMenu->addSeparator();
+    QAction *cancel = m_trayMenu->addAction(QStringLiteral("&Cancel"));
+    cancel->setObjectName(QStringLiteral("trayCancelAction"));
+}
+
+void CMainDialog::OnInitDialog()
+{
+    CreateControls();
+    CreateSystemMenu();
+    CreateTrayMenu();
+    setWindowIcon(m_icon);
+
+    m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
+    connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
+    m_nTimer = startTimer(TipTimerPeriod);
+    auto *watcher = new CTimeChangeWatcher(this);
+    watcher->setObjectName(QStringLiteral("timeChangeWatcher"));
+    connect(watcher, &CTimeChangeWatcher::TimeChanged, this, &CMainDialog::OnTimeChange);
+
+    m_map = new CMapWnd(this);
+    m_map->setObjectName(QStringLiteral("worldMap"));
+    m_map->setAccessibleName(QStringLiteral("World map"));
+    m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
+    connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
+
+    const CountryEntry *selected = CountryAt(m_nSelectedIndex);
+    const float startOffset = selected ? selected->gmtOffset : m_fHomeOffset;
+    m_map->SelectZone(startOffset);
+
+    auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
+                            const QString &accessible) {
+        clock = new CClockCtrl(Black, GetSystemColour(SystemColour::ButtonFace), this);
+        clock->setObjectName(QString::fromLatin1(name));
+        clock->setAccessibleName(accessible);
+        clock->Create(m_placeholders[placeholder]->geometry(), this, id);
+    };
+    makeClock(m_clockHomeDate, 1, IDC_HOME_DATE, "homeDateClock", QStringLiteral("Home date"));
+    makeClock(m_clockHomeTime, 2, IDC_HOME_TIME, "homeTimeClock", QStringLiteral("Home time"));
+    makeClock(m_clockSelectedDate, 3, IDC_SELECTED_DATE, "selectedDateClock",
+              QStringLiteral("Selected date"));
+    makeClock(m_clockSelectedTime, 4, IDC_SELECTED_TIME, "selectedTimeClock",
+              QStringLiteral("Selected time"));
+    m_clockHomeDate->SetMode(CClockCtrl::ModeDate);
+    m_clockSelectedDate->SetMode(CClockCtrl::ModeDate);
+    m_clockSelectedDate->SetTextColour(Red);
+    m_clockSelectedTime->SetTextColour(Red);
+
+    if (!IsNewSettingsVersion())
+        LoadClockAndMapSettings(*this);
+    RebuildTreeImages(m_map->GetLandColour());
+
+    if (m_bListOnly) {
+        FillTree(CCountryTree::NoFilter, m_nSelectedIndex);
+        m_map->SetCentreMode(false, false);
+    } else {
+        FillTree(startOffset, m_nSelectedIndex);
+        m_map->SetCentreMode(true, false);
+    }
+    UpdateMapCursor();
+
+    m_listOnlyBox->setChecked(m_bListOnly);
+    m_showDaylightBox->setChecked(m_bShowDaylightSaving);
+
+    if (m_nHomeIndex == -1) {
+        m_bSetHomePosted = true;
+        QTimer::singleShot(0, this, [this] {
+            m_bSetHomePosted = false;
+            OnSetHome();
+        });
+    }
+
+    m_showAtStartupAction->setChecked(m_bShowAtStartup);
+    m_tree->setFocus();
+    RecomputeClockOffsets();
+    UpdateCaptions(startOffset);
+}
+
+int CMainDialog::FillTree(float filter, int select)
+{
+    return m_tree->FillTree(filter, select);
+}
+
+float CMainDialog::MapZone() const
+{
+    return m_map ? m_map->GetZone() : m_fHomeOffset;
+}
+
+ClockOffsetInputs CMainDialog::OffsetInputs() const
+{
+    ClockOffsetInputs in;
+    in.homeIndex = m_nHomeIndex;
+    in.selectedIndex = m_nSelectedIndex;
+    in.daylightOption = m_nDaylightOption;
+    in.useOwnDaylightDates = m_bUseOwnDaylightDates;
+    in.ownDates = m_ownDates;
+    in.showDaylightSaving = m_bShowDaylightSaving;
+    in.mapZone = MapZone();
+    return in;
+}
+
+bool CMainDialog::IsHomeDaylightSavingNow() const
+{
+    return IsHomeDaylightSavingAt(OffsetInputs(), CurrentTime());
+}
+
+void CMainDialog::RecomputeClockOffsets()
+{
+    ClockOffsets out;
+    if (!ComputeClockOffsets(OffsetInputs(), CurrentTime(), out))
+        return;
+    if (m_clockHomeTime) {
+        m_clockHomeTime->SetOffset(out.home);
+        m_clockHomeDate->SetOffset(out.home);
+        m_clockSelectedTime->SetOffset(out.selected);
+        m_clockSelectedDate->SetOffset(out.selected);
+    }
+    UpdateTrayTip();
+    UpdateCaptions(out.target);
+}
+
+void CMainDialog::UpdateCaptions(float offset)
+{
+    if (!m_offsetLabel)
+        return;
+    const Captions c = MakeCaptions(offset, m_fHomeOffset, m_bListOnly);
+    m_offsetLabel->setText(c.offsetLabel);
+    m_selectedGroup->setTitle(c.selectedGroup);
+    m_treeGroup->setTitle(c.treeGroup);
+    m_homeGroup->setTitle(c.homeGroup);
+}
+
+void CMainDialog::UpdateTrayTip()
+{
+    if (!m_clockSelectedTime)
+        return;
+    m_trayIcon->SetTip(MakeTrayTip(m_nSelectedIndex, MapZone(), m_clockSelectedTime->FormatText()));
+}
+
+void CMainDialog::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_nTimer)
+        UpdateTrayTip();
+    else
+        CHideableDialog::timerEvent(event);
+}
+
+void CMainDialog::OnTreeSelectionChanged()
+{
+    const QList<QTreeWidgetItem *> items = m_tree->selectedItems();
+    if (items.isEmpty())
+        return;
+    QTreeWidgetItem *item = items.first();
+    if (item->childCount() > 0) {
+        m_nSelectedIndex = -1;
+    } else {
+        m_nSelectedIndex = item->data(0, Qt::UserRole).toInt();
+        const CountryEntry *entry = CountryAt(m_nSelectedIndex);
+        if (!entry)
+            m_nSelectedIndex = -1;
+        else if (m_bListOnly)
+            m_map->SelectZone(entry->gmtOffset);
+    }
+    RecomputeClockOffsets();
+    UpdateTrayTip();
+}
+
+void CMainDialog::OnMapNotify(const PanelNotify &notify)
+{
+    if (notify.code != NM_CLICK)
+        return;
+    m_map->setFocus();
+    const float zone = m_map->GetZone();
+    if (!m_bListOnly) {
+        m_nSelectedIndex = FillTree(zone, m_nSelectedIndex);
+        UpdateCaptions(zone);
+        // When the zone does not list the selected entry nothing is selected in the
+        // tree, so no selection change follows: the selected clocks move to the
+        // map's zone here.
+        if (m_nSelectedIndex == -1)
+            RecomputeClockOffsets();
+    }
+    m_tree->setFocus();
+}
+
+void CMainDialog::OnListOnly(bool checked)
+{
+    m_bListOnly = checked;
+    float filter = CCountryTree::NoFilter;
+    if (m_bListOnly) {
+        m_map->SetCentreMode(false, false);
+    } else {
+        filter = m_map->GetZone();
+        m_map->SetCentreMode(true, false);
+        UpdateCaptions(filter);
+    }
+    UpdateMapCursor();
+    m_nSelectedIndex = FillTree(filter, m_nSelectedIndex);
+    if (m_nSelectedIndex == -1)
+        RecomputeClockOffsets();
+    m_tree->setFocus();
+}
+
+void CMainDialog::OnShowDaylight(bool checked)
+{
+    m_bShowDaylightSaving = checked;
+    RecomputeClockOffsets();
+}
+
+void CMainDialog::UpdateMapCursor()
+{
+    if (!m_map)
+        return;
+    if (m_bListOnly)
+        m_map->unsetCursor();
+    else
+        m_map->setCursor(HandCursor());
+}
+
+bool CMainDialog::RunSetHomeSheet(SetHomeValues &values)
+{
+    if (m_runSetHome)
+        return m_runSetHome(this, values);
+    CSetHomeSheet sheet(this);
+    sheet.SetValues(values);
+    if (sheet.DoModal() != QDialog::Accepted)
+        return false;
+    values = sheet.GetValues();
+    return true;
+}
+
+int CMainDialog::RunFindSheet()
+{
+    if (m_runFind)
+        return m_runFind(this);
+    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"), this);
+}
+
+void CMainDialog::OnFindCountry()
+{
+    m_bBusy = true;
+    const int found = RunFindSheet();
+    if (IsValidCountryIndex(found) && found != m_nSelectedIndex) {
+        const float zone = CountryAt(found)->gmtOffset;
+        if (m_map->GetZone() != zone) {
+            m_map->SelectZone(zone);
+            UpdateCaptions(zone);
+        }
+        FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, found);
+        m_nSelectedIndex = found;
+        RecomputeClockOffsets();
+    }
+    m_bBusy = false;
+    m_tree->setFocus();
+}
+
+void CMainDialog::OnAdjustTime()
+{
+    AdjustTime();
+}
+
+void CMainDialog::HideOrMinimise()
+{
+    if (CTrayIcon::IsAvailable())
+        hide();
+    else
+        showMinimized();
+}
+
+void CMainDialog::OnHide()
+{
+    HideOrMinimise();
+}
+
+void CMainDialog::reject()
+{
+    // Escape and Cancel only put the window away; the program goes on.
+    HideOrMinimise();
+}
+
+void CMainDialog::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    ConfirmExit();
+}
+
+void CMainDialog::ShowMainWindow()
+{
+    if (!isVisible() || isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+bool CMainDialog::ConfirmExit()
+{
+    SaveSettings();
+    if (!m_askExit(this, ExitQuestionText()))
+        return false;
+    done(QDialog::Accepted);
+    return true;
+}
+
+void CMainDialog::EndNow()
+{
+    SaveSettings();
+    done(QDialog::Accepted);
+}
+
+void CMainDialog::SaveSettings()
+{
+    ::SaveSettings(*this);
+}
+
+void CMainDialog::OnTimeChange()
+{
+    // The user may have chosen another zone in the system's settings: the home's comes back,
+    // unless the one chosen has the home's offset and a name of ours.
+    if (m_nHomeIndex != -1 && !IsHomeTimeZoneApplied(m_nHomeIndex))
+        ApplyHomeTimeZone(ZoneChoice());
+    if (!IsDaylightSwitchApplied(m_nDaylightOption))
+        ApplyDaylightSwitch(m_nDaylightOption);
+    RecomputeClockOffsets();
+}
+
+void CMainDialog::OnTrayNotify(const PanelNotify &notify)
+{
+    if (notify.idFrom != IDC_TRAY_ICON)
+        return;
+    if (notify.code == NM_DBLCLK)
+        ShowMainWindow();
+    else if (notify.code == NM_RCLICK)
+        ShowTrayMenu(notify.pt);
+}
+
+void CMainDialog::ShowTrayMenu(const QPoint &screenPos)
+{
+    if (m_nHomeIndex == -1) {
+        // The Set Home sheet is open or about to open: bring it forward instead of
+        // a menu.
+        ShowMainWindow();
+        return;
+    }
+    m_trayExitAction->setEnabled(!m_bBusy);
+    activateWindow();
+    m_trayMenu->popup(screenPos);
+}
+
+void CMainDialog::ToggleShowAtStartup()
+{
+    m_bShowAtStartup = !m_bShowAtStartup;
+    m_showAtStartupAction->setChecked(m_bShowAtStartup);
+}
+
+void CMainDialog::ShowAbout()
+{
+    CAboutDialog about(this);
+    about.exec();
+}
+
+CClockCtrl *CMainDialog::ClockAt(const QPoint &localPos) const
+{
+    for (CClockCtrl *clock :
+         {m_clockHomeDate, m_clockHomeTime, m_clockSelectedDate, m_clockSelectedTime})
+        if (clock && clock->geometry().contains(localPos))
+            return clock;
+    return nullptr;
+}
+
+void CMainDialog::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint local = event->pos();
+    QPoint global = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu belongs to the control with the focus.
+        if (QWidget *focus = focusWidget(); focus && focus != this) {
+            local = focus->geometry().center();
+            global = mapToGlobal(local);
+        }
+    }
+    if (m_map && m_map->geometry().contains(local)) {
+        ShowMapMenu(global);
+    } else if (CClockCtrl *clock = ClockAt(local)) {
+        ShowClockMenu(clock, global);
+    } else if (m_tree && m_tree->geometry().contains(local)) {
+        event->ignore();
+        return;
+    } else {
+        m_systemMenu->popup(global);
+    }
+    event->accept();
+}
+
+void CMainDialog::RebuildTreeImages(int landColour)
+{
+    if (m_tree)
+        m_tree->SetLandColour(landColour);
+}
+
+void CMainDialog::OnSetHome()
+{
+    ShowMainWindow();
+    SetHomeValues values;
+    values.homeIndex = m_nHomeIndex;
+    values.landColour = m_map ? m_map->GetLandColour() : 2;
+    values.daylightOption = m_nHomeIndex == -1 ? DaylightAuto : m_nDaylightOption;
+    values.useOwnDaylightDates = m_bUseOwnDaylightDates;
+    values.ownDates = m_ownDates;
+
+    m_bBusy = true;
+    const bool ok = RunSetHomeSheet(values);
+    m_bBusy = false;
+
+    if (ok) {
+        m_nDaylightOption = values.daylightOption;
+        m_bUseOwnDaylightDates = values.useOwnDaylightDates;
+        m_ownDates = HasDaylightSaving(values.homeIndex) ? values.ownDates : OwnDaylightDates{};
+        if (values.homeIndex != m_nHomeIndex) {
+            m_nHomeIndex = values.homeIndex;
+            const CountryEntry *home = CountryAt(m_nHomeIndex);
+            m_fHomeOffset = home ? home->gmtOffset : 0.0f;
+            UpdateCaptions(MapZone());
+        }
+        ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
+        SaveSettings();
+    }
+    m_tree->setFocus();
+    RecomputeClockOffsets();
+}
+
+// Stored values: the window's own, handed to and from the store.
+
+GeneralSettings CMainDialog::GetGeneralSettings() const
+{
+    GeneralSettings s;
+    s.showAtStartup = m_bShowAtStartup;
+    s.selectByListOnly = m_bListOnly;
+    s.showDaylightSaving = m_bShowDaylightSaving;
+    s.currentSelection = m_nSelectedIndex;
+    s.homeCountry = m_nHomeIndex;
+    s.daylightOption = m_nDaylightOption;
+    s.useUserDaylightDates = m_bUseOwnDaylightDates;
+    s.ownDates = m_ownDates;
+    return s;
+}
+
+void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
+{
+    m_bShowAtStartup = values.showAtStartup != 0;
+    m_bListOnly = values.selectByListOnly != 0;
+    m_bShowDaylightSaving = values.showDaylightSaving != 0;
+    m_nSelectedIndex = IsValidCountryIndex(values.currentSelection) ? values.currentSelection : -1;
+    m_nHomeIndex = IsValidCountryIndex(values.homeCountry) ? values.homeCountry : -1;
+    m_nDaylightOption =
+        IsValidDaylightOption(values.daylightOption) ? values.daylightOption : DaylightAuto;
+    m_bUseOwnDaylightDates = values.useUserDaylightDates != 0;
+    m_ownDates = values.ownDates;
+}
+
+CClockCtrl *CMainDialog::ClockFor(SettingsClock clock) const
+{
+    switch (clock) {
+    case SettingsClock::HomeTime:
+        return m_clockHomeTime;
+    case SettingsClock::HomeDate:
+        return m_clockHomeDate;
+    case SettingsClock::SelectedTime:
+        return m_clockSelectedTime;
+    case SettingsClock::SelectedDate:
+        return m_clockSelectedDate;
+    }
+    return nullptr;
+}
+
+std::uint32_t CMainDialog::GetClockColour(SettingsClock clock) const
+{
+    if (CClockCtrl *c = ClockFor(clock))
+        return c->GetTextColour();
+    return (clock == SettingsClock::SelectedTime || clock == SettingsClock::SelectedDate) ? Red
+                                                                                          : Black;
+}
+
+void CMainDialog::SetClockColour(SettingsClock clock, std::uint32_t colour)
+{
+    if (CClockCtrl *c = ClockFor(clock))
+        c->SetTextColour(colour);
+}
+
+int CMainDialog::GetClockShowSeconds(SettingsClock clock) const
+{
+    if (CClockCtrl *c = ClockFor(clock))
+        return c->GetShowSeconds() ? 1 : 0;
+    return 1;
+}
+
+void CMainDialog::SetClockShowSeconds(SettingsClock clock, int show)
+{
+    if (CClockCtrl *c = ClockFor(clock))
+        c->SetShowSeconds(show != 0);
+}
+
+int CMainDialog::GetMapLandColour() const
+{
+    return m_map ? m_map->GetLandColour() : 2;
+}
+
+int CMainDialog::GetMapSeaColour() const
+{
+    return m_map ? m_map->GetSeaColour() : 1;
+}
+
+void CMainDialog::SetMapColours(int landPair, int seaPair)
+{
+    if (m_map)
+        m_map->SetColours(landPair, seaPair);
+}
+
+int CMainDialog::GetMapAcceleration() const
+{
+    return m_map ? m_map->GetAcceleration() : 75;
+}
+
+void CMainDialog::SetMapAcceleration(int acceleration)
+{
+    if (m_map)
+        m_map->SetAcceleration(acceleration);
+}

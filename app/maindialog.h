@@ -1,0 +1,221 @@
+#pragma once
+
+#include "app/clockoffsets.h"
+#include "app/hideabledialog.h"
+#include "home/zonerecord.h"
+#include "settings/settingsowner.h"
+
+#include <QIcon>
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+
+#include <functional>
+
+class CClockCtrl;
+class CCountryTree;
+class CMapWnd;
+class CTrayIcon;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTreeWidgetItem;
+struct PanelNotify;
+struct SetHomeValues;
+
+// The program's only top-level window: the world map, the country tree, the
+// home and selected clocks and the tray icon. It holds the home and the
+// selection and turns them into what the clocks show; the clocks then keep
+// themselves current.
+class CMainDialog final : public CHideableDialog, public SettingsOwner
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMainDialog)
+
+public:
+    // Control ids of the window, also kept in each control's "controlId"
+    // property.
+    enum ControlId : int
+    {
+        IDC_MAP = 1000,
+        IDC_HOME_DATE = 1010,
+        IDC_SELECTED_DATE = 1011,
+        IDC_SELECTED_TIME = 1012,
+        IDC_HOME_TIME = 1013,
+        IDC_TREE_GROUP = 1033,
+        IDC_HOME_GROUP = 1035,
+        IDC_SELECTED_GROUP = 1036,
+        IDC_TREE = 1037,
+        IDC_OFFSET_LABEL = 1038,
+        IDC_LIST_ONLY = 1039,
+        IDC_SET_HOME = 1040,
+        IDC_HIDE = 1042,
+        IDC_SHOW_DAYLIGHT = 1044,
+        IDC_ADJUST_TIME = 1051,
+        IDC_FIND_COUNTRY = 1078,
+        IDC_TRAY_ICON = 101,
+    };
+
+    // Reads the general settings and, when they exist, applies the home zone and
+    // the daylight switch.
+    explicit CMainDialog(QWidget *parent = nullptr);
+    ~CMainDialog() override;
+
+    void RecomputeClockOffsets();
+    bool IsHomeDaylightSavingNow() const;
+    void UpdateCaptions(float offset);
+    void UpdateTrayTip();
+    void ShowMainWindow();
+    // Saves the settings and asks before ending the program. True when the answer
+    // was Yes.
+    bool ConfirmExit();
+    // Saves and ends the program without asking (the session ends, or a signal).
+    void EndNow();
+    void SaveSettings();
+
+    // The home zone and daylight switch are re-checked and the clocks recomputed.
+    void OnTimeChange();
+
+    // The exit question; tests answer it themselves. Returns true for Yes.
+    using ExitQuestion = std::function<bool(QWidget *parent, const QString &question)>;
+    void SetExitQuestion(ExitQuestion ask) { m_askExit = std::move(ask); }
+    static QString ExitQuestionText();
+
+    // The Find sheet's run, replaceable by tests: the chosen entry, or -1 for
+    // Cancel.
+    using FindRun = std::function<int(QWidget *parent)>;
+    void SetFindRun(FindRun run) { m_runFind = std::move(run); }
+
+    // The Set Home sheet's run, replaceable by tests: true for OK, with values then holding the
+    // choice.
+    using SetHomeRun = std::function<bool(QWidget *parent, SetHomeValues &values)>;
+    void SetSetHomeRun(SetHomeRun run) { m_runSetHome = std::move(run); }
+
+    // Pop-up menus of the map and of a clock at a screen point.
+    void ShowMapMenu(const QPoint &screenPos);
+    void ShowClockMenu(CClockCtrl *clock, const QPoint &screenPos);
+    // The tree's pictures, drawn in the map's land colour.
+    void RebuildTreeImages(int landColour);
+
+    // State, read by the menus and by tests.
+    int HomeIndex() const { return m_nHomeIndex; }
+    int SelectedIndex() const { return m_nSelectedIndex; }
+    float HomeOffset() const { return m_fHomeOffset; }
+    int DaylightOptionValue() const { return m_nDaylightOption; }
+    bool IsBusy() const { return m_bBusy; }
+    bool IsListOnly() const { return m_bListOnly; }
+    bool IsShowAtStartup() const { return m_bShowAtStartup; }
+    bool IsSetHomePending() const { return m_bSetHomePosted; }
+    CMapWnd *Map() const { return m_map; }
+    CCountryTree *Tree() const { return m_tree; }
+    CTrayIcon *TrayIcon() const { return m_trayIcon; }
+    CClockCtrl *HomeTimeClock() const { return m_clockHomeTime; }
+    CClockCtrl *HomeDateClock() const { return m_clockHomeDate; }
+    CClockCtrl *SelectedTimeClock() const { return m_clockSelectedTime; }
+    CClockCtrl *SelectedDateClock() const { return m_clockSelectedDate; }
+    CClockCtrl *MenuClock() const { return m_pMenuClock; }
+    void SetMenuClock(CClockCtrl *clock) { m_pMenuClock = clock; }
+    QWidget *Control(int id) const;
+    // The window's own menu, standing in for the title bar's system menu.
+    QMenu *SystemMenu() const { return m_systemMenu; }
+    QMenu *TrayMenu() const { return m_trayMenu; }
+
+    // Handlers of the controls, public so the tray, the menus and tests reach
+    // them.
+    void OnSetHome();
+    void OnFindCountry();
+    void OnAdjustTime();
+    void OnHide();
+    void OnListOnly(bool checked);
+    void OnShowDaylight(bool checked);
+    void OnMapNotify(const PanelNotify &notify);
+    void OnTreeSelectionChanged();
+    void OnTrayNotify(const PanelNotify &notify);
+    void ShowTrayMenu(const QPoint &screenPos);
+    void ToggleShowAtStartup();
+    void ShowAbout();
+
+    // SettingsOwner
+    GeneralSettings GetGeneralSettings() const override;
+    void SetGeneralSettings(const GeneralSettings &values) override;
+    std::uint32_t GetClockColour(SettingsClock clock) const override;
+    void SetClockColour(SettingsClock clock, std::uint32_t colour) override;
+    int GetClockShowSeconds(SettingsClock clock) const override;
+    void SetClockShowSeconds(SettingsClock clock, int show) override;
+    int GetMapLandColour() const override;
+    int GetMapSeaColour() const override;
+    void SetMapColours(int landPair, int seaPair) override;
+    int GetMapAcceleration() const override;
+    void SetMapAcceleration(int acceleration) override;
+
+    void reject() override;
+
+protected:
+    void OnInitDialog() override;
+    void closeEvent(QCloseEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void CreateControls();
+    void CreateSystemMenu();
+    void CreateTrayMenu();
+    HomeZoneChoice ZoneChoice() const;
+    void ApplyHomeZoneAndSwitch(bool zone);
+    ClockOffsetInputs OffsetInputs() const;
+    float MapZone() const;
+    CClockCtrl *ClockFor(SettingsClock clock) const;
+    CClockCtrl *ClockAt(const QPoint &localPos) const;
+    void UpdateMapCursor();
+    void HideOrMinimise();
+    int FillTree(float filter, int select);
+    int RunFindSheet();
+    bool RunSetHomeSheet(SetHomeValues &values);
+
+    // Field order follows ownership: the tree and captions, then state, then the
+    // map and clocks.
+    CCountryTree *m_tree = nullptr;
+    QGroupBox *m_treeGroup = nullptr;
+    QGroupBox *m_homeGroup = nullptr;
+    QGroupBox *m_selectedGroup = nullptr;
+    QLabel *m_offsetLabel = nullptr;
+    bool m_bBusy = false;
+    int m_nDaylightOption = DaylightAuto;
+    bool m_bShowDaylightSaving = true;
+    CTrayIcon *m_trayIcon = nullptr;
+    QList<QIcon> m_treeImages;
+    QIcon m_icon;
+    CMapWnd *m_map = nullptr;
+    float m_fHomeOffset = 0.0f;
+    CClockCtrl *m_clockHomeDate = nullptr;
+    CClockCtrl *m_clockHomeTime = nullptr;
+    CClockCtrl *m_clockSelectedDate = nullptr;
+    CClockCtrl *m_clockSelectedTime = nullptr;
+    int m_nHomeIndex = -1;
+    int m_nSelectedIndex = -1;
+    bool m_bShowAtStartup = false;
+    OwnDaylightDates m_ownDates;
+    CClockCtrl *m_pMenuClock = nullptr;
+    bool m_bUseOwnDaylightDates = false;
+    bool m_bListOnly = false;
+
+    QPushButton *m_hideButton = nullptr;
+    QPushButton *m_setHomeButton = nullptr;
+    QPushButton *m_adjustTimeButton = nullptr;
+    QPushButton *m_findButton = nullptr;
+    QCheckBox *m_listOnlyBox = nullptr;
+    QCheckBox *m_showDaylightBox = nullptr;
+    QList<QWidget *> m_placeholders;
+    QMenu *m_systemMenu = nullptr;
+    QAction *m_showAtStartupAction = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_trayExitAction = nullptr;
+    int m_nTimer = 0;
+    bool m_bSetHomePosted = false;
+    ExitQuestion m_askExit;
+    FindRun m_runFind;
+    SetHomeRun m_runSetHome;
+};

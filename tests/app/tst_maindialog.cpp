@@ -9,6 +9,7 @@
 #include "zones/countrytable.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -102,6 +103,7 @@ private slots:
     void findCountry();
     void listOnlySwitch();
     void showAtStartupToggle();
+    void windowMenuOnTheSurface();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -486,6 +488,29 @@ void TestMainDialog::showAtStartupToggle()
     });
     CMainDialog reread;
     QVERIFY(reread.IsVisibleAtStart());
+}
+
+void TestMainDialog::windowMenuOnTheSurface()
+{
+    StoreGeneral(HomeGermany());
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
+        const QPoint overTree = dialog.Tree()->geometry().center();
+        QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree, dialog.mapToGlobal(overTree));
+        QApplication::sendEvent(&dialog, &onTree);
+        QVERIFY(!dialog.SystemMenu()->isVisible());
+        const QPoint bare(2, dialog.height() - 2);
+        QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
+        QApplication::sendEvent(&dialog, &onSurface);
+        QVERIFY(dialog.SystemMenu()->isVisible());
+        const QList<QAction *> items = dialog.SystemMenu()->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0]->text(), QStringLiteral("&Show At Startup"));
+        QVERIFY(items[1]->isSeparator());
+        QCOMPARE(items[2]->text(), QStringLiteral("&About Orbiclock..."));
+        dialog.SystemMenu()->close();
+    });
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -284,7 +284,7 @@ void CMainDialog::OnInitDialog()
                             const QString &accessible) {
         clock = new CClockCtrl(Black, GetSystemColour(SystemColour::ButtonFace), this);
         clock->setObjectName(QString::fromLatin1(name));
-        clock->setAccessibleName(accessible);
+        clock->SetAccessibleLabel(accessible);
         clock->Create(m_placeholders[placeholder]->geometry(), this, id);
     };
     makeClock(m_clockHomeDate, 1, IDC_HOME_DATE, "homeDateClock", QStringLiteral("Home date"));

@@ -104,6 +104,7 @@ private slots:
     void listOnlySwitch();
     void showAtStartupToggle();
     void windowMenuOnTheSurface();
+    void withoutNotificationArea();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -511,6 +512,23 @@ void TestMainDialog::windowMenuOnTheSurface()
         QCOMPARE(items[2]->text(), QStringLiteral("&About Orbiclock..."));
         dialog.SystemMenu()->close();
     });
+}
+
+void TestMainDialog::withoutNotificationArea()
+{
+    // With nowhere to hide to, the window starts shown and Escape only minimises it.
+    StoreGeneral(HomeGermany(false));
+    CTrayIcon::SetAvailabilityForTesting(false);
+    CMainDialog dialog;
+    QVERIFY(dialog.IsVisibleAtStart());
+    RunWith(dialog, [&] {
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.isMinimized());
+        QVERIFY(dialog.IsRunning());
+    });
+    CTrayIcon::SetAvailabilityForTesting(true);
 }
 
 QTEST_MAIN(TestMainDialog)

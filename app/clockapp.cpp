@@ -31,7 +31,8 @@ CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("orbiclock"));
     setApplicationDisplayName(QStringLiteral("Orbiclock"));
     setOrganizationName(QStringLiteral("Brambleway"));
-    setDesktopFileName(QStringLiteral("orbiclock"));
+    // The launcher entry it was started from, so a Wayland compositor finds its name and icon.
+    setDesktopFileName(QStringLiteral("io.github.brambleway.Orbiclock"));
 #ifdef ORBICLOCK_VERSION
     setApplicationVersion(QStringLiteral(ORBICLOCK_VERSION));
 #endif

@@ -23,23 +23,22 @@ struct Stripe
     COLORREF sea;
 };
 
+// The sea stripes along the top row of the zone key, west to east. Their sea colours repeat
+// every six zones, but for the dark green of -12.
 inline const std::vector<Stripe> &Stripes()
 {
-    static const std::vector<Stripe> stripes = {
-        {-11, 0, 15, MakeColourRef(0, 0, 0)},       {-10, 16, 30, MakeColourRef(255, 255, 255)},
-        {-9, 31, 45, MakeColourRef(255, 255, 0)},   {-8, 46, 59, MakeColourRef(0, 255, 0)},
-        {-7, 60, 74, MakeColourRef(255, 0, 0)},     {-6, 75, 89, MakeColourRef(0, 0, 255)},
-        {-5, 90, 104, MakeColourRef(0, 0, 0)},      {-4, 105, 119, MakeColourRef(255, 255, 255)},
-        {-3, 120, 134, MakeColourRef(255, 255, 0)}, {-2, 135, 148, MakeColourRef(0, 255, 0)},
-        {-1, 149, 163, MakeColourRef(255, 0, 0)},   {0, 164, 178, MakeColourRef(0, 0, 255)},
-        {1, 179, 192, MakeColourRef(0, 0, 0)},      {2, 193, 207, MakeColourRef(255, 255, 255)},
-        {3, 208, 222, MakeColourRef(255, 255, 0)},  {4, 223, 237, MakeColourRef(0, 255, 0)},
-        {5, 238, 252, MakeColourRef(255, 0, 0)},    {6, 253, 267, MakeColourRef(0, 0, 255)},
-        {7, 268, 282, MakeColourRef(0, 0, 0)},      {8, 283, 296, MakeColourRef(255, 255, 255)},
-        {9, 297, 310, MakeColourRef(255, 255, 0)},  {10, 311, 325, MakeColourRef(0, 255, 0)},
-        {11, 326, 340, MakeColourRef(255, 0, 0)},   {12, 341, 348, MakeColourRef(0, 0, 255)},
-        {-12, 349, 356, MakeColourRef(0, 128, 0)},
-    };
+    static const std::vector<Stripe> stripes = [] {
+        const int firsts[] = {0,   16,  31,  46,  60,  75,  90,  105, 120, 135, 149, 164, 179,
+                              193, 208, 223, 238, 253, 268, 283, 297, 311, 326, 341, 349, 357};
+        const COLORREF cycle[] = {MakeColourRef(0, 0, 0),     MakeColourRef(255, 255, 255),
+                                  MakeColourRef(255, 255, 0), MakeColourRef(0, 255, 0),
+                                  MakeColourRef(255, 0, 0),   MakeColourRef(0, 0, 255)};
+        std::vector<Stripe> list;
+        for (int i = 0; i < 25; ++i)
+            list.push_back({i < 24 ? float(i - 11) : -12.0f, firsts[i], firsts[i + 1] - 1,
+                            i < 24 ? cycle[i % 6] : MakeColourRef(0, 128, 0)});
+        return list;
+    }();
     return stripes;
 }
 

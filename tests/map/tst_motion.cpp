@@ -3,31 +3,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <cstdlib>
-
-namespace {
-
-struct Run
-{
-    MotionStep total;
-    bool steppedBack = false; // a step on either axis against the direction of the motion
-};
-
-// Runs a motion frame by frame on a simulated millisecond clock.
-Run Simulate(SmoothMotion motion, int frameMs, MotionStep target)
-{
-    Run run;
-    for (int ms = 0; !motion.IsFinished() && ms < 60000; ms += frameMs) {
-        const MotionStep step = motion.StepAt(static_cast<float>(ms) / 1000.0f);
-        run.total.dx += step.dx;
-        run.total.dy += step.dy;
-        if (step.dx * target.dx < 0 || step.dy * target.dy < 0)
-            run.steppedBack = true;
-    }
-    return run;
-}
-
-} // namespace
 
 class TestMotion final : public QObject
 {
@@ -40,9 +15,7 @@ private slots:
     void travel();
     void endsExactlyOnTarget_data();
     void endsExactlyOnTarget();
-    void diagonalFollowsInProportion();
     void finishJumpsToTheEnd();
-    void noSpeedMovesInOneStep();
 };
 
 void TestMotion::duration_data()
@@ -58,7 +31,6 @@ void TestMotion::duration_data()
     QTest::newRow("1000 fast, cruising") << 1000 << 600 << 600 << true << 2.667;
     QTest::newRow("150 constant speed") << 150 << 300 << 75 << false << 0.5;
     QTest::newRow("no acceleration runs at top speed") << 150 << 300 << 0 << true << 0.5;
-    QTest::newRow("negative acceleration runs at top speed") << 150 << 300 << -75 << true << 0.5;
 }
 
 void TestMotion::duration()
@@ -79,13 +51,11 @@ void TestMotion::travel_data()
     QTest::addColumn<int>("distance");
     QTest::addColumn<float>("t");
     QTest::addColumn<int>("expected");
-    QTest::newRow("150 at 0.00 s") << 150 << 0.0f << 0;
     QTest::newRow("150 at 0.25 s, speeding up") << 150 << 0.25f << 18;
     QTest::newRow("150 at 0.50 s, top of the ramp") << 150 << 0.5f << 75;
     QTest::newRow("150 at 0.75 s, slowing down") << 150 << 0.75f << 131;
     QTest::newRow("150 at 1.00 s") << 150 << 1.0f << 150;
     QTest::newRow("150 at 1.50 s, after the end") << 150 << 1.5f << 150;
-    QTest::newRow("1000 at 1.0 s, top speed reached") << 1000 << 1.0f << 300;
     QTest::newRow("1000 at 1.5 s, cruising") << 1000 << 1.5f << 600;
     QTest::newRow("1000 at 2.0 s, slowing down") << 1000 << 2.0f << 866;
 }
@@ -123,26 +93,16 @@ void TestMotion::endsExactlyOnTarget()
     QFETCH(int, dy);
     QFETCH(int, acceleration);
     QFETCH(int, frameMs);
-    const MotionStep target{dx, dy};
-    const Run run = Simulate(SmoothMotion(dx, dy, 600, acceleration, true), frameMs, target);
-    QCOMPARE(run.total, target);
-    QVERIFY(!run.steppedBack);
-}
-
-void TestMotion::diagonalFollowsInProportion()
-{
-    SmoothMotion motion(-100, 40, 600, 600, true);
-    const MotionProfile p = motion.Profile();
-    QCOMPARE(p.distance, 100);
-    for (int ms = 0; !motion.IsFinished(); ms += 16) {
-        const float t = static_cast<float>(ms) / 1000.0f;
-        motion.StepAt(t);
-        if (!motion.IsFinished()) {
-            QCOMPARE(motion.Done().dx, -p.TravelAt(t));
-            QCOMPARE(motion.Done().dy, static_cast<int>(std::trunc(p.TravelAt(t) * 0.4f)));
-        }
+    // Frame by frame on a simulated millisecond clock.
+    SmoothMotion motion(dx, dy, 600, acceleration, true);
+    MotionStep total;
+    for (int ms = 0; !motion.IsFinished() && ms < 60000; ms += frameMs) {
+        const MotionStep step = motion.StepAt(static_cast<float>(ms) / 1000.0f);
+        total.dx += step.dx;
+        total.dy += step.dy;
+        QVERIFY(step.dx * dx >= 0 && step.dy * dy >= 0);
     }
-    QCOMPARE(motion.Done(), (MotionStep{-100, 40}));
+    QCOMPARE(total, (MotionStep{dx, dy}));
 }
 
 void TestMotion::finishJumpsToTheEnd()
@@ -154,15 +114,6 @@ void TestMotion::finishJumpsToTheEnd()
     QVERIFY(motion.IsFinished());
     QCOMPARE(motion.StepAt(5.0f), MotionStep{});
     QCOMPARE(motion.Finish(), MotionStep{});
-}
-
-void TestMotion::noSpeedMovesInOneStep()
-{
-    SmoothMotion motion(-120, 3, -1, 75, true);
-    QVERIFY(!motion.IsFinished());
-    QCOMPARE(motion.StepAt(0.0f), (MotionStep{-120, 3}));
-    QVERIFY(motion.IsFinished());
-    QVERIFY(SmoothMotion(0, 0, 600, 75, true).IsFinished());
 }
 
 QTEST_APPLESS_MAIN(TestMotion)

@@ -20,12 +20,12 @@ CZoneMap MakeMap()
     return map;
 }
 
-QImage Noise(int w, int h, quint32 seed)
+QImage Noise(quint32 seed)
 {
     QRandomGenerator random(seed);
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    QImage image(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
             image.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
     return image;
 }
@@ -50,6 +50,13 @@ QImage Expected(int landPair, int seaPair)
     return image;
 }
 
+enum Op
+{
+    Land,
+    Sea,
+    Both
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<float>)
@@ -64,33 +71,26 @@ private slots:
     void scrollRefuses_data();
     void scrollRefuses();
     void scaleTakesWholePixels();
-
     void zonePosition_data();
     void zonePosition();
-    void zoneColours_data();
-    void zoneColours();
-    void clickOnLand_data();
-    void clickOnLand();
+    void click_data();
+    void click();
     void clickFollowsTheTurn();
-
-    void coloursAfterAnySequence();
-    void equalPairsCanBeParted();
-    void outOfRangePairsAreRefused();
-    void setColoursIsBothAtOnce();
+    void colours_data();
+    void colours();
 };
 
 void TestZoneMap::scrollMovesEveryPixel_data()
 {
     QTest::addColumn<int>("dx");
     QTest::addColumn<int>("dy");
-    QRandomGenerator random(6);
     // Every quadrant, the axes and the extremes, then random shifts within the limits.
-    const int fixed[][2] = {{W, 0},  {-W, 0}, {0, H},         {0, -H},       {W, H}, {-W, -H},
-                            {1, -1}, {-1, 1}, {-1, -1},       {1, 1},        {5, 0}, {-5, 0},
-                            {0, 7},  {0, -7}, {W - 1, 1 - H}, {1 - W, H - 1}};
+    const int fixed[][2] = {{W, 0},   {0, -H}, {1, -1},        {-1, 1},
+                            {-1, -1}, {1, 1},  {W - 1, 1 - H}, {1 - W, H - 1}};
     for (const auto &s : fixed)
         QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1];
-    for (int i = 0; i < 16; ++i) {
+    QRandomGenerator random(6);
+    for (int i = 0; i < 8; ++i) {
         const int dx = random.bounded(-W, W + 1);
         const int dy = random.bounded(-H, H + 1);
         if (dx != 0 || dy != 0)
@@ -102,15 +102,13 @@ void TestZoneMap::scrollMovesEveryPixel()
 {
     QFETCH(int, dx);
     QFETCH(int, dy);
-    const QImage before = Noise(W, H, 17);
+    const QImage before = Noise(17);
     QImage surface = before;
     QImage scratch;
     QVERIFY(ScrollSurface(surface, scratch, dx, dy));
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            const int ox = (((x - dx) % W) + W) % W;
-            const int oy = (((y - dy) % H) + H) % H;
-            if (surface.pixel(x, y) != before.pixel(ox, oy))
+            if (surface.pixel(x, y) != before.pixel(((x - dx) % W + W) % W, ((y - dy) % H + H) % H))
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
         }
 }
@@ -122,8 +120,6 @@ void TestZoneMap::scrollRefuses_data()
     QTest::addColumn<bool>("rgb32");
     QTest::newRow("zero step") << 0 << 0 << true;
     QTest::newRow("one past the width") << W + 1 << 0 << true;
-    QTest::newRow("one past the width, leftwards") << -W - 1 << 0 << true;
-    QTest::newRow("one past the height") << 0 << H + 1 << true;
     QTest::newRow("one past the height, upwards") << 3 << -H - 1 << true;
     QTest::newRow("not a pixel surface") << 3 << 3 << false;
 }
@@ -133,9 +129,7 @@ void TestZoneMap::scrollRefuses()
     QFETCH(int, dx);
     QFETCH(int, dy);
     QFETCH(bool, rgb32);
-    QImage surface = Noise(W, H, 3);
-    if (!rgb32)
-        surface = surface.convertToFormat(QImage::Format_RGB888);
+    QImage surface = rgb32 ? Noise(3) : Noise(3).convertToFormat(QImage::Format_RGB888);
     const QImage before = surface.copy();
     QImage scratch;
     QVERIFY(!ScrollSurface(surface, scratch, dx, dy));
@@ -152,10 +146,7 @@ void TestZoneMap::scaleTakesWholePixels()
             const COLORREF c = PixelAt(scaled, x, y);
             QVERIFY(c == MakeColourRef(0, 128, 0) || c == MakeColourRef(0, 0, 128));
         }
-    QCOMPARE(ScaleWholePixels(picture, picture.size()), picture);
     QVERIFY(ScaleWholePixels(QImage(), QSize(10, 10)).isNull());
-    QCOMPARE(PixelAt(picture, -1, 0), CLR_INVALID);
-    QCOMPARE(PixelAt(picture, 0, H), CLR_INVALID);
 }
 
 void TestZoneMap::zonePosition_data()
@@ -164,13 +155,10 @@ void TestZoneMap::zonePosition_data()
     QTest::addColumn<int>("originX");
     QTest::addColumn<int>("expected");
     QTest::newRow("Greenwich") << 0.0f << 0 << 171;
-    QTest::newRow("-11, first stripe") << -11.0f << 0 << 7;
     QTest::newRow("+5.5 between stripes") << 5.5f << 0 << 252;
     QTest::newRow("+12 left of the date line") << 12.0f << 0 << 346;
     QTest::newRow("-12 right of the date line") << -12.0f << 0 << 354;
     QTest::newRow("+13 at the left edge") << 13.0f << 0 << 0;
-    QTest::newRow("+14 at the left edge") << 14.0f << 0 << 0;
-    QTest::newRow("Greenwich, turned") << 0.0f << 100 << 271;
     QTest::newRow("+11, turned past the edge") << 11.0f << 100 << 77;
     QTest::newRow("+13, turned") << 13.0f << 356 << 356;
 }
@@ -180,55 +168,27 @@ void TestZoneMap::zonePosition()
     QFETCH(float, offset);
     QFETCH(int, originX);
     QFETCH(int, expected);
-    const CZoneMap map = MakeMap();
-    QCOMPARE(map.ZonePosition(offset, originX), QPoint(expected, H / 2));
+    QCOMPARE(MakeMap().ZonePosition(offset, originX), QPoint(expected, H / 2));
 }
 
-void TestZoneMap::zoneColours_data()
+void TestZoneMap::click_data()
 {
-    QTest::addColumn<float>("offset");
-    QTest::addColumn<COLORREF>("land");
-    QTest::addColumn<COLORREF>("sea");
-    QTest::newRow("Greenwich") << 0.0f << MakeColourRef(0, 255, 255) << MakeColourRef(0, 0, 255);
-    QTest::newRow("+5.5 has no sea") << 5.5f << MakeColourRef(255, 0, 255) << ZONE_NO_COLOUR;
-    QTest::newRow("-12 has no land") << -12.0f << ZONE_NO_COLOUR << MakeColourRef(0, 128, 0);
-    QTest::newRow("-8.5 has neither") << -8.5f << ZONE_NO_COLOUR << ZONE_NO_COLOUR;
-    QTest::newRow("-99 is no zone") << -99.0f << ZONE_NO_COLOUR << ZONE_NO_COLOUR;
-}
-
-void TestZoneMap::zoneColours()
-{
-    QFETCH(float, offset);
-    QFETCH(COLORREF, land);
-    QFETCH(COLORREF, sea);
-    COLORREF landKey = 1;
-    COLORREF seaKey = 1;
-    CZoneMap::GetZoneColours(offset, landKey, seaKey);
-    QCOMPARE(landKey, land);
-    QCOMPARE(seaKey, sea);
-}
-
-void TestZoneMap::clickOnLand_data()
-{
+    using Zone = std::optional<float>;
     QTest::addColumn<QPoint>("point");
-    QTest::addColumn<std::optional<float>>("expected");
-    QTest::newRow("magenta land near India") << Click(246, 90) << std::optional<float>(5.5f);
-    QTest::newRow("magenta land further west") << Click(50, 55) << std::optional<float>(-8.0f);
-    QTest::newRow("navy land of -9.5") << Click(33, 102) << std::optional<float>(-9.0f);
-    QTest::newRow("grey land of +8 west of its stripe")
-        << Click(265, 65) << std::optional<float>(8.0f);
-    QTest::newRow("dark-green sea at the right edge")
-        << Click(352, 100) << std::optional<float>(-12.0f);
-    QTest::newRow("dark-green sea in the last column")
-        << Click(356, 10) << std::optional<float>(-12.0f);
-    QTest::newRow("blue sea of +12 beyond the estimate")
-        << Click(348, 10) << std::optional<float>(12.0f);
-    QTest::newRow("a colour of no zone") << Click(101, 151) << std::optional<float>();
-    QTest::newRow("the border") << QPoint(0, 0) << std::optional<float>();
-    QTest::newRow("below the picture") << QPoint(100, H + 2) << std::optional<float>();
+    QTest::addColumn<Zone>("expected");
+    QTest::newRow("magenta land near India") << Click(246, 90) << Zone(5.5f);
+    QTest::newRow("magenta land further west") << Click(50, 55) << Zone(-8.0f);
+    QTest::newRow("navy land of -9.5") << Click(33, 102) << Zone(-9.0f);
+    QTest::newRow("grey land of +8 west of its stripe") << Click(265, 65) << Zone(8.0f);
+    QTest::newRow("dark-green sea at the right edge") << Click(352, 100) << Zone(-12.0f);
+    QTest::newRow("dark-green sea in the last column") << Click(356, 10) << Zone(-12.0f);
+    QTest::newRow("blue sea of +12 beyond the estimate") << Click(348, 10) << Zone(12.0f);
+    QTest::newRow("a colour of no zone") << Click(101, 151) << Zone();
+    QTest::newRow("the border") << QPoint(0, 0) << Zone();
+    QTest::newRow("below the picture") << QPoint(100, H + 2) << Zone();
 }
 
-void TestZoneMap::clickOnLand()
+void TestZoneMap::click()
 {
     QFETCH(QPoint, point);
     QFETCH(std::optional<float>, expected);
@@ -238,7 +198,7 @@ void TestZoneMap::clickOnLand()
 void TestZoneMap::clickFollowsTheTurn()
 {
     const CZoneMap still = MakeMap();
-    for (int origin : {1, 100, 178, 300, 356}) {
+    for (int origin : {1, 178, 356}) {
         CZoneMap turned = MakeMap();
         QVERIFY(turned.Turn(origin, 0));
         for (int x = 0; x < W; ++x) {
@@ -251,23 +211,43 @@ void TestZoneMap::clickFollowsTheTurn()
     }
 }
 
-void TestZoneMap::coloursAfterAnySequence()
+void TestZoneMap::colours_data()
 {
-    CZoneMap map = MakeMap();
-    QCOMPARE(map.GetLandColour(), 2);
-    QCOMPARE(map.GetSeaColour(), 1);
+    QTest::addColumn<QList<int>>("steps"); // triples: Land/Sea/Both, then one or two pairs
     QRandomGenerator random(11);
+    QList<int> randomSteps;
+    for (int i = 0; i < 40; ++i)
+        randomSteps << int(random.bounded(2)) << int(random.bounded(MapColourCount)) << 0;
+    QTest::newRow("any sequence") << randomSteps;
+    // Settings can hold the same pair for both: the map is then one colour, and changing either
+    // later brings land and sea apart again.
+    QTest::newRow("equal pairs parted") << QList<int>{Both, 3, 3, Land, 5, 0, Sea, 5, 0, Sea, 0, 0};
+    // Out of range numbers are refused; of two, the good one still applies.
+    QTest::newRow("out of range") << QList<int>{Both, 6,    7,    Land, -1,   0,    Sea,
+                                                8,    0,    Land, 1000, 0,    Both, -2147483647 - 1,
+                                                8,    Both, 9,    4,    Both, 0,    -3};
+}
+
+void TestZoneMap::colours()
+{
+    QFETCH(QList<int>, steps);
+    CZoneMap map = MakeMap();
     int land = 2;
     int sea = 1;
-    for (int i = 0; i < 40; ++i) {
-        const int pair = random.bounded(MapColourCount);
-        if (random.bounded(2) == 0) {
-            QVERIFY(map.SetLandColour(pair));
-            land = pair;
-        } else {
-            QVERIFY(map.SetSeaColour(pair));
-            sea = pair;
-        }
+    for (qsizetype i = 0; i < steps.size(); i += 3) {
+        const int a = steps[i + 1];
+        const int b = steps[i + 2];
+        const bool ok = steps[i] == Land  ? map.SetLandColour(a)
+                        : steps[i] == Sea ? map.SetSeaColour(a)
+                                          : map.SetColours(a, b);
+        int &first = steps[i] == Sea ? sea : land;
+        const bool aValid = IsValidMapColour(a);
+        const bool bValid = steps[i] == Both && IsValidMapColour(b);
+        QCOMPARE(ok, aValid || bValid);
+        if (aValid)
+            first = a;
+        if (bValid)
+            sea = b;
         QCOMPARE(map.Map(), Expected(land, sea));
         QCOMPARE(map.GetLandColour(), land);
         QCOMPARE(map.GetSeaColour(), sea);
@@ -277,52 +257,6 @@ void TestZoneMap::coloursAfterAnySequence()
     QCOMPARE(PixelAt(map.Composite(), 246, 90), MapColourTable[std::size_t(land)].bright);
     map.LightZone(0.0f, map.ZonePosition(0.0f, 0).x());
     QCOMPARE(PixelAt(map.Composite(), 170, 10), MapColourTable[std::size_t(sea)].bright);
-}
-
-void TestZoneMap::equalPairsCanBeParted()
-{
-    // Settings can hold the same pair for both: the map is then one colour, and changing either
-    // later brings land and sea apart again.
-    CZoneMap map = MakeMap();
-    QVERIFY(map.SetColours(3, 3));
-    QCOMPARE(map.Map(), Expected(3, 3));
-    QVERIFY(map.SetLandColour(5));
-    QCOMPARE(map.Map(), Expected(5, 3));
-    QVERIFY(map.SetSeaColour(5));
-    QVERIFY(map.SetSeaColour(0));
-    QCOMPARE(map.Map(), Expected(5, 0));
-}
-
-void TestZoneMap::outOfRangePairsAreRefused()
-{
-    CZoneMap map = MakeMap();
-    map.SetColours(6, 7);
-    for (int bad : {-1, 8, 1000, -2147483647 - 1}) {
-        QVERIFY(!map.SetLandColour(bad));
-        QVERIFY(!map.SetSeaColour(bad));
-        QVERIFY(!map.RecolourMap(true, bad));
-        QVERIFY(!map.SetColours(bad, bad));
-        QCOMPARE(map.Map(), Expected(6, 7));
-        QCOMPARE(map.GetLandColour(), 6);
-        QCOMPARE(map.GetSeaColour(), 7);
-    }
-    // One bad number of two: the good one still applies.
-    QVERIFY(map.SetColours(9, 4));
-    QCOMPARE(map.Map(), Expected(6, 4));
-    QVERIFY(map.SetColours(0, -3));
-    QCOMPARE(map.Map(), Expected(0, 4));
-}
-
-void TestZoneMap::setColoursIsBothAtOnce()
-{
-    CZoneMap one = MakeMap();
-    CZoneMap two = MakeMap();
-    QVERIFY(one.SetColours(7, 3));
-    two.SetLandColour(7);
-    two.SetSeaColour(3);
-    QCOMPARE(one.Map(), two.Map());
-    QCOMPARE(one.LandHighlight(), two.LandHighlight());
-    QCOMPARE(one.SeaHighlight(), two.SeaHighlight());
 }
 
 QTEST_MAIN(TestZoneMap)

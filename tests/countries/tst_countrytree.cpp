@@ -10,16 +10,8 @@ namespace {
 QStringList Labels(const QTreeWidgetItem *parent)
 {
     QStringList labels;
-    for (int i = 0; i < parent->childCount(); ++i)
+    for (int i = 0; parent && i < parent->childCount(); ++i)
         labels << parent->child(i)->text(0);
-    return labels;
-}
-
-QStringList TopLabels(const QTreeWidget &tree)
-{
-    QStringList labels;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        labels << tree.topLevelItem(i)->text(0);
     return labels;
 }
 
@@ -32,21 +24,13 @@ QTreeWidgetItem *Child(const QTreeWidgetItem *parent, const QString &label)
     return nullptr;
 }
 
-QTreeWidgetItem *Region(const QTreeWidget &tree, const QString &label)
+// The item at a path of labels such as "Oceania/Australia/Victoria"; the root for "".
+QTreeWidgetItem *At(const QTreeWidget &tree, const QString &path)
 {
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        if (tree.topLevelItem(i)->text(0) == label)
-            return tree.topLevelItem(i);
-    }
-    return nullptr;
-}
-
-int LeafCount(const QTreeWidget &tree)
-{
-    int leaves = 0;
-    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(&tree)); *it; ++it)
-        leaves += (*it)->childCount() == 0 ? 1 : 0;
-    return leaves;
+    QTreeWidgetItem *item = tree.invisibleRootItem();
+    for (const QString &label : path.split(u'/', Qt::SkipEmptyParts))
+        item = Child(item, label);
+    return item;
 }
 
 int Data(const QTreeWidgetItem *item)
@@ -54,9 +38,10 @@ int Data(const QTreeWidgetItem *item)
     return item->data(0, CTipTreeCtrl::IndexRole).toInt();
 }
 
-const QStringList AllRegions = {"Europe",        "Africa",        "Asia (exc SE Asia)",
-                                "SE Asia",       "North America", "Central America & West Indies",
-                                "South America", "Oceania"};
+int Image(const QTreeWidget &tree, const QString &path)
+{
+    return CCountryTree::ItemImage(At(tree, path));
+}
 
 } // namespace
 
@@ -66,21 +51,17 @@ class TestCountryTree final : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
-
-    void allEntries();
-    void filterNarrowsToOneOffset();
-    void russiaUnderTwoRegions_data();
-    void russiaUnderTwoRegions();
-    void partsSortWithBlanksCounting();
+    void cleanupTestCase() { SetTimeSource(nullptr); }
+    void fill_data();
+    void fill();
+    void everyEntryOnceInLabelOrder();
     void regionPictureFollowsExpansion();
     void daylightPicturesAtTheMomentOfTheFill_data();
     void daylightPicturesAtTheMomentOfTheFill();
     void keptEntryIsSelected_data();
     void keptEntryIsSelected();
     void refillEmptiesTheSelectionFirst();
-    void stripCutIntoPictures();
-    void imageListFollowsPictureNumbers();
+    void imageStrip();
 
 private:
     FixedTimeSource m_clock;
@@ -93,95 +74,72 @@ void TestCountryTree::initTestCase()
     m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
 }
 
-void TestCountryTree::cleanupTestCase()
+void TestCountryTree::fill_data()
 {
-    SetTimeSource(nullptr);
+    QTest::addColumn<float>("filter");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("labels");
+    const float all = CCountryTree::NoFilter;
+    QTest::newRow("all regions")
+        << all << ""
+        << QStringList{"Europe",        "Africa",        "Asia (exc SE Asia)",
+                       "SE Asia",       "North America", "Central America & West Indies",
+                       "South America", "Oceania"};
+    QTest::newRow("Australia's parts")
+        << all << "Oceania/Australia"
+        << QStringList{"ACT",        "New South Wales",  "Northern Territory",
+                       "Queensland", "South Australia",  "Tasmania",
+                       "Victoria",   "Western Australia"};
+    QStringList zones;
+    for (int zone = 0; zone <= 10; ++zone)
+        zones << QStringLiteral("Zone %1").arg(zone, 2);
+    QTest::newRow("Russia's zones, blanks counting") << all << "Asia (exc SE Asia)/Russia" << zones;
+    QTest::newRow("9.5: one region") << 9.5f << "" << QStringList{"Oceania"};
+    QTest::newRow("9.5: one country") << 9.5f << "Oceania" << QStringList{"Australia"};
+    QTest::newRow("9.5: two parts")
+        << 9.5f << "Oceania/Australia" << QStringList{"Northern Territory", "South Australia"};
+    QTest::newRow("3.0: Russia in Europe") << 3.0f << "Europe/Russia" << QStringList{"Zone  1"};
+    QTest::newRow("3.0: Russia not in Asia")
+        << 3.0f << "Asia (exc SE Asia)/Russia" << QStringList{};
+    QTest::newRow("13.5: nothing") << 13.5f << "" << QStringList{};
 }
 
-void TestCountryTree::allEntries()
+void TestCountryTree::fill()
+{
+    QFETCH(float, filter);
+    QFETCH(QString, path);
+    QFETCH(QStringList, labels);
+    CCountryTree tree;
+    QCOMPARE(tree.FillTree(filter, 0), filter == CCountryTree::NoFilter ? 0 : -1);
+    QCOMPARE(Labels(At(tree, path)), labels);
+}
+
+void TestCountryTree::everyEntryOnceInLabelOrder()
 {
     CCountryTree tree;
-    QCOMPARE(tree.FillTree(CCountryTree::NoFilter, -1), -1);
-    QCOMPARE(TopLabels(tree), AllRegions);
-    for (int r = 0; r < tree.topLevelItemCount(); ++r)
-        QCOMPARE(Data(tree.topLevelItem(r)), r);
-    // Every entry once, Russia's two European parts twice.
-    QCOMPARE(LeafCount(tree), CountryCount + 2);
-
-    const QTreeWidgetItem *australia = Child(Region(tree, "Oceania"), "Australia");
-    QVERIFY(australia);
-    QCOMPARE(Labels(australia),
-             QStringList({"ACT", "New South Wales", "Northern Territory", "Queensland",
-                          "South Australia", "Tasmania", "Victoria", "Western Australia"}));
-    QCOMPARE(Data(Child(australia, "Victoria")), 18);
+    tree.FillTree(CCountryTree::NoFilter, -1);
     QVERIFY(tree.SelectedItem() == nullptr);
+    // Every entry once, Russia's two European parts twice.
+    int leaves = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        leaves += (*it)->childCount() == 0 ? 1 : 0;
+    QCOMPARE(leaves, CountryCount + 2);
+    QCOMPARE(Data(At(tree, "Oceania/Australia/Victoria")), 18);
+    QCOMPARE(Data(At(tree, "Asia (exc SE Asia)/Russia/Zone 10")), 257);
 
     // Countries in label order, case and accents aside.
-    const QStringList africa = Labels(Region(tree, "Africa"));
+    const QStringList africa = Labels(At(tree, "Africa"));
     for (qsizetype i = 1; i < africa.size(); ++i)
         QVERIFY2(!CTipTreeCtrl::LabelLess(africa[i], africa[i - 1]), qPrintable(africa[i]));
     QVERIFY(africa.indexOf(QStringLiteral("Réunion (France)")) <
             africa.indexOf(QStringLiteral("Rwanda")));
 }
 
-void TestCountryTree::filterNarrowsToOneOffset()
-{
-    CCountryTree tree;
-    tree.FillTree(9.5f, -1);
-    QCOMPARE(TopLabels(tree), QStringList({"Oceania"}));
-    const QTreeWidgetItem *oceania = tree.topLevelItem(0);
-    QCOMPARE(Labels(oceania), QStringList({"Australia"}));
-    QCOMPARE(Labels(oceania->child(0)), QStringList({"Northern Territory", "South Australia"}));
-
-    // An offset no entry has leaves the tree empty.
-    QCOMPARE(tree.FillTree(13.5f, 0), -1);
-    QCOMPARE(tree.topLevelItemCount(), 0);
-    QVERIFY(tree.SelectedItem() == nullptr);
-}
-
-void TestCountryTree::russiaUnderTwoRegions_data()
-{
-    QTest::addColumn<float>("filter");
-    QTest::addColumn<int>("inEurope");
-    QTest::addColumn<int>("inAsia");
-    QTest::newRow("no filter") << CCountryTree::NoFilter << 2 << 11;
-    QTest::newRow("GMT+3") << 3.0f << 1 << 0;
-    QTest::newRow("GMT+5") << 5.0f << 0 << 1;
-}
-
-void TestCountryTree::russiaUnderTwoRegions()
-{
-    QFETCH(float, filter);
-    QFETCH(int, inEurope);
-    QFETCH(int, inAsia);
-    CCountryTree tree;
-    tree.FillTree(filter, -1);
-    const QTreeWidgetItem *europe = Child(Region(tree, "Europe"), "Russia");
-    const QTreeWidgetItem *asia = Child(Region(tree, "Asia (exc SE Asia)"), "Russia");
-    QCOMPARE(europe ? europe->childCount() : 0, inEurope);
-    QCOMPARE(asia ? asia->childCount() : 0, inAsia);
-    if (filter == 3.0f)
-        QCOMPARE(Labels(europe), QStringList({"Zone  1"}));
-}
-
-void TestCountryTree::partsSortWithBlanksCounting()
-{
-    CCountryTree tree;
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    const QTreeWidgetItem *russia = Child(Region(tree, "Asia (exc SE Asia)"), "Russia");
-    QVERIFY(russia);
-    QStringList expected;
-    for (int zone = 0; zone <= 10; ++zone)
-        expected << QStringLiteral("Zone %1").arg(zone, 2);
-    QCOMPARE(Labels(russia), expected);
-    QCOMPARE(Data(russia->child(10)), 257);
-}
-
 void TestCountryTree::regionPictureFollowsExpansion()
 {
     CCountryTree tree;
     tree.FillTree(CCountryTree::NoFilter, -1);
-    QTreeWidgetItem *africa = tree.topLevelItem(1);
+    QTreeWidgetItem *africa = At(tree, "Africa");
     QCOMPARE(CCountryTree::ItemImage(africa), 1);
     africa->setExpanded(true);
     QCOMPARE(CCountryTree::ItemImage(africa), 1 + CCountryTree::ExpandedImageOffset);
@@ -189,9 +147,8 @@ void TestCountryTree::regionPictureFollowsExpansion()
     QCOMPARE(CCountryTree::ItemImage(africa), 1);
 
     // A country node keeps its daylight picture whatever it does.
-    QTreeWidgetItem *australia = Child(Region(tree, "Oceania"), "Australia");
-    australia->setExpanded(true);
-    QCOMPARE(CCountryTree::ItemImage(australia), CCountryTree::ImageHasDaylight);
+    At(tree, "Oceania/Australia")->setExpanded(true);
+    QCOMPARE(Image(tree, "Oceania/Australia"), CCountryTree::ImageHasDaylight);
 }
 
 void TestCountryTree::daylightPicturesAtTheMomentOfTheFill_data()
@@ -211,18 +168,15 @@ void TestCountryTree::daylightPicturesAtTheMomentOfTheFill()
     m_clock.Set(MakeLocalTime(2026, month, 15, 12));
     CCountryTree tree;
     tree.FillTree(CCountryTree::NoFilter, -1);
-
-    const QTreeWidgetItem *australia = Child(Region(tree, "Oceania"), "Australia");
-    QCOMPARE(CCountryTree::ItemImage(Child(Region(tree, "Europe"), "Albania")), albania);
-    QCOMPARE(CCountryTree::ItemImage(Child(australia, "Victoria")), victoria);
-    QCOMPARE(CCountryTree::ItemImage(Child(australia, "Queensland")), 16);
-    QCOMPARE(CCountryTree::ItemImage(Child(Region(tree, "Africa"), "Algeria")), 16);
+    QCOMPARE(Image(tree, "Europe/Albania"), albania);
+    QCOMPARE(Image(tree, "Oceania/Australia/Victoria"), victoria);
+    QCOMPARE(Image(tree, "Oceania/Australia/Queensland"), 16);
     // A country with parts says only that one of them has daylight saving.
-    QCOMPARE(CCountryTree::ItemImage(australia), 17);
+    QCOMPARE(Image(tree, "Oceania/Australia"), 17);
 
     // The pictures tell the moment of the fill, not the present.
     m_clock.Set(MakeLocalTime(2026, month == 1 ? 7 : 1, 15, 12));
-    QCOMPARE(CCountryTree::ItemImage(Child(Region(tree, "Europe"), "Albania")), albania);
+    QCOMPARE(Image(tree, "Europe/Albania"), albania);
     m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
 }
 
@@ -232,16 +186,15 @@ void TestCountryTree::keptEntryIsSelected_data()
     QTest::addColumn<int>("select");
     QTest::addColumn<int>("expected");
     QTest::addColumn<QString>("region");
-    QTest::newRow("plain entry") << CCountryTree::NoFilter << 2 << 2 << "Europe";
-    QTest::newRow("part") << CCountryTree::NoFilter << 18 << 18 << "Oceania";
+    const float all = CCountryTree::NoFilter;
+    QTest::newRow("plain entry") << all << 2 << 2 << "Europe";
+    QTest::newRow("part") << all << 18 << 18 << "Oceania";
     QTest::newRow("part within filter") << 9.5f << 15 << 15 << "Oceania";
-    QTest::newRow("Russia listed twice") << CCountryTree::NoFilter << 247 << 247 << "Europe";
-    QTest::newRow("Russia in Asia only")
-        << CCountryTree::NoFilter << 250 << 250 << "Asia (exc SE Asia)";
-    QTest::newRow("none") << CCountryTree::NoFilter << -1 << -1 << "";
-    QTest::newRow("past the end") << CCountryTree::NoFilter << CountryCount << -1 << "";
-    QTest::newRow("far out") << CCountryTree::NoFilter << 100000 << -1 << "";
-    QTest::newRow("negative") << CCountryTree::NoFilter << -7 << -1 << "";
+    QTest::newRow("Russia listed twice") << all << 247 << 247 << "Europe";
+    QTest::newRow("Russia in Asia only") << all << 250 << 250 << "Asia (exc SE Asia)";
+    QTest::newRow("none") << all << -1 << -1 << "";
+    QTest::newRow("past the end") << all << CountryCount << -1 << "";
+    QTest::newRow("negative") << all << -7 << -1 << "";
     QTest::newRow("filtered out") << 9.5f << 18 << -1 << "";
 }
 
@@ -255,21 +208,18 @@ void TestCountryTree::keptEntryIsSelected()
     QSignalSpy changes(&tree, &QTreeWidget::itemSelectionChanged);
     QCOMPARE(tree.FillTree(filter, select), expected);
     QCOMPARE(tree.SelectedEntry(), expected);
-    if (expected < 0) {
-        QVERIFY(tree.SelectedItem() == nullptr);
-        return;
-    }
     const QTreeWidgetItem *item = tree.SelectedItem();
-    QVERIFY(item);
+    QCOMPARE(item != nullptr, expected >= 0);
+    if (!item)
+        return;
     QCOMPARE(changes.count(), 1); // owners learn of the choice from the tree
     QVERIFY(item == tree.currentItem());
-    const QTreeWidgetItem *top = item;
-    while (top->parent()) {
-        top = top->parent();
-        QVERIFY(top->isExpanded());
+    while (item->parent()) {
+        item = item->parent();
+        QVERIFY(item->isExpanded());
     }
-    QCOMPARE(top->text(0), region);
-    QCOMPARE(CCountryTree::ItemImage(top), Data(top) + CCountryTree::ExpandedImageOffset);
+    QCOMPARE(item->text(0), region);
+    QCOMPARE(CCountryTree::ItemImage(item), Data(item) + CCountryTree::ExpandedImageOffset);
 }
 
 void TestCountryTree::refillEmptiesTheSelectionFirst()
@@ -289,33 +239,9 @@ void TestCountryTree::refillEmptiesTheSelectionFirst()
     QCOMPARE(tree.SelectedEntry(), -1);
 }
 
-void TestCountryTree::stripCutIntoPictures()
+void TestCountryTree::imageStrip()
 {
-    QImage strip(CCountryTree::ImageCount * 24, 16, QImage::Format_RGB32);
-    strip.fill(Qt::white);
-    for (int i = 0; i < CCountryTree::ImageCount; ++i)
-        strip.setPixel(i * 24 + 5, 7, qRgb(i, 0, 128));
-    const QList<QIcon> images = CCountryTree::CutImageStrip(strip);
-    QCOMPARE(images.size(), CCountryTree::ImageCount);
-    for (int i : {0, 8, 18}) {
-        const QImage image =
-            images[i].pixmap(QSize(24, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), QSize(24, 16));
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(image.pixel(5, 7), qRgb(i, 0, 128));
-    }
-
-    // A strip that is missing or too short gives empty pictures, never a crash.
-    QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());
-    const QList<QIcon> shortStrip = CCountryTree::CutImageStrip(strip.copy(0, 0, 240, 16));
-    QCOMPARE(shortStrip.size(), CCountryTree::ImageCount);
-    QVERIFY(!shortStrip[9].isNull());
-    QVERIFY(shortStrip[10].isNull());
-    QCOMPARE(CCountryTree::LoadImageStrip(42).size(), CCountryTree::ImageCount);
-}
-
-void TestCountryTree::imageListFollowsPictureNumbers()
-{
+    // Picture i of the strip in shade i * 10.
     QImage strip(CCountryTree::ImageCount * 24, 16, QImage::Format_RGB32);
     for (int x = 0; x < strip.width(); ++x) {
         for (int y = 0; y < 16; ++y)
@@ -324,21 +250,29 @@ void TestCountryTree::imageListFollowsPictureNumbers()
     CCountryTree tree;
     tree.FillTree(CCountryTree::NoFilter, -1);
     QVERIFY(tree.topLevelItem(0)->icon(0).isNull());
-
     tree.SetImageList(CCountryTree::CutImageStrip(strip));
     auto shade = [](const QTreeWidgetItem *item) {
         return qRed(item->icon(0).pixmap(QSize(24, 16)).toImage().pixel(3, 3)) / 10;
     };
     QCOMPARE(shade(tree.topLevelItem(3)), 3);
-    const QTreeWidgetItem *queensland =
-        Child(Child(Region(tree, "Oceania"), "Australia"), "Queensland");
-    QCOMPARE(shade(queensland), 16);
+    QCOMPARE(shade(At(tree, "Oceania/Australia/Queensland")), 16);
     // Items filled later take the attached pictures too.
     tree.FillTree(CCountryTree::NoFilter, -1);
     tree.topLevelItem(7)->setExpanded(true);
     QCOMPARE(shade(tree.topLevelItem(7)), 15);
-    tree.SetImageList({});
-    QVERIFY(tree.topLevelItem(7)->icon(0).isNull());
+
+    // White is transparent.
+    strip.fill(Qt::white);
+    const QImage cut = CCountryTree::CutImageStrip(strip)[0].pixmap(QSize(24, 16)).toImage();
+    QCOMPARE(qAlpha(cut.convertToFormat(QImage::Format_ARGB32).pixel(0, 0)), 0);
+
+    // A strip that is missing or too short gives empty pictures, never a crash.
+    QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());
+    const QList<QIcon> shortStrip = CCountryTree::CutImageStrip(strip.copy(0, 0, 240, 16));
+    QCOMPARE(shortStrip.size(), CCountryTree::ImageCount);
+    QVERIFY(!shortStrip[9].isNull());
+    QVERIFY(shortStrip[10].isNull());
+    QCOMPARE(CCountryTree::LoadImageStrip(42).size(), CCountryTree::ImageCount);
 }
 
 QTEST_MAIN(TestCountryTree)

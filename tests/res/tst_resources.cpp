@@ -1,6 +1,5 @@
 #include "res/resources.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -14,7 +13,6 @@ private slots:
     void mapPictureHasTwoColours();
     void mapPictureLooksLikeTheWorld_data();
     void mapPictureLooksLikeTheWorld();
-    void treeStripOutsideTheColoursIsNull_data();
     void treeStripOutsideTheColoursIsNull();
     void treeStrips_data();
     void treeStrips();
@@ -41,7 +39,6 @@ void TestResources::mapPictureHasTwoColours()
 {
     const QImage map = LoadMapPicture();
     QCOMPARE(map.size(), QSize(MapPictureWidth, MapPictureHeight));
-    QCOMPARE(map.format(), QImage::Format_RGB32);
     QSet<QRgb> colours;
     for (int y = 0; y < map.height(); ++y)
         for (int x = 0; x < map.width(); ++x)
@@ -57,16 +54,9 @@ void TestResources::mapPictureLooksLikeTheWorld_data()
     QTest::newRow("north pole") << 0.0 << 89.0 << false;
     QTest::newRow("south pole") << 0.0 << -89.0 << true;
     QTest::newRow("Sahara") << 10.0 << 23.0 << true;
-    QTest::newRow("Siberia") << 100.0 << 62.0 << true;
-    QTest::newRow("Amazon") << -60.0 << -5.0 << true;
-    QTest::newRow("Kansas") << -98.0 << 38.5 << true;
-    QTest::newRow("Australia") << 134.0 << -25.0 << true;
     QTest::newRow("Greenland") << -42.0 << 72.0 << true;
     QTest::newRow("mid-Atlantic") << -35.0 << 30.0 << false;
     QTest::newRow("mid-Pacific") << -140.0 << 0.0 << false;
-    QTest::newRow("Indian Ocean") << 80.0 << -20.0 << false;
-    QTest::newRow("Mediterranean") << 18.0 << 35.0 << false;
-    QTest::newRow("Hudson Bay") << -85.0 << 60.0 << false;
     // Either side of the picture's seam at 172.5 degrees west.
     QTest::newRow("Chukotka") << 175.0 << 66.0 << true;
     QTest::newRow("Alaska west of the seam") << -162.0 << 65.0 << true;
@@ -81,18 +71,10 @@ void TestResources::mapPictureLooksLikeTheWorld()
     QCOMPARE(map.pixel(PixelOf(lon, lat)), land ? Land : Sea);
 }
 
-void TestResources::treeStripOutsideTheColoursIsNull_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::newRow("-1") << -1;
-    QTest::newRow("8") << 8;
-    QTest::newRow("stored garbage") << 1000000;
-}
-
 void TestResources::treeStripOutsideTheColoursIsNull()
 {
-    QFETCH(int, index);
-    QVERIFY(LoadTreeStrip(index).isNull());
+    for (int index : {-1, 8, 1000000}) // the last as a stored setting might hold
+        QVERIFY(LoadTreeStrip(index).isNull());
 }
 
 void TestResources::treeStrips_data()
@@ -147,26 +129,11 @@ void TestResources::treeStrips()
         QVERIFY2(count(image, white) > TreeImageWidth * TreeImageHeight / 4,
                  qPrintable(QString::number(n)));
     }
-    // An opened region is its map with rays added on the white around it.
-    for (int r = 0; r < 8; ++r) {
-        const QImage closed = picture(r);
-        const QImage opened = picture(r + 8);
-        QVERIFY(closed != opened);
-        for (int y = 0; y < closed.height(); ++y)
-            for (int x = 0; x < closed.width(); ++x) {
-                if (closed.pixel(x, y) != white)
-                    QCOMPARE(opened.pixel(x, y), closed.pixel(x, y));
-            }
-    }
-    // The regions differ from each other; the three islands differ by their suns.
-    for (int a = 0; a < 8; ++a)
-        for (int b = a + 1; b < 8; ++b)
-            QVERIFY(picture(a) != picture(b));
+    // The three islands differ by their suns.
     const QPoint sun(19, 4);
     QCOMPARE(picture(16).pixel(sun), white);
     QCOMPARE(picture(17).pixel(sun), sunGrey);
     QCOMPARE(picture(18).pixel(sun), sunYellow);
-    QVERIFY(picture(16) != picture(18));
 }
 
 void TestResources::iconSizes()
@@ -180,9 +147,6 @@ void TestResources::iconSizes()
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
     }
     QVERIFY(AppIconImage(20).isNull());
-    QFile svg(QStringLiteral(":/icons/orbiclock.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    QVERIFY(svg.readAll().startsWith("<svg"));
 
     const QIcon icon = AppIcon();
     QVERIFY(!icon.isNull());

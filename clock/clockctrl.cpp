@@ -31,8 +31,33 @@ QString CClockCtrl::DefaultLabel(int nMode)
 void CClockCtrl::OnCreate(const QRect &rect)
 {
     CTextWnd::OnCreate(rect);
+    FitFontToMode();
     if (m_nMode == ModeTime || m_nMode == ModeDate)
         RestartTimer();
+}
+
+QString CClockCtrl::FormatDate(const QDate &date)
+{
+    QString text = QLocale::system().toString(date, QLocale::ShortFormat);
+    if (text.size() > MaxDateLength) {
+        text.truncate(MaxDateLength);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    return text;
+}
+
+void CClockCtrl::FitFontToMode()
+{
+    QStringList samples;
+    if (m_nMode == ModeDate) {
+        // Two-digit days in every month cover the widest month name and day number.
+        std::tm tm{};
+        LocalTime(CurrentTime(), tm);
+        for (int month = 1; month <= 12; ++month)
+            samples << FormatDate(QDate(tm.tm_year + 1900, month, 28));
+    }
+    FitFontTo(samples);
 }
 
 void CClockCtrl::SetMode(int nMode)
@@ -43,6 +68,7 @@ void CClockCtrl::SetMode(int nMode)
     if (GetAccessibleLabel() == DefaultLabel(m_nMode))
         SetAccessibleLabel(DefaultLabel(nMode));
     m_nMode = nMode;
+    FitFontToMode();
     if (nMode == ModeElapsed)
         StopTimer();
     else
@@ -167,13 +193,7 @@ void CClockCtrl::FormatText(QString &text) const
     } else if (m_nMode == ModeDate) {
         std::tm tm{};
         LocalTime(m_tShown, tm);
-        const QDate date(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
-        text = QLocale::system().toString(date, QLocale::ShortFormat);
-        if (text.size() > MaxDateLength) {
-            text.truncate(MaxDateLength);
-            if (text.back().isHighSurrogate())
-                text.chop(1);
-        }
+        text = FormatDate(QDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday));
         return;
     } else if (m_nMode == ModeElapsed) {
         const long long s = m_tsElapsed;

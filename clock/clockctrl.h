@@ -4,6 +4,7 @@
 #include "zones/timesource.h"
 
 #include <QBasicTimer>
+#include <QDate>
 
 #include <cstdint>
 
@@ -70,6 +71,10 @@ protected:
 private:
     void StopTimer();
     static QString DefaultLabel(int nMode);
+    // The locale's short date, at most MaxDateLength characters.
+    static QString FormatDate(const QDate &date);
+    // The font of a date clock fits the widest date of the year shown, so none is cut.
+    void FitFontToMode();
 
     TimeSpan m_tsElapsed = 0;
     TimeSpan m_tsAccumulated = 0;

@@ -29,7 +29,35 @@ void CTextWnd::MakeFont(int windowHeight)
     m_font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     m_font.setStyleHint(QFont::SansSerif);
     m_font.setPixelSize(std::max(1, windowHeight - 2 * BorderWidth));
+    m_nFontHeight = windowHeight;
     m_bFont = true;
+    if (m_fitSamples.isEmpty())
+        return;
+    // A date such as "06/12/2026" is wider than the panel at the height's size: take the
+    // largest size at which every sample fits, rather than losing its first characters.
+    const int room = width() - 2 * BorderWidth - 2;
+    for (int size = m_font.pixelSize(); size > 1; --size) {
+        m_font.setPixelSize(size);
+        const QFontMetrics metrics(m_font);
+        int widest = 0;
+        for (const QString &sample : m_fitSamples)
+            widest = std::max(widest, metrics.horizontalAdvance(sample));
+        if (widest <= room)
+            break;
+    }
+}
+
+void CTextWnd::FitFontTo(const QStringList &samples)
+{
+    if (samples == m_fitSamples)
+        return;
+    m_fitSamples = samples;
+    if (!m_bFont)
+        return;
+    MakeFont(m_nFontHeight);
+    m_nPaintedWidth = -1;
+    Invalidate(true);
+    UpdateWindow();
 }
 
 void CTextWnd::SetText(const QString &text)

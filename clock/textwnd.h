@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 // One line of large text, right-aligned inside a panel, in a font sized from the window's
 // height when it is created. A change of text repaints only from the first character that
@@ -30,6 +31,10 @@ public:
 
     const QFont &GetFont() const { return m_font; }
 
+    // Shrinks the font so that the widest of samples fits inside the frame; never larger than
+    // the height allows. An empty list gives back the font sized from the height alone.
+    void FitFontTo(const QStringList &samples);
+
 protected:
     void OnCreate(const QRect &rect) override;
     void PaintInside(QPainter &painter) override;
@@ -41,6 +46,8 @@ private:
 
     QFont m_font;
     bool m_bFont = false;
+    int m_nFontHeight = 0; // window height the font was sized for
+    QStringList m_fitSamples;
     QString m_strText;
     QString m_strPainted;
     QString m_strLabel;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QTest>
 #include <QTimerEvent>
@@ -47,6 +48,7 @@ private slots:
     void offsetAcrossMidnight();
     void dateLagsUntilItsTick();
     void newOffsetRedrawsAtOnce();
+    void dateFitsItsPanel();
     void timerPeriodsAndModes();
     void elapsedCount();
 
@@ -163,6 +165,24 @@ void TestClockCtrl::newOffsetRedrawsAtOnce()
     QCOMPARE(clock->GetOffset(), TimeSpan(5400));
     // Painted before SetOffset returned, not at the next tick or event loop pass.
     QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
+}
+
+// At the height's font size a long date is wider than a clock panel and would lose its day.
+void TestClockCtrl::dateFitsItsPanel()
+{
+    auto fits = [](const CClockCtrl &clock) {
+        const int room = clock.width() - 2 * CPanelWnd::BorderWidth;
+        return QFontMetrics(clock.GetFont()).horizontalAdvance(clock.GetText()) <= room;
+    };
+    m_clock.Set(MakeLocalTime(2026, 12, 28, 12, 0, 0));
+    const auto clock = MakeClock(CClockCtrl::ModeDate);
+    QVERIFY(fits(*clock));
+    QVERIFY(clock->GetFont().pixelSize() <= 30 - 2 * CPanelWnd::BorderWidth);
+
+    // Back to the time, the font fills the height again.
+    clock->SetMode(CClockCtrl::ModeTime);
+    QCOMPARE(clock->GetFont().pixelSize(), 30 - 2 * CPanelWnd::BorderWidth);
+    QVERIFY(fits(*clock));
 }
 
 void TestClockCtrl::timerPeriodsAndModes()

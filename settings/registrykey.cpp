@@ -82,6 +82,19 @@ CRegistryKey::~CRegistryKey()
     Close();
 }
 
+void CRegistryKey::UseFile(const QString &org, const QString &app)
+{
+    const QString file = org + u'/' + app;
+    if (m_settings && m_file == file)
+        return;
+    Flush();
+    m_settings =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, app);
+    m_file = file;
+    m_bDirty = false;
+    m_bOpen = false;
+}
+
 long CRegistryKey::Open(RegistryRoot parent, const QString &path, int *created)
 {
     m_bOpen = false;
@@ -90,14 +103,7 @@ long CRegistryKey::Open(RegistryRoot parent, const QString &path, int *created)
     if (parent != RegistryRoot::CurrentUser || !ParsePath(path, key))
         return ERROR_BAD_PATHNAME;
 
-    const QString file = key.org + u'/' + key.app;
-    if (!m_settings || m_file != file) {
-        Flush();
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                 key.org, key.app);
-        m_file = file;
-        m_bDirty = false;
-    }
+    UseFile(key.org, key.app);
     // A file that exists but cannot be read must not be replaced by one made of defaults.
     if (m_settings->status() == QSettings::AccessError)
         return ERROR_ACCESS_DENIED;
@@ -115,15 +121,7 @@ long CRegistryKey::DeleteKey(RegistryRoot parent, const QString &path)
     KeyPath key;
     if (parent != RegistryRoot::CurrentUser || !ParsePath(path, key))
         return ERROR_BAD_PATHNAME;
-    const QString file = key.org + u'/' + key.app;
-    if (!m_settings || m_file != file) {
-        Flush();
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                 key.org, key.app);
-        m_file = file;
-        m_bDirty = false;
-        m_bOpen = false;
-    }
+    UseFile(key.org, key.app);
     if (m_settings->status() == QSettings::AccessError)
         return ERROR_ACCESS_DENIED;
     if (!KeyExists(*m_settings, key.group))

@@ -71,6 +71,8 @@ public:
 
 private:
     long Flush();
+    // Points m_settings at the file of org/app, flushing and closing the key on a change.
+    void UseFile(const QString &org, const QString &app);
 
     std::unique_ptr<QSettings> m_settings;
     QString m_file;  // "Org/App" of m_settings

@@ -81,17 +81,17 @@ CTimeChangeWatcher::~CTimeChangeWatcher()
 
 void CTimeChangeWatcher::ArmClockTimer()
 {
-    itimerspec spec{};
-    ::clock_gettime(CLOCK_REALTIME, &spec.it_value);
-    spec.it_value.tv_sec += FarDeadlineSeconds;
-    ::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec deadline{};
+    ::clock_gettime(CLOCK_REALTIME, &deadline.it_value);
+    deadline.it_value.tv_sec += FarDeadlineSeconds;
+    ::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr);
 }
 
 bool CTimeChangeWatcher::IsClockWatchArmed() const
 {
-    itimerspec spec{};
-    return m_timerFd >= 0 && ::timerfd_gettime(m_timerFd, &spec) == 0 &&
-           (spec.it_value.tv_sec != 0 || spec.it_value.tv_nsec != 0);
+    itimerspec deadline{};
+    return m_timerFd >= 0 && ::timerfd_gettime(m_timerFd, &deadline) == 0 &&
+           (deadline.it_value.tv_sec != 0 || deadline.it_value.tv_nsec != 0);
 }
 
 CTimeChangeWatcher::TimerRead CTimeChangeWatcher::ReadClockTimer(int fd)

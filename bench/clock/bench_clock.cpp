@@ -1,5 +1,6 @@
 // One tick of the main window's four clocks: format, compare with what is shown, and paint when
 // the text changed. The windows are shown on the offscreen platform so painting really happens.
+#include "bench/widgetbenchmain.h"
 #include "clock/clockctrl.h"
 
 #include <QApplication>
@@ -73,13 +74,4 @@ BENCHMARK(BM_FourClocksTickAllDigits);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORBICLOCK_WIDGET_BENCHMARK_MAIN()

@@ -1,5 +1,6 @@
 // The country lists' rebuilds: a full tree with its daylight pictures, and the list of matches
 // that each keystroke in the Find page rebuilds.
+#include "bench/widgetbenchmain.h"
 #include "countries/countrytree.h"
 #include "countries/findcountrypage.h"
 #include "countries/propertysheet.h"
@@ -56,13 +57,4 @@ BENCHMARK_CAPTURE(BM_FillMatches, word, "aus")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORBICLOCK_WIDGET_BENCHMARK_MAIN()

@@ -1,4 +1,5 @@
 // The map's per-pixel work: recolouring, lighting a zone and one frame of the glide.
+#include "bench/widgetbenchmain.h"
 #include "map/colourtables.h"
 #include "map/mapwnd.h"
 #include "map/zonemap.h"
@@ -104,13 +105,4 @@ BENCHMARK(BM_GlideFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ORBICLOCK_WIDGET_BENCHMARK_MAIN()

@@ -3,6 +3,7 @@
 # one Xvfb (with a notification area, trayer), several times, and prints per run and a table of
 # medians:
 #   first window  time from fork() to the MapNotify of its first top-level window (firstmap.c)
+#   CPU to start  CPU time of all its threads up to that first window
 #   RSS           VmRSS from /proc/PID/status 10 s after the start, and RssAnon, the part that
 #                 is its own (the rest is shared libraries and fonts, mapped from files)
 #   CPU idle      CPU time of all its threads (/proc/PID/task/*/schedstat, nanoseconds) over the
@@ -12,7 +13,8 @@
 # Not part of the tests. Usage:
 #   tools/bench/bench-peers.sh [-n RUNS] [-i IDLE_SECONDS] [-b ORBICLOCK_BINARY] [-p "PEER..."]
 # Defaults: 3 runs, 60 s idle, build/app/orbiclock, peers gnome-clocks sunclock gworldclock
-# (installed from Debian when missing, skipped when Debian does not have them).
+# (installed from Debian when missing, skipped when Debian does not have them), and bare-qt, a
+# Qt 6 dialog with a label and a button built here, the floor that Qt itself sets.
 # Needs root or sudo for apt-get only when a peer or a tool is missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -44,12 +46,24 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-install_packages xvfb xauth trayer dbus libx11-dev gcc x11-utils
+install_packages xvfb xauth trayer dbus libx11-dev gcc g++ pkg-config qt6-base-dev x11-utils
+# A fresh machine has no package lists yet: apt-cache would then know no peer at all.
+lists_fresh=0
+candidate() { # prints the version apt would install, or nothing
+  if [ $lists_fresh -eq 0 ]; then
+    $sudo apt-get update -q >/dev/null 2>&1 || true
+    lists_fresh=1
+  fi
+  # Read the whole answer first: grep -q closing the pipe early fails it under pipefail.
+  local policy
+  policy=$(apt-cache policy "$1" 2>/dev/null || true)
+  awk '/Candidate:/ && $2 != "(none)" {print $2}' <<<"$policy"
+}
 available=()
 for p in $peers; do
   if installed "$p"; then
     available+=("$p")
-  elif apt-cache policy "$p" 2>/dev/null | grep -q 'Candidate: [0-9]'; then
+  elif [ -n "$(candidate "$p")" ]; then
     install_packages "$p" && available+=("$p")
   else
     echo "skipping $p: not in this machine's Debian archive" >&2
@@ -66,6 +80,28 @@ cleanup() {
 trap cleanup EXIT
 
 cc -O2 -o "$work/firstmap" "$here/firstmap.c" -lX11
+
+# The floor Qt itself sets: a bare Qt 6 dialog with a label and a button, built the way any small
+# Qt program is, so Orbiclock's start and memory read as a ratio to what Qt alone costs.
+cat >"$work/bare-qt.cpp" <<'EOF'
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QDialog dialog;
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("12:34:56")));
+    layout->addWidget(new QPushButton(QStringLiteral("OK")));
+    dialog.show();
+    return app.exec();
+}
+EOF
+# shellcheck disable=SC2046
+g++ -O2 -fPIC -std=c++17 -o "$work/bare-qt" "$work/bare-qt.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 
 # A free display, the same X server, notification area and session bus for every program.
 display=""
@@ -155,12 +191,13 @@ stop() {
 results=$work/results
 : >"$results"
 measure() { # name run
-  local name=$1 run=$2 home=$work/home-$1-$2 cmd pid ms rss anon cpu wake
+  local name=$1 run=$2 home=$work/home-$1-$2 cmd pid ms startcpu rss anon cpu wake
   mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime"
   chmod 700 "$home/runtime"
   case $name in
     orbiclock) write_orbiclock_settings "$home/config"; cmd=("$orbiclock") ;;
     gworldclock) write_tzlist "$home"; cmd=(gworldclock) ;;
+    bare-qt) cmd=("$work/bare-qt") ;;
     *) cmd=("$name") ;;
   esac
   # Into a file, not a pipe: the program inherits the descriptor and keeps it open.
@@ -170,6 +207,8 @@ measure() { # name run
     "$work/firstmap" 30 "${cmd[@]}" >"$work/started" 2>>"$work/$name.log" || true
   read -r pid ms <"$work/started"
   pids+=("$pid")
+  # CPU time of all its threads up to its first window: the work of starting, on any core.
+  startcpu=$(sample "$pid" | awk '{ s += $2 } END { printf "%.0f", s / 1e6 }')
   sleep "$settle"
   if [ ! -d /proc/"$pid" ]; then
     echo "$name run $run: exited before ${settle} s (see its log)" >&2
@@ -182,10 +221,10 @@ measure() { # name run
   sample "$pid" >"$work/s1"
   stop "$pid"
   read -r cpu wake < <(rates "$work/s0" "$work/s1" "$idle")
-  printf '%-12s run %d: first window %s ms, RSS %.1f MB (%.1f MB private), CPU %s %% of a core, %s wake-ups/s\n' \
-    "$name" "$run" "$ms" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" \
+  printf '%-12s run %d: first window %s ms (%s ms CPU), RSS %.1f MB (%.1f MB private), CPU %s %% of a core, %s wake-ups/s\n' \
+    "$name" "$run" "$ms" "$startcpu" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" \
     "$(awk -v k="$anon" 'BEGIN {print k / 1024}')" "$cpu" "$wake"
-  echo "$name $ms $rss $cpu $wake $anon" >>"$results"
+  echo "$name $ms $rss $cpu $wake $anon $startcpu" >>"$results"
 }
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
@@ -193,26 +232,40 @@ echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ /
   "load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Each run: first window, then RSS at ${settle} s, then CPU and wake-ups over ${idle} s idle; $runs runs"
 for run in $(seq "$runs"); do
-  for name in orbiclock "${available[@]}"; do
+  for name in orbiclock bare-qt "${available[@]}"; do
     measure "$name" "$run"
   done
 done
 
 echo
 echo "Medians of $runs runs (Xvfb $display, trayer, no window manager):"
-printf '| %-12s | %18s | %16s | %12s | %23s | %10s |\n' "Program" "First window (ms)" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s"
-printf '|%s|%s|%s|%s|%s|%s|\n' "--------------" "-------------------:" "-----------------:" "-------------:" "------------------------:" "-----------:"
-for name in orbiclock "${available[@]}"; do
+printf '| %-12s | %18s | %14s | %16s | %12s | %23s | %10s |\n' "Program" "First window (ms)" "CPU to start" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s"
+printf '|%s|%s|%s|%s|%s|%s|%s|\n' "--------------" "-------------------:" "---------------:" "-----------------:" "-------------:" "------------------------:" "-----------:"
+for name in orbiclock bare-qt "${available[@]}"; do
   awk -v n="$name" '
     function median(a, k,   i, j, t) {
       for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
       return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
     }
-    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5; an[k] = $6 / 1024 }
+    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5; an[k] = $6 / 1024; sc[k] = $7 }
     END {
-      if (!k) { printf "| %-12s | %18s | %16s | %12s | %23s | %10s |\n", n, "-", "-", "-", "-", "-"; exit }
+      if (!k) { printf "| %-12s | %18s | %14s | %16s | %12s | %23s | %10s |\n", n, "-", "-", "-", "-", "-", "-"; exit }
       m = median(ms, k)
-      printf "| %-12s | %18s | %16.1f | %12.1f | %23.3f | %10.2f |\n", n, (m >= 1e9 ? "timeout" : sprintf("%.0f", m)),
-             median(rss, k), median(an, k), median(cpu, k), median(w, k)
+      printf "| %-12s | %18s | %11.0f ms | %16.1f | %12.1f | %23.3f | %10.2f |\n", n, (m >= 1e9 ? "timeout" : sprintf("%.0f", m)),
+             median(sc, k), median(rss, k), median(an, k), median(cpu, k), median(w, k)
     }' "$results"
 done
+
+# Orbiclock against the bare Qt dialog of the same runs.
+awk '
+  function median(a, k,   i, j, t) {
+    for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+    return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
+  }
+  $1 == "orbiclock" && $2 != "timeout" { o++; oms[o] = $2; osc[o] = $7; oan[o] = $6 / 1024 }
+  $1 == "bare-qt" && $2 != "timeout" { b++; bms[b] = $2; bsc[b] = $7; ban[b] = $6 / 1024 }
+  END {
+    if (!o || !b) exit
+    printf "\nOrbiclock / bare Qt dialog: first window %.2f x, CPU to start %.2f x, private memory %+.1f MB\n",
+           median(oms, o) / median(bms, b), median(osc, o) / median(bsc, b), median(oan, o) - median(ban, b)
+  }' "$results"

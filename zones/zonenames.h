@@ -1,0 +1,12 @@
+#pragma once
+
+#include "zones/countrytable.h"
+
+#include <array>
+
+// The time-zone database's zone for each entry of CountryTable, in the same order: canonical
+// zone names (never links), so the system's tzdata answers for the place as it is today.
+extern const std::array<const char *, CountryCount> CountryZoneTable;
+
+// The zone name of the entry at index, or nullptr for any index outside the table.
+const char *CountryZoneName(int index);

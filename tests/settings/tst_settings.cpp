@@ -1,0 +1,367 @@
+#include "settings/registrykey.h"
+#include "settings/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <array>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Product = QStringLiteral("Software\\Brambleway\\Orbiclock");
+
+// Holds every stored value with the owners' defaults, as the main window, clocks and map do.
+class FakeOwner final : public SettingsOwner
+{
+public:
+    GeneralSettings general;
+    std::array<std::uint32_t, 4> colours{0x000000, 0x000000, 0x0000FF, 0x0000FF};
+    std::array<int, 4> seconds{1, 1, 1, 1};
+    int land = 2;
+    int sea = 1;
+    int acceleration = 75;
+    int colourCalls = 0;
+
+    GeneralSettings GetGeneralSettings() const override { return general; }
+    void SetGeneralSettings(const GeneralSettings &values) override { general = values; }
+    static int At(SettingsClock clock) { return static_cast<int>(clock); }
+    std::uint32_t GetClockColour(SettingsClock c) const override { return colours[At(c)]; }
+    void SetClockColour(SettingsClock c, std::uint32_t colour) override { colours[At(c)] = colour; }
+    int GetClockShowSeconds(SettingsClock c) const override { return seconds[At(c)]; }
+    void SetClockShowSeconds(SettingsClock c, int show) override { seconds[At(c)] = show; }
+    int GetMapLandColour() const override { return land; }
+    int GetMapSeaColour() const override { return sea; }
+    void SetMapColours(int landPair, int seaPair) override
+    {
+        land = landPair;
+        sea = seaPair;
+        ++colourCalls;
+    }
+    int GetMapAcceleration() const override { return acceleration; }
+    void SetMapAcceleration(int value) override { acceleration = value; }
+
+    void Load()
+    {
+        LoadGeneralSettings(*this);
+        LoadClockAndMapSettings(*this);
+    }
+
+    // Every value away from its default; the same seed gives the same values.
+    static FakeOwner Distinct(int seed)
+    {
+        FakeOwner o;
+        o.general = {1, 1, 0, 100 + seed, 200 + seed, 1 + seed % 3, 1, {4, 9, 6, 0, 2, 3}};
+        o.colours = {0x123456u + seed, 0x00FFFFFFu, 0x00ABCDEFu, 0x000001u};
+        o.seconds = {0, 1, 0, 1};
+        o.land = seed % 8;
+        o.sea = (seed + 3) % 8;
+        o.acceleration = 600;
+        return o;
+    }
+
+    bool SameValues(const FakeOwner &other) const
+    {
+        return general == other.general && colours == other.colours &&
+               seconds[0] == other.seconds[0] && seconds[2] == other.seconds[2] &&
+               land == other.land && sea == other.sea && acceleration == other.acceleration;
+    }
+};
+
+QString StoreFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Brambleway/Orbiclock.conf");
+}
+
+void WriteStore(const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(StoreFile()).path());
+    QFile file(StoreFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    // QSettings re-reads a file only when its size or time changed: rows of equal length
+    // written within one millisecond must still look different.
+    file.flush();
+    static int written = 0;
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-1000 + ++written),
+                     QFileDevice::FileModificationTime);
+}
+
+QByteArray ReadStore()
+{
+    QFile file(StoreFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The text stored for "Key/Value", read without the store's interpretation.
+QString RawValue(const QString &key)
+{
+    return QSettings(StoreFile(), QSettings::IniFormat).value(key).toString();
+}
+
+} // namespace
+
+class TestSettings final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readsThirtyTwoBits_data();
+    void readsThirtyTwoBits();
+    void badPaths_data();
+    void badPaths();
+    void storeWithoutVersionStartsAfresh();
+    void storedValues_data();
+    void storedValues();
+    void roundTripKeepsForeignValues();
+    void mapColoursHandedTogether();
+    void garbledFileKeepsWhatItCouldRead();
+    void unwritableStoreIsLeftAlone();
+    void unreadableStoreIsNeverReplaced();
+    void concurrentSavesLeaveOneWritersValues();
+};
+
+void TestSettings::init()
+{
+    QDir(QFileInfo(StoreFile()).path()).removeRecursively();
+}
+
+void TestSettings::readsThirtyTwoBits_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<long>("result");
+    QTest::addColumn<std::uint32_t>("value"); // the caller's 0xDEADBEEF stays on any failure
+    QTest::newRow("-1 as unsigned") << QByteArray("V=-1") << ERROR_SUCCESS << 0xFFFFFFFFu;
+    QTest::newRow("top hexadecimal") << QByteArray("V=0xFFFFFFFE") << ERROR_SUCCESS << 0xFFFFFFFEu;
+    auto fails = [](const char *name, const char *stored, long result) {
+        QTest::newRow(name) << QByteArray(stored) << result << 0xDEADBEEFu;
+    };
+    fails("missing", "", ERROR_FILE_NOT_FOUND);
+    fails("text", "V=red", ERROR_INVALID_DATA);
+    fails("half a number", "V=12abc", ERROR_INVALID_DATA);
+    fails("33 bits", "V=4294967296", ERROR_MORE_DATA);
+    fails("below -2^31", "V=-2147483649", ERROR_MORE_DATA);
+    fails("endless digits", "V=123456789012345678901234", ERROR_MORE_DATA);
+    fails("hex 33 bits", "V=0x100000000", ERROR_MORE_DATA);
+    fails("five bytes", "V=@ByteArray(12345)", ERROR_MORE_DATA);
+    fails("three bytes", "V=@ByteArray(123)", ERROR_INVALID_DATA);
+}
+
+void TestSettings::readsThirtyTwoBits()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(long, result);
+    QFETCH(std::uint32_t, value);
+    WriteStore("[K]\nOther=1\n" + stored + "\n");
+    CRegistryKey key;
+    QCOMPARE(key.Open(HKEY_CURRENT_USER, Product + QStringLiteral("\\K")), ERROR_SUCCESS);
+    std::uint32_t read = 0xDEADBEEF;
+    QCOMPARE(key.GetDword(QStringLiteral("V"), read), result);
+    QCOMPARE(read, value);
+}
+
+void TestSettings::badPaths_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("no application") << QStringLiteral("Software\\Brambleway");
+    QTest::newRow("not Software") << QStringLiteral("System\\Brambleway\\Orbiclock");
+    QTest::newRow("empty name") << QStringLiteral("Software\\Brambleway\\Orbiclock\\\\General");
+    QTest::newRow("slash in a name") << QStringLiteral("Software\\Brambleway\\Orbiclock\\a/b");
+}
+
+void TestSettings::badPaths()
+{
+    QFETCH(QString, path);
+    CRegistryKey key;
+    QCOMPARE(key.Open(HKEY_CURRENT_USER, path), ERROR_BAD_PATHNAME);
+    QVERIFY(!key.IsOpen());
+    QCOMPARE(key.DeleteKey(HKEY_CURRENT_USER, path), ERROR_BAD_PATHNAME);
+}
+
+void TestSettings::storeWithoutVersionStartsAfresh()
+{
+    WriteStore("[Map]\nLand%20Colour=7\n");
+    QVERIFY(IsNewSettingsVersion());
+    QVERIFY(IsNewSettingsVersion()); // the first check's deletion removed the key again
+    FakeOwner owner;
+    owner.Load();
+    QVERIFY(owner.SameValues(FakeOwner()));
+    QCOMPARE(owner.colourCalls, 0);
+
+    QVERIFY(SaveSettings(owner));
+    QVERIFY(!IsNewSettingsVersion());
+    QCOMPARE(RawValue(QStringLiteral("Version/Version Number")), QStringLiteral("3"));
+    // The group named General is kept apart from the file's own top level.
+    QVERIFY(ReadStore().contains("[%General]"));
+}
+
+// One row per kind of stored value: what is read from the file, handed to the owner (whose
+// values are the defaults) and saved again.
+void TestSettings::storedValues_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("saved");
+    auto row = [](const char *name, const char *key, const char *stored, const char *saved) {
+        QTest::newRow(name) << QString::fromLatin1(key) << QByteArray(stored)
+                            << QString::fromLatin1(saved);
+    };
+    row("flag 7 is set", "General/Show At Startup", "7", "1");
+    row("flag empty keeps", "General/Select By List Only", "", "0");
+    row("colour hexadecimal", "Clocks/Home Date Colour", "0x00ABCDEF", "11259375");
+    row("colour high byte keeps", "Clocks/Selected Date Colour", "0x01000000", "255");
+    row("seconds list keeps", "Clocks/Selected Time Show Seconds", "0, 2", "1");
+    row("land 8 keeps", "Map/Land Colour", "8", "2");
+    row("sea -1 keeps", "Map/Sea Colour", "-1", "1");
+    row("speed 0 keeps", "Map/Scroll Speed", "0", "75");
+    row("selection raw bytes", "Current Selection/Current Selection", "@ByteArray(\\x11\\0\\0\\0)",
+        "17");
+    row("selection 99999999999", "Current Selection/Current Selection", "99999999999", "-1");
+    row("home 344 kept", "Home Country/Home Country", "344", "344");
+    row("home 345 none", "Home Country/Home Country", "345", "-1");
+    row("option 4 keeps auto", "Home Country/Daylight Saving Option", "4", "0");
+    row("week last", "Home Country/Daylight Week Start", "4", "4");
+    row("week 5 no date", "Home Country/Daylight Week End", "5", "-1");
+    row("month 12 no date", "Home Country/Daylight Month End", "12", "-1");
+    row("day -2 no date", "Home Country/Daylight Day of Week End", "-2", "-1");
+}
+
+void TestSettings::storedValues()
+{
+    QFETCH(QString, key);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, saved);
+    QByteArray group = key.section(u'/', 0, 0).toUtf8().replace(" ", "%20");
+    if (group == "General")
+        group = "%General";
+    const QByteArray name = key.section(u'/', 1).toUtf8().replace(" ", "%20");
+    WriteStore("[Version]\nVersion%20Number=3\n[" + group + "]\n" + name + "=" + stored + "\n");
+    QVERIFY(!IsNewSettingsVersion());
+    FakeOwner owner;
+    owner.Load();
+    QVERIFY(SaveSettings(owner));
+    QCOMPARE(RawValue(key), saved);
+}
+
+void TestSettings::roundTripKeepsForeignValues()
+{
+    WriteStore("[Extra]\nForeign=5\n[Version]\nVersion%20Number=3\n");
+    for (int seed : {0, 5}) {
+        const FakeOwner saved = FakeOwner::Distinct(seed);
+        QVERIFY(SaveSettings(saved));
+        const QByteArray first = ReadStore();
+        QVERIFY(SaveSettings(saved));
+        QCOMPARE(ReadStore(), first);
+        QVERIFY(!IsNewSettingsVersion());
+        FakeOwner loaded;
+        loaded.Load();
+        QVERIFY2(loaded.SameValues(saved), qPrintable(QString::number(seed)));
+    }
+    QCOMPARE(RawValue(QStringLiteral("Extra/Foreign")), QStringLiteral("5"));
+}
+
+void TestSettings::mapColoursHandedTogether()
+{
+    WriteStore("[Version]\nVersion%20Number=3\n[Map]\nSea%20Colour=6\n");
+    FakeOwner owner;
+    owner.land = -1; // the map's colours match no pair
+    owner.Load();
+    QCOMPARE(owner.colourCalls, 1);
+    QCOMPARE(owner.land, 2);
+    QCOMPARE(owner.sea, 6);
+
+    WriteStore("[Version]\nVersion%20Number=3\n[Map]\nScroll%20Speed=150\n");
+    FakeOwner unchanged;
+    unchanged.Load();
+    QCOMPARE(unchanged.colourCalls, 0);
+}
+
+void TestSettings::garbledFileKeepsWhatItCouldRead()
+{
+    QByteArray content = "[Version]\nVersion%20Number=3\n[Home%20Country]\nHome%20Country=17\n";
+    content += QByteArray("\0\xff\xfe\x01 junk \x80\n[Map\n=\n[Clocks]\nHome%20Time%20Col", 45);
+    WriteStore(content);
+
+    QVERIFY(!IsNewSettingsVersion());
+    FakeOwner owner;
+    owner.Load();
+    QCOMPARE(owner.general.homeCountry, 17);
+    QCOMPARE(owner.colours[0], 0u);
+
+    QVERIFY(SaveSettings(owner));
+    QCOMPARE(QSettings(StoreFile(), QSettings::IniFormat).status(), QSettings::NoError);
+    QCOMPARE(RawValue(QStringLiteral("Home Country/Home Country")), QStringLiteral("17"));
+    QCOMPARE(RawValue(QStringLiteral("Clocks/Home Time Colour")), QStringLiteral("0"));
+}
+
+void TestSettings::unwritableStoreIsLeftAlone()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes through any permission");
+    QVERIFY(SaveSettings(FakeOwner::Distinct(1)));
+    const QByteArray before = ReadStore();
+    const QString folder = QFileInfo(StoreFile()).path();
+    QVERIFY(QFile::setPermissions(StoreFile(), QFile::ReadOwner));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    auto restore = qScopeGuard([&] {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(StoreFile(), QFile::ReadOwner | QFile::WriteOwner);
+    });
+
+    FakeOwner owner;
+    owner.Load();
+    QVERIFY(owner.SameValues(FakeOwner::Distinct(1)));
+    owner.general.homeCountry = 3;
+    QVERIFY(!SaveSettings(owner));
+    QCOMPARE(ReadStore(), before);
+}
+
+void TestSettings::unreadableStoreIsNeverReplaced()
+{
+    QVERIFY(QDir().mkpath(StoreFile())); // a folder cannot be read as the store's file
+    QVERIFY(!IsNewSettingsVersion());
+    FakeOwner owner;
+    owner.Load();
+    QVERIFY(owner.SameValues(FakeOwner()));
+    QVERIFY(!SaveSettings(FakeOwner::Distinct(2)));
+    QVERIFY(QFileInfo(StoreFile()).isDir());
+}
+
+void TestSettings::concurrentSavesLeaveOneWritersValues()
+{
+    // Two processes, as two running copies, each saving its own values over and over.
+    std::array<pid_t, 2> children{};
+    for (int i = 0; i < 2; ++i) {
+        children[i] = fork();
+        QVERIFY(children[i] >= 0);
+        if (children[i] == 0) {
+            const FakeOwner mine = FakeOwner::Distinct(10 + i);
+            bool ok = true;
+            for (int round = 0; round < 40; ++round)
+                ok = SaveSettings(mine) && ok;
+            _exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+    QCOMPARE(QSettings(StoreFile(), QSettings::IniFormat).status(), QSettings::NoError);
+    FakeOwner loaded;
+    loaded.Load();
+    QVERIFY(loaded.SameValues(FakeOwner::Distinct(10)) ||
+            loaded.SameValues(FakeOwner::Distinct(11)));
+}
+
+QTEST_APPLESS_MAIN(TestSettings)
+#include "tst_settings.moc"

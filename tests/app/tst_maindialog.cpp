@@ -3,29 +3,35 @@
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
 #include "home/sethomesheet.h"
+#include "home/zonestore.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
-#include "settings/settingsstore.h"
-#include "zones/countrytable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QGroupBox>
-#include <QLabel>
+#include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
 
+constexpr int NewSouthWales = 17;
+constexpr int Newfoundland = 70;
+constexpr int Chile = 80;
 constexpr int Germany = 121;
 constexpr int India = 143;
-constexpr int NewSouthWales = 17;
+constexpr int UsEastern = 328;
 
 // Runs the dialog's loop, calls check inside it once everything posted at start-up has run,
 // then ends the run. Returns what DoModal returned.
@@ -39,18 +45,12 @@ int RunWith(CMainDialog &dialog, const std::function<void()> &check)
     return dialog.DoModal();
 }
 
-void ClearStore()
-{
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
-                    QStringLiteral("Orbiclock"));
-    store.clear();
-    store.sync();
-}
-
 // Leaves a store behind whose general values are those given.
 void StoreGeneral(const GeneralSettings &values)
 {
-    ClearStore();
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
+              QStringLiteral("Orbiclock"))
+        .clear();
     CMainDialog writer;
     writer.SetSetHomeRun([](QWidget *, SetHomeValues &) { return false; });
     RunWith(writer, [&] {
@@ -59,21 +59,54 @@ void StoreGeneral(const GeneralSettings &values)
     });
 }
 
-GeneralSettings HomeGermany(bool showAtStartup = true)
+GeneralSettings HomeGermany(bool showAtStartup = true, bool listOnly = false)
 {
     GeneralSettings s;
     s.homeCountry = Germany;
     s.currentSelection = Germany;
     s.showAtStartup = showAtStartup;
+    s.selectByListOnly = listOnly;
     return s;
 }
 
-PanelNotify Click()
+QString GroupTitle(const CMainDialog &dialog, int id)
 {
-    PanelNotify n;
-    n.idFrom = CMainDialog::IDC_MAP;
-    n.code = NM_CLICK;
-    return n;
+    return qobject_cast<QGroupBox *>(dialog.Control(id))->title();
+}
+
+QAction *TrayAction(const CMainDialog &dialog, const char *name)
+{
+    return dialog.TrayMenu()->findChild<QAction *>(QLatin1StringView(name));
+}
+
+// What `date` shows at t under a POSIX rule, in the C locale.
+QString Date(const std::string &rule, TimeValue t, const char *format)
+{
+    QProcess date;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TZ"), QString::fromStdString(rule));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    date.setProcessEnvironment(env);
+    date.start(QStringLiteral("date"),
+               {QStringLiteral("-d"), QStringLiteral("@%1").arg(t), QString::fromLatin1(format)});
+    if (!date.waitForFinished(5000))
+        return QStringLiteral("(date did not answer)");
+    return QString::fromLatin1(date.readAllStandardOutput()).trimmed();
+}
+
+// The rule of a place as its own clocks run: its table rule, or standard time only.
+std::string PlaceRule(int index, bool withDaylight)
+{
+    const int option = withDaylight ? DaylightAuto : DaylightNotAdjusted;
+    const auto zone = BuildHomeTimeZone({index, option, false, {}});
+    return zone ? PosixRule(*zone, DaylightSwitchFor(option)) : std::string("UTC0");
+}
+
+QString ShortDate(const QString &isoDate)
+{
+    return QLocale::system()
+        .toString(QDate::fromString(isoDate, Qt::ISODate), QLocale::ShortFormat)
+        .left(CClockCtrl::MaxDateLength);
 }
 
 } // namespace
@@ -87,24 +120,16 @@ private slots:
     void init();
     void cleanupTestCase();
 
-    void firstStart();
-    void setHomeAdoptsTheChoice();
-    void hiddenStart();
-    void layout();
-    void hidingNeverAsks_data();
-    void hidingNeverAsks();
-    void exitQuestion_data();
-    void exitQuestion();
+    void againstDate_data();
+    void againstDate();
+    void chooseHomeOnFirstStart();
+    void everyControlIsNamed();
+    void leaving_data();
+    void leaving();
     void trayMenu();
-    void mapClick_data();
-    void mapClick();
-    void regionNodeFollowsTheMap();
-    void findCountry_data();
-    void findCountry();
-    void listOnlySwitch();
-    void showAtStartupToggle();
+    void selection_data();
+    void selection();
     void windowMenuOnTheSurface();
-    void withoutNotificationArea();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -113,7 +138,6 @@ private:
 
 void TestMainDialog::initTestCase()
 {
-    SetProcessTimeZone("UTC0");
     CTrayIcon::SetAvailabilityForTesting(true);
     m_scopedClock = new ScopedTimeSource(&m_clock);
 }
@@ -121,88 +145,141 @@ void TestMainDialog::initTestCase()
 void TestMainDialog::cleanupTestCase()
 {
     delete m_scopedClock;
-    CTrayIcon::SetAvailabilityForTesting(std::nullopt);
 }
 
 void TestMainDialog::init()
 {
-    ClearStore();
-}
-
-void TestMainDialog::firstStart()
-{
-    CMainDialog dialog;
-    int setHomeRuns = 0;
-    bool visibleDuringSheet = false;
-    dialog.SetSetHomeRun([&](QWidget *, SetHomeValues &values) {
-        ++setHomeRuns;
-        visibleDuringSheet = dialog.isVisible();
-        return values.homeIndex != -1; // cancelled
-    });
-    QVERIFY(dialog.IsVisibleAtStart());
-    RunWith(dialog, [&] {
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.HomeIndex(), -1);
-        QCOMPARE(dialog.HomeOffset(), 0.0f);
-        QCOMPARE(setHomeRuns, 1);
-        QVERIFY(visibleDuringSheet);
-        QVERIFY(dialog.TrayIcon()->IsShown());
-        // Without a home the clocks show the computer's own time.
-        QCOMPARE(dialog.HomeTimeClock()->GetOffset(), TimeSpan(0));
-        QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), TimeSpan(0));
-        // No tray menu before a home exists.
-        dialog.ShowTrayMenu(QPoint(10, 10));
-        QVERIFY(!dialog.TrayMenu()->isVisible());
-    });
-}
-
-void TestMainDialog::setHomeAdoptsTheChoice()
-{
-    {
-        CMainDialog dialog;
-        dialog.SetSetHomeRun([](QWidget *, SetHomeValues &values) {
-            values.homeIndex = NewSouthWales;
-            values.daylightOption = DaylightAuto;
-            return true;
-        });
-        RunWith(dialog, [&] {
-            QCOMPARE(dialog.HomeIndex(), NewSouthWales);
-            QCOMPARE(dialog.HomeOffset(), 10.0f);
-            QCOMPARE(
-                qobject_cast<QGroupBox *>(dialog.Control(CMainDialog::IDC_HOME_GROUP))->title(),
-                QStringLiteral("Home (GMT+10:00)"));
-        });
-    }
-    // Saved on OK: the next start has the home and asks nothing.
-    CMainDialog again;
-    int runs = 0;
-    again.SetSetHomeRun([&](QWidget *, SetHomeValues &) { return ++runs < 0; });
-    QCOMPARE(again.HomeIndex(), NewSouthWales);
-    RunWith(again, [&] { QCOMPARE(runs, 0); });
-}
-
-void TestMainDialog::hiddenStart()
-{
-    StoreGeneral(HomeGermany(false));
-    CMainDialog dialog;
-    QVERIFY(!dialog.IsVisibleAtStart());
-    bool shownByDoubleClick = false;
-    RunWith(dialog, [&] {
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(dialog.TrayIcon()->IsShown());
-        QCOMPARE(dialog.HomeIndex(), Germany);
-        dialog.TrayIcon()->SendNotify(NM_DBLCLK);
-        shownByDoubleClick = dialog.isVisible();
-    });
-    QVERIFY(shownByDoubleClick);
-}
-
-void TestMainDialog::layout()
-{
+    SetProcessTimeZone("UTC0");
     StoreGeneral(HomeGermany());
+}
+
+// The clocks against an independent source: what `date` shows under the POSIX rule of the home
+// (as the program applied it) and under the rule of the selected place.
+void TestMainDialog::againstDate_data()
+{
+    QTest::addColumn<int>("home");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("showDaylight");
+    QTest::addColumn<TimeValue>("when");
+    QTest::addColumn<int>("handShift"); // seconds the user put the clock forward by hand
+
+    const int Auto = DaylightAuto, ByHand = DaylightByHand, NotAdjusted = DaylightNotAdjusted;
+    const int None = DaylightNone;
+    const TimeValue january = 1768480496; // 2026-01-15 12:34:56 GMT
+    const TimeValue july = 1782949501;    // 2026-07-01 23:45:01 GMT
+    QTest::newRow("north home in winter, south place in summer")
+        << Germany << Auto << NewSouthWales << true << january << 0;
+    QTest::newRow("south home in winter, north place in summer")
+        << NewSouthWales << Auto << UsEastern << true << july << 0;
+    QTest::newRow("not adjusted: home on standard time")
+        << Germany << NotAdjusted << UsEastern << true << july << 0;
+    QTest::newRow("daylight saving not shown")
+        << Germany << Auto << UsEastern << false << july << 0;
+    QTest::newRow("home without daylight saving") << India << None << Chile << true << january << 0;
+    QTest::newRow("southern home, half-hour place")
+        << Chile << Auto << Newfoundland << true << july << 0;
+    QTest::newRow("by hand, clock put forward in summer")
+        << NewSouthWales << ByHand << Germany << true << january << 3600;
+    QTest::newRow("by hand, not shown")
+        << NewSouthWales << ByHand << Germany << false << january << 3600;
+}
+
+void TestMainDialog::againstDate()
+{
+    QFETCH(int, home);
+    QFETCH(int, option);
+    QFETCH(int, selected);
+    QFETCH(bool, showDaylight);
+    QFETCH(TimeValue, when);
+    QFETCH(int, handShift);
+
+    // The computer's clock, which under "by hand" the user has put forward by the summer hour.
+    FixedTimeSource clock(when + handShift);
+    ScopedTimeSource scoped(&clock);
+    GeneralSettings s;
+    s.homeCountry = home;
+    s.currentSelection = selected;
+    s.daylightOption = option;
+    s.showDaylightSaving = showDaylight;
+    s.showAtStartup = 1;
+    StoreGeneral(s);
+
+    CMainDialog dialog; // applies the home zone: the process's TZ is now the home's rule
+    const char *applied = std::getenv("TZ");
+    QVERIFY(applied && *applied);
+    const std::string homeRule = applied;
+    QStringList shown;
+    RunWith(dialog, [&] {
+        for (CClockCtrl *c : {dialog.HomeTimeClock(), dialog.HomeDateClock(),
+                              dialog.SelectedTimeClock(), dialog.SelectedDateClock()})
+            shown << c->FormatText();
+    });
+
+    // The home clocks: the computer's clock under the home's rule. Standard time when the user
+    // does not want daylight saving shown; and "by hand" moves the clock, not the zone.
+    const bool standard = !showDaylight || option == DaylightByHand;
+    const std::string shownHomeRule = standard ? PlaceRule(home, false) : homeRule;
+    const TimeValue homeInstant = showDaylight ? when + handShift : when;
+    const std::string placeRule = PlaceRule(selected, showDaylight);
+    QCOMPARE(shown, QStringList({Date(shownHomeRule, homeInstant, "+%H:%M:%S"),
+                                 ShortDate(Date(shownHomeRule, homeInstant, "+%Y-%m-%d")),
+                                 Date(placeRule, when, "+%H:%M:%S"),
+                                 ShortDate(Date(placeRule, when, "+%Y-%m-%d"))}));
+}
+
+// No settings: Set Home runs by itself over the shown window, before the tray has a menu, and
+// its choice reaches the settings file, the zone store and the home clocks.
+void TestMainDialog::chooseHomeOnFirstStart()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
+                    QStringLiteral("Orbiclock"));
+    store.clear();
+    store.sync();
+    // 15 January 2026, 01:00 GMT: summer in New South Wales, 12:00 there (GMT+11).
+    const FixedTimeSource now(DaysFromCivil(2026, 1, 15) * 86400 + 3600);
+    ScopedTimeSource clock(&now);
+    CMainDialog dialog;
+    QVERIFY(dialog.IsVisibleAtStart());
+    int runs = 0;
+    bool shownWithoutTrayMenu = false;
+    dialog.SetSetHomeRun([&](QWidget *, SetHomeValues &values) {
+        ++runs;
+        dialog.ShowTrayMenu(QPoint(10, 10));
+        shownWithoutTrayMenu = dialog.isVisible() && !dialog.TrayMenu()->isVisible();
+        // Begin on the 1st Sunday of October instead of the table's last.
+        values = {NewSouthWales, 2, DaylightAuto, true, {0, 9, 0, 0, 2, 0}};
+        return true;
+    });
+    RunWith(dialog, [&] {
+        QCOMPARE(runs, 1);
+        QVERIFY(shownWithoutTrayMenu);
+        dialog.HomeTimeClock()->Refresh();
+        QVERIFY2(dialog.HomeTimeClock()->GetText().startsWith(QStringLiteral("12:00")),
+                 qPrintable(dialog.HomeTimeClock()->GetText()));
+    });
+    QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_HOME_GROUP), QStringLiteral("Home (GMT+10:00)"));
+    store.sync();
+    QCOMPARE(store.value("Home Country/Home Country").toInt(), NewSouthWales);
+    QCOMPARE(store.value("Home Country/Use User Daylight Dates").toInt(), 1);
+    QCOMPARE(store.value("Home Country/Daylight Month Start").toInt(), 9);
+    const std::optional<TimeZoneInformation> record = CZoneStore().ReadRecord();
+    QVERIFY(record);
+    QCOMPARE(record->bias, -600);
+    QCOMPARE(record->daylightDate.month, 10);
+    QCOMPARE(record->daylightDate.day, 1);
+
+    // The next start has the home and asks nothing.
+    CMainDialog again;
+    again.SetSetHomeRun([&](QWidget *, SetHomeValues &) { return ++runs < 0; });
+    RunWith(again, [&] { QCOMPARE(runs, 1); });
+}
+
+void TestMainDialog::everyControlIsNamed()
+{
     CMainDialog dialog;
     RunWith(dialog, [&] {
-        // Every control carries a name for tools and for assistive technology.
+        // For tools and for assistive technology.
         const QList<QWidget *> widgets = dialog.findChildren<QWidget *>();
         for (QWidget *w : widgets) {
             if (w->parent() != &dialog)
@@ -210,123 +287,84 @@ void TestMainDialog::layout()
             QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
             QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         }
-        auto button = [&](int id) {
-            return qobject_cast<QPushButton *>(dialog.Control(id));
-        };
-        QCOMPARE(button(CMainDialog::IDC_HIDE)->text(), QStringLiteral("&Hide"));
-        QVERIFY(button(CMainDialog::IDC_HIDE)->isDefault());
-        QCOMPARE(button(CMainDialog::IDC_SET_HOME)->text(), QStringLiteral("&Set Home"));
-        QCOMPARE(button(CMainDialog::IDC_ADJUST_TIME)->text(), QStringLiteral("&Adjust Time"));
-        QCOMPARE(button(CMainDialog::IDC_FIND_COUNTRY)->text(), QStringLiteral("&Find Country"));
-
-        // The map and the clocks lie exactly over their placeholders, inside the window.
-        const QRect window = dialog.rect();
-        QCOMPARE(dialog.Map()->geometry(),
-                 dialog.findChild<QWidget *>(QStringLiteral("mapPlaceholder"))->geometry());
-        const std::pair<CClockCtrl *, const char *> clocks[] = {
-            {dialog.HomeDateClock(), "homeDatePlaceholder"},
-            {dialog.HomeTimeClock(), "homeTimePlaceholder"},
-            {dialog.SelectedDateClock(), "selectedDatePlaceholder"},
-            {dialog.SelectedTimeClock(), "selectedTimePlaceholder"},
-        };
-        for (const auto &[clock, placeholder] : clocks) {
-            QCOMPARE(clock->geometry(),
-                     dialog.findChild<QWidget *>(QString::fromLatin1(placeholder))->geometry());
-            QVERIFY(window.contains(clock->geometry()));
-        }
-        QCOMPARE(dialog.HomeDateClock()->GetMode(), CClockCtrl::ModeDate);
-        QCOMPARE(dialog.HomeTimeClock()->GetMode(), CClockCtrl::ModeTime);
-        QCOMPARE(dialog.SelectedDateClock()->GetTextColour(), COLORREF(255));
-        QCOMPARE(dialog.SelectedTimeClock()->GetTextColour(), COLORREF(255));
-        QCOMPARE(dialog.HomeTimeClock()->GetTextColour(), COLORREF(0));
-        // The four buttons share a row and do not overlap.
-        const QRect hide = button(CMainDialog::IDC_HIDE)->geometry();
-        const QRect find = button(CMainDialog::IDC_FIND_COUNTRY)->geometry();
-        QCOMPARE(hide.top(), find.top());
-        QVERIFY(find.right() < hide.left());
-        QVERIFY(window.contains(hide));
-        QVERIFY(!dialog.Tree()->geometry().intersects(dialog.Map()->geometry()));
     });
 }
 
-void TestMainDialog::hidingNeverAsks_data()
+void TestMainDialog::leaving_data()
 {
-    QTest::addColumn<int>("how");
-    QTest::newRow("Escape") << 0;
-    QTest::newRow("&Hide") << 1;
-    QTest::newRow("Enter on the default button") << 2;
+    QTest::addColumn<int>("how"); // Escape, Hide, Enter, close, tray menu's Exit
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("Escape hides") << 0 << true << false << false << true << false;
+    QTest::newRow("&Hide hides") << 1 << true << false << false << true << false;
+    QTest::newRow("Enter on the default button hides")
+        << 2 << true << false << false << true << false;
+    QTest::newRow("close, No") << 3 << true << false << true << true << true;
+    QTest::newRow("close, Yes") << 3 << true << true << true << false << false;
+    QTest::newRow("tray exit, Yes") << 4 << true << true << true << false << false;
+    // With nowhere to hide to, the window starts shown and Escape only minimises it.
+    QTest::newRow("Escape without a notification area")
+        << 0 << false << false << false << true << true;
 }
 
-void TestMainDialog::hidingNeverAsks()
+void TestMainDialog::leaving()
 {
     QFETCH(int, how);
-    StoreGeneral(HomeGermany());
-    CMainDialog dialog;
-    int asked = 0;
-    dialog.SetExitQuestion([&](QWidget *, const QString &) { return ++asked < 0; });
-    RunWith(dialog, [&] {
-        QVERIFY(dialog.isVisible());
-        if (how == 0)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else if (how == 1)
-            qobject_cast<QPushButton *>(dialog.Control(CMainDialog::IDC_HIDE))->click();
-        else
-            QTest::keyClick(&dialog, Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(dialog.IsRunning());
-        QVERIFY(dialog.TrayIcon()->IsShown());
-        dialog.ShowMainWindow();
-        QVERIFY(dialog.isVisible());
-    });
-    QCOMPARE(asked, 0);
-}
-
-void TestMainDialog::exitQuestion_data()
-{
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("fromTray");
-    QTest::newRow("close, No") << false << false;
-    QTest::newRow("close, Yes") << true << false;
-    QTest::newRow("tray exit, Yes") << true << true;
-}
-
-void TestMainDialog::exitQuestion()
-{
+    QFETCH(bool, tray);
     QFETCH(bool, answer);
-    QFETCH(bool, fromTray);
-    StoreGeneral(HomeGermany());
+    StoreGeneral(HomeGermany(tray));
+    CTrayIcon::SetAvailabilityForTesting(tray);
+    auto restore = qScopeGuard([] { CTrayIcon::SetAvailabilityForTesting(true); });
     CMainDialog dialog;
+    QVERIFY(dialog.IsVisibleAtStart());
     QString question;
     dialog.SetExitQuestion([&](QWidget *, const QString &text) {
         question = text;
         return answer;
     });
-    bool runningAfter = false;
+    bool running = false;
+    bool visible = false;
     const int result = RunWith(dialog, [&] {
-        dialog.ToggleShowAtStartup(); // now off: must be what the store holds after the question
-        if (fromTray)
-            dialog.TrayMenu()->findChild<QAction *>(QStringLiteral("trayExitAction"))->trigger();
-        else
+        // Off from now: what the store holds after the question, whatever the answer.
+        dialog.SystemMenu()->findChild<QAction *>(QStringLiteral("showAtStartupAction"))->trigger();
+        if (how == 0)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else if (how == 1)
+            qobject_cast<QPushButton *>(dialog.Control(CMainDialog::IDC_HIDE))->click();
+        else if (how == 2)
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        else if (how == 3)
             dialog.close();
-        runningAfter = dialog.IsRunning();
+        else
+            TrayAction(dialog, "trayExitAction")->trigger();
+        running = dialog.IsRunning();
+        visible = dialog.isVisible();
+        QCOMPARE(dialog.isMinimized(), !tray);
+        if (running && !visible) {
+            dialog.TrayIcon()->SendNotify(NM_DBLCLK);
+            QVERIFY(dialog.isVisible());
+        }
     });
-    QCOMPARE(question, QStringLiteral("Are you sure you want to exit Orbiclock ?"));
-    QCOMPARE(runningAfter, !answer);
-    if (answer)
-        QCOMPARE(result, int(QDialog::Accepted));
-    CMainDialog reread;
-    QVERIFY(!reread.IsVisibleAtStart());
+    QTEST(!question.isEmpty(), "asked");
+    QTEST(running, "running");
+    QTEST(visible, "visible");
+    QCOMPARE(result, answer ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    if (!question.isEmpty()) {
+        QCOMPARE(question, QStringLiteral("Are you sure you want to exit Orbiclock ?"));
+        QVERIFY(!CMainDialog().IsVisibleAtStart());
+    }
 }
 
 void TestMainDialog::trayMenu()
 {
-    StoreGeneral(HomeGermany());
     CMainDialog dialog;
     bool exitEnabledWhileBusy = true;
     dialog.SetFindRun([&](QWidget *) {
         dialog.ShowTrayMenu(QPoint(20, 20));
-        exitEnabledWhileBusy =
-            dialog.TrayMenu()->findChild<QAction *>(QStringLiteral("trayExitAction"))->isEnabled();
+        exitEnabledWhileBusy = TrayAction(dialog, "trayExitAction")->isEnabled();
         dialog.TrayMenu()->close();
         return -1;
     });
@@ -334,166 +372,80 @@ void TestMainDialog::trayMenu()
         dialog.OnFindCountry();
         QVERIFY(!exitEnabledWhileBusy);
         dialog.ShowTrayMenu(QPoint(20, 20));
-        QVERIFY(dialog.TrayMenu()->isVisible());
-        QVERIFY(
-            dialog.TrayMenu()->findChild<QAction *>(QStringLiteral("trayExitAction"))->isEnabled());
+        QVERIFY(TrayAction(dialog, "trayExitAction")->isEnabled());
         dialog.TrayMenu()->close();
         dialog.hide();
-        dialog.TrayMenu()->findChild<QAction *>(QStringLiteral("trayShowAction"))->trigger();
+        TrayAction(dialog, "trayShowAction")->trigger();
         QVERIFY(dialog.isVisible());
     });
 }
 
-void TestMainDialog::mapClick_data()
+// What picks the selected place, and what follows it: selection, selected clocks, tree caption
+// and tray tip. Germany (+1, in its summer) is home and selected at the start.
+void TestMainDialog::selection_data()
 {
     QTest::addColumn<bool>("listOnly");
-    QTest::newRow("map selects") << false;
-    QTest::newRow("list only") << true;
+    QTest::addColumn<int>("action"); // map click, region node, Find, list-only box clicked
+    QTest::addColumn<int>("found");  // Find's answer, or how often the box is clicked
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("minutes"); // ahead of the home clocks
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    const QString in530 = QStringLiteral("Countries/Regions in GMT+5:30");
+    const QString in100 = QStringLiteral("Countries/Regions in GMT+1:00");
+    const QString all = QStringLiteral("Countries/Regions");
+    // Germany is not at +5:30: nothing stays selected, and the selected clocks follow the
+    // map's zone at once (4:30 ahead of Germany's standard time, less its summer hour).
+    QTest::newRow("map click elsewhere") << false << 0 << 0 << -1 << 210 << in530 << "GMT+5:30 ";
+    // With list only on the map picks nothing, so its zone stays.
+    QTest::newRow("map click, list only") << true << 0 << 0 << Germany << 0 << all << "Germany ";
+    // -5 from Germany's +1, and Germany's summer hour already in the computer's clock.
+    QTest::newRow("region node") << true << 1 << 0 << -1 << -420 << all << "GMT-5:00 ";
+    QTest::newRow("found another entry")
+        << false << 2 << India << India << 210 << in530 << "India ";
+    QTest::newRow("Find cancelled") << false << 2 << -1 << Germany << 0 << in100 << "Germany ";
+    QTest::newRow("list only on") << false << 3 << 1 << Germany << 0 << all << "Germany ";
+    QTest::newRow("list only off again") << false << 3 << 2 << Germany << 0 << in100 << "Germany ";
 }
 
-void TestMainDialog::mapClick()
+void TestMainDialog::selection()
 {
     QFETCH(bool, listOnly);
-    GeneralSettings s = HomeGermany();
-    s.selectByListOnly = listOnly;
-    StoreGeneral(s);
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        auto *treeGroup = qobject_cast<QGroupBox *>(dialog.Control(CMainDialog::IDC_TREE_GROUP));
-        const QString captionBefore = treeGroup->title();
-        const int itemsBefore = dialog.Tree()->topLevelItemCount();
-        const TimeSpan selectedBefore = dialog.SelectedTimeClock()->GetOffset();
-        // A click that landed on the India zone: with list only on the map picks nothing, so
-        // its zone stays.
-        if (!listOnly)
-            dialog.Map()->SelectZone(5.5f);
-        dialog.OnMapNotify(Click());
-        QVERIFY(dialog.Tree()->hasFocus() || !QApplication::focusWidget());
-        if (listOnly) {
-            QCOMPARE(dialog.SelectedIndex(), Germany);
-            QCOMPARE(treeGroup->title(), captionBefore);
-            QCOMPARE(dialog.Tree()->topLevelItemCount(), itemsBefore);
-            QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), selectedBefore);
-            return;
-        }
-        // Germany is not at +5:30: nothing stays selected, and the selected clocks follow the
-        // map's zone at once (4:30 ahead of Germany's standard time, less its summer hour).
-        QCOMPARE(dialog.SelectedIndex(), -1);
-        QCOMPARE(treeGroup->title(), QStringLiteral("Countries/Regions in GMT+5:30"));
-        QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), TimeSpan(3 * 3600 + 30 * 60));
-        QCOMPARE(dialog.SelectedDateClock()->GetOffset(), TimeSpan(3 * 3600 + 30 * 60));
-        QCOMPARE(
-            qobject_cast<QGroupBox *>(dialog.Control(CMainDialog::IDC_SELECTED_GROUP))->title(),
-            QStringLiteral("Selected (GMT+5:30)"));
-        QVERIFY(dialog.TrayIcon()->Tip().startsWith(QStringLiteral("GMT+5:30 ")));
-        // Picking India in the refilled tree selects it.
-        QCOMPARE(dialog.Tree()->FillTree(5.5f, India), India);
-        QCOMPARE(dialog.SelectedIndex(), India);
-        QVERIFY(dialog.TrayIcon()->Tip().startsWith(QStringLiteral("India ")));
-    });
-}
-
-void TestMainDialog::regionNodeFollowsTheMap()
-{
-    GeneralSettings s = HomeGermany();
-    s.selectByListOnly = 1;
-    StoreGeneral(s);
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        QCOMPARE(dialog.SelectedIndex(), Germany);
-        QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), TimeSpan(0));
-        dialog.Map()->SelectZone(-5.0f);
-        QTreeWidgetItem *region = dialog.Tree()->topLevelItem(0);
-        QVERIFY(region && region->childCount() > 0);
-        dialog.Tree()->setCurrentItem(region);
-        QCOMPARE(dialog.SelectedIndex(), -1);
-        // -5 from Germany's +1, and Germany's summer hour already in the computer's clock.
-        QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), TimeSpan(-7 * 3600));
-        QCOMPARE(
-            qobject_cast<QGroupBox *>(dialog.Control(CMainDialog::IDC_SELECTED_GROUP))->title(),
-            QStringLiteral("Selected (GMT-5:00)"));
-    });
-}
-
-void TestMainDialog::findCountry_data()
-{
-    QTest::addColumn<int>("found");
-    QTest::newRow("the selected entry") << Germany;
-    QTest::newRow("cancelled") << -1;
-    QTest::newRow("another entry") << India;
-}
-
-void TestMainDialog::findCountry()
-{
+    QFETCH(int, action);
     QFETCH(int, found);
-    StoreGeneral(HomeGermany());
+    StoreGeneral(HomeGermany(true, listOnly));
     CMainDialog dialog;
     dialog.SetFindRun([&](QWidget *) { return found; });
     RunWith(dialog, [&] {
-        QTreeWidgetItem *before = dialog.Tree()->currentItem();
-        const float zoneBefore = dialog.Map()->GetZone();
-        dialog.OnFindCountry();
-        QVERIFY(!dialog.IsBusy());
-        if (found != India) {
-            QCOMPARE(dialog.Tree()->currentItem(), before);
-            QCOMPARE(dialog.Map()->GetZone(), zoneBefore);
-            QCOMPARE(dialog.SelectedIndex(), Germany);
-            return;
+        if (action == 0) {
+            if (!listOnly)
+                dialog.Map()->SelectZone(5.5f); // where the click landed
+            PanelNotify click;
+            click.idFrom = CMainDialog::IDC_MAP;
+            click.code = NM_CLICK;
+            dialog.OnMapNotify(click);
+        } else if (action == 1) {
+            dialog.Map()->SelectZone(-5.0f);
+            dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
+        } else if (action == 2) {
+            dialog.OnFindCountry();
+            QVERIFY(!dialog.IsBusy());
+        } else {
+            for (int i = 0; i < found; ++i)
+                qobject_cast<QCheckBox *>(dialog.Control(CMainDialog::IDC_LIST_ONLY))->click();
+            QCOMPARE(dialog.Map()->testAttribute(Qt::WA_SetCursor), found == 2);
         }
-        QCOMPARE(dialog.SelectedIndex(), India);
-        QCOMPARE(dialog.Map()->GetZone(), 5.5f);
-        QCOMPARE(dialog.SelectedTimeClock()->GetOffset(), TimeSpan(3 * 3600 + 30 * 60));
-        QCOMPARE(qobject_cast<QLabel *>(dialog.Control(CMainDialog::IDC_OFFSET_LABEL))->text(),
-                 QStringLiteral("GMT+5:30"));
+        QTEST(dialog.SelectedIndex(), "selected");
+        QTEST(int(dialog.SelectedTimeClock()->GetOffset() / 60), "minutes");
+        QTEST(int(dialog.SelectedDateClock()->GetOffset() / 60), "minutes");
+        QTEST(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP), "caption");
+        QFETCH(QString, tip);
+        QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
     });
-}
-
-void TestMainDialog::listOnlySwitch()
-{
-    StoreGeneral(HomeGermany());
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        auto *box = qobject_cast<QCheckBox *>(dialog.Control(CMainDialog::IDC_LIST_ONLY));
-        auto *treeGroup = qobject_cast<QGroupBox *>(dialog.Control(CMainDialog::IDC_TREE_GROUP));
-        QVERIFY(!box->isChecked());
-        QVERIFY(dialog.Map()->testAttribute(Qt::WA_SetCursor));
-        const int filtered = dialog.Tree()->topLevelItemCount();
-        box->click();
-        QVERIFY(dialog.IsListOnly());
-        QCOMPARE(treeGroup->title(), QStringLiteral("Countries/Regions"));
-        QCOMPARE(dialog.Tree()->topLevelItemCount(), RegionCount);
-        QVERIFY(dialog.Tree()->topLevelItemCount() >= filtered);
-        QVERIFY(!dialog.Map()->testAttribute(Qt::WA_SetCursor));
-        QCOMPARE(dialog.SelectedIndex(), Germany);
-        box->click();
-        QVERIFY(!dialog.IsListOnly());
-        QCOMPARE(treeGroup->title(), QStringLiteral("Countries/Regions in GMT+1:00"));
-        QVERIFY(dialog.Map()->testAttribute(Qt::WA_SetCursor));
-        QCOMPARE(dialog.SelectedIndex(), Germany);
-    });
-}
-
-void TestMainDialog::showAtStartupToggle()
-{
-    StoreGeneral(HomeGermany(false));
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        QAction *item =
-            dialog.SystemMenu()->findChild<QAction *>(QStringLiteral("showAtStartupAction"));
-        QVERIFY(item && item->isCheckable());
-        QVERIFY(!item->isChecked());
-        item->trigger();
-        QVERIFY(item->isChecked());
-        QVERIFY(dialog.IsShowAtStartup());
-        dialog.SaveSettings();
-    });
-    CMainDialog reread;
-    QVERIFY(reread.IsVisibleAtStart());
 }
 
 void TestMainDialog::windowMenuOnTheSurface()
 {
-    StoreGeneral(HomeGermany());
     CMainDialog dialog;
     RunWith(dialog, [&] {
         // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
@@ -505,30 +457,8 @@ void TestMainDialog::windowMenuOnTheSurface()
         QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
         QApplication::sendEvent(&dialog, &onSurface);
         QVERIFY(dialog.SystemMenu()->isVisible());
-        const QList<QAction *> items = dialog.SystemMenu()->actions();
-        QCOMPARE(items.size(), 3);
-        QCOMPARE(items[0]->text(), QStringLiteral("&Show At Startup"));
-        QVERIFY(items[1]->isSeparator());
-        QCOMPARE(items[2]->text(), QStringLiteral("&About Orbiclock..."));
         dialog.SystemMenu()->close();
     });
-}
-
-void TestMainDialog::withoutNotificationArea()
-{
-    // With nowhere to hide to, the window starts shown and Escape only minimises it.
-    StoreGeneral(HomeGermany(false));
-    CTrayIcon::SetAvailabilityForTesting(false);
-    CMainDialog dialog;
-    QVERIFY(dialog.IsVisibleAtStart());
-    RunWith(dialog, [&] {
-        QVERIFY(dialog.isVisible());
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        QVERIFY(dialog.isMinimized());
-        QVERIFY(dialog.IsRunning());
-    });
-    CTrayIcon::SetAvailabilityForTesting(true);
 }
 
 QTEST_MAIN(TestMainDialog)

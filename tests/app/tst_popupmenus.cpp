@@ -13,14 +13,18 @@
 
 namespace {
 
-// The texts of a menu's items, "-" for a separator.
-QStringList Texts(const QMenu *menu)
+// The item at a path of item texts, such as "&Colours/&Land/&Cyan".
+QAction *Item(const QMenu *menu, const QString &path)
 {
-    QStringList texts;
-    const auto actions = menu->actions();
-    for (const QAction *action : actions)
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
+    QAction *found = nullptr;
+    for (const QString &text : path.split(u'/')) {
+        found = nullptr;
+        const auto actions = menu ? menu->actions() : QList<QAction *>();
+        for (QAction *action : actions)
+            found = action->text() == text ? action : found;
+        menu = found ? found->menu() : nullptr;
+    }
+    return found;
 }
 
 // "c" checked, "g" greyed, "." neither, per item.
@@ -31,16 +35,6 @@ QString Marks(const QMenu *menu)
     for (const QAction *action : actions)
         marks += !action->isEnabled() ? u'g' : action->isChecked() ? u'c' : u'.';
     return marks;
-}
-
-QMenu *Land(const QMenu *map)
-{
-    return FindSubMenuByText(map, QStringLiteral("&Colours"))->actions().at(0)->menu();
-}
-
-QMenu *Sea(const QMenu *map)
-{
-    return FindSubMenuByText(map, QStringLiteral("&Colours"))->actions().at(1)->menu();
 }
 
 // Counts the wait windows shown while it lives.
@@ -60,7 +54,7 @@ protected:
     }
 };
 
-// A main-window stand-in holding a map and a tree, as the menus find them.
+// A main-window stand-in holding a map (land 2, sea 1) and a tree, as the menus find them.
 struct MapFixture
 {
     MapFixture()
@@ -96,294 +90,88 @@ class TestPopupMenus final : public QObject
     Q_OBJECT
 
 private slots:
-    void mapMenuItems();
-    void clockMenuItems_data();
-    void clockMenuItems();
-    void findSubMenuByText_data();
-    void findSubMenuByText();
+    void mapCommands_data();
+    void mapCommands();
+    void clockCommands_data();
+    void clockCommands();
     void mapMarks_data();
     void mapMarks();
     void clockMarks_data();
     void clockMarks();
-    void preparedTwice();
-    void speedCommands_data();
-    void speedCommands();
-    void landColour();
-    void seaColour();
-    void colourAlreadySet_data();
-    void colourAlreadySet();
-    void clockCommands_data();
-    void clockCommands();
-    void otherCommandsLeaveTheClock();
+    void commandsOfTheOtherMenu();
 };
 
-void TestPopupMenus::mapMenuItems()
+// An item of the map's menu as the user picks it, and what the map and tree show after.
+void TestPopupMenus::mapCommands_data()
 {
-    std::unique_ptr<QMenu> menu(CreateMapMenu());
-    QCOMPARE(Texts(menu.get()),
-             (QStringList{"&Scroll Speed", "&Colours", "-", QStringLiteral("Cancel\tEsc")}));
-    QMenu *speed = FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed"));
-    QVERIFY(speed);
-    QCOMPARE(Texts(speed), (QStringList{"&Slow", "&Medium", "&Fast"}));
-    QCOMPARE(CommandOf(speed->actions().at(0)), int(ID_SPEED_SLOW));
-    QCOMPARE(CommandOf(speed->actions().at(2)), int(ID_SPEED_FAST));
-
-    const QStringList colours{"Gre&y",    "&Blue",   "&Green", "&Red",
-                              "&Magenta", "&Yellow", "&Cyan",  "&White"};
-    QCOMPARE(Texts(FindSubMenuByText(menu.get(), QStringLiteral("&Colours"))),
-             (QStringList{"&Land", "&Sea"}));
-    QCOMPARE(Texts(Land(menu.get())), colours);
-    QCOMPARE(Texts(Sea(menu.get())), colours);
-    for (int i = 0; i < 8; ++i) {
-        QCOMPARE(CommandOf(Land(menu.get())->actions().at(i)), ID_LAND_COLOUR_FIRST + i);
-        QCOMPARE(CommandOf(Sea(menu.get())->actions().at(i)), ID_SEA_COLOUR_FIRST + i);
-    }
-    QCOMPARE(CommandOf(menu->actions().at(3)), int(ID_MAP_CANCEL));
-}
-
-void TestPopupMenus::clockMenuItems_data()
-{
-    QTest::addColumn<bool>("timeClock");
-    QTest::addColumn<QStringList>("items");
-    QTest::newRow("time") << true
-                          << QStringList{"&Show Seconds", "-", "&Colour", "-",
-                                         QStringLiteral("Cancel\tEsc")};
-    QTest::newRow("date") << false
-                          << QStringList{"&Colour", "-",
-                                         QStringLiteral("Cancel             \tEsc")};
-}
-
-void TestPopupMenus::clockMenuItems()
-{
-    QFETCH(bool, timeClock);
-    QFETCH(QStringList, items);
-    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
-    QCOMPARE(Texts(menu.get()), items);
-    QMenu *colour = FindSubMenuByText(menu.get(), QStringLiteral("&Colour"));
-    QVERIFY(colour);
-    QCOMPARE(Texts(colour), (QStringList{"&Black", "&Grey", "&Blue", "&Green", "&Red", "&Magenta",
-                                         "&Yellow", "&Cyan", "White"}));
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(CommandOf(colour->actions().at(i)), ID_CLOCK_COLOUR_FIRST + i);
-    QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS) != nullptr, timeClock);
-    QVERIFY(FindCommand(menu.get(), ID_CLOCK_CANCEL));
-}
-
-void TestPopupMenus::findSubMenuByText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("found");
-    QTest::newRow("sub-menu") << "&Colours"
-                              << "coloursMenu";
-    QTest::newRow("case differs") << "&colours"
-                                  << "";
-    QTest::newRow("without mnemonic") << "Colours"
-                                      << "";
-    QTest::newRow("plain item") << "Cancel\tEsc"
-                                << "";
-    QTest::newRow("nested only") << "&Land"
-                                 << "";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestPopupMenus::findSubMenuByText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, found);
-    std::unique_ptr<QMenu> menu(CreateMapMenu());
-    const QMenu *sub = FindSubMenuByText(menu.get(), text);
-    QCOMPARE(sub ? sub->objectName() : QString(), found);
-}
-
-void TestPopupMenus::mapMarks_data()
-{
+    QTest::addColumn<QString>("path");
     QTest::addColumn<int>("land");
     QTest::addColumn<int>("sea");
     QTest::addColumn<int>("acceleration");
-    QTest::addColumn<QString>("landMarks");
-    QTest::addColumn<QString>("seaMarks");
-    QTest::addColumn<QString>("speedMarks");
-
-    QTest::newRow("defaults") << 2 << 1 << 150 << ".gc....."
-                              << ".cg....."
-                              << ".c.";
-    QTest::newRow("slow") << 0 << 7 << 75 << "c......g"
-                          << "g......c"
-                          << "c..";
-    QTest::newRow("fast") << 5 << 6 << 600 << ".....cg."
-                          << ".....gc."
-                          << "..c";
-    QTest::newRow("unusual speed") << 3 << 4 << 123 << "...cg..."
-                                   << "...gc..."
-                                   << "..c";
-    QTest::newRow("no speed") << 3 << 4 << 0 << "...cg..."
-                              << "...gc..."
-                              << "..c";
-    QTest::newRow("colour out of range") << 9 << -1 << 150 << "........"
-                                         << "........"
-                                         << ".c.";
+    QTest::addColumn<int>("waitWindows");
+    QTest::newRow("slow") << "&Scroll Speed/&Slow" << 2 << 1 << 75 << 0;
+    QTest::newRow("medium") << "&Scroll Speed/&Medium" << 2 << 1 << 150 << 0;
+    QTest::newRow("fast") << "&Scroll Speed/&Fast" << 2 << 1 << 600 << 0;
+    QTest::newRow("land cyan") << "&Colours/&Land/&Cyan" << 6 << 1 << 123 << 1;
+    QTest::newRow("sea magenta") << "&Colours/&Sea/&Magenta" << 2 << 4 << 123 << 1;
+    // The colour already set, or the other's (greyed in the menu), does nothing.
+    QTest::newRow("land already set") << "&Colours/&Land/&Green" << 2 << 1 << 123 << 0;
+    QTest::newRow("land as the sea") << "&Colours/&Land/&Blue" << 2 << 1 << 123 << 0;
+    QTest::newRow("sea as the land") << "&Colours/&Sea/&Green" << 2 << 1 << 123 << 0;
 }
 
-void TestPopupMenus::mapMarks()
+void TestPopupMenus::mapCommands()
 {
+    QFETCH(QString, path);
     QFETCH(int, land);
     QFETCH(int, sea);
-    QFETCH(int, acceleration);
-    QFETCH(QString, landMarks);
-    QFETCH(QString, seaMarks);
-    QFETCH(QString, speedMarks);
-
-    std::unique_ptr<QMenu> menu(CreateMapMenu());
-    PrepareMapMenu(menu.get(), land, sea, acceleration);
-    QCOMPARE(Marks(Land(menu.get())), landMarks);
-    QCOMPARE(Marks(Sea(menu.get())), seaMarks);
-    QCOMPARE(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed"))), speedMarks);
-}
-
-void TestPopupMenus::clockMarks_data()
-{
-    QTest::addColumn<bool>("timeClock");
-    QTest::addColumn<quint32>("colour");
-    QTest::addColumn<bool>("seconds");
-    QTest::addColumn<QString>("colourMarks");
-
-    QTest::newRow("black time clock") << true << quint32(0) << true << "c........";
-    QTest::newRow("red date clock") << false << quint32(255) << false << "....c....";
-    QTest::newRow("white without seconds") << true << quint32(0xffffff) << false << "........c";
-    QTest::newRow("colour in no row") << true << quint32(0x123456) << true << ".........";
-}
-
-void TestPopupMenus::clockMarks()
-{
-    QFETCH(bool, timeClock);
-    QFETCH(quint32, colour);
-    QFETCH(bool, seconds);
-    QFETCH(QString, colourMarks);
-
-    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
-    PrepareClockMenu(menu.get(), colour, seconds);
-    QCOMPARE(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Colour"))), colourMarks);
-    if (timeClock)
-        QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS)->isChecked(), seconds);
-}
-
-void TestPopupMenus::preparedTwice()
-{
-    // A second preparation leaves no mark of the first.
-    std::unique_ptr<QMenu> menu(CreateMapMenu());
-    PrepareMapMenu(menu.get(), 2, 1, 75);
-    PrepareMapMenu(menu.get(), 4, 3, 150);
-    QCOMPARE(Marks(Land(menu.get())), QStringLiteral("...gc..."));
-    QCOMPARE(Marks(Sea(menu.get())), QStringLiteral("...cg..."));
-    QCOMPARE(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed"))),
-             QStringLiteral(".c."));
-}
-
-void TestPopupMenus::speedCommands_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("acceleration");
-    QTest::newRow("slow") << int(ID_SPEED_SLOW) << 75;
-    QTest::newRow("medium") << int(ID_SPEED_MEDIUM) << 150;
-    QTest::newRow("fast") << int(ID_SPEED_FAST) << 600;
-}
-
-void TestPopupMenus::speedCommands()
-{
-    QFETCH(int, command);
-    QFETCH(int, acceleration);
+    QFETCH(int, waitWindows);
     MapFixture f;
     f.map.SetAcceleration(123);
+    QCOMPARE(f.map.GetLandColour(), 2);
+    QCOMPARE(f.map.GetSeaColour(), 1);
+    const QImage before = f.map.grab().toImage();
+    std::unique_ptr<QMenu> menu(CreateMapMenu());
     WaitWindowWatch watch;
-    QVERIFY(OnMapMenuCommand(command, f.map, &f.tree));
-    QCOMPARE(f.map.GetAcceleration(), acceleration);
-    QCOMPARE(watch.shown, 0);
-}
-
-void TestPopupMenus::landColour()
-{
-    MapFixture f;
-    const int sea = f.map.GetSeaColour();
-    QVERIFY(f.map.GetLandColour() != 4 && sea != 4);
-    QVERIFY(f.TreeDrawnIn(f.map.GetLandColour()));
-    WaitWindowWatch watch;
-    QVERIFY(OnMapMenuCommand(ID_LAND_COLOUR_FIRST + 4, f.map, &f.tree));
-    QCOMPARE(f.map.GetLandColour(), 4);
+    QVERIFY(OnMapMenuCommand(CommandOf(Item(menu.get(), path)), f.map, &f.tree));
+    QCOMPARE(f.map.GetLandColour(), land);
     QCOMPARE(f.map.GetSeaColour(), sea);
-    QCOMPARE(watch.shown, 1);
-    QVERIFY(f.TreeDrawnIn(4));
+    QTEST(f.map.GetAcceleration(), "acceleration");
+    QCOMPARE(watch.shown, waitWindows);
+    QVERIFY(f.TreeDrawnIn(land));
+    if (waitWindows == 0)
+        QCOMPARE(f.map.grab().toImage(), before);
     // The wait window is gone once the map is recoloured.
     const auto windows = QApplication::topLevelWidgets();
     for (const QWidget *w : windows)
         QVERIFY(!(qobject_cast<const CMapColourWaitDialog *>(w) && w->isVisible()));
 }
 
-void TestPopupMenus::seaColour()
-{
-    MapFixture f;
-    const int land = f.map.GetLandColour();
-    QVERIFY(land != 6 && f.map.GetSeaColour() != 6);
-    WaitWindowWatch watch;
-    QVERIFY(OnMapMenuCommand(ID_SEA_COLOUR_FIRST + 6, f.map, &f.tree));
-    QCOMPARE(f.map.GetSeaColour(), 6);
-    QCOMPARE(f.map.GetLandColour(), land);
-    QCOMPARE(watch.shown, 1);
-    // The tree keeps the land's pictures.
-    QVERIFY(f.TreeDrawnIn(land));
-}
-
-void TestPopupMenus::colourAlreadySet_data()
-{
-    QTest::addColumn<bool>("land");
-    QTest::addColumn<bool>("sameAsOther");
-    QTest::newRow("land already set") << true << false;
-    QTest::newRow("sea already set") << false << false;
-    QTest::newRow("land as the sea") << true << true;
-    QTest::newRow("sea as the land") << false << true;
-}
-
-void TestPopupMenus::colourAlreadySet()
-{
-    QFETCH(bool, land);
-    QFETCH(bool, sameAsOther);
-    MapFixture f;
-    const int landColour = f.map.GetLandColour();
-    const int seaColour = f.map.GetSeaColour();
-    const QImage before = f.map.grab().toImage();
-    const int colour = (land != sameAsOther) ? landColour : seaColour;
-    const int command = (land ? ID_LAND_COLOUR_FIRST : ID_SEA_COLOUR_FIRST) + colour;
-
-    WaitWindowWatch watch;
-    QVERIFY(OnMapMenuCommand(command, f.map, &f.tree));
-    QCOMPARE(watch.shown, 0);
-    QCOMPARE(f.map.GetLandColour(), landColour);
-    QCOMPARE(f.map.GetSeaColour(), seaColour);
-    QCOMPARE(f.map.grab().toImage(), before);
-    QVERIFY(f.TreeDrawnIn(landColour));
-}
-
 void TestPopupMenus::clockCommands_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("timeClock");
+    QTest::addColumn<QString>("path");
     QTest::addColumn<quint32>("colour");
     QTest::addColumn<bool>("seconds");
-    QTest::newRow("grey") << int(ID_CLOCK_COLOUR_FIRST + 1) << quint32(0x808080) << true;
-    QTest::newRow("red") << int(ID_CLOCK_COLOUR_FIRST + 4) << quint32(0x0000ff) << true;
-    QTest::newRow("white") << int(ID_CLOCK_COLOUR_LAST) << quint32(0xffffff) << true;
-    QTest::newRow("seconds off") << int(ID_SHOW_SECONDS) << quint32(0xff0000) << false;
+    QTest::newRow("grey") << true << "&Colour/&Grey" << quint32(0x808080) << true;
+    QTest::newRow("red date") << false << "&Colour/&Red" << quint32(0x0000ff) << true;
+    QTest::newRow("white") << true << "&Colour/White" << quint32(0xffffff) << true;
+    QTest::newRow("seconds off") << true << "&Show Seconds" << quint32(0xff0000) << false;
 }
 
 void TestPopupMenus::clockCommands()
 {
-    QFETCH(int, command);
+    QFETCH(bool, timeClock);
+    QFETCH(QString, path);
     QFETCH(quint32, colour);
     QFETCH(bool, seconds);
     CClockCtrl clock(MakeColourRef(0, 0, 255), MakeColourRef(212, 208, 200));
     CClockCtrl other(MakeColourRef(0, 0, 0), MakeColourRef(212, 208, 200));
     clock.SetShowSeconds(true);
+    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
+    QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS) != nullptr, timeClock);
     CClockCtrl *menuClock = &clock;
-    QVERIFY(OnClockMenuCommand(command, menuClock));
+    QVERIFY(OnClockMenuCommand(CommandOf(Item(menu.get(), path)), menuClock));
     QCOMPARE(menuClock, nullptr);
     QCOMPARE(clock.GetTextColour(), COLORREF(colour));
     QCOMPARE(clock.GetShowSeconds(), seconds);
@@ -394,7 +182,61 @@ void TestPopupMenus::clockCommands()
     QCOMPARE(clock.GetShowSeconds(), seconds);
 }
 
-void TestPopupMenus::otherCommandsLeaveTheClock()
+// Marks after a first preparation for slow speed, land 7 and sea 0: none of those may stay.
+void TestPopupMenus::mapMarks_data()
+{
+    QTest::addColumn<int>("land");
+    QTest::addColumn<int>("sea");
+    QTest::addColumn<int>("acceleration");
+    QTest::addColumn<QString>("marks"); // land, sea, speed
+    QTest::newRow("defaults") << 2 << 1 << 150 << ".gc..... .cg..... .c.";
+    QTest::newRow("fast") << 5 << 6 << 600 << ".....cg. .....gc. ..c";
+    QTest::newRow("unusual speed") << 3 << 4 << 123 << "...cg... ...gc... ..c";
+    QTest::newRow("colour out of range") << 9 << -1 << 0 << "........ ........ ..c";
+}
+
+void TestPopupMenus::mapMarks()
+{
+    QFETCH(int, land);
+    QFETCH(int, sea);
+    QFETCH(int, acceleration);
+    std::unique_ptr<QMenu> menu(CreateMapMenu());
+    PrepareMapMenu(menu.get(), 7, 0, 75);
+    PrepareMapMenu(menu.get(), land, sea, acceleration);
+    const QStringList marks{Marks(Item(menu.get(), "&Colours/&Land")->menu()),
+                            Marks(Item(menu.get(), "&Colours/&Sea")->menu()),
+                            Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed")))};
+    QTEST(marks.join(u' '), "marks");
+    // Only the top level's sub-menus, by their exact text.
+    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&colours")));
+    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&Land")));
+}
+
+void TestPopupMenus::clockMarks_data()
+{
+    QTest::addColumn<bool>("timeClock");
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<bool>("seconds");
+    QTest::addColumn<QString>("colourMarks");
+    QTest::newRow("black time clock") << true << quint32(0) << true << "c........";
+    QTest::newRow("red date clock") << false << quint32(255) << false << "....c....";
+    QTest::newRow("colour in no row") << true << quint32(0x123456) << false << ".........";
+}
+
+void TestPopupMenus::clockMarks()
+{
+    QFETCH(bool, timeClock);
+    QFETCH(quint32, colour);
+    QFETCH(bool, seconds);
+    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
+    PrepareClockMenu(menu.get(), 0xffffff, !seconds);
+    PrepareClockMenu(menu.get(), colour, seconds);
+    QTEST(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Colour"))), "colourMarks");
+    if (timeClock)
+        QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS)->isChecked(), seconds);
+}
+
+void TestPopupMenus::commandsOfTheOtherMenu()
 {
     CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(212, 208, 200));
     CClockCtrl *menuClock = &clock;

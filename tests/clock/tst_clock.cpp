@@ -1,0 +1,308 @@
+#include "clock/clockctrl.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QTest>
+#include <QTimerEvent>
+
+#include <memory>
+
+namespace {
+
+QString ShortDate(int year, int month, int day)
+{
+    return QLocale::system().toString(QDate(year, month, day), QLocale::ShortFormat);
+}
+
+constexpr COLORREF Black = MakeColourRef(0, 0, 0);
+constexpr COLORREF Face = MakeColourRef(0xd4, 0xd0, 0xc8);
+const QRect Geometry(0, 0, 120, 34);
+
+std::unique_ptr<CClockCtrl> MakeClock(int mode = CClockCtrl::ModeTime)
+{
+    auto clock = std::make_unique<CClockCtrl>(Black, Face);
+    clock->Create(QRect(0, 0, 120, 30), nullptr, 1013);
+    clock->SetMode(mode);
+    return clock;
+}
+
+// What the window timer delivers; the clock refreshes on any timer id.
+void Tick(CClockCtrl &clock)
+{
+    QTimerEvent event(0xFFFF);
+    QCoreApplication::sendEvent(&clock, &event);
+}
+
+class CountingTextWnd final : public CTextWnd
+{
+public:
+    explicit CountingTextWnd(COLORREF crText = Black) : CTextWnd(crText, Face)
+    {
+        Create(Geometry, nullptr, 1013);
+    }
+    int erases = 0;
+    int paints = 0;
+
+protected:
+    void EraseBackground(QPainter &painter) override
+    {
+        ++erases;
+        CTextWnd::EraseBackground(painter);
+    }
+    void PaintInside(QPainter &painter) override
+    {
+        ++paints;
+        CTextWnd::PaintInside(painter);
+    }
+};
+
+QImage Shot(QWidget &w)
+{
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a window that shows text from the start looks like.
+QImage FreshShot(const QString &text, COLORREF crText = Black)
+{
+    CountingTextWnd w(crText);
+    w.SetText(text);
+    return Shot(w);
+}
+
+} // namespace
+
+class TestClock final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { delete m_scope; }
+    void init() { m_clock.Set(MakeLocalTime(2026, 3, 14, 9, 5, 3)); }
+    void formatText_data();
+    void formatText();
+    void dateTurnsAtMidnight();
+    void newOffsetRedrawsAtOnce();
+    void dateFitsItsPanel();
+    void modesAndElapsedCount();
+    void paintsOnlyWhatChanged_data();
+    void paintsOnlyWhatChanged();
+    void changesLeaveNoTrace_data();
+    void changesLeaveNoTrace();
+    void tailWiderThanWindowIsCutAtLeft();
+
+private:
+    FixedTimeSource m_clock;
+    ScopedTimeSource *m_scope = nullptr;
+};
+
+void TestClock::initTestCase()
+{
+    // Ten hours east, so a clock that ignored local time would show other hours.
+    SetProcessTimeZone("<GMT+10>-10");
+    m_scope = new ScopedTimeSource(&m_clock);
+}
+
+void TestClock::formatText_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("flags"); // 24: 24-hour, s: seconds, d: days
+    // Time and date: local time of day in seconds on 2026-03-14; elapsed: seconds counted.
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<qint64>("offset");
+    QTest::addColumn<QString>("expected");
+    const int Time = CClockCtrl::ModeTime;
+    const int Date = CClockCtrl::ModeDate;
+    const int Elapsed = CClockCtrl::ModeElapsed;
+    const qint64 t090503 = 9 * 3600 + 5 * 60 + 3;
+    const qint64 span = 86400 + 3600 + 60 + 1;
+    QTest::newRow("24-hour with seconds") << Time << "24 s" << t090503 << 0ll << "09:05:03";
+    QTest::newRow("24-hour without seconds") << Time << "24" << t090503 << 0ll << "09:05";
+    QTest::newRow("12-hour evening") << Time << "s" << t090503 + 12 * 3600 << 0ll << "9:05:03";
+    QTest::newRow("12-hour noon is 0") << Time << "s" << 12 * 3600 + 1800ll << 0ll << "0:30:00";
+    QTest::newRow("date") << Date << "24 s" << t090503 << 0ll << ShortDate(2026, 3, 14);
+    QTest::newRow("east, into tomorrow") << Time << "24 s" << 86370ll << 60ll << "00:00:30";
+    QTest::newRow("east, date tomorrow") << Date << "" << 86370ll << 60ll << ShortDate(2026, 3, 15);
+    QTest::newRow("west, into yesterday") << Time << "24 s" << 20ll << -60ll << "23:59:20";
+    QTest::newRow("west, date yesterday") << Date << "" << 20ll << -60ll << ShortDate(2026, 3, 13);
+    QTest::newRow("elapsed, days and seconds") << Elapsed << "s d" << span << 0ll << "1:1:01:01";
+    QTest::newRow("elapsed, last second of a day")
+        << Elapsed << "s d" << 3 * 86400 + 86399ll << 0ll << "3:23:59:59";
+    QTest::newRow("elapsed, many hours") << Elapsed << "" << 1000 * 3600 + 59ll << 0ll << "1000:00";
+}
+
+void TestClock::formatText()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, flags);
+    QFETCH(qint64, value);
+    QFETCH(qint64, offset);
+    QFETCH(QString, expected);
+    m_clock.Set(MakeLocalTime(2026, 3, 14) + value);
+    const auto clock = MakeClock(mode);
+    if (mode == CClockCtrl::ModeElapsed)
+        clock->SetElapsed(value);
+    clock->Set24Hour(flags.contains(u"24"));
+    clock->SetShowSeconds(flags.contains(u's'));
+    clock->SetShowDays(flags.contains(u'd'));
+    clock->SetOffset(offset);
+
+    QString text = QStringLiteral("left over");
+    clock->FormatText(text);
+    QCOMPARE(text, expected);
+    QCOMPARE(clock->GetText(), expected);
+    QVERIFY(text.size() <= CClockCtrl::MaxDateLength);
+}
+
+void TestClock::dateTurnsAtMidnight()
+{
+    m_clock.Set(MakeLocalTime(2026, 3, 14, 23, 59, 50));
+    const auto dateClock = MakeClock(CClockCtrl::ModeDate);
+    m_clock.Advance(20);
+    Tick(*dateClock);
+    QCOMPARE(dateClock->GetText(), ShortDate(2026, 3, 15));
+}
+
+void TestClock::newOffsetRedrawsAtOnce()
+{
+    const auto clock = MakeClock();
+    QVERIFY(QTest::qWaitForWindowExposed(clock.get()));
+    clock->SetOffset(0, 1, 30, 0);
+    QCOMPARE(clock->GetOffset(), TimeSpan(5400));
+    // Painted before SetOffset returned, not at the next tick or event loop pass.
+    QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
+}
+
+// At the height's font size a long date is wider than a clock panel and would lose its day.
+void TestClock::dateFitsItsPanel()
+{
+    auto fits = [](const CClockCtrl &clock) {
+        const int room = clock.width() - 2 * CPanelWnd::BorderWidth;
+        return QFontMetrics(clock.GetFont()).horizontalAdvance(clock.GetText()) <= room;
+    };
+    m_clock.Set(MakeLocalTime(2026, 12, 28, 12, 0, 0));
+    const auto clock = MakeClock(CClockCtrl::ModeDate);
+    QVERIFY(fits(*clock));
+    QVERIFY(clock->GetFont().pixelSize() <= 30 - 2 * CPanelWnd::BorderWidth);
+
+    // Back to the time, the font fills the height again.
+    clock->SetMode(CClockCtrl::ModeTime);
+    QCOMPARE(clock->GetFont().pixelSize(), 30 - 2 * CPanelWnd::BorderWidth);
+    QVERIFY(fits(*clock));
+}
+
+void TestClock::modesAndElapsedCount()
+{
+    const auto clock = MakeClock();
+    // The current mode again, or one that does not exist, changes nothing, not even the text.
+    m_clock.Advance(5);
+    for (int mode : {int(CClockCtrl::ModeTime), 0, 4})
+        clock->SetMode(mode);
+    QCOMPARE(clock->GetText(), QStringLiteral("09:05:03"));
+
+    // A count adds each run to what was banked, and nothing while stopped.
+    clock->SetMode(CClockCtrl::ModeElapsed);
+    clock->SetElapsed(100);
+    clock->StartElapsed();
+    m_clock.Advance(65);
+    Tick(*clock);
+    QCOMPARE(clock->GetText(), QStringLiteral("0:0:02:45"));
+    clock->StopElapsed();
+    m_clock.Advance(1000);
+    clock->StartElapsed();
+    m_clock.Advance(10);
+    clock->Refresh();
+    QCOMPARE(clock->GetElapsed(), TimeSpan(175));
+}
+
+void TestClock::paintsOnlyWhatChanged_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("paints");
+    QTest::addColumn<int>("erases");
+    auto row = [](const char *name, const char *before, const char *after, int paints, int erases) {
+        QTest::newRow(name) << QString(before) << QString(after) << paints << erases;
+    };
+    row("equal", "12:00:00", "12:00:00", 0, 0);
+    row("last digit", "12:00:00", "12:00:01", 1, 0);
+    row("longer", "9:59:59", "10:00:00", 1, 0);
+    row("shorter", "10:00:00", "10:00", 1, 1);
+}
+
+void TestClock::paintsOnlyWhatChanged()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, paints);
+    QFETCH(int, erases);
+    CountingTextWnd w;
+    w.SetText(before);
+    w.paints = w.erases = 0;
+    w.SetText(after);
+    // Painted before SetText returned.
+    QCOMPARE(w.paints, paints);
+    QCOMPARE(w.erases, erases);
+    QCOMPARE(w.GetPaintedText(), after);
+}
+
+// Whatever was shown before, the window ends up as if it had shown the last text from the start.
+void TestClock::changesLeaveNoTrace_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<COLORREF>("colour"); // given after the texts
+    QStringList ticks;
+    for (int s = 0; s < 12; ++s)
+        ticks << QStringLiteral("12:00:%1").arg(s, 2, 10, QLatin1Char('0'));
+    QTest::newRow("seconds ticking") << ticks << Black;
+    QTest::newRow("all digits change") << QStringList{"19:59:59", "20:00:00"} << Black;
+    QTest::newRow("shorter") << QStringList{"12:00:00", "9:59"} << Black;
+    QTest::newRow("narrower, same length") << QStringList{"WWWW:1", "iiii:1"} << Black;
+    QTest::newRow("wider, same length") << QStringList{"iiii:1", "WWWW:2"} << Black;
+    QTest::newRow("red") << QStringList{"12:00:00"} << MakeColourRef(255, 0, 0);
+}
+
+void TestClock::changesLeaveNoTrace()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(COLORREF, colour);
+    CountingTextWnd w;
+    for (const QString &text : texts)
+        w.SetText(text);
+    w.SetTextColour(colour);
+    QCOMPARE(Shot(w), FreshShot(texts.last(), colour));
+}
+
+void TestClock::tailWiderThanWindowIsCutAtLeft()
+{
+    CountingTextWnd w;
+    const QFontMetrics metrics(w.GetFont());
+    const int h = metrics.descent() / 2;
+    QVERIFY(h > 0);
+    const QString wide(24, QLatin1Char('8'));
+    QVERIFY(metrics.horizontalAdvance(wide) > Geometry.width());
+    w.SetText(wide);
+    w.SetText(QString(24, QLatin1Char('0')));
+
+    const QImage image = Shot(w);
+    const QRgb back = ToRgb(Face);
+    auto columnIsBackground = [&](int x) {
+        for (int y = 2; y < image.height() - 2; ++y) {
+            if (image.pixel(x, y) != back)
+                return false;
+        }
+        return true;
+    };
+    // The strip between the frame and the cut is left alone; the text starts right after it.
+    for (int x = 2; x < 2 + h; ++x)
+        QVERIFY2(columnIsBackground(x), qPrintable(QString::number(x)));
+    bool inked = false;
+    for (int x = 2 + h; x < 2 + h + metrics.horizontalAdvance(QLatin1Char('0')); ++x)
+        inked = inked || !columnIsBackground(x);
+    QVERIFY(inked);
+}
+
+QTEST_MAIN(TestClock)
+#include "tst_clock.moc"

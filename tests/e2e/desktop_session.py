@@ -5,7 +5,6 @@ through the accessibility interface a screen reader uses, and from the X server 
 
 import ctypes
 import os
-import random
 import re
 import shutil
 import signal
@@ -56,25 +55,18 @@ class Desktop:
     # --- set-up and tear-down -------------------------------------------------------------
 
     def _start_xvfb(self):
-        numbers = list(range(10, 100))
-        random.shuffle(numbers)
-        for n in numbers:
-            if os.path.exists(f'/tmp/.X{n}-lock') or os.path.exists(f'/tmp/.X11-unix/X{n}'):
-                continue
-            proc = subprocess.Popen(['Xvfb', f':{n}', '-screen', '0', '1280x1024x24',
-                                     '-nolisten', 'tcp'], stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if proc.poll() is not None:
-                    break  # lost the race for this number to someone else
-                if subprocess.run(['xdpyinfo', '-display', f':{n}'], stdout=subprocess.DEVNULL,
-                                  stderr=subprocess.DEVNULL).returncode == 0:
-                    self.procs.append(proc)
-                    return f':{n}'
-                time.sleep(0.1)
-            if proc.poll() is None:
-                proc.kill()
-        raise Failure('no free X display between :10 and :99')
+        # Xvfb picks a free display itself and writes its number once it accepts clients.
+        read, write = os.pipe()
+        proc = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
+                                 '-nolisten', 'tcp'], pass_fds=(write,),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        self.procs.append(proc)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        if not number:
+            raise Failure('Xvfb did not start')
+        return f':{number}'
 
     def _start_session_bus(self):
         out = subprocess.run(['dbus-daemon', '--session', '--fork', '--print-address=1',
@@ -219,34 +211,22 @@ class Desktop:
 
     def request_close(self, window_id):
         """What a window manager's close button sends: WM_DELETE_WINDOW to the window."""
-        x = self._xlib or ctypes.cdll.LoadLibrary('libX11.so.6')
-        self._xlib = x
+        x = self._xlib = self._xlib or ctypes.cdll.LoadLibrary('libX11.so.6')
         x.XOpenDisplay.restype = ctypes.c_void_p
         x.XInternAtom.restype = ctypes.c_ulong
         x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
         x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                                  ctypes.c_void_p]
-        x.XFlush.argtypes = [ctypes.c_void_p]
-        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-        class ClientMessage(ctypes.Structure):
-            _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong),
-                        ('send_event', ctypes.c_int), ('display', ctypes.c_void_p),
-                        ('window', ctypes.c_ulong), ('message_type', ctypes.c_ulong),
-                        ('format', ctypes.c_int), ('data', ctypes.c_long * 5),
-                        ('pad', ctypes.c_long * 12)]
-
+        for f in (x.XFlush, x.XCloseDisplay):
+            f.argtypes = [ctypes.c_void_p]
         dpy = x.XOpenDisplay(self.display.encode())
         if not dpy:
             raise Failure('cannot open the display to send WM_DELETE_WINDOW')
         wid = int(window_id, 16)
-        ev = ClientMessage()
-        ev.type = 33  # ClientMessage
-        ev.window = wid
-        ev.message_type = x.XInternAtom(dpy, b'WM_PROTOCOLS', 0)
-        ev.format = 32
-        ev.data[0] = x.XInternAtom(dpy, b'WM_DELETE_WINDOW', 0)
-        ev.data[1] = 0  # CurrentTime
-        x.XSendEvent(dpy, wid, 0, 0, ctypes.byref(ev))
+        # An XClientMessageEvent as 24 longs (64-bit layout): type 33, serial, send_event,
+        # display, window, message_type, format 32, then data: the protocol and CurrentTime.
+        ev = (ctypes.c_long * 24)(33, 0, 0, 0, wid, x.XInternAtom(dpy, b'WM_PROTOCOLS', 0), 32,
+                                  x.XInternAtom(dpy, b'WM_DELETE_WINDOW', 0), 0)
+        x.XSendEvent(dpy, wid, 0, 0, ev)
         x.XFlush(dpy)
         x.XCloseDisplay(dpy)

@@ -3,8 +3,7 @@
 Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
 machine zone, and SIGTERM. Every step leaves a screenshot in the output folder.
 
-Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
-       [--steps 1,2,3,4,5,6]"""
+Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock"""
 
 import argparse
 import os
@@ -289,13 +288,13 @@ class Run:
 
 
 STEPS = [
-    (1, 'first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
-    (2, 'Hide: window gone, tray icon stays; double-click brings it back', 'step2_hide_and_tray'),
-    (3, 'Close: question; No keeps running with settings written; Yes ends', 'step3_close'),
-    (4, 'second start with "Show At Startup" off: no window, icon present', 'step4_hidden_start'),
-    (5, 'replaced machine zone file: re-check and recompute while running',
+    ('first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
+    ('Hide: window gone, tray icon stays; double-click brings it back', 'step2_hide_and_tray'),
+    ('Close: question; No keeps running with settings written; Yes ends', 'step3_close'),
+    ('second start with "Show At Startup" off: no window, icon present', 'step4_hidden_start'),
+    ('replaced machine zone file: re-check and recompute while running',
      'step5_machine_zone_replaced'),
-    (6, 'SIGTERM: settings saved, clean end', 'step6_sigterm'),
+    ('SIGTERM: settings saved, clean end', 'step6_sigterm'),
 ]
 
 
@@ -303,34 +302,25 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--binary', required=True)
     parser.add_argument('--out', required=True)
-    parser.add_argument('--steps', default='1,2,3,4,5,6')
     args = parser.parse_args()
-    wanted = {int(s) for s in args.steps.split(',') if s}
-
     run = Run(os.path.abspath(args.binary), os.path.abspath(args.out))
-    failed = []
     try:
-        for number, title, method in STEPS:
-            if number not in wanted:
-                print(f'step {number}: skipped ({title})')
-                continue
-            if failed:
-                print(f'step {number}: not run, an earlier step failed ({title})')
-                failed.append(number)
-                continue
+        # Each step starts where the one before left the program: the first failure ends the run.
+        for number, (title, method) in enumerate(STEPS, 1):
             started = time.monotonic()
             try:
                 getattr(run, method)()
-                print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})')
             except Failure as e:
                 run.shot(f'{number}-failed')
                 print(f'step {number}: FAILED: {e} ({title})')
-                failed.append(number)
-            sys.stdout.flush()
+                return 1
+            finally:
+                sys.stdout.flush()
+            print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})')
     finally:
         run.close()
-    print(f'screenshots and logs: {args.out}')
-    return 1 if failed else 0
+        print(f'screenshots and logs: {args.out}')
+    return 0
 
 
 if __name__ == '__main__':

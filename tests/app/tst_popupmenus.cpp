@@ -96,8 +96,6 @@ private slots:
     void clockCommands();
     void mapMarks_data();
     void mapMarks();
-    void clockMarks_data();
-    void clockMarks();
     void commandsOfTheOtherMenu();
 };
 
@@ -177,6 +175,11 @@ void TestPopupMenus::clockCommands()
     QCOMPARE(clock.GetShowSeconds(), seconds);
     QCOMPARE(other.GetTextColour(), COLORREF(0));
 
+    // Shown again, the menu checks the colour picked, and Show Seconds only while on.
+    PrepareClockMenu(menu.get(), clock.GetTextColour(), clock.GetShowSeconds());
+    QCOMPARE(Item(menu.get(), path)->isChecked(), seconds);
+    QCOMPARE(Marks(Item(menu.get(), "&Colour")->menu()).count(u'c'), 1);
+
     // With the menu clock gone the command reaches no clock.
     QVERIFY(OnClockMenuCommand(ID_SHOW_SECONDS, menuClock));
     QCOMPARE(clock.GetShowSeconds(), seconds);
@@ -210,30 +213,6 @@ void TestPopupMenus::mapMarks()
     // Only the top level's sub-menus, by their exact text.
     QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&colours")));
     QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&Land")));
-}
-
-void TestPopupMenus::clockMarks_data()
-{
-    QTest::addColumn<bool>("timeClock");
-    QTest::addColumn<quint32>("colour");
-    QTest::addColumn<bool>("seconds");
-    QTest::addColumn<QString>("colourMarks");
-    QTest::newRow("black time clock") << true << quint32(0) << true << "c........";
-    QTest::newRow("red date clock") << false << quint32(255) << false << "....c....";
-    QTest::newRow("colour in no row") << true << quint32(0x123456) << false << ".........";
-}
-
-void TestPopupMenus::clockMarks()
-{
-    QFETCH(bool, timeClock);
-    QFETCH(quint32, colour);
-    QFETCH(bool, seconds);
-    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
-    PrepareClockMenu(menu.get(), 0xffffff, !seconds);
-    PrepareClockMenu(menu.get(), colour, seconds);
-    QTEST(Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Colour"))), "colourMarks");
-    if (timeClock)
-        QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS)->isChecked(), seconds);
 }
 
 void TestPopupMenus::commandsOfTheOtherMenu()

@@ -35,29 +35,6 @@ void Tick(CClockCtrl &clock)
     QCoreApplication::sendEvent(&clock, &event);
 }
 
-class CountingTextWnd final : public CTextWnd
-{
-public:
-    explicit CountingTextWnd(COLORREF crText = Black) : CTextWnd(crText, Face)
-    {
-        Create(Geometry, nullptr, 1013);
-    }
-    int erases = 0;
-    int paints = 0;
-
-protected:
-    void EraseBackground(QPainter &painter) override
-    {
-        ++erases;
-        CTextWnd::EraseBackground(painter);
-    }
-    void PaintInside(QPainter &painter) override
-    {
-        ++paints;
-        CTextWnd::PaintInside(painter);
-    }
-};
-
 QImage Shot(QWidget &w)
 {
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -66,7 +43,8 @@ QImage Shot(QWidget &w)
 // What a window that shows text from the start looks like.
 QImage FreshShot(const QString &text, COLORREF crText = Black)
 {
-    CountingTextWnd w(crText);
+    CTextWnd w(crText, Face);
+    w.Create(Geometry, nullptr, 1013);
     w.SetText(text);
     return Shot(w);
 }
@@ -86,12 +64,9 @@ private slots:
     void dateTurnsAtMidnight();
     void newOffsetRedrawsAtOnce();
     void dateFitsItsPanel();
-    void modesAndElapsedCount();
-    void paintsOnlyWhatChanged_data();
-    void paintsOnlyWhatChanged();
+    void unknownModeChangesNothing();
     void changesLeaveNoTrace_data();
     void changesLeaveNoTrace();
-    void tailWiderThanWindowIsCutAtLeft();
 
 private:
     FixedTimeSource m_clock;
@@ -193,7 +168,7 @@ void TestClock::dateFitsItsPanel()
     QVERIFY(fits(*clock));
 }
 
-void TestClock::modesAndElapsedCount()
+void TestClock::unknownModeChangesNothing()
 {
     const auto clock = MakeClock();
     // The current mode again, or one that does not exist, changes nothing, not even the text.
@@ -201,51 +176,6 @@ void TestClock::modesAndElapsedCount()
     for (int mode : {int(CClockCtrl::ModeTime), 0, 4})
         clock->SetMode(mode);
     QCOMPARE(clock->GetText(), QStringLiteral("09:05:03"));
-
-    // A count adds each run to what was banked, and nothing while stopped.
-    clock->SetMode(CClockCtrl::ModeElapsed);
-    clock->SetElapsed(100);
-    clock->StartElapsed();
-    m_clock.Advance(65);
-    Tick(*clock);
-    QCOMPARE(clock->GetText(), QStringLiteral("0:0:02:45"));
-    clock->StopElapsed();
-    m_clock.Advance(1000);
-    clock->StartElapsed();
-    m_clock.Advance(10);
-    clock->Refresh();
-    QCOMPARE(clock->GetElapsed(), TimeSpan(175));
-}
-
-void TestClock::paintsOnlyWhatChanged_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("paints");
-    QTest::addColumn<int>("erases");
-    auto row = [](const char *name, const char *before, const char *after, int paints, int erases) {
-        QTest::newRow(name) << QString(before) << QString(after) << paints << erases;
-    };
-    row("equal", "12:00:00", "12:00:00", 0, 0);
-    row("last digit", "12:00:00", "12:00:01", 1, 0);
-    row("longer", "9:59:59", "10:00:00", 1, 0);
-    row("shorter", "10:00:00", "10:00", 1, 1);
-}
-
-void TestClock::paintsOnlyWhatChanged()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    QFETCH(int, paints);
-    QFETCH(int, erases);
-    CountingTextWnd w;
-    w.SetText(before);
-    w.paints = w.erases = 0;
-    w.SetText(after);
-    // Painted before SetText returned.
-    QCOMPARE(w.paints, paints);
-    QCOMPARE(w.erases, erases);
-    QCOMPARE(w.GetPaintedText(), after);
 }
 
 // Whatever was shown before, the window ends up as if it had shown the last text from the start.
@@ -268,40 +198,12 @@ void TestClock::changesLeaveNoTrace()
 {
     QFETCH(QStringList, texts);
     QFETCH(COLORREF, colour);
-    CountingTextWnd w;
+    CTextWnd w(Black, Face);
+    w.Create(Geometry, nullptr, 1013);
     for (const QString &text : texts)
         w.SetText(text);
     w.SetTextColour(colour);
     QCOMPARE(Shot(w), FreshShot(texts.last(), colour));
-}
-
-void TestClock::tailWiderThanWindowIsCutAtLeft()
-{
-    CountingTextWnd w;
-    const QFontMetrics metrics(w.GetFont());
-    const int h = metrics.descent() / 2;
-    QVERIFY(h > 0);
-    const QString wide(24, QLatin1Char('8'));
-    QVERIFY(metrics.horizontalAdvance(wide) > Geometry.width());
-    w.SetText(wide);
-    w.SetText(QString(24, QLatin1Char('0')));
-
-    const QImage image = Shot(w);
-    const QRgb back = ToRgb(Face);
-    auto columnIsBackground = [&](int x) {
-        for (int y = 2; y < image.height() - 2; ++y) {
-            if (image.pixel(x, y) != back)
-                return false;
-        }
-        return true;
-    };
-    // The strip between the frame and the cut is left alone; the text starts right after it.
-    for (int x = 2; x < 2 + h; ++x)
-        QVERIFY2(columnIsBackground(x), qPrintable(QString::number(x)));
-    bool inked = false;
-    for (int x = 2 + h; x < 2 + h + metrics.horizontalAdvance(QLatin1Char('0')); ++x)
-        inked = inked || !columnIsBackground(x);
-    QVERIFY(inked);
 }
 
 QTEST_MAIN(TestClock)

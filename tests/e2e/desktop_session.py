@@ -41,7 +41,7 @@ class Desktop:
         self._start_session_bus()
         self._spawn(['trayer', '--edge', 'bottom', '--align', 'left', '--widthtype', 'pixel',
                      '--width', '100', '--heighttype', 'pixel', '--height', '26'])
-        wait_for('the notification area', lambda: self._window_lines('"panel"'))
+        wait_for('the notification area', lambda: self.windows('trayer'))
         # Everything this process asks of the accessibility interface goes to this desktop.
         os.environ.update(DISPLAY=self.display,
                           DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
@@ -102,56 +102,33 @@ class Desktop:
         subprocess.run(['convert', 'xwd:-', path], input=xwd.stdout, check=False)
         return path
 
-    def _window_lines(self, pattern):
-        tree = subprocess.run(['xwininfo', '-root', '-tree', '-display', self.display],
-                              capture_output=True, text=True).stdout
-        return [line for line in tree.splitlines() if pattern in line]
-
-    # One line of `xwininfo -tree`: id, name, class, size, position in the parent and on screen.
-    _line = re.compile(r'(0x[0-9a-f]+) (?:"(.*)"|\(has no name\)): \((?:"[^"]*" "([^"]*)")?\)\s+'
-                       r'(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
+    def _xdotool(self, *args):
+        return subprocess.run(['xdotool', *map(str, args)], env=self.env, capture_output=True,
+                              text=True).stdout
 
     def windows(self, wm_class):
-        """Top-level and embedded windows of the class: dicts of id, name, geometry, viewable."""
+        """Viewable windows of the class, embedded ones included: id, name, place on screen."""
         found = []
-        for line in self._window_lines(f'"{wm_class}")'):
-            m = self._line.search(line)
-            if not m:
-                continue
-            wid = m.group(1)
-            info = subprocess.run(['xwininfo', '-id', wid, '-display', self.display],
-                                  capture_output=True, text=True).stdout
-            found.append(dict(id=wid, name=m.group(2) or '', width=int(m.group(4)),
-                              height=int(m.group(5)), x=int(m.group(6)), y=int(m.group(7)),
-                              viewable='IsViewable' in info))
+        for wid in self._xdotool('search', '--onlyvisible', '--class', f'^{wm_class}$').split():
+            g = dict(kv.split('=', 1) for kv in self._xdotool('getwindowgeometry', '--shell',
+                                                              wid).split())
+            found.append(dict(id=wid, name=self._xdotool('getwindowname', wid).strip(),
+                              x=int(g['X']), y=int(g['Y']), width=int(g['WIDTH']),
+                              height=int(g['HEIGHT'])))
         return found
 
-    def panel(self):
-        for line in self._window_lines('("panel" "trayer")'):
-            m = self._line.search(line)
-            if m:
-                return dict(width=int(m.group(4)), height=int(m.group(5)),
-                            x=int(m.group(6)), y=int(m.group(7)))
-        return None
-
     def tray_icon(self, wm_class):
-        """The program's viewable window inside the notification area, or None."""
-        panel = self.panel()
-        if not panel:
-            return None
-        for w in self.windows(wm_class):
-            if (w['viewable'] and panel['x'] <= w['x'] < panel['x'] + panel['width'] and
-                    panel['y'] <= w['y'] < panel['y'] + panel['height']):
-                return w
+        """The program's window inside the notification area, or None."""
+        for p in self.windows('trayer'):
+            for w in self.windows(wm_class):
+                if 0 <= w['x'] - p['x'] < p['width'] and 0 <= w['y'] - p['y'] < p['height']:
+                    return w
         return None
 
     def shown_window(self, wm_class, title):
         """A viewable window of the class with the title, not counting the tray icon."""
         tray = self.tray_icon(wm_class)
-        for w in self.windows(wm_class):
-            if w['viewable'] and w['name'] == title and (tray is None or w['id'] != tray['id']):
-                return w
-        return None
+        return next((w for w in self.windows(wm_class) if w['name'] == title and w != tray), None)
 
     # --- the accessibility tree -----------------------------------------------------------
 
@@ -222,7 +199,7 @@ class Desktop:
         dpy = x.XOpenDisplay(self.display.encode())
         if not dpy:
             raise Failure('cannot open the display to send WM_DELETE_WINDOW')
-        wid = int(window_id, 16)
+        wid = int(window_id)
         # An XClientMessageEvent as 24 longs (64-bit layout): type 33, serial, send_event,
         # display, window, message_type, format 32, then data: the protocol and CurrentTime.
         ev = (ctypes.c_long * 24)(33, 0, 0, 0, wid, x.XInternAtom(dpy, b'WM_PROTOCOLS', 0), 32,

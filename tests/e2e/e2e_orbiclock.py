@@ -84,8 +84,7 @@ class Run:
     def top_windows_shown(self):
         tray = self.desktop.tray_icon(WM_CLASS)
         return [w for w in self.desktop.windows(WM_CLASS)
-                if w['viewable'] and (tray is None or w['id'] != tray['id']) and
-                w['width'] > 1 and w['height'] > 1]
+                if w != tray and w['width'] > 1 and w['height'] > 1]
 
     def dialog(self, name):
         return self.desktop.find(self.app(), role='dialog', name=name, depth=1)

@@ -29,8 +29,7 @@ def wait_for(what, predicate, timeout=10.0, interval=0.1):
 
 
 class Desktop:
-    def __init__(self, root, shots):
-        self.root = root
+    def __init__(self, shots):
         self.shots = shots
         self.procs = []
         os.makedirs(shots, exist_ok=True)
@@ -50,7 +49,6 @@ class Desktop:
         gi.require_version('Atspi', '2.0')
         from gi.repository import Atspi
         self.Atspi = Atspi
-        self._xlib = None
 
     # --- set-up and tear-down -------------------------------------------------------------
 
@@ -102,19 +100,17 @@ class Desktop:
         subprocess.run(['convert', 'xwd:-', path], input=xwd.stdout, check=False)
         return path
 
-    def _xdotool(self, *args):
-        return subprocess.run(['xdotool', *map(str, args)], env=self.env, capture_output=True,
-                              text=True).stdout
-
     def windows(self, wm_class):
         """Viewable windows of the class, embedded ones included: id, name, place on screen."""
         found = []
-        for wid in self._xdotool('search', '--onlyvisible', '--class', f'^{wm_class}$').split():
-            g = dict(kv.split('=', 1) for kv in self._xdotool('getwindowgeometry', '--shell',
-                                                              wid).split())
-            found.append(dict(id=wid, name=self._xdotool('getwindowname', wid).strip(),
-                              x=int(g['X']), y=int(g['Y']), width=int(g['WIDTH']),
-                              height=int(g['HEIGHT'])))
+
+        def ask(*args):  # windows come and go between the questions
+            return self.xdotool(*args, check=False)
+        for wid in ask('search', '--onlyvisible', '--class', f'^{wm_class}$').split():
+            g = dict(kv.split('=', 1) for kv in ask('getwindowgeometry', '--shell', wid).split())
+            if 'X' in g:
+                found.append(dict(id=wid, name=ask('getwindowname', wid).strip(), x=int(g['X']),
+                                  y=int(g['Y']), width=int(g['WIDTH']), height=int(g['HEIGHT'])))
         return found
 
     def tray_icon(self, wm_class):
@@ -141,8 +137,8 @@ class Desktop:
                 return app
         return None
 
-    def find(self, node, role=None, name=None, match=None, showing=True, depth=8):
-        """First descendant with the role and name (or name matching the regex)."""
+    def find(self, node, role=None, name=None, match=None, depth=8):
+        """First showing descendant with the role and name (or name matching the regex)."""
         if node is None or depth < 0:
             return None
         for i in range(node.get_child_count()):
@@ -151,22 +147,16 @@ class Desktop:
                 continue
             try:
                 r, n = child.get_role_name(), child.get_name()
+                showing = child.get_state_set().contains(self.Atspi.StateType.SHOWING)
             except Exception:
                 continue
-            ok = (role is None or r == role) and (name is None or n == name) and \
-                 (match is None or re.fullmatch(match, n))
-            if ok and (not showing or self.is_showing(child)):
+            if showing and (role is None or r == role) and (name is None or n == name) and \
+                    (match is None or re.fullmatch(match, n)):
                 return child
-            found = self.find(child, role, name, match, showing, depth - 1)
+            found = self.find(child, role, name, match, depth - 1)
             if found is not None:
                 return found
         return None
-
-    def is_showing(self, node):
-        try:
-            return node.get_state_set().contains(self.Atspi.StateType.SHOWING)
-        except Exception:
-            return False
 
     def centre(self, node):
         ext = node.get_component_iface().get_extents(self.Atspi.CoordType.SCREEN)
@@ -174,8 +164,9 @@ class Desktop:
 
     # --- input ---------------------------------------------------------------------------------
 
-    def xdotool(self, *args):
-        subprocess.run(['xdotool', *map(str, args)], env=self.env, check=True)
+    def xdotool(self, *args, check=True):
+        return subprocess.run(['xdotool', *map(str, args)], env=self.env, check=check,
+                              capture_output=True, text=True).stdout
 
     def click(self, node_or_point, repeat=1):
         x, y = node_or_point if isinstance(node_or_point, tuple) else self.centre(node_or_point)
@@ -188,7 +179,7 @@ class Desktop:
 
     def request_close(self, window_id):
         """What a window manager's close button sends: WM_DELETE_WINDOW to the window."""
-        x = self._xlib = self._xlib or ctypes.cdll.LoadLibrary('libX11.so.6')
+        x = ctypes.cdll.LoadLibrary('libX11.so.6')
         x.XOpenDisplay.restype = ctypes.c_void_p
         x.XInternAtom.restype = ctypes.c_ulong
         x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]

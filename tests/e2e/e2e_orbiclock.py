@@ -54,7 +54,7 @@ class Run:
         # The machine's zone file as the program watches it, standing in for /etc/localtime.
         self.machine_zone = os.path.join(self.home, 'machine-localtime')
         shutil.copyfile('/usr/share/zoneinfo/UTC', self.machine_zone)
-        self.desktop = Desktop(os.path.join(out, 'x'), os.path.join(out, 'screenshots'))
+        self.desktop = Desktop(os.path.join(out, 'screenshots'))
         self.proc = None
         self.starts = 0
 

@@ -39,9 +39,7 @@ CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
     // The window is hidden, not closed, while the program runs in the tray; only
     // the dialog's end stops the program.
     setQuitOnLastWindowClosed(false);
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/orbiclock-%1.png").arg(size), QSize(size, size));
+    const QIcon icon = AppIcon();
     if (!icon.availableSizes().isEmpty())
         setWindowIcon(icon);
 }

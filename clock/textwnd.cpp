@@ -17,7 +17,16 @@ CTextWnd::~CTextWnd() = default;
 void CTextWnd::OnCreate(const QRect &rect)
 {
     CPanelWnd::OnCreate(rect);
-    MakeFont(rect.height());
+    // Loading a font at its size is a good part of the start: it waits for the first paint,
+    // after the window is on the screen.
+    m_nFontHeight = rect.height();
+}
+
+const QFont &CTextWnd::GetFont() const
+{
+    if (!m_bFont)
+        const_cast<CTextWnd *>(this)->MakeFont(m_nFontHeight > 0 ? m_nFontHeight : height());
+    return m_font;
 }
 
 // The character height fills the inside of the frame; the font keeps the height of its first
@@ -36,15 +45,24 @@ void CTextWnd::MakeFont(int windowHeight)
     // A date such as "06/12/2026" is wider than the panel at the height's size: take the
     // largest size at which every sample fits, rather than losing its first characters.
     const int room = width() - 2 * BorderWidth - 2;
-    for (int size = m_font.pixelSize(); size > 1; --size) {
+    const auto widestAt = [this](int size) {
         m_font.setPixelSize(size);
         const QFontMetrics metrics(m_font);
         int widest = 0;
         for (const QString &sample : m_fitSamples)
             widest = std::max(widest, metrics.horizontalAdvance(sample));
-        if (widest <= room)
-            break;
-    }
+        return widest;
+    };
+    // Every size tried loads a font: take the size at which the widths, in proportion, just
+    // fit, and go smaller only where hinting makes that one too wide.
+    const int full = m_font.pixelSize();
+    const int widest = widestAt(full);
+    if (widest <= room)
+        return;
+    int size = std::clamp(full * std::max(room, 1) / widest, 1, full - 1);
+    while (size > 1 && widestAt(size) > room)
+        --size;
+    m_font.setPixelSize(size);
 }
 
 void CTextWnd::FitFontTo(const QStringList &samples)
@@ -101,7 +119,7 @@ int CTextWnd::CommonStart()
 void CTextWnd::PaintInside(QPainter &painter)
 {
     if (!m_bFont)
-        MakeFont(height());
+        MakeFont(m_nFontHeight > 0 ? m_nFontHeight : height());
     const QRect inner = InnerRect();
     const QFontMetrics metrics(m_font);
     const int width = metrics.horizontalAdvance(m_strText);

@@ -29,7 +29,8 @@ public:
     void SetAccessibleLabel(const QString &label);
     const QString &GetAccessibleLabel() const { return m_strLabel; }
 
-    const QFont &GetFont() const { return m_font; }
+    // Made on first use, for the height the window was created with.
+    const QFont &GetFont() const;
 
     // Shrinks the font so that the widest of samples fits inside the frame; never larger than
     // the height allows. An empty list gives back the font sized from the height alone.

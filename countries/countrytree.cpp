@@ -1,5 +1,7 @@
 #include "countries/countrytree.h"
 
+#include "res/resources.h"
+
 #include "map/colourtables.h"
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
@@ -48,7 +50,7 @@ QList<QIcon> CCountryTree::LoadImageStrip(int landColour)
 {
     if (!IsValidMapColour(landColour))
         landColour = 0;
-    return CutImageStrip(QImage(QStringLiteral(":/images/treestrip%1.png").arg(landColour)));
+    return CutImageStrip(LoadTreeStrip(landColour));
 }
 
 QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip)

@@ -31,10 +31,11 @@ bool CZoneMap::SetPictures(const QImage &zones, const QImage &map)
     const QImage picture = map.convertToFormat(QImage::Format_RGB32);
     const COLORREF pictureLand = MapColourTable[PictureLandColour].dark;
     m_dcLandMask = QImage(picture.size(), QImage::Format_RGB32);
+    const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         auto *to = reinterpret_cast<QRgb *>(m_dcLandMask.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
+        for (int x = 0; x < width; ++x)
             to[x] = FromRgb(from[x]) == pictureLand ? MaskLand : MaskSea;
     }
     m_dcMap = MakeSurface(picture.size());
@@ -236,10 +237,11 @@ void CZoneMap::Paint(bool bLand, bool bSea)
         return;
     const QRgb land = ToRgb(m_crLand);
     const QRgb sea = ToRgb(m_crSea);
+    const int width = m_dcMap.width();
     for (int y = 0; y < m_dcMap.height(); ++y) {
         const auto *mask = reinterpret_cast<const QRgb *>(m_dcLandMask.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(m_dcMap.scanLine(y));
-        for (int x = 0; x < m_dcMap.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (mask[x] == MaskLand) {
                 if (bLand)
                     out[x] = land;

@@ -1,5 +1,7 @@
 #include "res/resources.h"
 
+#include "res/rawpicture.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace {
 
 QImage LoadRgb32(const QString &path)
 {
-    QImage image(path);
+    const QImage image = RawPicture(path);
     if (image.isNull())
         return {};
     // Palette pictures convert exactly; no pixel may be blended or dithered.
@@ -44,7 +46,7 @@ QImage AppIconImage(int size)
 {
     for (int s : IconSizes) {
         if (s == size)
-            return QImage(QStringLiteral(":/icons/orbiclock-%1.png").arg(size));
+            return RawPicture(QStringLiteral(":/icons/orbiclock-%1.png").arg(size));
     }
     return {};
 }
@@ -71,7 +73,7 @@ QIcon AppIcon()
 
 QCursor HandCursor()
 {
-    const QPixmap hand(QStringLiteral(":/cursors/hand.png"));
+    const QPixmap hand = QPixmap::fromImage(RawPicture(QStringLiteral(":/cursors/hand.png")));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(hand, HandHotSpotX, HandHotSpotY);

@@ -46,7 +46,6 @@ private slots:
     void cleanupTestCase() { SetProcessTimeZone(Utc); }
     void daylightSaving_data();
     void daylightSaving();
-    void ownDatesAcrossYearEndWithNorthernHomeNeverApply();
     void badDatesNameNoDay();
     void changeDatesMatchCLibrary_data();
     void changeDatesMatchCLibrary();
@@ -64,57 +63,44 @@ void TestDaylight::daylightSaving_data()
         QTest::newRow(name) << QByteArray(zone) << index << own << QString(local) << expected;
     };
     // Northern: 2024 runs from 31 March to 29 September, from and to the computer's midnight.
-    row("north, New Year", Berlin, Albania, "2024-01-01T00:00:00", false);
     row("north, second before start", Berlin, Albania, "2024-03-30T23:59:59", false);
     row("north, start midnight", Berlin, Albania, "2024-03-31T00:00:00", true);
     row("north, end midnight", Berlin, Albania, "2024-09-29T00:00:00", true);
     row("north, second after end", Berlin, Albania, "2024-09-29T00:00:01", false);
-    row("Georgia, start midnight", Berlin, Georgia, "2024-03-31T00:00:00", true);
     row("New York, evening before start", NewYork, Albania, "2024-03-30T20:00:00", false);
-    row("Line Is., 02:00 on the start day", Kiritimati, Albania, "2024-03-31T02:00:00", true);
     // Southern: 2024 has saving until 3 March and again from 27 October.
-    row("south, New Year", Sydney, NewSouthWales, "2024-01-01T00:00:00", true);
     row("south, end midnight", Sydney, NewSouthWales, "2024-03-03T00:00:00", true);
     row("south, second after end", Sydney, NewSouthWales, "2024-03-03T00:00:01", false);
     row("south, second before start", Sydney, NewSouthWales, "2024-10-26T23:59:59", false);
     row("south, start midnight", Sydney, NewSouthWales, "2024-10-27T00:00:00", true);
-    row("south, New Year's Eve", Sydney, NewSouthWales, "2024-12-31T23:59:59", true);
-    // Ending on the last Sunday of February; 2100 is no leap year.
+    // Ending on the last Sunday of February, the 29th in 2004.
     row("Feb leap year, end on 29th", Utc, Paraguay, "2004-02-29T00:00:00", true);
     row("Feb leap year, after end on 29th", Utc, Paraguay, "2004-02-29T00:00:01", false);
-    row("Feb leap year, 29th a Saturday", Utc, Paraguay, "2020-02-29T12:00:00", false);
-    row("Feb common year, after end on 28th", Utc, Paraguay, "2021-02-28T00:00:01", false);
-    row("Feb 2100, end on 28th", Utc, Paraguay, "2100-02-28T00:00:00", true);
-    row("Feb 2100, after end on 28th", Utc, Paraguay, "2100-02-28T00:00:01", false);
     // After 2038, where a 32-bit count of seconds has run out.
     row("north, 2040 summer", Berlin, Albania, "2040-07-01T12:00:00", true);
-    row("south, 2040 winter", Sydney, NewSouthWales, "2040-07-01T12:00:00", false);
     row("no rule, summer", Berlin, Admiralty, "2024-07-01T12:00:00", false);
     row("no entry", Berlin, -1, "2024-07-01T12:00:00", false);
     row("past the end", Berlin, CountryCount, "2024-07-01T12:00:00", false);
 
     // Own dates. 1st Sunday of April to last Sunday of October: 7 April to 27 October 2024.
     const QList<int> aprToOct = {0, 3, 0, 4, 9, 0};
-    row("own, table rule's start", Berlin, Albania, "2024-03-31T12:00:00", false, aprToOct);
     row("own, second before start", Berlin, Albania, "2024-04-06T23:59:59", false, aprToOct);
     row("own, start midnight", Berlin, Albania, "2024-04-07T00:00:00", true, aprToOct);
     row("own, end midnight", Berlin, Albania, "2024-10-27T00:00:00", true, aprToOct);
     row("own, second after end", Berlin, Albania, "2024-10-27T00:00:01", false, aprToOct);
     // Last Friday of March: 29 March 2024.
-    const QList<int> friday = {4, 2, 5, 4, 8, 5};
-    row("own Friday, start midnight", Berlin, Albania, "2024-03-29T00:00:00", true, friday);
-    row("own Friday, second before", Berlin, Albania, "2024-03-28T23:59:59", false, friday);
+    row("own Friday, start midnight", Berlin, Albania, "2024-03-29T00:00:00", true,
+        {4, 2, 5, 4, 8, 5});
     // 1 January 2023 is a Sunday: ahead of GMT the local year has begun while GMT's has not.
-    const QList<int> janToSep = {0, 0, 0, 4, 8, 0};
     row("own, New Year's Day ahead of GMT", Kiritimati, Albania, "2023-01-01T05:00:00", true,
-        janToSep);
-    row("own, second before New Year", Kiritimati, Albania, "2022-12-31T23:59:59", false, janToSep);
-    // 2nd Sunday of October to 3rd Sunday of March, for a southern home.
+        {0, 0, 0, 4, 8, 0});
+    // 2nd Sunday of October to 3rd Sunday of March. The direction comes from the home's rule:
+    // a northern home reads it as start <= now <= end, which no instant satisfies.
     const QList<int> octToMar = {1, 9, 0, 2, 2, 0};
-    row("own south, end midnight", Sydney, NewSouthWales, "2024-03-17T00:00:00", true, octToMar);
     row("own south, after end", Sydney, NewSouthWales, "2024-03-17T00:00:01", false, octToMar);
-    row("own south, before start", Sydney, NewSouthWales, "2024-10-12T23:59:59", false, octToMar);
     row("own south, start midnight", Sydney, NewSouthWales, "2024-10-13T00:00:00", true, octToMar);
+    row("own north, January", Berlin, Albania, "2024-01-15T12:00:00", false, octToMar);
+    row("own north, November", Berlin, Albania, "2024-11-15T12:00:00", false, octToMar);
     // Dates that name no day, or a home without a rule, are never daylight saving.
     row("own, unset", Berlin, Albania, "2024-07-01T12:00:00", false, {-1, -1, -1, -1, -1, -1});
     row("own, week past the list", Berlin, Albania, "2024-07-01T12:00:00", false,
@@ -143,21 +129,6 @@ void TestDaylight::daylightSaving()
     FixedTimeSource clock(t);
     ScopedTimeSource scoped(&clock);
     QCOMPARE(IsDaylightSavingNow(index), expected);
-}
-
-void TestDaylight::ownDatesAcrossYearEndWithNorthernHomeNeverApply()
-{
-    // The direction comes from the home's table rule: a northern home reads October to March
-    // as start <= now <= end, which no instant satisfies.
-    SetProcessTimeZone(Berlin);
-    const OwnDaylightDates octoberToMarch{4, 9, 0, 4, 2, 0};
-    int tableRuleDays = 0;
-    for (TimeValue t = MakeLocalTime(2023, 1, 1); t < MakeLocalTime(2026, 1, 1); t += 6 * 3600) {
-        QVERIFY2(!IsOwnDaylightPeriodAt(Albania, octoberToMarch, t),
-                 qPrintable(QString::number(t)));
-        tableRuleDays += IsDaylightSavingAt(Albania, t) ? 1 : 0;
-    }
-    QVERIFY(tableRuleDays > 0);
 }
 
 void TestDaylight::badDatesNameNoDay()

@@ -40,7 +40,6 @@ private slots:
     void typing_data();
     void typing();
     void emptyTextListsEverything();
-    void selectOnlyOnASingleEntry();
     void closing_data();
     void closing();
     void doubleClickOnCountryWithPartsOnlyOpensIt();
@@ -85,12 +84,10 @@ void TestFindCountryPage::typing_data()
                                    << QStringList{"Denmark", "Faeroe Is. (Denmark)",
                                                   "Greenland (Denmark)", "Jan Mayen I. (Denmark)"}
                                    << 4 << "Denmark";
-    QTest::newRow("capital inside") << "new zealand" << QStringList{} << 0 << "";
     QTest::newRow("parts not searched") << "queensland" << QStringList{} << 0 << "";
     QTest::newRow("is") << "is"
                         << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."}
                         << 34 << "Afghanistan, The Islamic Rep of";
-    QTest::newRow("middle of a word") << "stralia" << QStringList{} << 0 << "";
 }
 
 void TestFindCountryPage::typing()
@@ -121,14 +118,18 @@ void TestFindCountryPage::typing()
 void TestFindCountryPage::emptyTextListsEverything()
 {
     CTipTreeCtrl *tree = m_page->Tree();
-    QCOMPARE(m_sheet->OkButton()->text(), QStringLiteral("&Select"));
     QCOMPARE(tree->topLevelItemCount(), 267);
     QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
 
     QTest::keyClicks(m_page->Edit(), "aus");
-    const QTreeWidgetItem *australia = Top(tree, "Australia");
+    QTreeWidgetItem *australia = Top(tree, "Australia");
     QCOMPARE(australia->childCount(), 8);
     QCOMPARE(australia->data(0, CTipTreeCtrl::IndexRole).toInt(), 21); // its highest entry
+    // Only a single entry can be chosen.
+    tree->setCurrentItem(australia);
+    QVERIFY(!m_sheet->OkButton()->isEnabled());
+    tree->setCurrentItem(australia->child(0));
+    QVERIFY(m_sheet->OkButton()->isEnabled());
     m_page->Edit()->clear();
     QCOMPARE(tree->topLevelItemCount(), 267);
     QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
@@ -136,21 +137,6 @@ void TestFindCountryPage::emptyTextListsEverything()
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         entries += (*it)->childCount() == 0 ? 1 : 0;
     QCOMPARE(entries, CountryCount);
-}
-
-void TestFindCountryPage::selectOnlyOnASingleEntry()
-{
-    CTipTreeCtrl *tree = m_page->Tree();
-    QTest::keyClicks(m_page->Edit(), "aus");
-    QTreeWidgetItem *australia = Top(tree, "Australia");
-    tree->setCurrentItem(australia);
-    QVERIFY(!m_sheet->OkButton()->isEnabled());
-    tree->setCurrentItem(australia->child(0));
-    QVERIFY(m_sheet->OkButton()->isEnabled());
-    // Nothing to choose while nothing matches.
-    QTest::keyClicks(m_page->Edit(), "xyz");
-    QCOMPARE(tree->topLevelItemCount(), 0);
-    QVERIFY(!m_sheet->OkButton()->isEnabled());
 }
 
 void TestFindCountryPage::doubleClickOnCountryWithPartsOnlyOpensIt()

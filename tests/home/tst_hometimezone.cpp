@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,7 +110,6 @@ private slots:
     void damagedRecordIsNotApplied();
     void daylightSwitch_data();
     void daylightSwitch();
-    void adjustTimeStartsFirstInstalledTool();
 
 private:
     QTemporaryDir m_dir;
@@ -397,29 +395,6 @@ void TestHomeTimeZone::daylightSwitch()
     QVERIFY(ApplyDaylightSwitch(option));
     QVERIFY(IsDaylightSwitchApplied(option));
     QCOMPARE(CZoneStore().ReadSwitch(), option >= 2 ? 1 : 0);
-}
-
-void TestHomeTimeZone::adjustTimeStartsFirstInstalledTool()
-{
-    const QByteArray savedPath = qgetenv("PATH");
-    auto restore = qScopeGuard([&] { qputenv("PATH", savedPath); });
-    QTemporaryDir bin;
-    qputenv("PATH", QFile::encodeName(bin.path()));
-    QVERIFY(!AdjustTime()); // nothing installed: nothing happens, nothing is reported
-
-    // Two of the tools; the one earlier in the list wins and gets its argument.
-    const QString marker = bin.filePath(QStringLiteral("started"));
-    for (const char *tool : {"kcmshell5", "mate-time-admin"}) {
-        const QString path = bin.filePath(QString::fromLatin1(tool));
-        WriteText(path, "#!/bin/sh\necho \"$0 $*\" > '" + QFile::encodeName(marker) + "'\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-    }
-    QVERIFY(AdjustTime());
-    const auto startedWith = [&] {
-        QFile started(marker);
-        return started.open(QIODevice::ReadOnly) ? started.readAll() : QByteArray();
-    };
-    QTRY_VERIFY(startedWith().contains("kcmshell5 clock"));
 }
 
 QTEST_GUILESS_MAIN(TestHomeTimeZone)

@@ -5,7 +5,6 @@
 #include "home/sethomesheet.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -125,9 +124,6 @@ private slots:
     void daylightPageFollowsTheHome();
     void valuesAfterOk_data();
     void valuesAfterOk();
-    void doubleClick_data();
-    void doubleClick();
-    void findPicksTheHome();
     void noWayOutWithoutAHome();
 };
 
@@ -260,54 +256,6 @@ void TestSetHomeSheet::valuesAfterOk()
     QCOMPARE(values.useOwnDaylightDates, own);
     QCOMPARE(values.ownDates, dates);
     QCOMPARE(values.landColour, 2);
-}
-
-void TestSetHomeSheet::doubleClick_data()
-{
-    QTest::addColumn<QString>("node"); // empty: Victoria's leaf
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("entry ends as OK") << "" << true;
-    QTest::newRow("country with parts does not") << "Australia" << false;
-}
-
-void TestSetHomeSheet::doubleClick()
-{
-    QFETCH(QString, node);
-    QFETCH(bool, accepted);
-    SheetFixture f(-1);
-    QTreeWidgetItem *item = node.isEmpty() ? EntryItem(f.Tree(), Victoria) : Node(f.Tree(), node);
-    f.Tree()->scrollToItem(item);
-    const QPoint at = f.Tree()->visualItemRect(item).center();
-    QTest::mouseClick(f.Tree()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(f.Tree()->viewport(), Qt::LeftButton, {}, at);
-    QCOMPARE(f.sheet.isVisible(), !accepted);
-    QCOMPARE(f.sheet.OkButton()->isEnabled(), accepted);
-    if (accepted)
-        QCOMPARE(f.sheet.GetValues().homeIndex, Victoria);
-}
-
-void TestSetHomeSheet::findPicksTheHome()
-{
-    SheetFixture f(-1);
-    int found = NewSouthWales;
-    f.sheet.SetFindRun([&](QWidget *) { return found; });
-    f.sheet.FindButton()->click();
-    QCOMPARE(f.sheet.CountryPage()->ChosenEntry(), NewSouthWales);
-    QVERIFY(f.sheet.OkButton()->isEnabled());
-    // The name shows the home as it was when the sheet opened.
-    QCOMPARE(f.sheet.CountryPage()->HomeNameEdit()->text(), QString());
-    f.ShowDaylightPage();
-    QVERIFY(!f.sheet.FindButton()->isEnabled());
-    QCOMPARE(f.CheckedOption(), int(DaylightAuto));
-    f.Click("optionByHandRadio");
-    f.ShowCountryPage();
-
-    // Cancelling the Find sheet changes nothing.
-    found = -1;
-    f.sheet.FindButton()->click();
-    QCOMPARE(f.sheet.m_nChosenHome, NewSouthWales);
-    f.ShowDaylightPage();
-    QCOMPARE(f.CheckedOption(), int(DaylightByHand));
 }
 
 void TestSetHomeSheet::noWayOutWithoutAHome()

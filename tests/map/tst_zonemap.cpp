@@ -101,7 +101,6 @@ private slots:
     void lightsOnlyTheNamedColumns();
     void scroll_data();
     void scroll();
-    void scaleTakesWholePixels();
     void zonePosition_data();
     void zonePosition();
     void click_data();
@@ -151,19 +150,6 @@ void TestZoneMap::scroll()
     // Not a surface of pixels.
     QImage other = before.convertToFormat(QImage::Format_RGB888);
     QVERIFY(!ScrollSurface(other, scratch, 1, 1));
-}
-
-void TestZoneMap::scaleTakesWholePixels()
-{
-    const QImage picture = synthetic::MapPicture();
-    const QImage scaled = ScaleWholePixels(picture, QSize(200, 311));
-    QCOMPARE(scaled.size(), QSize(200, 311));
-    for (int y = 0; y < scaled.height(); ++y)
-        for (int x = 0; x < scaled.width(); ++x) {
-            const COLORREF c = PixelAt(scaled, x, y);
-            QVERIFY(c == MakeColourRef(0, 128, 0) || c == MakeColourRef(0, 0, 128));
-        }
-    QVERIFY(ScaleWholePixels(QImage(), QSize(10, 10)).isNull());
 }
 
 void TestZoneMap::zonePosition_data()

@@ -35,22 +35,12 @@ void WriteText(const QString &path, const QByteArray &text)
     file.write(text);
 }
 
-// Day of month of the week-th (1-4, 5 = last) dayOfWeek (0 = Sunday).
-int NthDay(int year, int month, int week, int dayOfWeek)
-{
-    if (week == 5) {
-        const int last = DaysInMonth(year, month);
-        return last - (WeekdayOf(year, month, last) - dayOfWeek + 7) % 7;
-    }
-    return 1 + (dayOfWeek - WeekdayOf(year, month, 1) + 7) % 7 + (week - 1) * 7;
-}
-
-// The instant (UTC) a change date happens in a year, its hour read in local time at offset
-// minutesWest.
+// The instant a change date happens in a year, its hour read in local time at offset minutesWest.
+// Under UTC, NthWeekdayOfMonth gives the day's midnight in UTC.
 TimeValue ChangeAt(int year, const ZoneDate &date, int minutesWest)
 {
-    const int day = NthDay(year, date.month, date.day, date.dayOfWeek);
-    return DaysFromCivil(year, date.month, day) * 86400 + date.hour * 3600 + minutesWest * 60;
+    return NthWeekdayOfMonth(year, date.month, date.day, date.dayOfWeek + 1) + date.hour * 3600 +
+           minutesWest * 60;
 }
 
 struct Transition

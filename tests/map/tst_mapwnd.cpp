@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -43,14 +42,6 @@ void Click(QWidget *w, QPoint point)
     QTest::mouseClick(w, Qt::LeftButton, {}, point);
 }
 
-void Send(QWidget *w, QEvent::Type type, QPoint point, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(point), QPointF(w->mapToGlobal(point)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 } // namespace
 
 // The three windows of the map, each built on the one before: the framed panel, the scrolling
@@ -70,10 +61,8 @@ private slots:
 
     void create();
     void scrollRefuses();
-    void glideFollowsTheClock();
     void noTopSpeedJumpsAtOnceAndBadOnesAreIgnored();
     void clickInCentreModeGlidesThePoint();
-    void dragScrollsAlongChosenAxes();
 
     void startsOnTheComputersZone();
     void glideKeepsEverySurfaceInStep();
@@ -213,11 +202,6 @@ void TestMapWnd::create()
 {
     QCOMPARE(m_wnd->View(), m_picture);
 
-    CBitmapWnd small(m_host.get());
-    QVERIFY(small.Create(QRect(0, 0, 10, 10), m_host.get(), 1, m_picture));
-    QCOMPARE(small.View(), ScaleWholePixels(m_picture, QSize(16, 16)));
-    QVERIFY(!small.Create(Frame, m_host.get(), 1, m_picture));
-
     CBitmapWnd wnd(m_host.get());
     QVERIFY(!wnd.Create(Frame, m_host.get(), 1, QStringLiteral(":/no/such/picture.png")));
     // The window stands, empty, at the size it was given.
@@ -243,22 +227,6 @@ void TestMapWnd::scrollRefuses()
     QCOMPARE(m_wnd->GetOrigin(), QPoint());
 }
 
-void TestMapWnd::glideFollowsTheClock()
-{
-    m_wnd->SetMaxSpeed(600);
-    m_wnd->SetAccelerate(true);
-    m_wnd->SetAcceleration(600);
-    QCOMPARE(m_wnd->SmoothScroll(150, 0), QPoint(150, 0));
-    for (int x : {0, 18, 75, 131, 150}) { // every 250 ms from the start
-        QVERIFY(m_wnd->IsGliding());
-        m_wnd->GlideFrame();
-        QCOMPARE(m_wnd->GetOrigin(), QPoint(x, 0));
-        m_now += 250;
-    }
-    QVERIFY(!m_wnd->IsGliding());
-    QCOMPARE(m_wnd->View(), Shifted(m_picture, QPoint(150, 0)));
-}
-
 void TestMapWnd::noTopSpeedJumpsAtOnceAndBadOnesAreIgnored()
 {
     m_wnd->SetMaxSpeed(-1);
@@ -276,25 +244,10 @@ void TestMapWnd::clickInCentreModeGlidesThePoint()
 {
     m_wnd->SetCentreMode(true, false);
     m_wnd->SetDragMode(true, true); // ignored: the modes exclude each other
-    Send(m_wnd, QEvent::MouseButtonPress, {50, 60}, Qt::LeftButton);
+    QTest::mousePress(m_wnd, Qt::LeftButton, {}, {50, 60});
     QVERIFY(m_wnd->IsGliding());
     m_wnd->FinishGlide();
     QCOMPARE(m_wnd->GetOrigin(), QPoint(W / 2 - 50, 0));
-}
-
-void TestMapWnd::dragScrollsAlongChosenAxes()
-{
-    m_wnd->SetDragMode(true, false);
-    m_wnd->SetCentreMode(true, true); // ignored while dragging is on
-    Send(m_wnd, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
-    Send(m_wnd, QEvent::MouseMove, {130, 90}, Qt::LeftButton);
-    Send(m_wnd, QEvent::MouseMove, {120, 20}, Qt::LeftButton);
-    Send(m_wnd, QEvent::MouseButtonRelease, {120, 20}, Qt::NoButton);
-    QCOMPARE(m_wnd->GetOrigin(), QPoint(20, 0));
-    // Released: moving no longer drags.
-    Send(m_wnd, QEvent::MouseMove, {200, 20}, Qt::NoButton);
-    QCOMPARE(m_wnd->GetOrigin(), QPoint(20, 0));
-    QCOMPARE(m_wnd->View(), Shifted(m_picture, QPoint(20, 0)));
 }
 
 void TestMapWnd::RunGlide()

@@ -56,6 +56,10 @@ CTipTreeCtrl::CTipTreeCtrl(QWidget *parent) : QTreeWidget(parent)
 CTipTreeCtrl::~CTipTreeCtrl()
 {
     HideTip();
+    // The base classes' destructors clear the model and collapse items: those signals must not
+    // reach this part of the object once it is gone.
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
 }
 
 bool CTipTreeCtrl::LabelLess(const QString &a, const QString &b)

@@ -66,9 +66,6 @@ CTimeChangeWatcher::CTimeChangeWatcher(const QString &zoneFile, QObject *parent)
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &CTimeChangeWatcher::OnZoneEvent);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
             &CTimeChangeWatcher::OnZoneEvent);
-    const QString folder = QFileInfo(m_zoneFile).absolutePath();
-    if (QFileInfo(folder).isDir())
-        m_watcher->addPath(folder);
     WatchZoneFile();
     m_fingerprint = Fingerprint();
 }
@@ -116,6 +113,17 @@ void CTimeChangeWatcher::OnClockTimerReadable()
 
 void CTimeChangeWatcher::WatchZoneFile()
 {
+    // A folder removed and made again loses its watch, as a replaced file does; while it is
+    // missing, the nearest folder above it that exists tells when it is back.
+    QString folder = QFileInfo(m_zoneFile).absolutePath();
+    while (!QFileInfo(folder).isDir() && folder != QFileInfo(folder).absolutePath())
+        folder = QFileInfo(folder).absolutePath();
+    const QStringList watched = m_watcher->directories();
+    for (const QString &other : watched)
+        if (other != folder)
+            m_watcher->removePath(other);
+    if (!watched.contains(folder))
+        m_watcher->addPath(folder);
     if (!m_watcher->files().contains(m_zoneFile) && QFileInfo::exists(m_zoneFile))
         m_watcher->addPath(m_zoneFile);
 }

@@ -57,6 +57,7 @@ class TestTimeChangeWatcher final : public QObject
 private slots:
     void zoneFileChangesAreOneNoticeEach();
     void replacedLinkNoticed();
+    void folderMadeAgainIsWatchedAgain();
     void clockJumpIsOneNotice();
 };
 
@@ -102,6 +103,25 @@ void TestTimeChangeWatcher::replacedLinkNoticed()
     QTRY_COMPARE(spy.count(), 1);
     ReplaceLink(zone, sydney);
     QTRY_COMPARE(spy.count(), 2);
+}
+
+void TestTimeChangeWatcher::folderMadeAgainIsWatchedAgain()
+{
+    QTemporaryDir root;
+    const QString etc = root.filePath(QStringLiteral("etc"));
+    const QString zone = etc + QStringLiteral("/localtime");
+    QVERIFY(QDir().mkpath(etc));
+    ReplaceFile(zone, "first");
+    CTimeChangeWatcher watcher(zone);
+    QSignalSpy spy(&watcher, &CTimeChangeWatcher::TimeChanged);
+    for (int round = 1; round <= 3; ++round) {
+        // Gone long enough for the watcher to look while the folder is missing.
+        QVERIFY(QDir(etc).removeRecursively());
+        QTRY_COMPARE(spy.count(), 2 * round - 1);
+        QVERIFY(QDir().mkpath(etc));
+        ReplaceFile(zone, "zone " + QByteArray::number(round));
+        QTRY_COMPARE(spy.count(), 2 * round);
+    }
 }
 
 void TestTimeChangeWatcher::clockJumpIsOneNotice()

@@ -1,11 +1,10 @@
 #include "home/zonestore.h"
 
 #include "settings/registrykey.h"
+#include "settings/safefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -55,11 +54,11 @@ bool ParseDate(const QString &text, ZoneDate &out)
 // "Name=value" lines; nothing when a line has no '='.
 std::optional<QHash<QString, QString>> ReadLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestFile)
+    QByteArray text;
+    if (ReadSmallFile(path, LargestFile, text) != FileRead::Read)
         return std::nullopt;
     QHash<QString, QString> values;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts);
     for (const QString &line : lines) {
         const qsizetype at = line.indexOf(u'=');
         if (at <= 0)
@@ -85,13 +84,9 @@ QString CZoneStore::ZoneFilePath() const
 
 bool CZoneStore::WriteFile(const QString &name, const QByteArray &content) const
 {
-    if (!QDir().mkpath(m_folder))
-        return false;
-    QSaveFile file(m_folder + u'/' + name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(content);
-    return file.commit();
+    // Anything may lie in the store's place, a link to another file included: it is replaced.
+    return QDir().mkpath(m_folder) &&
+           ReplaceFile(m_folder + u'/' + name, content, LinkWrite::Replace);
 }
 
 bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight) const

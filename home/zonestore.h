@@ -12,7 +12,9 @@
 //   switch     "DisableAutoDaylightTimeSet",
 //   localtime  the compiled zone (TZif), readable by zdump and any other program.
 // Each file is replaced atomically (written aside, then renamed over), so a reader sees the old
-// or the new file, never a part. The machine's own zone (/etc/localtime) is never written.
+// or the new file, never a part, and a failed write (a full disk) leaves the old one; a link in
+// the store is replaced, never written through. Only regular files are read, never blocking and
+// up to a size limit. The machine's own zone (/etc/localtime) is never written.
 class CZoneStore final
 {
 public:

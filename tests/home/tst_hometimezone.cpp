@@ -2,6 +2,7 @@
 #include "home/hometimezone.h"
 #include "home/zonerecord.h"
 #include "home/zonestore.h"
+#include "tests/filefaults.h"
 #include "zones/timesource.h"
 
 #include <QDateTime>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(OwnDaylightDates)
 
@@ -98,6 +100,8 @@ private slots:
     void appliedCheck();
     void damagedRecordIsNotApplied_data();
     void damagedRecordIsNotApplied();
+    void oddFilesInTheStore_data();
+    void oddFilesInTheStore();
     void daylightSwitch_data();
     void daylightSwitch();
 
@@ -349,6 +353,62 @@ void TestHomeTimeZone::damagedRecordIsNotApplied()
     // The next notice writes it again.
     QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
     QVERIFY(IsHomeTimeZoneApplied(NewSouthWales));
+}
+
+void TestHomeTimeZone::oddFilesInTheStore_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("odd"); // what lies in its place
+    QTest::newRow("FIFO as record") << "record" << QByteArray("fifo");
+    QTest::newRow("endless device as switch") << "switch" << QByteArray("/dev/zero");
+    QTest::newRow("link as zone file") << "localtime" << QByteArray("link");
+    QTest::newRow("full disk") << "record" << QByteArray("full");
+}
+
+void TestHomeTimeZone::oddFilesInTheStore()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, odd);
+    const CZoneStore store;
+    QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
+    QVERIFY(store.WriteSwitch(0));
+    const QString path = store.Folder() + u'/' + file;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("mine"));
+    WriteText(outside, "not the store's");
+    if (odd != "full")
+        QVERIFY(QFile::remove(path));
+    if (odd == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (odd.startsWith('/') || odd == "link")
+        QVERIFY(QFile::link(odd == "link" ? outside : QString::fromLatin1(odd), path));
+    auto files = [&] {
+        QByteArrayList contents;
+        for (const char *name : {"record", "switch", "localtime"}) {
+            QFile stored(store.Folder() + u'/' + QLatin1StringView(name));
+            contents << (stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray());
+        }
+        return contents;
+    };
+
+    // Read without waiting or growing, then written over: a link is replaced, not followed.
+    QVERIFY(!IsHomeTimeZoneApplied(UsEastern));
+    QCOMPARE(store.ReadSwitch(), 0);
+    const QByteArrayList before = odd == "full" ? files() : QByteArrayList();
+    std::optional<FullDisk> full;
+    if (odd == "full")
+        full.emplace();
+    QCOMPARE(ApplyHomeTimeZone({UsEastern, DaylightAuto, false, {}}), !full);
+    QCOMPARE(store.WriteSwitch(1), !full);
+    full.reset();
+    if (odd == "full")
+        QCOMPARE(files(), before);
+    else
+        QVERIFY(IsHomeTimeZoneApplied(UsEastern) && store.ReadSwitch() == 1);
+    QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+    QFile mine(outside);
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("not the store's"));
 }
 
 void TestHomeTimeZone::daylightSwitch_data()

@@ -1,0 +1,119 @@
+#include "settings/safefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+// Closes a descriptor on every way out.
+class Descriptor final
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Q_DISABLE_COPY_MOVE(Descriptor)
+    int Get() const { return m_fd; }
+    // Closes now, reporting what close reports (some file systems report a failed write there).
+    bool Close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+FileRead ReadSmallFile(const QString &path, qint64 limit, QByteArray &out)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st
+    {
+    };
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Refused;
+    if (!S_ISREG(st.st_mode) || st.st_size > limit)
+        return FileRead::Refused;
+    // Non-blocking, and checked again once open: the path may have changed in between.
+    Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return FileRead::Refused;
+    QByteArray content(limit + 1, Qt::Uninitialized);
+    qint64 size = 0;
+    while (size <= limit) {
+        const ssize_t n =
+            ::read(fd.Get(), content.data() + size, static_cast<size_t>(limit + 1 - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return FileRead::Refused;
+        if (n == 0)
+            break;
+        size += n;
+    }
+    if (size > limit)
+        return FileRead::Refused;
+    content.truncate(size);
+    out = content;
+    return FileRead::Read;
+}
+
+bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links)
+{
+    QString target = path;
+    const QFileInfo info(path);
+    if (links == LinkWrite::Follow && info.isSymLink())
+        target = info.symLinkTarget();
+    const QByteArray name = QFile::encodeName(target);
+
+    mode_t mode = 0644;
+    struct stat st
+    {
+    };
+    if (::lstat(name.constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return false;
+        // A file made read-only is left alone, as an editor would leave it.
+        if (S_ISREG(st.st_mode)) {
+            if (::access(name.constData(), W_OK) != 0)
+                return false;
+            mode = st.st_mode & 07777;
+        }
+    }
+
+    QByteArray aside = name + ".XXXXXX";
+    Descriptor fd(::mkostemp(aside.data(), O_CLOEXEC));
+    if (fd.Get() < 0)
+        return false;
+    const bool written = ::fchmod(fd.Get(), mode) == 0 &&
+                         WriteAll(fd.Get(), content.constData(), content.size()) &&
+                         ::fsync(fd.Get()) == 0 && fd.Close();
+    // rename replaces a link itself, never the file it names.
+    if (!written || ::rename(aside.constData(), name.constData()) != 0) {
+        ::unlink(aside.constData());
+        return false;
+    }
+    return true;
+}

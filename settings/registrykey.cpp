@@ -1,7 +1,13 @@
 #include "settings/registrykey.h"
 
+#include "settings/inifile.h"
+#include "settings/safefile.h"
+
 #include <QByteArray>
-#include <QSettings>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
@@ -33,16 +39,28 @@ bool ParsePath(const QString &path, KeyPath &out)
     return true;
 }
 
-bool KeyExists(const QSettings &settings, const QString &group)
+// A store's file is a few hundred bytes; anything far beyond that is not one.
+constexpr qint64 LargestStoreFile = 1024 * 1024;
+// Written first, so that a file cut short still holds it (settings/settingsstore.h).
+constexpr char VersionGroup[] = "Version";
+
+bool IsBelow(const QString &key, const QString &group)
 {
-    if (group.isEmpty())
-        return !settings.allKeys().isEmpty();
-    const QString prefix = group + u'/';
-    const QStringList keys = settings.allKeys();
-    for (const QString &key : keys)
-        if (key.startsWith(prefix))
+    return group.isEmpty() ||
+           (key.size() > group.size() && key.startsWith(group) && key[group.size()] == u'/');
+}
+
+bool KeyExists(const QMap<QString, QString> &values, const QString &group)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (IsBelow(it.key(), group))
             return true;
     return false;
+}
+
+void RemoveBelow(QMap<QString, QString> &values, const QString &group)
+{
+    values.removeIf([&](const auto &it) { return IsBelow(it.key(), group); });
 }
 
 long ParseNumber(const QString &text, std::uint32_t &out)
@@ -84,15 +102,20 @@ CRegistryKey::~CRegistryKey()
 
 void CRegistryKey::UseFile(const QString &org, const QString &app)
 {
-    const QString file = org + u'/' + app;
-    if (m_settings && m_file == file)
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         u'/' + org + u'/' + app + QStringLiteral(".conf");
+    if (file == m_fileName)
         return;
     Flush();
-    m_settings =
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, app);
-    m_file = file;
-    m_bDirty = false;
+    m_fileName = file;
     m_bOpen = false;
+    QByteArray text;
+    const FileRead read = ReadSmallFile(m_fileName, LargestStoreFile, text);
+    // A file that exists but cannot be read must not be replaced by one made of defaults.
+    m_bReadable = read != FileRead::Refused;
+    const IniText ini = ParseIni(text);
+    m_values = ini.values;
+    m_bDamaged = ini.damaged;
 }
 
 long CRegistryKey::Open(RegistryRoot parent, const QString &path, int *created)
@@ -104,12 +127,11 @@ long CRegistryKey::Open(RegistryRoot parent, const QString &path, int *created)
         return ERROR_BAD_PATHNAME;
 
     UseFile(key.org, key.app);
-    // A file that exists but cannot be read must not be replaced by one made of defaults.
-    if (m_settings->status() == QSettings::AccessError)
+    if (!m_bReadable)
         return ERROR_ACCESS_DENIED;
 
     if (created)
-        *created = KeyExists(*m_settings, key.group) ? 0 : 1;
+        *created = KeyExists(m_values, key.group) ? 0 : 1;
     m_group = key.group;
     m_path = path;
     m_bOpen = true;
@@ -122,17 +144,13 @@ long CRegistryKey::DeleteKey(RegistryRoot parent, const QString &path)
     if (parent != RegistryRoot::CurrentUser || !ParsePath(path, key))
         return ERROR_BAD_PATHNAME;
     UseFile(key.org, key.app);
-    if (m_settings->status() == QSettings::AccessError)
+    if (!m_bReadable)
         return ERROR_ACCESS_DENIED;
-    if (!KeyExists(*m_settings, key.group))
+    if (!KeyExists(m_values, key.group))
         return ERROR_FILE_NOT_FOUND;
-    if (!m_settings->isWritable()) {
-        m_bRefused = true;
-        return ERROR_ACCESS_DENIED;
-    }
     // An empty key removes everything: the store's root.
-    m_settings->remove(key.group);
-    m_bDirty = true;
+    RemoveBelow(m_values, key.group);
+    m_changes.push_back({key.group, std::nullopt});
     return ERROR_SUCCESS;
 }
 
@@ -145,21 +163,38 @@ long CRegistryKey::Close()
 
 long CRegistryKey::Flush()
 {
-    const bool refused = std::exchange(m_bRefused, false);
-    if (!m_settings || !m_bDirty)
-        return refused ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
-    m_bDirty = false;
-    m_settings->sync();
-    if (m_settings->status() == QSettings::NoError)
-        return refused ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
-    // The status keeps the first error, so a garbled file read earlier hides whether this write
-    // worked. A written file reads back without error.
-    const QSettings check(QSettings::NativeFormat, QSettings::UserScope,
-                          m_settings->organizationName(), m_settings->applicationName());
-    return !refused && check.status() == QSettings::NoError &&
-                   m_settings->status() != QSettings::AccessError
-               ? ERROR_SUCCESS
-               : ERROR_ACCESS_DENIED;
+    if (m_changes.empty())
+        return ERROR_SUCCESS;
+    const std::vector<Change> changes = std::exchange(m_changes, {});
+    if (!QDir().mkpath(QFileInfo(m_fileName).path()))
+        return ERROR_ACCESS_DENIED;
+    // A lock that cannot be taken (a folder in its place, a writer that never ends) counts as
+    // a refused write rather than a wait without end.
+    QLockFile lock(m_fileName + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs))
+        return ERROR_ACCESS_DENIED;
+
+    // Merge with the file as it is now: another copy may have written since it was read.
+    QByteArray text;
+    if (ReadSmallFile(m_fileName, LargestStoreFile, text) == FileRead::Refused)
+        return ERROR_ACCESS_DENIED;
+    IniText ini = ParseIni(text);
+    if (ini.damaged &&
+        !ReplaceFile(m_fileName + QStringLiteral(".damaged"), text, LinkWrite::Replace))
+        return ERROR_ACCESS_DENIED;
+    for (const Change &change : changes) {
+        if (change.value)
+            ini.values.insert(change.key, *change.value);
+        else
+            RemoveBelow(ini.values, change.key);
+    }
+    // A link to the file (kept, say, with the user's other settings) stays a link.
+    if (!ReplaceFile(m_fileName, WriteIni(ini.values, QLatin1StringView(VersionGroup)),
+                     LinkWrite::Follow))
+        return ERROR_ACCESS_DENIED;
+    m_values = ini.values;
+    m_bDamaged = false;
+    return ERROR_SUCCESS;
 }
 
 long CRegistryKey::SetDword(const QString &name, std::uint32_t value)
@@ -173,14 +208,10 @@ long CRegistryKey::SetDword(const QString &name, std::int32_t value)
         return ERROR_INVALID_HANDLE;
     if (name.isEmpty() || name.contains(u'/'))
         return ERROR_BAD_PATHNAME;
-    // QSettings keeps a change it could not write and writes it with some later change of any
-    // object of the process: a value refused now must not overwrite a newer one then.
-    if (!m_settings->isWritable()) {
-        m_bRefused = true;
-        return ERROR_ACCESS_DENIED;
-    }
-    m_settings->setValue(m_group.isEmpty() ? name : m_group + u'/' + name, static_cast<int>(value));
-    m_bDirty = true;
+    const QString key = m_group.isEmpty() ? name : m_group + u'/' + name;
+    const QString text = QString::number(value);
+    m_values.insert(key, text);
+    m_changes.push_back({key, text});
     return ERROR_SUCCESS;
 }
 
@@ -190,33 +221,21 @@ long CRegistryKey::GetDword(const QString &name, std::uint32_t &out) const
         return ERROR_INVALID_HANDLE;
     if (name.isEmpty() || name.contains(u'/'))
         return ERROR_FILE_NOT_FOUND;
-    const QVariant value = m_settings->value(m_group.isEmpty() ? name : m_group + u'/' + name);
-    if (!value.isValid())
+    const auto written = m_values.constFind(m_group.isEmpty() ? name : m_group + u'/' + name);
+    if (written == m_values.cend())
         return ERROR_FILE_NOT_FOUND;
-
-    switch (value.typeId()) {
-    case QMetaType::QString:
+    const QVariant value = DecodeIniValue(*written);
+    if (value.typeId() == QMetaType::QString)
         return ParseNumber(value.toString(), out);
-    case QMetaType::QByteArray: {
-        // Raw bytes, as another writer may have stored them.
-        const QByteArray bytes = value.toByteArray();
-        if (bytes.size() != 4)
-            return bytes.size() > 4 ? ERROR_MORE_DATA : ERROR_INVALID_DATA;
-        std::uint32_t result = 0;
-        for (int i = 3; i >= 0; --i)
-            result = (result << 8) | static_cast<std::uint8_t>(bytes[i]);
-        out = result;
-        return ERROR_SUCCESS;
-    }
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-        return ParseNumber(QString::number(value.toLongLong()), out);
-    case QMetaType::ULongLong:
-        return ParseNumber(QString::number(value.toULongLong()), out);
-    default:
-        return ERROR_INVALID_DATA;
-    }
+    // Raw bytes, as another writer may have stored them.
+    const QByteArray bytes = value.toByteArray();
+    if (bytes.size() != 4)
+        return bytes.size() > 4 ? ERROR_MORE_DATA : ERROR_INVALID_DATA;
+    std::uint32_t result = 0;
+    for (int i = 3; i >= 0; --i)
+        result = (result << 8) | static_cast<std::uint8_t>(bytes[i]);
+    out = result;
+    return ERROR_SUCCESS;
 }
 
 long CRegistryKey::GetDword(const QString &name, std::int32_t &out) const

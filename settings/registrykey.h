@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
 #include <cstdint>
-#include <memory>
-
-class QSettings;
+#include <optional>
+#include <vector>
 
 // Result codes of CRegistryKey, numbered as the registry numbers them.
 inline constexpr long ERROR_SUCCESS = 0;
@@ -18,7 +18,7 @@ inline constexpr long ERROR_BAD_PATHNAME = 161; // the path names no key of a st
 inline constexpr long ERROR_MORE_DATA = 234;    // the stored number needs more than 32 bits
 
 // The hive a path starts from. Only the user's own exists: its "Software\<Org>\<App>" key is the
-// settings file QSettings keeps for that organisation and application.
+// settings file of that organisation and application.
 enum class RegistryRoot
 {
     CurrentUser,
@@ -29,8 +29,8 @@ inline constexpr RegistryRoot HKEY_CURRENT_USER = RegistryRoot::CurrentUser;
 inline constexpr char OrganisationName[] = "Brambleway";
 inline constexpr char ApplicationName[] = "Orbiclock";
 
-// One open key of a settings store, with the registry's semantics on top of QSettings (native
-// format: an INI file under $XDG_CONFIG_HOME on Linux):
+// One open key of a settings store, with the registry's semantics on its INI file (the layout
+// QSettings gives $XDG_CONFIG_HOME/<Org>/<App>.conf, settings/inifile.h):
 // - "Software\Org\App" is the store's root; each further name is a group of the file.
 // - A key exists while it holds a value or a key. Open reports a missing key as created; it
 //   reaches the file with its first value (an INI file keeps no empty groups).
@@ -38,7 +38,10 @@ inline constexpr char ApplicationName[] = "Orbiclock";
 //   2^32-1, a "0x" hexadecimal number up to 0xFFFFFFFF, or 4 raw bytes (little-endian), and
 //   leaves the caller's value untouched on any failure.
 // - Writes are collected and written at Close (or destruction) in one locked, atomic rewrite
-//   of the file that merges with what other processes wrote meanwhile.
+//   of the file that merges with what other processes wrote meanwhile. The lock is waited for
+//   a bounded time; a write that fails (a full disk) leaves the file as it was.
+// - A damaged file is read as far as it can be; before it is rewritten, a copy is kept beside it
+//   as "<App>.conf.damaged".
 class CRegistryKey final
 {
 public:
@@ -48,14 +51,15 @@ public:
 
     // Opens (creating) the key at path below parent in place of the key held before. created,
     // when given, becomes 1 when the key did not exist and 0 when it did. Fails with
-    // ERROR_ACCESS_DENIED when the store's file exists but cannot be read.
+    // ERROR_ACCESS_DENIED when the store's file exists but cannot be read (a folder, a FIFO or
+    // device, a file too large to be the store's).
     long Open(RegistryRoot parent, const QString &path, int *created = nullptr);
 
     // Deletes the key at path with everything under it. The held key stays held.
     long DeleteKey(RegistryRoot parent, const QString &path);
 
-    // Closes the held key and writes what was set; ERROR_ACCESS_DENIED when a write since the
-    // last Close was refused (the store is read-only) or the file could not be written.
+    // Closes the held key and writes what was set; ERROR_ACCESS_DENIED when the file could not
+    // be written (read-only, locked beyond the wait, a full disk): it is then left as it was.
     long Close();
 
     long SetDword(const QString &name, std::uint32_t value);
@@ -68,17 +72,30 @@ public:
     bool IsOpen() const { return m_bOpen; }
     // The path of the key last opened.
     const QString &Path() const { return m_path; }
+    // The store's file, as read by the last Open, did not read cleanly (see IniText::damaged).
+    bool IsStoreDamaged() const { return m_bDamaged; }
+
+    // How long a save waits for another writer's lock on the file.
+    static constexpr int LockWaitMs = 2000;
 
 private:
+    // A change to apply to the file as it is when written: a value set, or a key deleted.
+    struct Change
+    {
+        QString key;
+        std::optional<QString> value; // nothing: delete the key with everything below it
+    };
+
     long Flush();
-    // Points m_settings at the file of org/app, flushing and closing the key on a change.
+    // Reads the file of org/app, flushing and closing the key first when it is another file.
     void UseFile(const QString &org, const QString &app);
 
-    std::unique_ptr<QSettings> m_settings;
-    QString m_file;  // "Org/App" of m_settings
-    QString m_group; // the held key below the store's root, '/'-separated
+    QString m_fileName; // empty before the first Open
+    bool m_bReadable = false;
+    bool m_bDamaged = false;
+    QMap<QString, QString> m_values; // the file as read, with this object's changes
+    std::vector<Change> m_changes;   // since the last Close
+    QString m_group;                 // the held key below the store's root, '/'-separated
     QString m_path;
     bool m_bOpen = false;
-    bool m_bDirty = false;
-    bool m_bRefused = false; // a write was refused since the last Close
 };

@@ -91,7 +91,8 @@ bool IsNewSettingsVersion()
     int created = 0;
     if (key.Open(HKEY_CURRENT_USER, SubKey("Version"), &created) != ERROR_SUCCESS)
         return false; // a store that cannot be read is not a new one: keep it
-    if (!created)
+    // A damaged file lacks what it lost, not a version: it is read as far as it goes.
+    if (!created || key.IsStoreDamaged())
         return false;
     key.DeleteKey(HKEY_CURRENT_USER, QString::fromLatin1(ProductKeyPath));
     return true;

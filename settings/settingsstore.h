@@ -2,7 +2,7 @@
 
 #include "settings/settingsowner.h"
 
-// The settings store: every option under "Software\Brambleway\Orbiclock" (the user's QSettings
+// The settings store: every option under "Software\Brambleway\Orbiclock" (the user's settings
 // file), in six keys of 32-bit values. The store keeps nothing in memory; each operation opens
 // what it needs and closes it.
 //
@@ -21,8 +21,9 @@ inline constexpr char ProductKeyPath[] = "Software\\Brambleway\\Orbiclock";
 inline constexpr int SettingsLayoutVersion = 3;
 
 // True when no "\Version" key exists: the whole product key is then deleted (a first start, or a
-// store left by a layout without that key). Asked twice at start-up; both report true on a first
-// start.
+// store left by a layout without that key). A damaged file (registrykey.h) is not taken for an
+// old layout: it is kept and read as far as it goes. Asked twice at start-up; both report true on a
+// first start.
 bool IsNewSettingsVersion();
 
 // Reads \General, \Current Selection and \Home Country into the owner's general settings.

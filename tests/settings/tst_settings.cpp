@@ -1,6 +1,6 @@
 #include "settings/settingsstore.h"
+#include "tests/filefaults.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <array>
+#include <optional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -83,12 +85,6 @@ void WriteStore(const QByteArray &content)
     QFile file(StoreFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
-    // QSettings re-reads a file only when its size or time changed: rows of equal length
-    // written within one millisecond must still look different.
-    file.flush();
-    static int written = 0;
-    file.setFileTime(QDateTime::currentDateTime().addSecs(-1000 + ++written),
-                     QFileDevice::FileModificationTime);
 }
 
 QByteArray ReadStore()
@@ -118,7 +114,10 @@ private slots:
     void mapColoursHandedTogether();
     void garbledFileKeepsWhatItCouldRead();
     void unwritableStoreIsLeftAlone();
-    void unreadableStoreIsNeverReplaced();
+    void damagedFileIsKept_data();
+    void damagedFileIsKept();
+    void blockedStoreIsLeftAlone_data();
+    void blockedStoreIsLeftAlone();
     void concurrentSavesLeaveOneWritersValues();
 };
 
@@ -274,15 +273,77 @@ void TestSettings::unwritableStoreIsLeftAlone()
     QCOMPARE(ReadStore(), before);
 }
 
-void TestSettings::unreadableStoreIsNeverReplaced()
+void TestSettings::damagedFileIsKept_data()
 {
-    QVERIFY(QDir().mkpath(StoreFile())); // a folder cannot be read as the store's file
+    // Whole, as QSettings orders it: the Version group last.
+    const QByteArray whole =
+        "[%General]\nShow%20At%20Startup=1\n\n[Clocks]\nHome%20Time%20Colour=255\n"
+        "\n[Home%20Country]\nHome%20Country=17\n\n[Version]\nVersion%20Number=3\n";
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::newRow("unclosed quote") << QByteArray(whole).replace("=255", "=\"255");
+    QTest::newRow("unclosed section") << QByteArray(whole).replace("[Clocks]", "[Clocks");
+    QTest::newRow("cut before the last line") << whole.chopped(19);
+    QTest::newRow("cut within the last line") << whole.chopped(5);
+}
+
+void TestSettings::damagedFileIsKept()
+{
+    QFETCH(QByteArray, damaged);
+    WriteStore(damaged);
     QVERIFY(!IsNewSettingsVersion());
     FakeOwner owner;
     owner.Load();
-    QVERIFY(owner.SameValues(FakeOwner()));
-    QVERIFY(!SaveSettings(FakeOwner::Distinct(2)));
-    QVERIFY(QFileInfo(StoreFile()).isDir());
+    QCOMPARE(owner.general.showAtStartup, 1);
+    QCOMPARE(owner.general.homeCountry, 17);
+    QCOMPARE(owner.colours[0], 255u);
+
+    QVERIFY(SaveSettings(owner));
+    QFile copy(StoreFile() + QStringLiteral(".damaged"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), damaged);
+    QCOMPARE(RawValue(QStringLiteral("Clocks/Home Time Colour")), QStringLiteral("255"));
+}
+
+void TestSettings::blockedStoreIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("blocker");
+    QTest::newRow("folder as the file") << QByteArray("folder");
+    QTest::newRow("FIFO as the file") << QByteArray("fifo");
+    QTest::newRow("folder as the lock") << QByteArray("lock");
+    QTest::newRow("full disk") << QByteArray("full");
+}
+
+void TestSettings::blockedStoreIsLeftAlone()
+{
+    QFETCH(QByteArray, blocker);
+    const bool stored = blocker == "lock" || blocker == "full"; // the file itself is sound
+    const QString folder = QFileInfo(StoreFile()).path();
+    QVERIFY(QDir().mkpath(folder));
+    if (stored)
+        QVERIFY(SaveSettings(FakeOwner::Distinct(1)));
+    const QByteArray before = stored ? ReadStore() : QByteArray();
+    if (blocker == "folder")
+        QVERIFY(QDir().mkpath(StoreFile()));
+    if (blocker == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(StoreFile()).constData(), 0600), 0);
+    if (blocker == "lock")
+        QVERIFY(QDir().mkpath(StoreFile() + QStringLiteral(".lock")));
+
+    // Neither start nor save waits for ever, and nothing is lost.
+    QVERIFY(!IsNewSettingsVersion());
+    FakeOwner owner;
+    owner.Load();
+    QVERIFY(owner.SameValues(stored ? FakeOwner::Distinct(1) : FakeOwner()));
+    {
+        std::optional<FullDisk> full;
+        if (blocker == "full")
+            full.emplace(256); // room for the lock, not for the file
+        QVERIFY(!SaveSettings(FakeOwner::Distinct(2)));
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             stored ? QStringList{QStringLiteral("Orbiclock.conf")} : QStringList());
+    if (stored)
+        QCOMPARE(ReadStore(), before);
 }
 
 void TestSettings::concurrentSavesLeaveOneWritersValues()

@@ -124,12 +124,13 @@ void TestCountryTree::everyEntryOnceInLabelOrder()
     QCOMPARE(Data(At(tree, "Oceania/Australia/Victoria")), 18);
     QCOMPARE(Data(At(tree, "Asia (exc SE Asia)/Russia/Zone 10")), 257);
 
-    // Countries in label order, case and accents aside.
+    // Countries in label order, case and accents aside, blanks counting.
     const QStringList africa = Labels(At(tree, "Africa"));
     for (qsizetype i = 1; i < africa.size(); ++i)
         QVERIFY2(!CTipTreeCtrl::LabelLess(africa[i], africa[i - 1]), qPrintable(africa[i]));
     QVERIFY(africa.indexOf(QStringLiteral("Réunion (France)")) <
             africa.indexOf(QStringLiteral("Rwanda")));
+    QVERIFY(CTipTreeCtrl::LabelLess(QStringLiteral("zone  2"), QStringLiteral("Zone 10")));
 }
 
 void TestCountryTree::daylightPicturesAtTheMomentOfTheFill_data()

@@ -123,13 +123,11 @@ private slots:
     void againstDate_data();
     void againstDate();
     void chooseHomeOnFirstStart();
-    void everyControlIsNamed();
     void leaving_data();
     void leaving();
-    void trayMenu();
+    void menusAndNames();
     void selection_data();
     void selection();
-    void windowMenuOnTheSurface();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -275,21 +273,6 @@ void TestMainDialog::chooseHomeOnFirstStart()
     RunWith(again, [&] { QCOMPARE(runs, 1); });
 }
 
-void TestMainDialog::everyControlIsNamed()
-{
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        // For tools and for assistive technology.
-        const QList<QWidget *> widgets = dialog.findChildren<QWidget *>();
-        for (QWidget *w : widgets) {
-            if (w->parent() != &dialog)
-                continue;
-            QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
-            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
-        }
-    });
-}
-
 void TestMainDialog::leaving_data()
 {
     QTest::addColumn<int>("how"); // Escape, Hide, Enter, close, tray menu's Exit
@@ -358,7 +341,7 @@ void TestMainDialog::leaving()
     }
 }
 
-void TestMainDialog::trayMenu()
+void TestMainDialog::menusAndNames()
 {
     CMainDialog dialog;
     bool exitEnabledWhileBusy = true;
@@ -369,6 +352,15 @@ void TestMainDialog::trayMenu()
         return -1;
     });
     RunWith(dialog, [&] {
+        // Every control is named, for tools and for assistive technology.
+        const QList<QWidget *> widgets = dialog.findChildren<QWidget *>();
+        for (QWidget *w : widgets) {
+            if (w->parent() != &dialog)
+                continue;
+            QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+        // No exit from the tray while a sheet of the window runs.
         dialog.OnFindCountry();
         QVERIFY(!exitEnabledWhileBusy);
         dialog.ShowTrayMenu(QPoint(20, 20));
@@ -377,6 +369,17 @@ void TestMainDialog::trayMenu()
         dialog.hide();
         TrayAction(dialog, "trayShowAction")->trigger();
         QVERIFY(dialog.isVisible());
+
+        // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
+        const QPoint overTree = dialog.Tree()->geometry().center();
+        QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree, dialog.mapToGlobal(overTree));
+        QApplication::sendEvent(&dialog, &onTree);
+        QVERIFY(!dialog.SystemMenu()->isVisible());
+        const QPoint bare(2, dialog.height() - 2);
+        QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
+        QApplication::sendEvent(&dialog, &onSurface);
+        QVERIFY(dialog.SystemMenu()->isVisible());
+        dialog.SystemMenu()->close();
     });
 }
 
@@ -441,23 +444,6 @@ void TestMainDialog::selection()
         QTEST(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP), "caption");
         QFETCH(QString, tip);
         QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
-    });
-}
-
-void TestMainDialog::windowMenuOnTheSurface()
-{
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
-        const QPoint overTree = dialog.Tree()->geometry().center();
-        QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree, dialog.mapToGlobal(overTree));
-        QApplication::sendEvent(&dialog, &onTree);
-        QVERIFY(!dialog.SystemMenu()->isVisible());
-        const QPoint bare(2, dialog.height() - 2);
-        QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
-        QApplication::sendEvent(&dialog, &onSurface);
-        QVERIFY(dialog.SystemMenu()->isVisible());
-        dialog.SystemMenu()->close();
     });
 }
 

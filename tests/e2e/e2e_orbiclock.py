@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Orbiclock as a person meets it, in a real X server with a notification area: first start and
 Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
-machine zone, and SIGTERM. Every step leaves a screenshot in the output folder.
+machine zone, and SIGTERM. A failed step leaves a screenshot in the output folder.
 
 Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock"""
 
@@ -104,9 +104,6 @@ class Run:
         m = re.search(r'^Home%20Country=(-?\d+)$', self.settings_text(), re.M)
         return int(m.group(1)) if m else None
 
-    def shot(self, name):
-        self.desktop.screenshot(name)
-
     def close(self):
         if self.proc is not None and self.proc.poll() is None:
             self.proc.kill()
@@ -139,7 +136,6 @@ class Run:
         d = self.desktop
         wait_for('the main window', self.main_window)
         sheet = wait_for('the Set Home sheet', lambda: self.dialog('Set Home Country'))
-        self.shot('1-first-start')
         tree = wait_for('the sheet\'s country tree', lambda: d.find(
             sheet, role='tree', name='Available Countries/Regions'))
         # Click the region, then walk down with the keyboard as a person would, opening each
@@ -155,11 +151,9 @@ class Run:
             else:
                 raise Failure(f'"{name}" not found under the previous level of the tree')
         ok = wait_for('an enabled OK button', lambda: self._enabled_button(sheet, 'OK'))
-        self.shot('1-home-chosen')
         d.click(ok)
         wait_for('the sheet to close', lambda: self.dialog('Set Home Country') is None)
         self.check_home_clocks()
-        self.shot('1-home-set')
 
     def _selected_cell(self, tree):
         selected = self.desktop.Atspi.StateType.SELECTED
@@ -183,10 +177,8 @@ class Run:
                                                             name='Hide')))
         wait_for('the main window to go', lambda: self.main_window() is None)
         icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
-        self.shot('2-hidden')
         d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
         wait_for('the main window back after a double-click on the icon', self.main_window)
-        self.shot('2-shown-again')
 
     def _question(self):
         return self.desktop.find(self.app(), name=EXIT_QUESTION, depth=4)
@@ -196,8 +188,6 @@ class Run:
         window = wait_for('the main window', self.main_window)
         d.request_close(window['id'])
         question = wait_for('the exit question', self._question)
-        time.sleep(0.5)  # let it paint before the picture
-        self.shot(f'3-question-{button.lower()}')
         dialog = question.get_parent()
         d.click(wait_for(f'the {button} button', lambda: d.find(dialog, role='push button',
                                                                  name=button)))
@@ -214,7 +204,6 @@ class Run:
             raise Failure(f'settings after No hold home {self.stored_home()}, not {HOME_INDEX}')
         if not self.main_window():
             raise Failure('the main window went away after No')
-        self.shot('3-after-no')
         self._answer('Yes')
         try:
             code = self.proc.wait(10)
@@ -223,7 +212,6 @@ class Run:
         if code != 0:
             raise Failure(f'Orbiclock ended with {code} after Yes')
         wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
-        self.shot('3-ended')
 
     def step4_hidden_start(self):
         if not re.search(r'^Show%20At%20Startup=0$', self.settings_text(), re.M):
@@ -232,7 +220,6 @@ class Run:
         wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
         shown = self.top_windows_shown()
-        self.shot('4-hidden-start')
         if shown:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 
@@ -269,7 +256,6 @@ class Run:
         d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
         wait_for('the main window', self.main_window)
         self.check_home_clocks()
-        self.shot('5-zone-rechecked')
 
     def step6_sigterm(self):
         os.remove(self.settings)
@@ -283,7 +269,6 @@ class Run:
         if self.stored_home() != HOME_INDEX:
             raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
         wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
-        self.shot('6-ended')
 
 
 STEPS = [
@@ -310,7 +295,7 @@ def main():
             try:
                 getattr(run, method)()
             except Failure as e:
-                run.shot(f'{number}-failed')
+                run.desktop.screenshot(f'{number}-failed')
                 print(f'step {number}: FAILED: {e} ({title})')
                 return 1
             finally:

@@ -48,8 +48,6 @@ private slots:
     void offsets_data();
     void offsets();
     void noHome();
-    void trayTip_data();
-    void trayTip();
 };
 
 void TestClockOffsets::initTestCase()
@@ -134,24 +132,6 @@ void TestClockOffsets::noHome()
     QCOMPARE(out.selected, TimeValue(456));
     in.homeIndex = -7;
     QVERIFY(!ComputeClockOffsets(in, At("2026-07-01T12:00:00Z"), out));
-}
-
-void TestClockOffsets::trayTip_data()
-{
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<float>("mapZone");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("with sub-name")
-        << NewSouthWales << 0.0f << "New South Wales, Australia 10:09:08";
-    QTest::newRow("trailing blank kept") << 224 << 0.0f << "Niue I.  10:09:08";
-    QTest::newRow("index outside the table") << CountryCount << 5.75f << "GMT+5:45 10:09:08";
-}
-
-void TestClockOffsets::trayTip()
-{
-    QFETCH(int, selected);
-    QFETCH(float, mapZone);
-    QTEST(MakeTrayTip(selected, mapZone, QStringLiteral("10:09:08")), "tip");
 }
 
 QTEST_APPLESS_MAIN(TestClockOffsets)

@@ -404,8 +404,10 @@ void TestMainDialog::selection_data()
     QTest::newRow("map click, list only") << true << 0 << 0 << Germany << 0 << all << "Germany ";
     // -5 from Germany's +1, and Germany's summer hour already in the computer's clock.
     QTest::newRow("region node") << true << 1 << 0 << -1 << -420 << all << "GMT-5:00 ";
+    // New South Wales: +10, in its winter; its tip names the state and the country.
     QTest::newRow("found another entry")
-        << false << 2 << India << India << 210 << in530 << "India ";
+        << false << 2 << NewSouthWales << NewSouthWales << 480 << "Countries/Regions in GMT+10:00"
+        << "New South Wales, Australia ";
     QTest::newRow("Find cancelled") << false << 2 << -1 << Germany << 0 << in100 << "Germany ";
     QTest::newRow("list only on") << false << 3 << 1 << Germany << 0 << all << "Germany ";
     QTest::newRow("list only off again") << false << 3 << 2 << Germany << 0 << in100 << "Germany ";

@@ -166,14 +166,27 @@ class Run:
         states = button.get_state_set()
         return button if states.contains(self.desktop.Atspi.StateType.ENABLED) else None
 
+    def _open_from_tray(self, why):
+        icon = wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS))
+        self.desktop.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2),
+                           repeat=2)
+        wait_for(f'the main window back after a double-click on the icon {why}', self.main_window)
+
+    def _ended_cleanly(self, after):
+        try:
+            code = self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure(f'Orbiclock still runs 10 s after {after}')
+        if code != 0:
+            raise Failure(f'Orbiclock ended with {code} after {after}')
+        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
+
     def step2_hide_and_tray(self):
         d = self.desktop
         d.click(wait_for('the Hide button', lambda: d.find(self.dialog(TITLE), role='push button',
                                                             name='Hide')))
         wait_for('the main window to go', lambda: self.main_window() is None)
-        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
-        d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
-        wait_for('the main window back after a double-click on the icon', self.main_window)
+        self._open_from_tray('after Hide')
 
     def _question(self):
         return self.desktop.find(self.app(), name=EXIT_QUESTION, depth=4)
@@ -200,13 +213,7 @@ class Run:
         if not self.main_window():
             raise Failure('the main window went away after No')
         self._answer('Yes')
-        try:
-            code = self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            raise Failure('Orbiclock still runs 10 s after Yes')
-        if code != 0:
-            raise Failure(f'Orbiclock ended with {code} after Yes')
-        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
+        self._ended_cleanly('Yes')
 
     def step4_hidden_start(self):
         if not re.search(r'^Show%20At%20Startup=0$', self.settings_text(), re.M):
@@ -246,24 +253,15 @@ class Run:
                 return False
         wait_for('the zone store rewritten after the machine zone changed', restored)
         # The clocks still give home time: show the window and read them.
-        d = self.desktop
-        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
-        d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
-        wait_for('the main window', self.main_window)
+        self._open_from_tray('after the zone change')
         self.check_home_clocks()
 
     def step6_sigterm(self):
         os.remove(self.settings)
         self.proc.send_signal(signal.SIGTERM)
-        try:
-            code = self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            raise Failure('Orbiclock still runs 10 s after SIGTERM')
-        if code != 0:
-            raise Failure(f'Orbiclock ended with {code} after SIGTERM')
+        self._ended_cleanly('SIGTERM')
         if self.stored_home() != HOME_INDEX:
             raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
-        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
 
 
 STEPS = [

@@ -255,7 +255,6 @@ void TestSetHomeSheet::valuesAfterOk()
     QCOMPARE(values.daylightOption, option);
     QCOMPARE(values.useOwnDaylightDates, own);
     QCOMPARE(values.ownDates, dates);
-    QCOMPARE(values.landColour, 2);
 }
 
 void TestSetHomeSheet::noWayOutWithoutAHome()

@@ -1,5 +1,6 @@
 #include "countries/findcountrypage.h"
 
+#include "countries/countryfinder.h"
 #include "countries/propertysheet.h"
 #include "countries/tiptreectrl.h"
 #include "zones/countrytable.h"
@@ -8,25 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <cstring>
-
-namespace {
-
-// The table's names once as QStrings: a keystroke then costs only the searching.
-const QList<QString> &CountryNames()
-{
-    static const QList<QString> names = [] {
-        QList<QString> list;
-        list.reserve(CountryCount);
-        for (const CountryEntry &entry : CountryTable)
-            list.append(QString::fromUtf8(entry.name));
-        return list;
-    }();
-    return names;
-}
-
-} // namespace
 
 CFindCountryPage::CFindCountryPage(QWidget *parent)
     : CPropertyPage(tr("Find Country/Region"), parent)
@@ -73,21 +55,6 @@ int CFindCountryPage::RunFindSheet(const QString &caption, QWidget *parent)
     return sheet.DoModal() == QDialog::Accepted ? page->Result() : -1;
 }
 
-QString CFindCountryPage::MakePattern(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    return text.left(1).toUpper() + text.mid(1).toLower();
-}
-
-bool CFindCountryPage::Matches(const QString &name, const QString &pattern)
-{
-    const qsizetype at = name.indexOf(pattern);
-    if (at < 0)
-        return false;
-    return at == 0 || name[at - 1] == u' ' || name[at - 1] == u'(';
-}
-
 void CFindCountryPage::OnInitDialog()
 {
     FillMatches(QString());
@@ -104,11 +71,11 @@ void CFindCountryPage::OnOK()
 
 void CFindCountryPage::OnChangeSearch()
 {
-    FillMatches(MakePattern(m_edit->text()));
+    FillMatches(m_edit->text());
     m_edit->setFocus();
 }
 
-void CFindCountryPage::FillMatches(const QString &pattern)
+void CFindCountryPage::FillMatches(const QString &text)
 {
     m_tree->setUpdatesEnabled(false);
     m_tree->clearSelection();
@@ -119,31 +86,30 @@ void CFindCountryPage::FillMatches(const QString &pattern)
         m_tree->viewport()->repaint();
     m_tree->setUpdatesEnabled(false);
 
-    const QList<QString> &names = CountryNames();
+    const CCountryFinder::Result found = CCountryFinder::Find(text);
     QTreeWidgetItem *toSelect = nullptr;
-    for (int i = CountryCount - 1; i >= 0; --i) {
-        if (!Matches(names[i], pattern))
-            continue;
-        const CountryEntry &entry = CountryTable[static_cast<std::size_t>(i)];
-        QTreeWidgetItem *top = m_tree->InsertSorted(nullptr, names[i], i);
-        toSelect = top;
-        if (*entry.subName == '\0')
-            continue;
-        int part = i;
-        while (part >= 0) {
-            const CountryEntry &p = CountryTable[static_cast<std::size_t>(part)];
-            const CountryEntry &before =
-                CountryTable[static_cast<std::size_t>(part == i ? i : part + 1)];
-            if (*before.subName == '\0' || std::strcmp(p.name, entry.name) != 0)
-                break;
-            m_tree->InsertSorted(top, QString::fromUtf8(p.subName), part);
-            --part;
+    for (std::size_t c = 0; c < found.countries.size(); ++c) {
+        const CCountryFinder::Country &country = found.countries[c];
+        const CountryEntry *entry = CountryAt(country.top);
+        QTreeWidgetItem *top =
+            m_tree->InsertSorted(nullptr, QString::fromUtf8(entry->name), country.top);
+        const bool best = static_cast<int>(c) == found.bestCountry;
+        if (best)
+            toSelect = top;
+        for (std::size_t p = 0; p < country.parts.size(); ++p) {
+            QTreeWidgetItem *part = m_tree->InsertSorted(
+                top, QString::fromUtf8(CountryAt(country.parts[p])->subName), country.parts[p]);
+            if (best && static_cast<int>(p) == found.bestPart)
+                toSelect = part;
         }
-        i = part + 1; // the walk resumes below the last part
     }
 
-    if (toSelect)
+    if (toSelect) {
+        if (toSelect->parent())
+            toSelect->parent()->setExpanded(true);
         m_tree->setCurrentItem(toSelect);
+        m_tree->scrollToItem(toSelect);
+    }
     m_tree->setUpdatesEnabled(true);
     OnSelchangedMatches();
 }

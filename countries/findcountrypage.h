@@ -6,9 +6,9 @@ class CTipTreeCtrl;
 class QLineEdit;
 class QTreeWidgetItem;
 
-// Finds an entry by the start of a word of its country's name. Every change of the typed text
-// rebuilds the list of matching countries (with their parts); a single entry chosen with
-// "&Select" or a double-click is the result.
+// Finds an entry by the start of a word of its country's or its part's name, case and accents
+// aside. Every change of the typed text rebuilds the list of matching countries (with their
+// matching parts); a single entry chosen with "&Select" or a double-click is the result.
 class CFindCountryPage final : public CPropertyPage
 {
     Q_OBJECT
@@ -23,14 +23,8 @@ public:
     // The entry chosen when the sheet ended with OK; -1 before.
     int Result() const { return m_nResult; }
 
-    // The text as searched for: the first character in upper case, the others in lower case.
-    static QString MakePattern(const QString &text);
-    // Whether name matches pattern: its first occurrence starts the name or follows a blank
-    // or "(". An empty pattern matches every name.
-    static bool Matches(const QString &name, const QString &pattern);
-
-    // Lists the matches of pattern and selects the one with the lowest table index.
-    void FillMatches(const QString &pattern);
+    // Lists the matches of the typed text and selects the best one.
+    void FillMatches(const QString &text);
 
     CTipTreeCtrl *Tree() const { return m_tree; }
     QLineEdit *Edit() const { return m_edit; }

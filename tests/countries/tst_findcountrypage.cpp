@@ -3,6 +3,8 @@
 #include "countries/tiptreectrl.h"
 #include "zones/countrytable.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -70,23 +72,37 @@ void TestFindCountryPage::typing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("listed"); // all of them, or some when count says more
     QTest::addColumn<int>("count");
+    QTest::addColumn<int>("entries"); // leaves: countries without parts and parts
     QTest::addColumn<QString>("selected");
-    QTest::newRow("aUS, case aside")
-        << "aUS" << QStringList{"Australes I.", "Australia", "Austria", "Norfolk I. (Australia)"}
-        << 4 << "Australes I.";
-    // The lowest table index wins, not the first in the list.
+    const QStringList aus{"Australes I.", "Australia", "Austria", "Norfolk I. (Australia)"};
+    QTest::newRow("aUS, case aside") << "aUS" << aus << 4 << 11 << "Australes I.";
+    // Equal matches: the lowest table index wins, not the first in the list.
     QTest::newRow("united") << "united"
                             << QStringList{"United Arab Emirates", "United Kingdom",
                                            "United States of America"}
-                            << 3 << "United Kingdom";
-    QTest::newRow("after bracket") << "denmark"
-                                   << QStringList{"Denmark", "Faeroe Is. (Denmark)",
-                                                  "Greenland (Denmark)", "Jan Mayen I. (Denmark)"}
-                                   << 4 << "Denmark";
-    QTest::newRow("parts not searched") << "queensland" << QStringList{} << 0 << "";
-    QTest::newRow("is") << "is"
-                        << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."}
-                        << 34 << "Afghanistan, The Islamic Rep of";
+                            << 3 << 10 << "United Kingdom";
+    QTest::newRow("after bracket, whole name first")
+        << "denmark"
+        << QStringList{"Denmark", "Faeroe Is. (Denmark)", "Greenland (Denmark)",
+                       "Jan Mayen I. (Denmark)"}
+        << 4 << 7 << "Denmark";
+    QTest::newRow("capital inside")
+        << "new zealand" << QStringList{"Cook Is. (New Zealand)", "New Zealand"} << 2 << 2
+        << "New Zealand";
+    QTest::newRow("accent in the name")
+        << "REUNION" << QStringList{"Réunion (France)"} << 1 << 1 << "Réunion (France)";
+    QTest::newRow("accent typed") << "são  tomé" << QStringList{"Sao Tome e Principe"} << 1 << 1
+                                  << "Sao Tome e Principe";
+    QTest::newRow("part only") << "queensland" << QStringList{"Australia"} << 1 << 1
+                               << "Queensland";
+    QTest::newRow("parts of several") << "central"
+                                      << QStringList{"Canada", "Central African Republic",
+                                                     "Indonesia", "United States of America"}
+                                      << 4 << 4 << "Central African Republic";
+    QTest::newRow("is, a name's start first")
+        << "is" << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."} << 37
+        << 52 << "Israel";
+    QTest::newRow("middle of a word") << "stralia" << QStringList{} << 0 << 0 << "";
 }
 
 void TestFindCountryPage::typing()
@@ -94,15 +110,22 @@ void TestFindCountryPage::typing()
     QFETCH(QString, text);
     QFETCH(QStringList, listed);
     QFETCH(int, count);
+    QFETCH(int, entries);
     QFETCH(QString, selected);
     CTipTreeCtrl *tree = m_page->Tree();
-    QTest::keyClicks(m_page->Edit(), text);
+    QInputMethodEvent typed; // as an input method delivers accented letters
+    typed.setCommitString(text);
+    QApplication::sendEvent(m_page->Edit(), &typed);
     QCOMPARE(m_page->Edit()->text(), text); // the box keeps what was typed
 
     QStringList labels;
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         labels << tree->topLevelItem(i)->text(0);
+    int leaves = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        leaves += (*it)->childCount() == 0 ? 1 : 0;
     QCOMPARE(labels.size(), count);
+    QCOMPARE(leaves, entries);
     if (count == listed.size())
         QCOMPARE(labels, listed);
     for (const QString &name : listed)

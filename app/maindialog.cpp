@@ -777,3 +777,14 @@ void CMainDialog::SetMapAcceleration(int acceleration)
     if (m_map)
         m_map->SetAcceleration(acceleration);
 }
+
+int CMainDialog::GetMapShowNight() const
+{
+    return m_map && m_map->GetShowNight() ? 1 : 0;
+}
+
+void CMainDialog::SetMapShowNight(int show)
+{
+    if (m_map)
+        m_map->SetShowNight(show != 0);
+}

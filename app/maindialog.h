@@ -150,6 +150,8 @@ public:
     void SetMapColours(int landPair, int seaPair) override;
     int GetMapAcceleration() const override;
     void SetMapAcceleration(int acceleration) override;
+    int GetMapShowNight() const override;
+    void SetMapShowNight(int show) override;
 
     void reject() override;
 

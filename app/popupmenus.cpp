@@ -97,6 +97,8 @@ QMenu *CreateMapMenu(QWidget *parent)
         AddCommand(sea, QObject::tr(MapColourTexts[i]), ID_SEA_COLOUR_FIRST + i);
     }
 
+    AddCommand(popup, QObject::tr("Show &Night"), ID_SHOW_NIGHT)->setCheckable(true);
+
     popup->addSeparator();
     AddCommand(popup, QObject::tr("Cancel\tEsc"), ID_MAP_CANCEL);
     return popup;
@@ -135,8 +137,10 @@ QMenu *FindSubMenuByText(const QMenu *popup, const QString &text)
     return nullptr;
 }
 
-void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration)
+void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration, bool showNight)
 {
+    if (QAction *night = FindCommand(popup, ID_SHOW_NIGHT))
+        night->setChecked(showNight);
     if (QMenu *colours = FindSubMenuByText(popup, QObject::tr("&Colours"))) {
         const auto lists = colours->actions();
         MarkPositions(lists.value(0) ? lists.value(0)->menu() : nullptr, landColour, seaColour);
@@ -228,6 +232,9 @@ bool OnMapMenuCommand(int command, CMapWnd &map, CCountryTree *tree)
     case ID_SPEED_FAST:
         map.SetAcceleration(FastAcceleration);
         return true;
+    case ID_SHOW_NIGHT:
+        map.SetShowNight(!map.GetShowNight());
+        return true;
     default:
         break;
     }
@@ -273,7 +280,8 @@ bool OnClockMenuCommand(int command, CClockCtrl *&menuClock)
 void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos)
 {
     std::unique_ptr<QMenu> popup(CreateMapMenu(map.window()));
-    PrepareMapMenu(popup.get(), map.GetLandColour(), map.GetSeaColour(), map.GetAcceleration());
+    PrepareMapMenu(popup.get(), map.GetLandColour(), map.GetSeaColour(), map.GetAcceleration(),
+                   map.GetShowNight());
     map.window()->activateWindow();
     const int command = TrackPopupMenu(popup.get(), screenPos);
     popup.reset();

@@ -32,6 +32,7 @@ enum PopupCommand : int
     ID_SPEED_SLOW = 32833,
     ID_SPEED_MEDIUM = 32834,
     ID_SPEED_FAST = 32835,
+    ID_SHOW_NIGHT = 32836,
 };
 
 // Text colours of the clock colour commands, by row.
@@ -45,7 +46,8 @@ inline constexpr int SlowAcceleration = 75;
 inline constexpr int MediumAcceleration = 150;
 inline constexpr int FastAcceleration = 600;
 
-// The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), a separator, "Cancel\tEsc".
+// The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", a separator,
+// "Cancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
 // A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour", a
 // separator and Cancel.
@@ -56,8 +58,10 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
 QMenu *FindSubMenuByText(const QMenu *popup, const QString &text);
 
 // Checks the current land colour, sea colour and speed, and greys in each colour list the
-// colour the other one has, so land and sea can never be given the same colour.
-void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration);
+// colour the other one has, so land and sea can never be given the same colour; checks
+// "Show &Night" by showNight.
+void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration,
+                    bool showNight = false);
 // Checks the clock's colour (nothing for a colour in no row) and, on a time clock's menu, the
 // seconds item by showSeconds.
 void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds);
@@ -76,10 +80,10 @@ int ClockColourRow(COLORREF colour);
 // when the menu was closed without one.
 int TrackPopupMenu(QMenu *popup, const QPoint &screenPos);
 
-// Runs a command of the map's menu. A speed goes to the map at once. A new land or sea colour
-// recolours the map behind the "Changing Map Colours" window, which is the only feedback while
-// that runs; a land colour also redraws the tree's continent pictures in the same colour. The
-// colour the map has already does nothing. False for a command that is not the map's.
+// Runs a command of the map's menu. A speed, and the night on or off, go to the map at once. A new
+// land or sea colour recolours the map behind the "Changing Map Colours" window, which is the only
+// feedback while that runs; a land colour also redraws the tree's continent pictures in the same
+// colour. The colour the map has already does nothing. False for a command that is not the map's.
 bool OnMapMenuCommand(int command, CMapWnd &map, CCountryTree *tree);
 // Runs a command of a clock's menu on menuClock (a colour of the table, or seconds on and off)
 // and then clears menuClock. False, changing nothing, for a command that is not a clock's.

@@ -3,8 +3,10 @@
 #include "map/gmtoffset.h"
 #include "map/surface.h"
 #include "res/resources.h"
+#include "zones/timesource.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <ctime>
 
@@ -19,13 +21,17 @@ float ComputerStandardOffset()
 
 } // namespace
 
-CMapWnd::CMapWnd(QWidget *parent) : CBitmapWnd(parent), m_fZone(ComputerStandardOffset())
+CMapWnd::CMapWnd(QWidget *parent)
+    : CBitmapWnd(parent), m_fZone(ComputerStandardOffset()), m_nightTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("map"));
     setAccessibleName(tr("World map"));
     SetCentreMode(true, false);
     SetAccelerate(true);
     SetMaxSpeed(600);
+    // The terminator moves a pixel of the map in about four minutes.
+    m_nightTimer->setInterval(30 * 1000);
+    connect(m_nightTimer, &QTimer::timeout, this, &CMapWnd::RefreshNight);
 }
 
 CMapWnd::~CMapWnd() = default;
@@ -60,7 +66,7 @@ void CMapWnd::SelectZone(float fOffset)
         return;
     const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
     m_zoneMap.LightZone(fOffset, p.x());
-    ShowBitmap(m_zoneMap.Composite());
+    ShowComposite();
     const QPoint centre = GetCentre();
     SmoothScroll(centre.x() - p.x(), centre.y() - p.y());
 }
@@ -116,6 +122,40 @@ void CMapWnd::Reselect()
     // Rebuilds the lit composite in the new colours; the zone already stands in the middle
     // (once a running glide is done), so nothing moves.
     SelectZone(m_fZone);
+}
+
+void CMapWnd::SetShowNight(bool show)
+{
+    if (show == m_bShowNight)
+        return;
+    m_bShowNight = show;
+    if (show)
+        m_nightTimer->start();
+    else
+        m_nightTimer->stop();
+    RefreshNight();
+}
+
+void CMapWnd::RefreshNight()
+{
+    if (m_zoneMap.IsNull())
+        return;
+    if (m_bShowNight)
+        m_night.Update(m_sizeMap, SunPositionAt(CurrentTime()));
+    // Rebuilt where the view stands now, which may be in the middle of a glide.
+    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, GetOrigin().x()).x());
+    ShowComposite();
+}
+
+void CMapWnd::ShowComposite()
+{
+    if (!m_bShowNight)
+        return ShowBitmap(m_zoneMap.Composite());
+    if (m_night.IsNull())
+        m_night.Update(m_sizeMap, SunPositionAt(CurrentTime()));
+    QImage shaded;
+    m_night.Apply(m_zoneMap.Composite(), shaded, GetOrigin());
+    ShowBitmap(shaded);
 }
 
 void CMapWnd::FormatGmtOffset(float fOffset, QString &strOut)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/bitmapwnd.h"
+#include "map/nightshade.h"
 #include "map/zonemap.h"
 
 #include <QString>
@@ -43,6 +44,14 @@ public:
 
     static void FormatGmtOffset(float fOffset, QString &strOut);
 
+    // Darkens the map where the sun is down at the current instant, redrawn every half minute
+    // while on. Off at first.
+    void SetShowNight(bool show);
+    bool GetShowNight() const { return m_bShowNight; }
+    // Redraws the night for the current instant; the half-minute timer calls it.
+    void RefreshNight();
+    const CNightShade &NightShade() const { return m_night; }
+
     // The kept surfaces, for the owner's checks and for tests.
     const CZoneMap &ZoneMap() const { return m_zoneMap; }
 
@@ -52,8 +61,13 @@ protected:
 
 private:
     void Reselect();
+    // Shows the composite, with the night over it when that is on.
+    void ShowComposite();
 
     QSize m_sizeMap;
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
+    bool m_bShowNight = false;
+    CNightShade m_night;
+    QTimer *m_nightTimer = nullptr;
 };

@@ -10,6 +10,9 @@
 
 inline constexpr int MapPictureWidth = 357;
 inline constexpr int MapPictureHeight = 178;
+// The map picture is equirectangular: every pixel spans 360 / 357 degrees both ways, column 0
+// starts at this longitude and row 0 at the north pole.
+inline constexpr double MapPictureWestLongitude = -172.5;
 
 // Land and sea in two colours.
 QImage LoadMapPicture();

@@ -58,4 +58,8 @@ public:
     // The map's scrolling acceleration, pixels per second squared (75, 150, 600 from the menu).
     virtual int GetMapAcceleration() const = 0;
     virtual void SetMapAcceleration(int acceleration) = 0;
+
+    // Whether the map shows where it is night now (0 or 1).
+    virtual int GetMapShowNight() const = 0;
+    virtual void SetMapShowNight(int show) = 0;
 };

@@ -157,6 +157,10 @@ void LoadClockAndMapSettings(SettingsOwner &owner)
         int acceleration = owner.GetMapAcceleration();
         if (ReadInt(key, "Scroll Speed", acceleration, [](int a) { return a > 0; }))
             owner.SetMapAcceleration(acceleration);
+        int night = owner.GetMapShowNight();
+        ReadFlag(key, "Show Night", night);
+        if (night != owner.GetMapShowNight())
+            owner.SetMapShowNight(night);
     }
 }
 
@@ -188,6 +192,7 @@ bool SaveSettings(const SettingsOwner &owner)
         Write(key, "Land Colour", owner.GetMapLandColour());
         Write(key, "Sea Colour", owner.GetMapSeaColour());
         Write(key, "Scroll Speed", owner.GetMapAcceleration());
+        Write(key, "Show Night", owner.GetMapShowNight());
     }
     if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS)
         Write(key, "Current Selection", general.currentSelection);

@@ -1,4 +1,5 @@
-// The map's per-pixel work: recolouring, lighting a zone and one frame of the glide.
+// The map's per-pixel work: recolouring, lighting a zone, one frame of the glide (with and
+// without the night) and redrawing the night.
 #include "bench/widgetbenchmain.h"
 #include "map/colourtables.h"
 #include "map/mapwnd.h"
@@ -87,6 +88,7 @@ void BM_GlideFrame(benchmark::State &state)
     wnd.SetClock([&now] { return now; });
     wnd.SetAcceleration(600);
     wnd.Create(QRect(0, 0, W + 4, H + 4), &host, CMapWnd::ControlId, ZonePicture(map), map);
+    wnd.SetShowNight(state.range(0) != 0);
     QImage screen(wnd.size(), QImage::Format_RGB32);
     float zone = -9.0f;
     for (auto _ : state) {
@@ -101,7 +103,22 @@ void BM_GlideFrame(benchmark::State &state)
         wnd.render(&screen);
     }
 }
-BENCHMARK(BM_GlideFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GlideFrame)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The night for a new minute: the sun's place, the shade of every pixel and the map redrawn.
+void BM_RefreshNight(benchmark::State &state)
+{
+    const QImage map = MapPicture();
+    QWidget host;
+    CMapWnd wnd(&host);
+    wnd.Create(QRect(0, 0, W + 4, H + 4), &host, CMapWnd::ControlId, ZonePicture(map), map);
+    wnd.SetShowNight(true);
+    for (auto _ : state) {
+        wnd.RefreshNight();
+        benchmark::DoNotOptimize(wnd.View().constBits());
+    }
+}
+BENCHMARK(BM_RefreshNight)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,12 +2,14 @@
 #include "map/colourtables.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
+#include "map/sunposition.h"
 #include "map/surface.h"
 #include "syntheticmap.h"
 #include "zones/timesource.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -42,6 +44,11 @@ void Click(QWidget *w, QPoint point)
     QTest::mouseClick(w, Qt::LeftButton, {}, point);
 }
 
+TimeValue Utc(const char *iso)
+{
+    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch();
+}
+
 } // namespace
 
 // The three windows of the map, each built on the one before: the framed panel, the scrolling
@@ -71,6 +78,10 @@ private slots:
     void zoneWithoutColoursStillTurns_data();
     void zoneWithoutColoursStillTurns();
     void colourChangesRecolourMapAndLitZone();
+    void sunPosition_data();
+    void sunPosition();
+    void nightOnTheMap_data();
+    void nightOnTheMap();
 
 private:
     // Runs the running glide to its end on the test clock, frame by frame.
@@ -379,6 +390,79 @@ void TestMapWnd::colourChangesRecolourMapAndLitZone()
                              ToRgb(MapColourTable[4].bright), ToRgb(MapColourTable[6].bright)}));
     QCOMPARE(m_map->View(), ExpectedView());
     QVERIFY(!m_map->IsGliding());
+}
+
+void TestMapWnd::sunPosition_data()
+{
+    QTest::addColumn<QString>("utc");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("elevation");
+    // At a pole the sun stands as high as its declination.
+    QTest::newRow("March equinox") << "2024-03-20T03:06:00Z" << 90.0 << 0.0 << 0.0;
+    QTest::newRow("June solstice") << "2024-06-20T20:51:00Z" << 90.0 << 0.0 << 23.44;
+    QTest::newRow("December solstice") << "2024-12-21T09:20:00Z" << -90.0 << 0.0 << 23.44;
+    // Noon at Greenwich on the equinox day; the equation of time puts it at 12:07.
+    QTest::newRow("equinox noon at 0°") << "2024-03-20T12:07:30Z" << 51.48 << 0.0 << 38.67;
+    // The sun on the meridian of 0° sets on the equator at 90°E; the equation of time is at
+    // its extremes, +16 min 25 s and -14 min 12 s.
+    QTest::newRow("noon early") << "2024-11-03T11:43:35Z" << 0.0 << 90.0 << 0.0;
+    QTest::newRow("noon late") << "2024-02-11T12:14:12Z" << 0.0 << 90.0 << 0.0;
+    // Tromsø: the midnight sun above the horizon, the polar night's noon below it.
+    QTest::newRow("polar day") << "2024-06-21T22:44:00Z" << 69.65 << 18.96 << 3.1;
+    QTest::newRow("polar night") << "2024-12-21T10:44:00Z" << 69.65 << 18.96 << -3.1;
+}
+
+void TestMapWnd::sunPosition()
+{
+    QFETCH(QString, utc);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, elevation);
+    const SunPoint sun = SunPositionAt(Utc(qPrintable(utc)));
+    const double got = SunElevation(sun, latitude, longitude);
+    QVERIFY2(std::abs(got - elevation) < 0.15, qPrintable(QString::number(got)));
+}
+
+void TestMapWnd::nightOnTheMap_data()
+{
+    QTest::addColumn<QString>("utc");
+    QTest::addColumn<QList<QPointF>>("day"); // longitude, latitude
+    QTest::addColumn<QList<QPointF>>("night");
+    // Sun over 0°, -2°: the edge near 92°W and 88°E on the equator, poles on the edge.
+    QTest::newRow("equinox noon") << "2024-03-20T12:07:30Z"
+                                  << QList<QPointF>{{-84, 0}, {84, 0}, {0, 60}}
+                                  << QList<QPointF>{{-108, 0}, {104, 0}, {180, 30}, {178, 0}};
+    QTest::newRow("solstice midnight")
+        << "2024-06-21T00:00:00Z" << QList<QPointF>{{0, 80}, {180, -50}, {-60, 70}}
+        << QList<QPointF>{{0, 0}, {180, -80}, {0, -70}, {-10, 20}};
+}
+
+void TestMapWnd::nightOnTheMap()
+{
+    QFETCH(QString, utc);
+    QFETCH(QList<QPointF>, day);
+    QFETCH(QList<QPointF>, night);
+    FixedTimeSource clock(Utc(qPrintable(utc)));
+    ScopedTimeSource use(&clock);
+    m_map->SetShowNight(true);
+    // Checked where the map stands, then turned by a glide: the night keeps to the ground.
+    for (const float zone : {5.5f, -8.0f}) {
+        m_map->SelectZone(zone);
+        RunGlide();
+        const QImage lit = ExpectedView();
+        auto shown = [&](QPointF place) {
+            const int x = int((place.x() + 172.5 + 360.0) * W / 360.0) + m_map->GetOrigin().x();
+            const QPoint p(x % W, int((90.0 - place.y()) * W / 360.0));
+            return std::pair{m_map->View().pixel(p), lit.pixel(p)};
+        };
+        for (const QPointF &place : day)
+            QVERIFY(shown(place).first == shown(place).second);
+        for (const QPointF &place : night)
+            QVERIFY(qGray(shown(place).first) < qGray(shown(place).second) * 0.65);
+    }
+    m_map->SetShowNight(false);
+    QCOMPARE(m_map->View(), ExpectedView());
 }
 
 QTEST_MAIN(TestMapWnd)

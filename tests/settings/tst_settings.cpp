@@ -26,6 +26,7 @@ public:
     int land = 2;
     int sea = 1;
     int acceleration = 75;
+    int night = 0;
     int colourCalls = 0;
 
     GeneralSettings GetGeneralSettings() const override { return general; }
@@ -45,6 +46,8 @@ public:
     }
     int GetMapAcceleration() const override { return acceleration; }
     void SetMapAcceleration(int value) override { acceleration = value; }
+    int GetMapShowNight() const override { return night; }
+    void SetMapShowNight(int show) override { night = show; }
 
     void Load()
     {
@@ -62,6 +65,7 @@ public:
         o.land = seed % 8;
         o.sea = (seed + 3) % 8;
         o.acceleration = 600;
+        o.night = 1;
         return o;
     }
 
@@ -69,7 +73,8 @@ public:
     {
         return general == other.general && colours == other.colours &&
                seconds[0] == other.seconds[0] && seconds[2] == other.seconds[2] &&
-               land == other.land && sea == other.sea && acceleration == other.acceleration;
+               land == other.land && sea == other.sea && acceleration == other.acceleration &&
+               night == other.night;
     }
 };
 
@@ -171,6 +176,7 @@ void TestSettings::storedValues_data()
     row("land 8 keeps", "Map/Land Colour", "8", "2");
     row("sea -1 keeps", "Map/Sea Colour", "-1", "1");
     row("speed 0 keeps", "Map/Scroll Speed", "0", "75");
+    row("night 3 is on", "Map/Show Night", "3", "1");
     row("selection raw bytes", "Current Selection/Current Selection", "@ByteArray(\\x11\\0\\0\\0)",
         "17");
     row("selection 99999999999", "Current Selection/Current Selection", "99999999999", "-1");

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "map/sunposition.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+// The night side of the world map: how much of each pixel's colour is kept where the sun is
+// down, with a soft edge through twilight. Works on the map picture scaled to any size and
+// turned by the window's origin. Widget-free.
+class CNightShade final
+{
+public:
+    // Shares of a colour kept, out of 256: in daylight, and in full night (sun 12 degrees
+    // down), dark enough to read as night yet leaving land, sea and the lit zone apart.
+    static constexpr int DayKeep = 256;
+    static constexpr int NightKeep = 150;
+
+    // Builds the shade of a surface of size (the whole picture, unturned) for the sun at sun.
+    void Update(QSize size, const SunPoint &sun);
+    bool IsNull() const { return m_keep.empty(); }
+
+    // The share kept at a point of the unturned surface; DayKeep outside it.
+    int KeepAt(int x, int y) const;
+    // out = day darkened by the shade, where day's pixel (x, y) shows the unturned point
+    // ((x - origin.x) mod W, (y - origin.y) mod H). day must have the shade's size; out is day
+    // unchanged otherwise.
+    void Apply(const QImage &day, QImage &out, QPoint origin) const;
+
+    // The longitude and latitude in degrees of the middle of an unturned surface pixel.
+    static double LongitudeAt(double x, int width);
+    static double LatitudeAt(double y, int height);
+
+private:
+    QSize m_size;
+    std::vector<std::uint16_t> m_keep; // by row, then column
+};

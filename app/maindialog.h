@@ -13,6 +13,7 @@
 #include <functional>
 
 class CClockCtrl;
+class CConvertTimeDialog;
 class CCountryTree;
 class CMapWnd;
 class CTrayIcon;
@@ -127,6 +128,9 @@ public:
     // them.
     void OnSetHome();
     void OnFindCountry();
+    // Opens the Convert a Time window at the current instant, or brings it forward.
+    void OnConvertTime();
+    CConvertTimeDialog *ConvertTimeDialog() const { return m_convertDialog; }
     void OnAdjustTime();
     void OnHide();
     void OnListOnly(bool checked);
@@ -212,6 +216,7 @@ private:
     QCheckBox *m_showDaylightBox = nullptr;
     QList<QWidget *> m_placeholders;
     QMenu *m_systemMenu = nullptr;
+    CConvertTimeDialog *m_convertDialog = nullptr;
     QAction *m_showAtStartupAction = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_trayExitAction = nullptr;

@@ -13,5 +13,6 @@ void CMainDialog::ShowMapMenu(const QPoint &screenPos)
 
 void CMainDialog::ShowClockMenu(CClockCtrl *clock, const QPoint &screenPos)
 {
-    ::ShowClockMenu(clock, m_pMenuClock, screenPos);
+    if (::ShowClockMenu(clock, m_pMenuClock, screenPos) == ID_CONVERT_TIME)
+        OnConvertTime();
 }

@@ -116,6 +116,8 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
     QMenu *colour = AddSubMenu(popup, QObject::tr("&Colour"), QStringLiteral("colourMenu"));
     for (int i = 0; i < int(ClockColourTexts.size()); ++i)
         AddCommand(colour, QObject::tr(ClockColourTexts[i]), ID_CLOCK_COLOUR_FIRST + i);
+    // "&Colour" holds the C.
+    AddCommand(popup, QObject::tr("Con&vert a Time...\tCtrl+T"), ID_CONVERT_TIME);
     popup->addSeparator();
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
@@ -288,10 +290,10 @@ void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos)
     OnMapMenuCommand(command, map, tree);
 }
 
-void ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos)
+int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos)
 {
     if (!clock)
-        return;
+        return 0;
     menuClock = clock;
     const bool timeClock = clock->GetMode() == CClockCtrl::ModeTime;
     std::unique_ptr<QMenu> popup(CreateClockMenu(timeClock, clock->window()));
@@ -300,4 +302,5 @@ void ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &scre
     const int command = TrackPopupMenu(popup.get(), screenPos);
     popup.reset();
     OnClockMenuCommand(command, menuClock);
+    return command;
 }

@@ -33,6 +33,7 @@ enum PopupCommand : int
     ID_SPEED_MEDIUM = 32834,
     ID_SPEED_FAST = 32835,
     ID_SHOW_NIGHT = 32836,
+    ID_CONVERT_TIME = 32837, // run by the main window
 };
 
 // Text colours of the clock colour commands, by row.
@@ -49,8 +50,8 @@ inline constexpr int FastAcceleration = 600;
 // The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", a separator,
 // "Cancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
-// A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour", a
-// separator and Cancel.
+// A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour",
+// "Con&vert a Time...", a separator and Cancel.
 QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
 
 // The sub-menu of the last item of popup whose text (its first 19 characters) equals text,
@@ -92,4 +93,5 @@ bool OnClockMenuCommand(int command, CClockCtrl *&menuClock);
 // The whole of a right-click: builds the menu, marks it from the map or clock, shows it at the
 // screen point and runs the command chosen. menuClock records the clock whose menu is open.
 void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos);
-void ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos);
+// Returns the command chosen, 0 for none, so the caller can run those that are not the clock's.
+int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos);

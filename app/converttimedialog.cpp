@@ -1,0 +1,196 @@
+#include "app/converttimedialog.h"
+
+#include "map/gmtoffset.h"
+#include "zones/countrytable.h"
+
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The fields hold wall-clock times, so they run in GMT, where no time is skipped or repeated.
+QDateTime WallToDateTime(WallTime wall)
+{
+    return QDateTime::fromSecsSinceEpoch(wall, Qt::UTC);
+}
+
+WallTime DateTimeToWall(const QDateTime &value)
+{
+    return QDateTime(value.date(), value.time(), Qt::UTC).toSecsSinceEpoch();
+}
+
+QString ShortText(WallTime wall)
+{
+    return QLocale().toString(WallToDateTime(wall), QStringLiteral("ddd HH:mm"));
+}
+
+QString PlaceName(const ClockOffsetInputs &in)
+{
+    if (IsValidCountryIndex(in.selectedIndex))
+        return QString::fromStdString(DisplayName(in.selectedIndex));
+    return FormatGmtOffset(in.mapZone);
+}
+
+// "10 hours ahead of home", "5:30 hours behind home", "the same time as home".
+QString DifferenceText(TimeValue seconds)
+{
+    if (seconds == 0)
+        return QObject::tr("the same time as home");
+    const TimeValue a = seconds < 0 ? -seconds : seconds;
+    const QString span =
+        a == 3600 ? QObject::tr("1 hour")
+        : a % 3600 == 0
+            ? QObject::tr("%1 hours").arg(a / 3600)
+            : QObject::tr("%1:%2 hours").arg(a / 3600).arg(a % 3600 / 60, 2, 10, QLatin1Char('0'));
+    return seconds > 0 ? QObject::tr("%1 ahead of home").arg(span)
+                       : QObject::tr("%1 behind home").arg(span);
+}
+
+TimeValue Day(WallTime wall)
+{
+    return (wall >= 0 ? wall : wall - 86399) / 86400;
+}
+
+} // namespace
+
+CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("convertTimeDialog"));
+    setAccessibleName(tr("Convert a Time"));
+    setWindowTitle(tr("Convert a Time"));
+
+    auto edit = [this](const char *name) {
+        auto *e = new QDateTimeEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setTimeSpec(Qt::UTC);
+        e->setDisplayFormat(QStringLiteral("ddd d MMM yyyy  HH:mm"));
+        e->setCalendarPopup(true);
+        e->setDateTimeRange(QDateTime(QDate(1902, 1, 1), QTime(0, 0), Qt::UTC),
+                            QDateTime(QDate(2099, 12, 31), QTime(23, 59), Qt::UTC));
+        return e;
+    };
+    m_homeEdit = edit("homeTimeEdit");
+    m_selectedEdit = edit("selectedTimeEdit");
+    m_homeLabel = new QLabel(this);
+    m_homeLabel->setObjectName(QStringLiteral("homePlaceLabel"));
+    m_homeLabel->setBuddy(m_homeEdit);
+    m_selectedLabel = new QLabel(this);
+    m_selectedLabel->setObjectName(QStringLiteral("selectedPlaceLabel"));
+    m_selectedLabel->setBuddy(m_selectedEdit);
+    m_dayLabel = new QLabel(this);
+    m_dayLabel->setObjectName(QStringLiteral("dayDifferenceLabel"));
+    m_dayLabel->setAccessibleName(tr("Difference"));
+    m_noteLabel = new QLabel(this);
+    m_noteLabel->setObjectName(QStringLiteral("changeDayNote"));
+    m_noteLabel->setAccessibleName(tr("Change day"));
+    m_noteLabel->setWordWrap(true);
+    m_noteLabel->hide();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("convertButtons"));
+    buttons->setAccessibleName(tr("Buttons"));
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
+    QPushButton *now = buttons->addButton(tr("&Now"), QDialogButtonBox::ActionRole);
+    now->setObjectName(QStringLiteral("nowButton"));
+    now->setAccessibleName(tr("Now"));
+    now->setAutoDefault(false);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_homeLabel, m_homeEdit);
+    form->addRow(m_selectedLabel, m_selectedEdit);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_dayLabel);
+    layout->addWidget(m_noteLabel);
+    layout->addWidget(buttons);
+    // Wide enough for the longest place names.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(now, &QPushButton::clicked, this, &CConvertTimeDialog::ShowNow);
+    connect(m_homeEdit, &QDateTimeEdit::dateTimeChanged, this, [this] { Convert(true); });
+    connect(m_selectedEdit, &QDateTimeEdit::dateTimeChanged, this, [this] { Convert(false); });
+}
+
+void CConvertTimeDialog::SetInputs(const ClockOffsetInputs &in)
+{
+    m_in = in;
+    m_offsets = MakePlaceOffsets(in);
+    const QString home = IsValidCountryIndex(in.homeIndex)
+                             ? QString::fromStdString(DisplayName(in.homeIndex))
+                             : tr("no home chosen");
+    const QString selected = PlaceName(in);
+    m_homeLabel->setText(tr("&Home, %1:").arg(home));
+    m_selectedLabel->setText(tr("&Selected, %1:").arg(selected));
+    m_homeEdit->setAccessibleName(tr("Time at home, %1").arg(home));
+    m_selectedEdit->setAccessibleName(tr("Time at the selected place, %1").arg(selected));
+    if (!m_bStarted) {
+        m_bStarted = true;
+        ShowNow();
+        return;
+    }
+    Convert(true);
+}
+
+void CConvertTimeDialog::ShowNow()
+{
+    const TimeValue now = CurrentTime();
+    SetWall(m_homeEdit, now + m_offsets.home(now));
+    Convert(true);
+}
+
+QString CConvertTimeDialog::DayText() const
+{
+    return m_dayLabel->text();
+}
+
+QString CConvertTimeDialog::NoteText() const
+{
+    return m_noteLabel->text();
+}
+
+void CConvertTimeDialog::SetWall(QDateTimeEdit *edit, WallTime wall)
+{
+    m_bSetting = true;
+    edit->setDateTime(WallToDateTime(wall));
+    m_bSetting = false;
+}
+
+void CConvertTimeDialog::Convert(bool fromHome)
+{
+    if (m_bSetting || !m_offsets.home)
+        return;
+    const WallOffset &from = fromHome ? m_offsets.home : m_offsets.selected;
+    const WallOffset &to = fromHome ? m_offsets.selected : m_offsets.home;
+    const WallTime wall = DateTimeToWall((fromHome ? m_homeEdit : m_selectedEdit)->dateTime());
+    const WallInstants found = InstantsShowing(wall, from);
+    const TimeValue t = found.first;
+    SetWall(fromHome ? m_selectedEdit : m_homeEdit, t + to(t));
+
+    const WallTime home = t + m_offsets.home(t);
+    const WallTime selected = t + m_offsets.selected(t);
+    const TimeValue days = Day(selected) - Day(home);
+    const QString day = days == 0    ? tr("Same day")
+                        : days == 1  ? tr("Next day")
+                        : days == -1 ? tr("Previous day")
+                                     : tr("%1 days apart").arg(days);
+    m_dayLabel->setText(tr("%1 there, %2.").arg(day, DifferenceText(selected - home)));
+
+    const QString where = fromHome ? tr("at home") : tr("in %1").arg(PlaceName(m_in));
+    QString note;
+    if (found.count == 0) {
+        note = tr("%1 does not exist %2: the clocks go forward past it. Shown as %3.")
+                   .arg(ShortText(wall), where, ShortText(t + from(t)));
+    } else if (found.count == 2) {
+        note = tr("%1 happens twice %2: the clocks go back. Shown for the first; the second "
+                  "is %3 %4.")
+                   .arg(ShortText(wall), where, ShortText(found.second + to(found.second)),
+                        fromHome ? tr("there") : tr("at home"));
+    }
+    m_noteLabel->setText(note);
+    m_noteLabel->setVisible(!note.isEmpty());
+}

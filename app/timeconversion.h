@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/clockoffsets.h"
+
+#include <functional>
+
+// A time at home converted to the selected place and back, by the rules the clocks follow.
+// Widget-free.
+
+// A wall-clock time: a place's calendar fields counted as seconds since 1970-01-01 00:00, as if
+// they were GMT.
+using WallTime = TimeValue;
+
+// Seconds east of GMT that a place's clocks show at an instant.
+using WallOffset = std::function<TimeValue(TimeValue)>;
+
+struct PlaceOffsets
+{
+    WallOffset home;
+    WallOffset selected;
+};
+
+// What the home and selected clocks show at any instant, with in's home, selection and
+// daylight-saving choices. Home time is the program's own local time. A selected entry follows
+// its table rule, changing at 02:00 of its own standard time and back at 02:00 of its summer
+// time, so a change day converts right to the hour.
+PlaceOffsets MakePlaceOffsets(const ClockOffsetInputs &in);
+
+// Seconds east of GMT that the entry's table rule gives at t; its standard offset alone with
+// daylight false. 0 outside the table.
+TimeValue TableUtcOffsetAt(int index, TimeValue t, bool daylight = true);
+
+// The instants at which clocks following offset show wall.
+struct WallInstants
+{
+    // 1 for an ordinary time; 0 for a time the clocks skip on a change day; 2 for one they
+    // show twice.
+    int count = 0;
+    // The instant: for a skipped time, the one the clocks reach by counting on from before
+    // the change (02:30 on a spring-forward night is then 03:30); for a repeated one, the
+    // earlier.
+    TimeValue first = 0;
+    TimeValue second = 0; // the later instant of a repeated time
+};
+
+WallInstants InstantsShowing(WallTime wall, const WallOffset &offset);

@@ -32,7 +32,15 @@ class Desktop:
     def __init__(self, shots):
         self.shots = shots
         self.procs = []
+        self.bus_pid = None
         os.makedirs(shots, exist_ok=True)
+        try:
+            self._start()
+        except BaseException:
+            self.close()  # nothing started may outlive a desktop that never came up
+            raise
+
+    def _start(self):
         self.display = self._start_xvfb()
         self.env = dict(os.environ, DISPLAY=self.display, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0')
         for var in ('WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
@@ -40,7 +48,8 @@ class Desktop:
         self._start_session_bus()
         self._spawn(['trayer', '--edge', 'bottom', '--align', 'left', '--widthtype', 'pixel',
                      '--width', '100', '--heighttype', 'pixel', '--height', '26'])
-        wait_for('the notification area', lambda: self.windows('trayer'))
+        wait_for('the notification area', lambda: self.xdotool(
+            'search', '--class', '^trayer$', check=False), timeout=20)
         # Everything this process asks of the accessibility interface goes to this desktop.
         os.environ.update(DISPLAY=self.display,
                           DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
@@ -88,7 +97,8 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     proc.kill()
         try:
-            os.kill(self.bus_pid, signal.SIGTERM)
+            if self.bus_pid is not None:
+                os.kill(self.bus_pid, signal.SIGTERM)
         except ProcessLookupError:
             pass
 

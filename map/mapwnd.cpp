@@ -38,13 +38,15 @@ CMapWnd::~CMapWnd() = default;
 
 bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id)
 {
-    return Create(rect, parent, id, LoadZonePicture(), LoadMapPicture());
+    return Create(rect, parent, id, LoadZonePicture(), LoadMapPicture(), LoadTodayZonePicture());
 }
 
 bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
-                     const QImage &mapPicture)
+                     const QImage &mapPicture, const QImage &todayZonePicture)
 {
-    if (!CBitmapWnd::Create(rect, parent, id, zonePicture))
+    m_tableZones = zonePicture;
+    m_todayZones = todayZonePicture;
+    if (!CBitmapWnd::Create(rect, parent, id, ZonePicture()))
         return false;
     m_sizeMap = GetBitmapSize();
     QImage zones;
@@ -53,6 +55,27 @@ bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &z
         return false;
     SelectZone(m_fZone);
     return true;
+}
+
+void CMapWnd::SetUseDatabaseZones(bool bDatabase)
+{
+    if (bDatabase == m_bDatabaseZones)
+        return;
+    m_bDatabaseZones = bDatabase;
+    if (m_zoneMap.IsNull())
+        return;
+    // The kept key stands turned by the view's origin; the new one must start there too.
+    FinishGlide();
+    QImage zones = ScaleWholePixels(ZonePicture(), m_sizeMap);
+    QImage scratch;
+    ScrollSurface(zones, scratch, GetOrigin().x(), GetOrigin().y());
+    if (m_zoneMap.SetZonePicture(zones))
+        Reselect();
+}
+
+const QImage &CMapWnd::ZonePicture() const
+{
+    return m_bDatabaseZones && !m_todayZones.isNull() ? m_todayZones : m_tableZones;
 }
 
 void CMapWnd::SelectZone(float fOffset)

@@ -23,10 +23,18 @@ public:
 
     // Creates the window at rect and its pictures, and selects the current zone. False when the
     // window exists already or either picture cannot be loaded or sized alike.
-    // The program's own zone key and map pictures.
+    // The program's own zone keys and map pictures.
     bool Create(const QRect &rect, QWidget *parent, int id = ControlId);
+    // todayZonePicture is the key used with SetUseDatabaseZones(true); without it the table's
+    // key serves both.
     bool Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
-                const QImage &mapPicture);
+                const QImage &mapPicture, const QImage &todayZonePicture = {});
+
+    // Lights and looks up zones on the key of today's offsets from the time-zone database
+    // (true) or on the country table's key (false), before or after Create. The selected zone
+    // stays selected and is lit again on the new key.
+    void SetUseDatabaseZones(bool bDatabase);
+    bool IsUsingDatabaseZones() const { return m_bDatabaseZones; }
 
     // Lights the zone of fOffset and glides it to the middle; it is the selected zone from now
     // on. A glide still running is first brought to its end. An offset the key lacks lights
@@ -63,6 +71,8 @@ private:
     void Reselect();
     // Shows the composite, with the night over it when that is on.
     void ShowComposite();
+    // The key in use as given, not yet scaled.
+    const QImage &ZonePicture() const;
 
     QSize m_sizeMap;
     CZoneMap m_zoneMap;
@@ -70,4 +80,7 @@ private:
     bool m_bShowNight = false;
     CNightShade m_night;
     QTimer *m_nightTimer = nullptr;
+    QImage m_tableZones;
+    QImage m_todayZones;
+    bool m_bDatabaseZones = false;
 };

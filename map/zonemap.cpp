@@ -44,6 +44,14 @@ bool CZoneMap::SetPictures(const QImage &zones, const QImage &map)
     return true;
 }
 
+bool CZoneMap::SetZonePicture(const QImage &zones)
+{
+    if (IsNull() || zones.size() != m_dcZones.size())
+        return false;
+    m_dcZones = zones.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
 QPoint CZoneMap::ZonePosition(float fOffset, int originX) const
 {
     const int w = m_dcZones.width();

@@ -20,6 +20,9 @@ public:
     // their sizes differ. The map picture's land is its dark-green pixels, everything else sea;
     // the map is drawn at once in the current land and sea colours.
     bool SetPictures(const QImage &zones, const QImage &map);
+    // Replaces the zone key alone by one of the same size, turned like the kept surfaces. False,
+    // keeping the old key, for any other picture. The composite is left for the caller to light.
+    bool SetZonePicture(const QImage &zones);
     bool IsNull() const { return m_dcZones.isNull(); }
     QSize Size() const { return m_dcZones.size(); }
 

@@ -1,4 +1,5 @@
 #include "map/colourtables.h"
+#include "map/mapwnd.h"
 #include "map/surface.h"
 #include "map/zonemap.h"
 #include "res/resources.h"
@@ -99,6 +100,8 @@ private slots:
     void topRowSelectsTheStripes();
     void lightsOnlyTheNamedColumns_data();
     void lightsOnlyTheNamedColumns();
+    void clickInEitherKey_data();
+    void clickInEitherKey();
     void scroll_data();
     void scroll();
     void zonePosition_data();
@@ -381,6 +384,47 @@ void TestZoneMap::lightsOnlyTheNamedColumns()
                      qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
         }
     QCOMPARE(lit > 0, west + east > 0);
+}
+
+void TestZoneMap::clickInEitherKey_data()
+{
+    QTest::addColumn<bool>("database");
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<float>("offset");
+    // Inland points: a coast pixel may be sea.
+    QTest::newRow("Santarem, table") << false << -8.68 << 39.23 << 1.0f;
+    QTest::newRow("Santarem, database") << true << -8.68 << 39.23 << 0.0f;
+    QTest::newRow("Minsk, database") << true << 27.56 << 53.9 << 3.0f;
+    QTest::newRow("Marrakech, database") << true << -8.0 << 31.63 << 1.0f;
+}
+
+void TestZoneMap::clickInEitherKey()
+{
+    QFETCH(bool, database);
+    QFETCH(double, lon);
+    QFETCH(double, lat);
+    QFETCH(float, offset);
+    QWidget host;
+    auto *map = new CMapWnd(&host);
+    map->SetMaxSpeed(-1);
+    QVERIFY(map->Create(QRect(0, 0, W + 4, H + 4), &host));
+    map->SelectZone(-10.0f);
+    // Switched while turned away from the start, so the new key must be turned too.
+    map->SetUseDatabaseZones(database);
+    const QPoint place = PixelOf(lon, lat);
+    QTest::mouseClick(map, Qt::LeftButton, {}, Click(place.x(), place.y(), map->GetOrigin().x()));
+    QCOMPARE(map->GetZone(), offset);
+    const QPoint shown = Click(place.x(), place.y(), map->GetOrigin().x()) - QPoint(2, 2);
+    QCOMPARE(PixelAt(map->View(), shown.x(), shown.y()), map->ZoneMap().LandHighlight());
+
+    // Switched back, the same zone is lit on the other key, turned like the view.
+    map->SetUseDatabaseZones(!database);
+    CZoneMap relit = map->ZoneMap();
+    relit.LightZone(offset, relit.ZonePosition(offset, map->GetOrigin().x()).x());
+    QCOMPARE(map->View(), relit.Composite());
+    const QImage other = database ? m_zones : LoadTodayZonePicture();
+    QCOMPARE(map->ZoneMap().Zones(), synthetic::Shifted(other, map->GetOrigin()));
 }
 
 QTEST_MAIN(TestZoneMap)

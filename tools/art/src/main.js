@@ -7,6 +7,7 @@ import { encodeIndexed, encodePaletted, encodeRgba } from './png.js';
 import { iconFiles } from './icons.js';
 import { cursorRgba, Size as CursorSize } from './cursor.js';
 import { Width, Height, LandRgb, SeaRgb, landMask, zonePicture } from './worldmap.js';
+import { standardOffset } from './offsets.js';
 import { stripPictures, stripPixels, Shades, W as StripImageWidth, H as StripHeight, Count as StripCount } from './strips.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -26,6 +27,9 @@ export function build(outDir, { quiet = false } = {}) {
 
   const zones = zonePicture(mask, log);
   write('images/zones.png', encodePaletted(Width, Height, zones.pixels));
+  // The same key from today's standard offsets, for the program's time-zone database mode.
+  const today = zonePicture(mask, log, standardOffset);
+  write('images/zones-today.png', encodePaletted(Width, Height, today.pixels));
 
   const pictures = stripPictures(land);
   Shades.forEach((_, i) =>

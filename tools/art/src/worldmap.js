@@ -88,8 +88,9 @@ function keyOffset(offset) {
 }
 
 // Returns { pixels: [r,g,b] per pixel, offsets: key offset per land pixel (null for sea),
-// zones: Map zone -> count } for reporting.
-export function zonePicture(mask, log = () => {}) {
+// zones: Map zone -> count } for reporting. offsetOf gives a zone's offset: by default the
+// country table's, or standardOffset for the zones as they are today.
+export function zonePicture(mask, log = () => {}, offsetOf = tableOffset) {
   const n = Width * Height;
   const offsets = new Array(n).fill(null);
   const zones = new Map();
@@ -108,7 +109,7 @@ export function zonePicture(mask, log = () => {}) {
         continue;
       }
       zones.set(zone, (zones.get(zone) || 0) + 1);
-      offsets[i] = keyOffset(tableOffset(zone));
+      offsets[i] = keyOffset(offsetOf(zone));
     }
   // Land the zone data leaves out (spits, new islands) takes the zone of the nearest land
   // pixel that has one, growing outwards ring by ring in a fixed order.

@@ -4,6 +4,7 @@
 #include "app/converttimedialog.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
+#include "clock/clockticker.h"
 #include "countries/countrytree.h"
 #include "countries/findcountrypage.h"
 #include "home/dialogunits.h"
@@ -26,6 +27,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -39,7 +41,6 @@
 
 namespace {
 
-constexpr int TipTimerPeriod = 5000;
 constexpr COLORREF Black = 0;
 constexpr COLORREF Red = MakeColourRef(255, 0, 0);
 
@@ -94,6 +95,8 @@ CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(A
 
 CMainDialog::~CMainDialog()
 {
+    if (m_nTipTicker != 0)
+        CClockTicker::Instance().Remove(m_nTipTicker);
     if (m_trayIcon)
         m_trayIcon->SetVisible(false);
 }
@@ -267,7 +270,8 @@ void CMainDialog::OnInitDialog()
 
     m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
-    m_nTimer = startTimer(TipTimerPeriod);
+    // The tip follows the selected time on the clocks' own tick, also while the window is hidden.
+    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(); }, true);
     auto *convert = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
@@ -392,15 +396,36 @@ void CMainDialog::UpdateTrayTip()
 {
     if (!m_clockSelectedTime)
         return;
-    m_trayIcon->SetTip(MakeTrayTip(m_nSelectedIndex, MapZone(), m_clockSelectedTime->FormatText()));
+    CClockTicker::Instance().SetEverySecond(m_nTipTicker, m_clockSelectedTime->GetShowSeconds());
+    const QString tip = MakeTrayTip(m_nSelectedIndex, MapZone(),
+                                    m_clockSelectedTime->TextAt(CurrentTime()));
+    if (tip == m_strTrayTip)
+        return;
+    m_strTrayTip = tip;
+    m_trayIcon->SetTip(tip);
 }
 
-void CMainDialog::timerEvent(QTimerEvent *event)
+void CMainDialog::PauseClocks(bool bPaused)
 {
-    if (event->timerId() == m_nTimer)
-        UpdateTrayTip();
-    else
-        CHideableDialog::timerEvent(event);
+    for (CClockCtrl *clock :
+         {m_clockHomeDate, m_clockHomeTime, m_clockSelectedDate, m_clockSelectedTime}) {
+        if (clock)
+            clock->SetPaused(bPaused);
+    }
+}
+
+void CMainDialog::showEvent(QShowEvent *event)
+{
+    PauseClocks(false);
+    CHideableDialog::showEvent(event);
+}
+
+void CMainDialog::hideEvent(QHideEvent *event)
+{
+    CHideableDialog::hideEvent(event);
+    // A minimised window is hidden too, but stays on the taskbar: keep its clocks going.
+    if (!event->spontaneous())
+        PauseClocks(true);
 }
 
 void CMainDialog::OnTreeSelectionChanged()

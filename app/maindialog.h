@@ -162,10 +162,13 @@ public:
 protected:
     void OnInitDialog() override;
     void closeEvent(QCloseEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Hidden to the notification area, the window's clocks do no work; shown, they catch up.
+    void PauseClocks(bool bPaused);
     void CreateControls();
     void CreateSystemMenu();
     void CreateTrayMenu();
@@ -220,7 +223,8 @@ private:
     QAction *m_showAtStartupAction = nullptr;
     QMenu *m_trayMenu = nullptr;
     QAction *m_trayExitAction = nullptr;
-    int m_nTimer = 0;
+    int m_nTipTicker = 0; // the tray tip's place on the clocks' tick
+    QString m_strTrayTip;
     bool m_bSetHomePosted = false;
     ExitQuestion m_askExit;
     FindRun m_runFind;

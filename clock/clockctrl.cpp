@@ -1,8 +1,9 @@
 #include "clock/clockctrl.h"
 
+#include "clock/clockticker.h"
+
 #include <QDate>
 #include <QLocale>
-#include <QTimerEvent>
 
 #include <cstdio>
 #include <ctime>
@@ -14,7 +15,10 @@ CClockCtrl::CClockCtrl(COLORREF crText, COLORREF crBack, QWidget *parent)
     SetAccessibleLabel(DefaultLabel(m_nMode));
 }
 
-CClockCtrl::~CClockCtrl() = default;
+CClockCtrl::~CClockCtrl()
+{
+    StopTimer();
+}
 
 QString CClockCtrl::DefaultLabel(int nMode)
 {
@@ -90,6 +94,10 @@ void CClockCtrl::SetOffset(int days, int hours, int minutes, int seconds)
 void CClockCtrl::SetShowSeconds(bool bSeconds)
 {
     m_bSeconds = bSeconds;
+    if (m_nMode == ModeTime && m_nTickerId != 0) {
+        m_nPeriod = bSeconds ? TimePeriod : MinutePeriod;
+        CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds);
+    }
     Refresh();
 }
 
@@ -129,7 +137,9 @@ void CClockCtrl::StopElapsed()
 
 void CClockCtrl::StopTimer()
 {
-    m_timer.stop();
+    if (m_nTickerId != 0)
+        CClockTicker::Instance().Remove(m_nTickerId);
+    m_nTickerId = 0;
     m_nPeriod = 0;
 }
 
@@ -138,10 +148,10 @@ void CClockCtrl::RestartTimer()
     StopTimer();
     switch (m_nMode) {
     case ModeTime:
-        m_nPeriod = TimePeriod;
+        m_nPeriod = m_bSeconds ? TimePeriod : MinutePeriod;
         break;
     case ModeDate:
-        m_nPeriod = DatePeriod;
+        m_nPeriod = MinutePeriod;
         break;
     case ModeElapsed:
         m_nPeriod = TimePeriod;
@@ -149,15 +159,35 @@ void CClockCtrl::RestartTimer()
         break;
     }
     if (m_nPeriod > 0) {
-        // Regular second ticks, so the seconds shown neither stall nor skip.
-        m_timer.start(m_nPeriod, m_nPeriod == TimePeriod ? Qt::PreciseTimer : Qt::CoarseTimer,
-                      this);
+        m_nTickerId = CClockTicker::Instance().Add([this](TimeValue) { OnTick(); },
+                                                   m_nPeriod == TimePeriod);
     }
+    m_nShownDay = -1;
     Refresh();
 }
 
-void CClockCtrl::timerEvent(QTimerEvent *)
+void CClockCtrl::SetPaused(bool bPaused)
 {
+    m_bPaused = bPaused;
+    if (!bPaused && m_bStale) {
+        m_bStale = false;
+        m_nShownDay = -1;
+        Refresh();
+    }
+}
+
+void CClockCtrl::OnTick()
+{
+    if (m_bPaused) {
+        m_bStale = true;
+        return;
+    }
+    if (m_nMode == ModeDate) {
+        std::tm tm{};
+        LocalTime(CurrentTime() + m_tsOffset, tm);
+        if (tm.tm_year * 400 + tm.tm_yday == m_nShownDay)
+            return;
+    }
     Refresh();
 }
 
@@ -168,6 +198,11 @@ void CClockCtrl::Refresh()
         m_tsElapsed = m_bRunning ? m_tsAccumulated + (now - m_tStart) : m_tsAccumulated;
     else
         m_tShown = now + m_tsOffset;
+    if (m_nMode == ModeDate) {
+        std::tm tm{};
+        LocalTime(m_tShown, tm);
+        m_nShownDay = tm.tm_year * 400 + tm.tm_yday;
+    }
     QString text;
     FormatText(text);
     SetText(text);
@@ -180,19 +215,34 @@ QString CClockCtrl::FormatText() const
     return text;
 }
 
+QString CClockCtrl::TextAt(TimeValue now) const
+{
+    QString text;
+    if (m_nMode == ModeElapsed)
+        FormatText(text);
+    else
+        FormatTextFor(now + m_tsOffset, text);
+    return text;
+}
+
 void CClockCtrl::FormatText(QString &text) const
+{
+    FormatTextFor(m_tShown, text);
+}
+
+void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text) const
 {
     char buffer[64] = {};
     if (m_nMode == ModeTime) {
         std::tm tm{};
-        LocalTime(m_tShown, tm);
+        LocalTime(tShown, tm);
         const int hour = m_b24Hour ? tm.tm_hour : tm.tm_hour % 12;
         const char *format = m_b24Hour ? (m_bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
                                        : (m_bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
         std::snprintf(buffer, sizeof buffer, format, hour, tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};
-        LocalTime(m_tShown, tm);
+        LocalTime(tShown, tm);
         text = FormatDate(QDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday));
         return;
     } else if (m_nMode == ModeElapsed) {

@@ -3,7 +3,6 @@
 #include "clock/textwnd.h"
 #include "zones/timesource.h"
 
-#include <QBasicTimer>
 #include <QDate>
 
 #include <cstdint>
@@ -22,8 +21,10 @@ public:
     static constexpr int ModeTime = 1;
     static constexpr int ModeDate = 2;
     static constexpr int ModeElapsed = 3;
+    // How often a clock can change: each second, or each minute without seconds and for a date,
+    // which then changes at the first tick of its place's day.
     static constexpr int TimePeriod = 1000;
-    static constexpr int DatePeriod = 50000;
+    static constexpr int MinutePeriod = 60000;
     // The longest date text kept.
     static constexpr int MaxDateLength = 29;
 
@@ -60,16 +61,24 @@ public:
     void FormatText(QString &text) const;
     QString FormatText() const;
 
-    // The running timer's period in milliseconds, 0 when stopped.
+    // The period of the program's tick this clock follows in milliseconds, 0 when stopped.
     int GetTimerPeriod() const { return m_nPeriod; }
+
+    // A paused clock does no work at its ticks; it catches up when it goes on. For a window
+    // hidden to the notification area.
+    void SetPaused(bool bPaused);
+
+    // The text the clock would show at now, changing nothing.
+    QString TextAt(TimeValue now) const;
     TimeValue GetShownTime() const { return m_tShown; }
 
 protected:
     void OnCreate(const QRect &rect) override;
-    void timerEvent(QTimerEvent *event) override;
 
 private:
     void StopTimer();
+    void OnTick();
+    void FormatTextFor(TimeValue tShown, QString &text) const;
     static QString DefaultLabel(int nMode);
     // The locale's short date, at most MaxDateLength characters.
     static QString FormatDate(const QDate &date);
@@ -87,6 +96,9 @@ private:
     int m_nMode = ModeTime;
     bool m_bRunning = false;
 
-    QBasicTimer m_timer;
+    int m_nTickerId = 0;
+    bool m_bPaused = false;
+    bool m_bStale = false;
+    int m_nShownDay = -1; // of a date clock, to format it again only when the day changes
     int m_nPeriod = 0;
 };

@@ -1,11 +1,11 @@
 #include "clock/clockctrl.h"
+#include "clock/clockticker.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QTest>
-#include <QTimerEvent>
 
 #include <memory>
 
@@ -28,11 +28,10 @@ std::unique_ptr<CClockCtrl> MakeClock(int mode = CClockCtrl::ModeTime)
     return clock;
 }
 
-// What the window timer delivers; the clock refreshes on any timer id.
-void Tick(CClockCtrl &clock)
+// The tick the program's clocks share.
+void Tick()
 {
-    QTimerEvent event(0xFFFF);
-    QCoreApplication::sendEvent(&clock, &event);
+    CClockTicker::Instance().TickNow();
 }
 
 QImage Shot(QWidget &w)
@@ -62,6 +61,7 @@ private slots:
     void formatText_data();
     void formatText();
     void dateTurnsAtMidnight();
+    void pausedClocksCatchUp();
     void newOffsetRedrawsAtOnce();
     void dateFitsItsPanel();
     void changesLeaveNoTrace_data();
@@ -130,8 +130,24 @@ void TestClock::dateTurnsAtMidnight()
     m_clock.Set(MakeLocalTime(2026, 3, 14, 23, 59, 50));
     const auto dateClock = MakeClock(CClockCtrl::ModeDate);
     m_clock.Advance(20);
-    Tick(*dateClock);
+    Tick();
     QCOMPARE(dateClock->GetText(), ShortDate(2026, 3, 15));
+}
+
+void TestClock::pausedClocksCatchUp()
+{
+    m_clock.Set(MakeLocalTime(2026, 3, 14, 12, 0, 0));
+    const auto clock = MakeClock();
+    QCOMPARE(CClockTicker::Instance().Period(), 1000);
+    m_clock.Advance(5);
+    clock->SetPaused(true);
+    Tick();
+    QCOMPARE(clock->GetText(), QStringLiteral("12:00:00"));
+    QCOMPARE(clock->TextAt(CurrentTime()), QStringLiteral("12:00:05"));
+    clock->SetPaused(false);
+    QCOMPARE(clock->GetText(), QStringLiteral("12:00:05"));
+    clock->SetShowSeconds(false);
+    QCOMPARE(CClockTicker::Instance().Period(), 60000);
 }
 
 void TestClock::newOffsetRedrawsAtOnce()

@@ -1,4 +1,5 @@
 #include "app/clockoffsets.h"
+#include "app/converttimedialog.h"
 #include "app/maindialog.h"
 #include "app/popupmenus.h"
 #include "app/trayicon.h"
@@ -18,6 +19,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QProcess>
@@ -492,6 +494,7 @@ void TestMainDialog::selection()
     CMainDialog dialog;
     dialog.SetFindRun([&](QWidget *) { return found; });
     RunWith(dialog, [&] {
+        dialog.OnConvertTime(); // open before the change, which it follows
         if (action == 0) {
             if (!listOnly)
                 dialog.Map()->SelectZone(5.5f); // where the click landed
@@ -516,6 +519,9 @@ void TestMainDialog::selection()
         QTEST(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP), "caption");
         QFETCH(QString, tip);
         QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
+        const auto *place =
+            dialog.ConvertTimeDialog()->findChild<QLabel *>(QStringLiteral("selectedPlaceLabel"));
+        QVERIFY2(place->text().contains(tip.trimmed()), qPrintable(place->text()));
     });
 }
 

@@ -472,7 +472,7 @@ void TestMainDialog::selection_data()
     // Germany is not at +5:30: nothing stays selected, and the selected clocks follow the
     // map's zone at once (4:30 ahead of Germany's standard time, less its summer hour).
     QTest::newRow("map click elsewhere") << false << 0 << 0 << -1 << 210 << in530 << "GMT+5:30 ";
-    // With list only on the map picks nothing, so its zone stays.
+    // With list only on a click on the map picks nothing.
     QTest::newRow("map click, list only") << true << 0 << 0 << Germany << 0 << all << "Germany ";
     // -5 from Germany's +1, and Germany's summer hour already in the computer's clock.
     QTest::newRow("region node") << true << 1 << 0 << -1 << -420 << all << "GMT-5:00 ";
@@ -496,8 +496,7 @@ void TestMainDialog::selection()
     RunWith(dialog, [&] {
         dialog.OnConvertTime(); // open before the change, which it follows
         if (action == 0) {
-            if (!listOnly)
-                dialog.Map()->SelectZone(5.5f); // where the click landed
+            dialog.Map()->SelectZone(5.5f); // where the click landed
             PanelNotify click;
             click.idFrom = CMainDialog::IDC_MAP;
             click.code = NM_CLICK;

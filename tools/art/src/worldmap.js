@@ -15,7 +15,7 @@ const West = -172.5;
 const Samples = 4; // per pixel and axis
 const LandCoverage = 0.5; // share of samples on land that makes a pixel land
 const SmallestIsland = 0.008; // in pixels: smaller islands are left out
-const AntarcticLatitude = -60; // south of this, land follows the sea stripe of its column
+const AntarcticLatitude = -60; // south of this, land follows the stripe of its column
 
 export const LandRgb = [0, 128, 0];
 export const SeaRgb = [0, 0, 128];
@@ -87,6 +87,17 @@ function keyOffset(offset) {
   return best;
 }
 
+// The offset of Antarctic land in a column: its stripe's, or where that offset has no land
+// colour (-12, -2) the nearest stripe's that has one, so that the land never takes the sea key.
+function antarcticOffset(column) {
+  for (let d = 0; d < Width; d++)
+    for (const x of [column - d, column + d]) {
+      const offset = stripeOffset((x + Width) % Width);
+      if (landColour(offset)) return offset;
+    }
+  return null;
+}
+
 // Returns { pixels: [r,g,b] per pixel, offsets: key offset per land pixel (null for sea),
 // zones: Map zone -> count } for reporting. offsetOf gives a zone's offset: by default the
 // country table's, or standardOffset for the zones as they are today.
@@ -100,7 +111,7 @@ export function zonePicture(mask, log = () => {}, offsetOf = tableOffset) {
       const i = y * Width + x;
       if (!mask[i]) continue;
       if (pixelCentre(x, y)[1] < AntarcticLatitude) {
-        offsets[i] = stripeOffset(x);
+        offsets[i] = antarcticOffset(x);
         continue;
       }
       const zone = zoneAt(x, y);

@@ -30,10 +30,11 @@ bool ApplyHomeTimeZone(const HomeZoneChoice &choice)
     const std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
     if (!zone)
         return false;
+    const TimeZoneInformation clock = *BuildClockZone(choice);
     const int disable = DaylightSwitchFor(choice.daylightOption);
-    if (!SetCheckedProcessTimeZone(PosixRule(*zone, disable)))
+    if (!SetCheckedProcessTimeZone(PosixRule(clock, disable)))
         return false;
-    return CZoneStore().WriteZone(*zone, disable);
+    return CZoneStore().WriteZone(*zone, disable, &clock);
 }
 
 bool IsHomeTimeZoneApplied(int homeIndex)

@@ -124,7 +124,7 @@ void CSetDaylightPage::CreateControls()
         "optionAutoRadio", "optionByHandRadio", "optionNotAdjustedRadio", "optionNoneRadio"};
     const std::array<QString, 4> optionTexts{
         tr("Have Orbiclock make adjustments automatically for me "),
-        tr("I will make adjustments myself by hand in Control Panel"),
+        tr("I will make adjustments myself by hand"),
         tr("Don't adjust my clock for daylight saving"),
         tr("There's no daylight saving in this country/region")};
     m_pOptionGroup = new QButtonGroup(this);

@@ -150,6 +150,14 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
     return zone;
 }
 
+std::optional<TimeZoneInformation> BuildClockZone(const HomeZoneChoice &choice)
+{
+    std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
+    if (zone && choice.daylightOption == DaylightByHand)
+        zone->daylightBias = -60 * CountryAt(choice.homeIndex)->daylightShift;
+    return zone;
+}
+
 int DaylightSwitchFor(int option)
 {
     return option == DaylightNotAdjusted || option == DaylightNone ? 1 : 0;

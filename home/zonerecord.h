@@ -60,6 +60,12 @@ int HomeBias(float gmtOffset);
 // home has no rule, the record has no change dates, as the clocks then show no daylight saving.
 std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choice);
 
+// The zone the program's clock runs on: the record, except that under DaylightByHand it carries
+// the home's shift as under DaylightAuto. Nobody moves this program's clock by hand, so the
+// clocks, which count on a clock that includes the home's daylight saving, would otherwise be an
+// hour off all summer. The record itself keeps its fields.
+std::optional<TimeZoneInformation> BuildClockZone(const HomeZoneChoice &choice);
+
 // "DisableAutoDaylightTimeSet": 0 for DaylightAuto and DaylightByHand, 1 for the other two.
 int DaylightSwitchFor(int option);
 

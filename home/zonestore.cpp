@@ -89,7 +89,8 @@ bool CZoneStore::WriteFile(const QString &name, const QByteArray &content) const
            ReplaceFile(m_folder + u'/' + name, content, LinkWrite::Replace);
 }
 
-bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight) const
+bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight,
+                           const TimeZoneInformation *clockZone) const
 {
     // Names are cut to fit and never hold a line break: one field per line.
     auto name = [](const QString &text) {
@@ -107,7 +108,8 @@ bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDayli
                                .arg(zone.daylightBias);
     // The zone file first: a record in place means its zone is in place too.
     const bool zoneWritten =
-        WriteFile(QLatin1StringView(ZoneFile), CompileZoneFile(zone, disableAutoDaylight));
+        WriteFile(QLatin1StringView(ZoneFile),
+                  CompileZoneFile(clockZone ? *clockZone : zone, disableAutoDaylight));
     return WriteFile(QLatin1StringView(RecordFile), record.toUtf8()) && zoneWritten;
 }
 

@@ -25,8 +25,10 @@ public:
     const QString &Folder() const { return m_folder; }
     QString ZoneFilePath() const;
 
-    // Writes the compiled zone, then the record. False when either could not be written.
-    bool WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight) const;
+    // Writes the compiled zone (of clockZone when given, else of the record), then the record.
+    // False when either could not be written.
+    bool WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight,
+                   const TimeZoneInformation *clockZone = nullptr) const;
     // The record as written; nothing when it is missing or not a whole record.
     std::optional<TimeZoneInformation> ReadRecord() const;
 

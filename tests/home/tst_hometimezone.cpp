@@ -182,7 +182,7 @@ void TestHomeTimeZone::applyMakesLocalTimeHomeTime_data()
     row("NSW summer auto", NewSouthWales, DaylightAuto, "2025-01-15T00:00", "2025-01-15T11:00");
     row("NSW winter auto", NewSouthWales, DaylightAuto, "2025-07-15T00:00", "2025-07-15T10:00");
     row("NSW summer by hand", NewSouthWales, DaylightByHand, "2025-01-15T00:00",
-        "2025-01-15T10:00");
+        "2025-01-15T11:00");
     row("NSW summer not adjusted", NewSouthWales, DaylightNotAdjusted, "2025-01-15T00:00",
         "2025-01-15T10:00");
     row("NSW option 9 as auto", NewSouthWales, 9, "2025-01-15T00:00", "2025-01-15T11:00");

@@ -42,7 +42,7 @@ void CClockCtrl::OnCreate(const QRect &rect)
 
 QString CClockCtrl::FormatDate(const QDate &date)
 {
-    QString text = QLocale::system().toString(date, QLocale::ShortFormat);
+    QString text = QLocale().toString(date, QLocale::ShortFormat);
     if (text.size() > MaxDateLength) {
         text.truncate(MaxDateLength);
         if (text.back().isHighSurrogate())

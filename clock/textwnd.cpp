@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 CTextWnd::CTextWnd(COLORREF crText, COLORREF crBack, QWidget *parent)
     : CPanelWnd(crText, crBack, parent)
@@ -43,25 +44,33 @@ void CTextWnd::MakeFont(int windowHeight)
     if (m_fitSamples.isEmpty())
         return;
     // A date such as "06/12/2026" is wider than the panel at the height's size: take the
-    // largest size at which every sample fits, rather than losing its first characters.
-    const int room = width() - 2 * BorderWidth - 2;
-    const auto widestAt = [this](int size) {
+    // largest size at which every sample fits, rather than losing its first characters. The
+    // painter keeps half the descent clear on either side, and ink may reach past the advance.
+    const auto fitAt = [this](int size) {
         m_font.setPixelSize(size);
         const QFontMetrics metrics(m_font);
         int widest = 0;
-        for (const QString &sample : m_fitSamples)
-            widest = std::max(widest, metrics.horizontalAdvance(sample));
-        return widest;
+        for (const QString &sample : m_fitSamples) {
+            const QRect ink = metrics.boundingRect(sample);
+            const int advance = metrics.horizontalAdvance(sample);
+            widest = std::max(widest, std::max(advance, ink.right() + 1) - std::min(0, ink.left()));
+        }
+        const int room = width() - 2 * BorderWidth - 2 * (metrics.descent() / 2);
+        return std::pair{widest, room};
     };
     // Every size tried loads a font: take the size at which the widths, in proportion, just
     // fit, and go smaller only where hinting makes that one too wide.
     const int full = m_font.pixelSize();
-    const int widest = widestAt(full);
+    const auto [widest, room] = fitAt(full);
     if (widest <= room)
         return;
     int size = std::clamp(full * std::max(room, 1) / widest, 1, full - 1);
-    while (size > 1 && widestAt(size) > room)
+    while (size > 1) {
+        const auto [needed, available] = fitAt(size);
+        if (needed <= available)
+            break;
         --size;
+    }
     m_font.setPixelSize(size);
 }
 
@@ -73,7 +82,7 @@ void CTextWnd::FitFontTo(const QStringList &samples)
     if (!m_bFont)
         return;
     MakeFont(m_nFontHeight);
-    m_nPaintedWidth = -1;
+    m_nPaintedExtent = -1;
     Invalidate(true);
     UpdateWindow();
 }
@@ -123,26 +132,30 @@ void CTextWnd::PaintInside(QPainter &painter)
     const QRect inner = InnerRect();
     const QFontMetrics metrics(m_font);
     const int width = metrics.horizontalAdvance(m_strText);
+    // The line ends where its ink ends: a last glyph reaching past its advance keeps its edge.
+    const int extent = std::max(width, metrics.boundingRect(m_strText).right() + 1);
 
     int n = CommonStart();
     // The unchanged head is already on the surface at the same place when nothing erased it,
-    // the colour is the same and the text kept its width. Drawing anti-aliased text over itself
+    // the colour is the same and the line kept its extent. Drawing anti-aliased text over itself
     // would thicken its edges a little on every tick, so it is then left as it is. Otherwise
-    // the whole inside is drawn afresh.
+    // the whole inside is drawn afresh, as is right-to-left text, whose changed characters
+    // need not lie at its right end.
     bool headShown = !IsFreshlyErased();
-    if (headShown && (m_crPainted != GetTextColour() || m_nPaintedWidth != width)) {
-        painter.fillRect(inner, ToQColor(GetBackColour()));
+    if (headShown && (m_crPainted != ShownTextColour() || m_nPaintedExtent != extent ||
+                      m_strText.isRightToLeft())) {
+        painter.fillRect(inner, ToQColor(ShownBackColour()));
         headShown = false;
         n = 0;
     }
-    m_crPainted = GetTextColour();
-    m_nPaintedWidth = width;
+    m_crPainted = ShownTextColour();
+    m_nPaintedExtent = extent;
 
     const QString head = m_strText.left(n);
     const QString tail = m_strText.mid(n);
 
     painter.setFont(m_font);
-    painter.setPen(ToQColor(GetTextColour()));
+    painter.setPen(ToQColor(ShownTextColour()));
     // The bottom of the character cells lies half the descent below the inside, so the digits
     // sit low and large and the rest of the descent is cut off.
     const int h = metrics.descent() / 2;
@@ -150,14 +163,15 @@ void CTextWnd::PaintInside(QPainter &painter)
     const int baseline = cellBottom - metrics.descent();
 
     const int tailRight = inner.x() + inner.width() - h;
+    const int lineLeft = tailRight - extent;
+    const int lineRight = lineLeft + width;
     const int tailWidth = metrics.horizontalAdvance(tail);
-    const int tailLeft = std::max(inner.x() + h, tailRight - tailWidth);
+    const int tailLeft = std::max(inner.x() + h, lineRight - tailWidth);
     const QRect tailRect(QPoint(tailLeft, inner.y()), QPoint(tailRight - 1, inner.bottom()));
     const QRect headRect(QPoint(inner.x() + h, inner.y()), QPoint(tailLeft - 1, inner.bottom()));
 
     // Head and tail are both drawn as parts of the whole line, each clipped to its own
     // rectangle, so every glyph lands on the same sub-pixel position whichever part draws it.
-    const int lineLeft = tailRight - width;
     if (!head.isEmpty() && !headShown && headRect.isValid()) {
         painter.save();
         painter.setClipRect(headRect, Qt::IntersectClip);
@@ -167,9 +181,9 @@ void CTextWnd::PaintInside(QPainter &painter)
     if (!tail.isEmpty() && tailRect.isValid()) {
         painter.save();
         painter.setClipRect(tailRect, Qt::IntersectClip);
-        painter.fillRect(QRect(tailRight - tailWidth, cellBottom - metrics.height(), tailWidth,
-                               metrics.height()),
-                         ToQColor(GetBackColour()));
+        painter.fillRect(
+            QRect(tailLeft, cellBottom - metrics.height(), tailRight - tailLeft, metrics.height()),
+            ToQColor(ShownBackColour()));
         painter.drawText(lineLeft, baseline, m_strText);
         painter.restore();
     }

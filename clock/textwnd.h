@@ -54,5 +54,5 @@ private:
     QString m_strLabel;
     // What the surface holds, so an unchanged head need not be drawn over itself again.
     COLORREF m_crPainted = CLR_INVALID;
-    int m_nPaintedWidth = -1;
+    int m_nPaintedExtent = -1; // advance of the line, and of any ink past its end
 };

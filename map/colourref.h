@@ -19,6 +19,10 @@ constexpr int RedOf(COLORREF c) { return static_cast<int>(c & 0xff); }
 constexpr int GreenOf(COLORREF c) { return static_cast<int>((c >> 8) & 0xff); }
 constexpr int BlueOf(COLORREF c) { return static_cast<int>((c >> 16) & 0xff); }
 
+// A colour nobody chose: a window then takes the desktop's own (its palette's text or window
+// colour) and follows it when it changes.
+inline constexpr COLORREF CLR_DEFAULT = 0xFF000000;
+
 // What a pixel read outside a surface gives: equal to no colour of any table.
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 

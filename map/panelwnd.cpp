@@ -24,7 +24,7 @@ COLORREF GetSystemColour(SystemColour which)
 CPanelWnd::CPanelWnd(COLORREF crText, COLORREF crBack, QWidget *parent)
     : QWidget(parent), m_crText(crText), m_crBack(crBack)
 {
-    if (m_crText == m_crBack) {
+    if (m_crText == m_crBack && m_crText != CLR_DEFAULT) {
         m_crText = MakeColourRef(0, 0, 0);
         m_crBack = GetSystemColour(SystemColour::ButtonFace);
     }
@@ -73,6 +73,16 @@ void CPanelWnd::SetBackColour(COLORREF cr)
         return;
     m_crBack = cr;
     Invalidate(true);
+}
+
+COLORREF CPanelWnd::ShownTextColour() const
+{
+    return m_crText == CLR_DEFAULT ? FromQColor(palette().color(QPalette::WindowText)) : m_crText;
+}
+
+COLORREF CPanelWnd::ShownBackColour() const
+{
+    return m_crBack == CLR_DEFAULT ? FromQColor(palette().color(QPalette::Window)) : m_crBack;
 }
 
 QRect CPanelWnd::InnerRect() const
@@ -140,7 +150,7 @@ void CPanelWnd::EraseBackground(QPainter &painter)
     painter.fillRect(0, h - 1, w, 1, highlight);
     painter.fillRect(w - 2, 1, 1, h - 2, face);
     painter.fillRect(1, h - 2, w - 3, 1, face);
-    painter.fillRect(2, 2, w - 4, h - 4, ToQColor(m_crBack));
+    painter.fillRect(2, 2, w - 4, h - 4, ToQColor(ShownBackColour()));
 }
 
 void CPanelWnd::PaintInside(QPainter &) {}

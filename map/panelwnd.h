@@ -63,6 +63,9 @@ public:
 
     COLORREF GetTextColour() const { return m_crText; }
     COLORREF GetBackColour() const { return m_crBack; }
+    // The colours painted: CLR_DEFAULT stands for the palette's window text and window colours.
+    COLORREF ShownTextColour() const;
+    COLORREF ShownBackColour() const;
     // A text colour equal to the background, or a background equal to the text colour, is
     // ignored: the window would show nothing.
     void SetTextColour(COLORREF cr);

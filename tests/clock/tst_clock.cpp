@@ -5,6 +5,9 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QPainter>
+#include <QRawFont>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -63,6 +66,7 @@ private slots:
     void dateTurnsAtMidnight();
     void pausedClocksCatchUp();
     void newOffsetRedrawsAtOnce();
+    void dateFitsItsPanel_data();
     void dateFitsItsPanel();
     void changesLeaveNoTrace_data();
     void changesLeaveNoTrace();
@@ -160,22 +164,62 @@ void TestClock::newOffsetRedrawsAtOnce()
     QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
 }
 
-// At the height's font size a long date is wider than a clock panel and would lose its day.
+void TestClock::dateFitsItsPanel_data()
+{
+    QTest::addColumn<QSize>("panel");
+    // The main window's date panels with the desktop's font at 96, 120 and 144 dpi.
+    QTest::newRow("96 dpi") << QSize(124, 28);
+    QTest::newRow("120 dpi") << QSize(155, 35);
+    QTest::newRow("144 dpi") << QSize(186, 42);
+}
+
+// Every locale's date, in every month, shows all its ink: as wide as drawn without a panel.
 void TestClock::dateFitsItsPanel()
 {
-    auto fits = [](const CClockCtrl &clock) {
-        const int room = clock.width() - 2 * CPanelWnd::BorderWidth;
-        return QFontMetrics(clock.GetFont()).horizontalAdvance(clock.GetText()) <= room;
+    QFETCH(QSize, panel);
+    auto inkSpan = [](const QImage &image) {
+        int first = image.width(), last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return last - first + 1;
     };
-    m_clock.Set(MakeLocalTime(2026, 12, 28, 12, 0, 0));
-    const auto clock = MakeClock(CClockCtrl::ModeDate);
-    QVERIFY(fits(*clock));
-    QVERIFY(clock->GetFont().pixelSize() <= 30 - 2 * CPanelWnd::BorderWidth);
-
-    // Back to the time, the font fills the height again.
-    clock->SetMode(CClockCtrl::ModeTime);
-    QCOMPARE(clock->GetFont().pixelSize(), 30 - 2 * CPanelWnd::BorderWidth);
-    QVERIFY(fits(*clock));
+    QSet<QString> seen;
+    CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
+    clock.Create(QRect(QPoint(), panel), nullptr, 1010);
+    const auto locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &locale : locales) {
+        QStringList dates;
+        for (int month = 1; month <= 12; ++month)
+            dates << locale.toString(QDate(2026, month, 28), QLocale::ShortFormat);
+        // Glyphs of a fallback font stand taller than the panel's own and lose their tops.
+        const QRawFont font = QRawFont::fromFont(clock.GetFont());
+        const QString all = dates.join(QString());
+        if (seen.contains(all) || !std::all_of(all.begin(), all.end(), [&](QChar c) {
+                return font.supportsCharacter(c) || c.category() == QChar::Other_Format;
+            }))
+            continue;
+        seen.insert(all);
+        QLocale::setDefault(locale);
+        clock.SetMode(CClockCtrl::ModeTime); // the date's font is fitted as the mode changes
+        clock.SetMode(CClockCtrl::ModeDate);
+        for (const QString &date : std::as_const(dates)) {
+            clock.SetText(date);
+            const QImage shown = clock.grab(clock.InnerRect()).toImage();
+            QImage free(shown.width() * 3, shown.height() * 2, QImage::Format_RGB32);
+            free.fill(Qt::white);
+            QPainter painter(&free);
+            painter.setFont(clock.GetFont());
+            painter.drawText(shown.width(), shown.height(), date);
+            painter.end();
+            QVERIFY2(inkSpan(shown) == inkSpan(free), qPrintable(locale.name() + u' ' + date));
+        }
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 // Whatever was shown before, the window ends up as if it had shown the last text from the start.

@@ -76,9 +76,11 @@ void CClockApp::OnSignal()
 {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
-    // A sheet or the exit question may be running its own loop above the main
-    // window's: end those first, without asking them, so the main window's end is
+    // A sheet, a pop-up menu or the exit question may be running its own loop above the
+    // main window's: end those first, without asking them, so the main window's end is
     // reached.
+    while (QWidget *popup = activePopupWidget())
+        popup->close();
     const QWidgetList windows = topLevelWidgets();
     for (QWidget *w : windows) {
         auto *dialog = qobject_cast<QDialog *>(w);

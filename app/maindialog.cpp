@@ -2,6 +2,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/converttimedialog.h"
+#include "app/popupmenus.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "clock/clockticker.h"
@@ -41,7 +42,8 @@
 
 namespace {
 
-constexpr COLORREF Black = 0;
+static_assert(CLR_DEFAULT == UnchosenColour);
+
 constexpr COLORREF Red = MakeColourRef(255, 0, 0);
 
 QString Plain(QString text)
@@ -215,6 +217,7 @@ void CMainDialog::CreateControls()
     connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::OnHide);
     connect(m_setHomeButton, &QPushButton::clicked, this, &CMainDialog::OnSetHome);
     connect(m_adjustTimeButton, &QPushButton::clicked, this, &CMainDialog::OnAdjustTime);
+    UpdateAdjustTimeButton();
     connect(m_findButton, &QPushButton::clicked, this, &CMainDialog::OnFindCountry);
     connect(m_listOnlyBox, &QCheckBox::clicked, this, &CMainDialog::OnListOnly);
     connect(m_showDaylightBox, &QCheckBox::clicked, this, &CMainDialog::OnShowDaylight);
@@ -247,7 +250,7 @@ void CMainDialog::CreateSystemMenu()
 
 void CMainDialog::CreateTrayMenu()
 {
-    m_trayMenu = new QMenu(this);
+    m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
     m_trayMenu->setAccessibleName(QStringLiteral("Orbiclock tray menu"));
     QAction *show = m_trayMenu->addAction(QStringLiteral("&Show Orbiclock"));
@@ -290,7 +293,9 @@ void CMainDialog::OnInitDialog()
 
     auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
                             const QString &accessible) {
-        clock = new CClockCtrl(Black, GetSystemColour(SystemColour::ButtonFace), this);
+        // Until the user picks a colour, a clock is drawn in the desktop's own colours, so it
+        // stays readable on a dark theme.
+        clock = new CClockCtrl(CLR_DEFAULT, CLR_DEFAULT, this);
         clock->setObjectName(QString::fromLatin1(name));
         clock->SetAccessibleLabel(accessible);
         clock->Create(m_placeholders[placeholder]->geometry(), this, id);
@@ -555,12 +560,32 @@ void CMainDialog::OnAdjustTime()
     AdjustTime();
 }
 
+void CMainDialog::UpdateAdjustTimeButton()
+{
+    // A button that could only do nothing is greyed, and says what it looked for.
+    const bool found = !FindDateTimeTool().program.isEmpty();
+    m_adjustTimeButton->setEnabled(found);
+    const QString looked = DateTimeToolNames().join(QStringLiteral(", "));
+    m_adjustTimeButton->setToolTip(
+        found ? QString() : tr("No date and time settings found (looked for %1)").arg(looked));
+}
+
+void CMainDialog::showEvent(QShowEvent *event)
+{
+    // A date and time tool may have been installed while the window was hidden.
+    if (m_adjustTimeButton)
+        UpdateAdjustTimeButton();
+    CHideableDialog::showEvent(event);
+}
+
 void CMainDialog::HideOrMinimise()
 {
-    if (CTrayIcon::IsAvailable())
+    if (CTrayIcon::IsAvailable()) {
+        m_ptHidden = geometry().topLeft();
         hide();
-    else
+    } else {
         showMinimized();
+    }
 }
 
 void CMainDialog::OnHide()
@@ -582,6 +607,10 @@ void CMainDialog::closeEvent(QCloseEvent *event)
 
 void CMainDialog::ShowMainWindow()
 {
+    // A dialog shown again is centred anew unless it was placed: put it back where it was. The
+    // inside's corner, not the frame's, which the window manager may not have told yet.
+    if (!isVisible() && m_ptHidden)
+        setGeometry(QRect(*m_ptHidden, size()));
     if (!isVisible() || isMinimized())
         showNormal();
     raise();
@@ -639,7 +668,7 @@ void CMainDialog::ShowTrayMenu(const QPoint &screenPos)
     }
     m_trayExitAction->setEnabled(!m_bBusy);
     activateWindow();
-    m_trayMenu->popup(screenPos);
+    m_trayMenu->popup(RightAlignedAt(m_trayMenu.get(), screenPos));
 }
 
 void CMainDialog::ToggleShowAtStartup()
@@ -772,8 +801,9 @@ std::uint32_t CMainDialog::GetClockColour(SettingsClock clock) const
 {
     if (CClockCtrl *c = ClockFor(clock))
         return c->GetTextColour();
-    return (clock == SettingsClock::SelectedTime || clock == SettingsClock::SelectedDate) ? Red
-                                                                                          : Black;
+    return (clock == SettingsClock::SelectedTime || clock == SettingsClock::SelectedDate)
+               ? Red
+               : CLR_DEFAULT;
 }
 
 void CMainDialog::SetClockColour(SettingsClock clock, std::uint32_t colour)

@@ -11,6 +11,8 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class CClockCtrl;
 class CConvertTimeDialog;
@@ -122,7 +124,7 @@ public:
     QWidget *Control(int id) const;
     // The window's own menu, standing in for the title bar's system menu.
     QMenu *SystemMenu() const { return m_systemMenu; }
-    QMenu *TrayMenu() const { return m_trayMenu; }
+    QMenu *TrayMenu() const { return m_trayMenu.get(); }
 
     // Handlers of the controls, public so the tray, the menus and tests reach
     // them.
@@ -165,6 +167,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Hidden to the notification area, the window's clocks do no work; shown, they catch up.
@@ -179,6 +182,7 @@ private:
     CClockCtrl *ClockFor(SettingsClock clock) const;
     CClockCtrl *ClockAt(const QPoint &localPos) const;
     void UpdateMapCursor();
+    void UpdateAdjustTimeButton();
     void HideOrMinimise();
     int FillTree(float filter, int select);
     int RunFindSheet();
@@ -221,11 +225,14 @@ private:
     QMenu *m_systemMenu = nullptr;
     CConvertTimeDialog *m_convertDialog = nullptr;
     QAction *m_showAtStartupAction = nullptr;
-    QMenu *m_trayMenu = nullptr;
+    // Without a parent: a sheet modal to this window must not block the tray's menu.
+    std::unique_ptr<QMenu> m_trayMenu;
     QAction *m_trayExitAction = nullptr;
     int m_nTipTicker = 0; // the tray tip's place on the clocks' tick
     QString m_strTrayTip;
     bool m_bSetHomePosted = false;
+    // Where the window's inside was when it was hidden, so Show brings it back there.
+    std::optional<QPoint> m_ptHidden;
     ExitQuestion m_askExit;
     FindRun m_runFind;
     SetHomeRun m_runSetHome;

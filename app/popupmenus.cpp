@@ -199,13 +199,17 @@ int ClockColourRow(COLORREF colour)
     return -1;
 }
 
+QPoint RightAlignedAt(QMenu *popup, const QPoint &screenPos)
+{
+    popup->ensurePolished();
+    return {screenPos.x() - popup->sizeHint().width(), screenPos.y()};
+}
+
 int TrackPopupMenu(QMenu *popup, const QPoint &screenPos)
 {
     if (!popup)
         return 0;
-    popup->ensurePolished();
-    const QPoint topLeft(screenPos.x() - popup->sizeHint().width(), screenPos.y());
-    return CommandOf(popup->exec(topLeft));
+    return CommandOf(popup->exec(RightAlignedAt(popup, screenPos)));
 }
 
 namespace {

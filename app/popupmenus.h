@@ -77,6 +77,9 @@ int SpeedCommandFor(int acceleration);
 // The row of ClockColourTable holding colour, searched from the last row, or -1.
 int ClockColourRow(COLORREF colour);
 
+// The top-left corner that puts popup's right edge at the screen point, its top at the point.
+QPoint RightAlignedAt(QMenu *popup, const QPoint &screenPos);
+
 // Shows popup with its right edge at the screen point and returns the command chosen, or 0
 // when the menu was closed without one.
 int TrackPopupMenu(QMenu *popup, const QPoint &screenPos);

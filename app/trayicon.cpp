@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDBusInterface>
 #include <QIcon>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -18,6 +19,16 @@ QIcon TrayPicture()
     if (icon.availableSizes().isEmpty())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
     return icon;
+}
+
+// Whether the desktop hosts icons as StatusNotifierItems (KDE Plasma, GNOME's AppIndicator), as Qt
+// then does. Those hosts report a left click only as an activation, never as a double-click.
+bool IsStatusNotifierHost()
+{
+    QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                           QStringLiteral("/StatusNotifierWatcher"),
+                           QStringLiteral("org.kde.StatusNotifierWatcher"));
+    return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
 }
 
 } // namespace
@@ -37,11 +48,14 @@ bool CTrayIcon::Create(bool visible, int id, const QString &tip)
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(TrayPicture(), this);
         m_icon->setObjectName(QStringLiteral("systemTrayIcon"));
+        // A host's activation is its icon's main action there: it counts as the double-click
+        // the older trays send after their click.
+        const int trigger = IsStatusNotifierHost() ? NM_DBLCLK : NM_CLICK;
         connect(m_icon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
+                [this, trigger](QSystemTrayIcon::ActivationReason reason) {
                     switch (reason) {
                     case QSystemTrayIcon::Trigger:
-                        SendNotify(NM_CLICK);
+                        SendNotify(trigger);
                         break;
                     case QSystemTrayIcon::DoubleClick:
                         SendNotify(NM_DBLCLK);

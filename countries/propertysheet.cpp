@@ -106,6 +106,12 @@ void CPropertySheet::OnTabChanged(int index)
     ActivatePage(index);
 }
 
+int CPropertySheet::DoModal()
+{
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    return exec();
+}
+
 void CPropertySheet::accept()
 {
     if (CPropertyPage *page = GetActivePage(); page && !page->OnKillActive())

@@ -27,7 +27,9 @@ public:
     bool SetActivePage(int index);
 
     // Runs the sheet modally: QDialog::Accepted for OK, Rejected otherwise.
-    int DoModal() { return exec(); }
+    // Modal to its parent window only, so the rest of the program (the tray icon and its menu)
+    // still answers while it is open; without a parent, modal to the whole program.
+    int DoModal();
     // Ends the sheet at once with result, without asking the pages.
     void EndDialog(int result) { done(result); }
 

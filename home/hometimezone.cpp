@@ -60,7 +60,9 @@ bool IsDaylightSwitchApplied(int option)
     return !((stored != 0 && automatic) || (stored == 0 && disabled));
 }
 
-DateTimeTool FindDateTimeTool()
+namespace {
+
+const QList<QStringList> &DateTimeTools()
 {
     static const QList<QStringList> tools = {
         {"gnome-control-center", "datetime"}, {"systemsettings", "kcm_clock"},
@@ -68,7 +70,22 @@ DateTimeTool FindDateTimeTool()
         {"cinnamon-settings", "calendar"},    {"mate-time-admin"},
         {"xfce4-datetime-settings"},
     };
-    for (const QStringList &tool : tools) {
+    return tools;
+}
+
+} // namespace
+
+QStringList DateTimeToolNames()
+{
+    QStringList names;
+    for (const QStringList &tool : DateTimeTools())
+        names.append(tool.front());
+    return names;
+}
+
+DateTimeTool FindDateTimeTool()
+{
+    for (const QStringList &tool : DateTimeTools()) {
         const QString program = QStandardPaths::findExecutable(tool.front());
         if (!program.isEmpty())
             return {program, tool.mid(1)};

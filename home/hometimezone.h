@@ -41,3 +41,5 @@ struct DateTimeTool
     QStringList arguments;
 };
 DateTimeTool FindDateTimeTool();
+// The programs AdjustTime looks for, in the order it tries them.
+QStringList DateTimeToolNames();

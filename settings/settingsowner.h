@@ -29,6 +29,9 @@ enum class SettingsClock
     SelectedDate,
 };
 
+// The colour of a clock whose colour nobody chose (it follows the desktop's): never stored.
+inline constexpr std::uint32_t UnchosenColour = 0xFF000000;
+
 // Whoever holds the stored values between a load and a save: the main window, which hands each
 // value on to the object owning it. A getter gives the value in use now (before a load: the
 // default); the store calls a setter only with a value it read and found valid.
@@ -41,7 +44,7 @@ public:
     virtual GeneralSettings GetGeneralSettings() const = 0;
     virtual void SetGeneralSettings(const GeneralSettings &values) = 0;
 
-    // A clock's text colour, a COLORREF (0x00BBGGRR).
+    // A clock's text colour, a COLORREF (0x00BBGGRR), or UnchosenColour.
     virtual std::uint32_t GetClockColour(SettingsClock clock) const = 0;
     virtual void SetClockColour(SettingsClock clock, std::uint32_t colour) = 0;
 

@@ -65,6 +65,9 @@ void Write(CRegistryKey &key, const char *name, int value)
 
 void WriteColour(CRegistryKey &key, const char *name, std::uint32_t colour)
 {
+    // A colour nobody chose is not stored: the clock goes on following the desktop's.
+    if (colour == UnchosenColour)
+        return;
     key.SetDword(QLatin1StringView(name), colour);
 }
 

@@ -27,6 +27,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <functional>
@@ -203,6 +204,8 @@ private slots:
     void menusAndNames();
     void selection_data();
     void selection();
+    void withoutDateTimeTool();
+    void darkDesktop();
 
     void offsets_data();
     void offsets();
@@ -250,14 +253,12 @@ void TestMainDialog::againstDate_data()
         << NewSouthWales << Auto << UsEastern << true << july;
     QTest::newRow("not adjusted: home on standard time")
         << Germany << NotAdjusted << UsEastern << true << july;
-    QTest::newRow("daylight saving not shown")
-        << Germany << Auto << UsEastern << false << july;
+    QTest::newRow("daylight saving not shown") << Germany << Auto << UsEastern << false << july;
     QTest::newRow("home without daylight saving") << India << None << Chile << true << january;
     QTest::newRow("southern home, half-hour place")
         << Chile << Auto << Newfoundland << true << july;
     QTest::newRow("by hand in summer") << NewSouthWales << ByHand << Germany << true << january;
-    QTest::newRow("by hand, not shown")
-        << NewSouthWales << ByHand << Germany << false << january;
+    QTest::newRow("by hand, not shown") << NewSouthWales << ByHand << Germany << false << january;
 }
 
 void TestMainDialog::againstDate()
@@ -379,6 +380,9 @@ void TestMainDialog::leaving()
     const int result = RunWith(dialog, [&] {
         // Off from now: what the store holds after the question, whatever the answer.
         dialog.SystemMenu()->findChild<QAction *>(QStringLiteral("showAtStartupAction"))->trigger();
+        // Where the user put it, as the window manager reports a move: Show brings it back there.
+        dialog.windowHandle()->setPosition(134, 99);
+        QTRY_COMPARE(dialog.geometry().topLeft(), QPoint(134, 99));
         if (how == 0)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else if (how == 1)
@@ -393,6 +397,7 @@ void TestMainDialog::leaving()
         if (running && !visible) {
             dialog.TrayIcon()->SendNotify(NM_DBLCLK);
             QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.geometry().topLeft(), QPoint(134, 99));
         }
     });
     QTEST(!question.isEmpty(), "asked");
@@ -428,7 +433,8 @@ void TestMainDialog::menusAndNames()
         // No exit from the tray while a sheet of the window runs.
         dialog.OnFindCountry();
         QVERIFY(!exitEnabledWhileBusy);
-        dialog.ShowTrayMenu(QPoint(20, 20));
+        dialog.ShowTrayMenu(QPoint(400, 300));
+        QCOMPARE(dialog.TrayMenu()->geometry().topRight(), QPoint(399, 300));
         QVERIFY(TrayAction(dialog, "trayExitAction")->isEnabled());
         dialog.TrayMenu()->close();
         dialog.hide();
@@ -652,6 +658,39 @@ void TestMainDialog::clockCommands()
     // With the menu clock gone the command reaches no clock.
     QVERIFY(OnClockMenuCommand(ID_SHOW_SECONDS, menuClock));
     QCOMPARE(clock.GetShowSeconds(), seconds);
+}
+
+void TestMainDialog::withoutDateTimeTool()
+{
+    StoreGeneral(HomeGermany());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        QWidget *button = dialog.Control(CMainDialog::IDC_ADJUST_TIME);
+        QVERIFY(!button->isEnabled());
+        QVERIFY(button->toolTip().contains(QStringLiteral("gnome-control-center")));
+    });
+    qputenv("PATH", path);
+}
+
+// A clock nobody coloured takes a dark desktop's light text.
+void TestMainDialog::darkDesktop()
+{
+    StoreGeneral(HomeGermany());
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(40, 40, 40)));
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        CClockCtrl *clock = dialog.HomeTimeClock();
+        const QImage shown = clock->grab(clock->InnerRect()).toImage();
+        int lightest = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                lightest = std::max(lightest, qGray(shown.pixel(x, y)));
+        QVERIFY(lightest > 200);
+    });
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -1,5 +1,5 @@
-"""A private desktop for end-to-end tests: Xvfb on a free display, a notification area (trayer),
-a session bus with the accessibility bus, and the program under test started in a temporary
+"""A private desktop for end-to-end tests: Xvfb on a free display, a notification area (trayer,
+or a StatusNotifierItem host on the bus as KDE Plasma and GNOME have), a session bus with the accessibility bus, and the program under test started in a temporary
 home. Input goes in through xdotool, as a person's would; what the program shows is read back
 through the accessibility interface a screen reader uses, and from the X server itself."""
 
@@ -29,8 +29,10 @@ def wait_for(what, predicate, timeout=10.0, interval=0.1):
 
 
 class Desktop:
-    def __init__(self, shots):
+    def __init__(self, shots, tray='trayer'):
         self.shots = shots
+        self.tray = tray
+        self._conn = None
         self.procs = []
         self.bus_pid = None
         os.makedirs(shots, exist_ok=True)
@@ -46,10 +48,15 @@ class Desktop:
         for var in ('WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
             self.env.pop(var, None)
         self._start_session_bus()
-        self._spawn(['trayer', '--edge', 'bottom', '--align', 'left', '--widthtype', 'pixel',
-                     '--width', '100', '--heighttype', 'pixel', '--height', '26'])
-        wait_for('the notification area', lambda: self.xdotool(
-            'search', '--class', '^trayer$', check=False), timeout=20)
+        if self.tray == 'sni':
+            here = os.path.dirname(os.path.abspath(__file__))
+            self._spawn(['/usr/bin/python3', os.path.join(here, 'sni_host.py')])
+            wait_for('the StatusNotifierItem host', lambda: self.sni_items() is not None)
+        else:  # at the right, so that a menu can open to the left of the pointer
+            self._spawn(['trayer', '--edge', 'bottom', '--align', 'right', '--widthtype', 'pixel',
+                         '--width', '100', '--heighttype', 'pixel', '--height', '26'])
+            wait_for('the notification area', lambda: self.xdotool(
+                'search', '--class', '^trayer$', check=False), timeout=20)
         # Everything this process asks of the accessibility interface goes to this desktop.
         os.environ.update(DISPLAY=self.display,
                           DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
@@ -135,6 +142,34 @@ class Desktop:
         """A viewable window of the class with the title, not counting the tray icon."""
         tray = self.tray_icon(wm_class)
         return next((w for w in self.windows(wm_class) if w['name'] == title and w != tray), None)
+
+    def is_popup(self, window):
+        """A window placed by the program itself, as pop-up menus (and trayer's icons) are."""
+        info = subprocess.run(['xwininfo', '-id', window['id'], '-display', self.display],
+                              capture_output=True, text=True).stdout
+        return 'Override Redirect State: yes' in info
+
+    # --- the session bus ------------------------------------------------------------------------
+
+    def bus_call(self, name, path, iface, method, args):
+        from gi.repository import Gio
+        if self._conn is None:
+            flags = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                     Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+            self._conn = Gio.DBusConnection.new_for_address_sync(
+                self.env['DBUS_SESSION_BUS_ADDRESS'], flags, None, None)
+        return self._conn.call_sync(name, path, iface, method, args, None, 0, 5000, None).unpack()
+
+    def sni_items(self):
+        """The StatusNotifierItems registered with the host, or None while it is not there."""
+        from gi.repository import GLib
+        watcher = 'org.kde.StatusNotifierWatcher'
+        try:
+            return self.bus_call(watcher, '/StatusNotifierWatcher',
+                                 'org.freedesktop.DBus.Properties', 'Get',
+                                 GLib.Variant('(ss)', (watcher, 'RegisteredStatusNotifierItems')))[0]
+        except GLib.Error:
+            return None
 
     # --- the accessibility tree -----------------------------------------------------------
 

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Orbiclock as a person meets it, in a real X server with a notification area: first start and
 Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
-machine zone, and SIGTERM. A failed step leaves a screenshot in the output folder.
+machine zone, the tray beside the Find sheet, and SIGTERM over an open menu. A failed step leaves
+a screenshot in the output folder. On a StatusNotifierItem host (--tray sni), the first two steps.
 
-Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock"""
+Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
+       [--tray trayer|sni]"""
 
 import argparse
 import os
@@ -40,7 +42,7 @@ def seconds_of_day(hms):
 
 
 class Run:
-    def __init__(self, binary, out):
+    def __init__(self, binary, out, tray):
         self.binary = binary
         self.out = out
         shutil.rmtree(out, ignore_errors=True)
@@ -54,7 +56,7 @@ class Run:
         # The machine's zone file as the program watches it, standing in for /etc/localtime.
         self.machine_zone = os.path.join(self.home, 'machine-localtime')
         shutil.copyfile('/usr/share/zoneinfo/UTC', self.machine_zone)
-        self.desktop = Desktop(os.path.join(out, 'screenshots'))
+        self.desktop = Desktop(os.path.join(out, 'screenshots'), tray)
         self.proc = None
         self.starts = 0
 
@@ -167,10 +169,24 @@ class Run:
         return button if states.contains(self.desktop.Atspi.StateType.ENABLED) else None
 
     def _open_from_tray(self, why):
-        icon = wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS))
-        self.desktop.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2),
-                           repeat=2)
-        wait_for(f'the main window back after a double-click on the icon {why}', self.main_window)
+        """A left click on the icon as the host delivers it: a double-click on trayer's, where a
+        single click shows nothing; the item's Activate on a StatusNotifierItem host."""
+        d = self.desktop
+        if d.tray == 'sni':
+            from gi.repository import GLib
+            item = wait_for('the icon on the host', d.sni_items)[-1]
+            d.bus_call(item, '/StatusNotifierItem', 'org.kde.StatusNotifierItem', 'Activate',
+                       GLib.Variant('(ii)', (0, 0)))
+        else:
+            icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
+            d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
+        return wait_for(f'the main window back after a click on the icon {why}', self.main_window)
+
+    def _popup(self):
+        """A pop-up menu of the program on the screen."""
+        tray = self.desktop.tray_icon(WM_CLASS)
+        return next((w for w in self.desktop.windows(WM_CLASS)
+                     if w != tray and self.desktop.is_popup(w)), None)
 
     def _ended_cleanly(self, after):
         try:
@@ -183,10 +199,14 @@ class Run:
 
     def step2_hide_and_tray(self):
         d = self.desktop
+        d.xdotool('windowmove', wait_for('the main window', self.main_window)['id'], 134, 99)
+        wait_for('the window moved', lambda: self.main_window()['x'] == 134)
         d.click(wait_for('the Hide button', lambda: d.find(self.dialog(TITLE), role='push button',
                                                             name='Hide')))
         wait_for('the main window to go', lambda: self.main_window() is None)
-        self._open_from_tray('after Hide')
+        back = self._open_from_tray('after Hide')
+        if (back['x'], back['y']) != (134, 99):
+            raise Failure(f'shown again at ({back["x"]}, {back["y"]}), not where it was (134, 99)')
 
     def _question(self):
         return self.desktop.find(self.app(), name=EXIT_QUESTION, depth=4)
@@ -256,8 +276,29 @@ class Run:
         self._open_from_tray('after the zone change')
         self.check_home_clocks()
 
-    def step6_sigterm(self):
+    def step6_tray_beside_sheet(self):
+        d = self.desktop
+        d.click(wait_for('the Find button', lambda: d.find(self.dialog(TITLE), role='push button',
+                                                            name='Find Country')))
+        sheet = wait_for('the Find sheet', lambda: self.dialog('Find Country/Region'))
+        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
+        x, y = icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2
+        d.xdotool('mousemove', x, y, 'click', 3)
+        menu = wait_for('the tray menu over the open sheet', self._popup)
+        if menu['x'] + menu['width'] != x:
+            raise Failure(f'tray menu at {menu}, not right-aligned at the pointer ({x}, {y})')
+        d.click((menu['x'] + menu['width'] // 2, menu['y'] + 12))  # its first item, Show
+        wait_for('the menu to close on Show', lambda: self._popup() is None)
+        d.click(wait_for('the sheet\'s Cancel', lambda: d.find(sheet, role='push button',
+                                                               name='Cancel')))
+        wait_for('the sheet to close', lambda: self.dialog('Find Country/Region') is None)
+
+    def step7_sigterm(self):
         os.remove(self.settings)
+        # A pop-up menu runs a loop of its own: the signal must end the program all the same.
+        self.desktop.xdotool('mousemove', *self.desktop.centre(self.desktop.find(
+            self.dialog(TITLE), name='World map')), 'click', 3)
+        wait_for('the map menu', self._popup)
         self.proc.send_signal(signal.SIGTERM)
         self._ended_cleanly('SIGTERM')
         if self.stored_home() != HOME_INDEX:
@@ -266,12 +307,14 @@ class Run:
 
 STEPS = [
     ('first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
-    ('Hide: window gone, tray icon stays; double-click brings it back', 'step2_hide_and_tray'),
+    ('moved, then Hide: window gone; the tray icon brings it back where it was',
+     'step2_hide_and_tray'),
     ('Close: question; No keeps running with settings written; Yes ends', 'step3_close'),
     ('second start with "Show At Startup" off: no window, icon present', 'step4_hidden_start'),
     ('replaced machine zone file: re-check and recompute while running',
      'step5_machine_zone_replaced'),
-    ('SIGTERM: settings saved, clean end', 'step6_sigterm'),
+    ('Find sheet open: the tray menu opens at the pointer, Show works', 'step6_tray_beside_sheet'),
+    ('SIGTERM over the map menu: settings saved, clean end', 'step7_sigterm'),
 ]
 
 
@@ -279,11 +322,13 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--binary', required=True)
     parser.add_argument('--out', required=True)
+    parser.add_argument('--tray', default='trayer', choices=('trayer', 'sni'))
     args = parser.parse_args()
-    run = Run(os.path.abspath(args.binary), os.path.abspath(args.out))
+    run = Run(os.path.abspath(args.binary), os.path.abspath(args.out), args.tray)
+    steps = STEPS if args.tray == 'trayer' else STEPS[:2]
     try:
         # Each step starts where the one before left the program: the first failure ends the run.
-        for number, (title, method) in enumerate(STEPS, 1):
+        for number, (title, method) in enumerate(steps, 1):
             started = time.monotonic()
             try:
                 getattr(run, method)()

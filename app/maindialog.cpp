@@ -615,6 +615,11 @@ void CMainDialog::ShowMainWindow()
         showNormal();
     raise();
     activateWindow();
+    // A sheet open over the window stays on top of it.
+    if (QWidget *sheet = QApplication::activeModalWidget(); sheet && sheet != this) {
+        sheet->raise();
+        sheet->activateWindow();
+    }
 }
 
 bool CMainDialog::ConfirmExit()

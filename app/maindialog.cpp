@@ -422,6 +422,9 @@ void CMainDialog::PauseClocks(bool bPaused)
 void CMainDialog::showEvent(QShowEvent *event)
 {
     PauseClocks(false);
+    // A date and time tool may have been installed while the window was hidden.
+    if (m_adjustTimeButton)
+        UpdateAdjustTimeButton();
     CHideableDialog::showEvent(event);
 }
 
@@ -568,14 +571,6 @@ void CMainDialog::UpdateAdjustTimeButton()
     const QString looked = DateTimeToolNames().join(QStringLiteral(", "));
     m_adjustTimeButton->setToolTip(
         found ? QString() : tr("No date and time settings found (looked for %1)").arg(looked));
-}
-
-void CMainDialog::showEvent(QShowEvent *event)
-{
-    // A date and time tool may have been installed while the window was hidden.
-    if (m_adjustTimeButton)
-        UpdateAdjustTimeButton();
-    CHideableDialog::showEvent(event);
 }
 
 void CMainDialog::HideOrMinimise()

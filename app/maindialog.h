@@ -167,7 +167,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // Hidden to the notification area, the window's clocks do no work; shown, they catch up.

@@ -1,4 +1,7 @@
 #include "app/clockapp.h"
+#include "app/commandline.h"
+
+#include <cstdio>
 
 #include <QtGlobal>
 
@@ -10,5 +13,11 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     CClockApp app(argc, argv);
-    return app.InitInstance();
+    const CommandLine commandLine = ParseCommandLine(CClockApp::arguments());
+    if (commandLine.exitStatus >= 0) {
+        std::fputs(commandLine.output.toLocal8Bit().constData(),
+                   commandLine.exitStatus == 0 ? stdout : stderr);
+        return commandLine.exitStatus;
+    }
+    return app.InitInstance(commandLine.newInstance);
 }

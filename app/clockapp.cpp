@@ -1,6 +1,7 @@
 #include "app/clockapp.h"
 
 #include "app/maindialog.h"
+#include "app/sessioninstance.h"
 #include "res/resources.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -93,10 +95,28 @@ void CClockApp::OnSignal()
         quit();
 }
 
-int CClockApp::InitInstance()
+int CClockApp::InitInstance(bool newInstance)
 {
+    auto *session = new CSessionInstance(this);
+    if (!newInstance) {
+        switch (session->ClaimSession()) {
+        case CSessionInstance::Claim::HandedOver:
+            return 0;
+        case CSessionInstance::Claim::Unanswered:
+            std::fputs(qPrintable(tr("%1: a copy runs in this session but does not answer; "
+                                     "start with --new-instance to run another.\n")
+                                      .arg(applicationName())),
+                       stderr);
+            return 1;
+        case CSessionInstance::Claim::Owner:
+        case CSessionInstance::Claim::NoBus:
+            break;
+        }
+    }
     InstallSignalHandlers();
     CMainDialog dialog;
+    // Started again from the launcher or a terminal: the window comes up.
+    connect(session, &CSessionInstance::Activated, &dialog, &CMainDialog::ShowMainWindow);
     m_pMainWnd = &dialog;
     // The session is ending: keep what the user set; the session manager's
     // default answer (agree) stands.

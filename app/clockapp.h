@@ -18,8 +18,9 @@ public:
     ~CClockApp() override;
 
     // Builds the main window, runs it until it ends and returns the process's
-    // exit code.
-    int InitInstance();
+    // exit code. Unless newInstance is set, a copy that runs already in this session is asked to
+    // show its window instead, and this one ends at once.
+    int InitInstance(bool newInstance = false);
 
     // Routes the termination signals into the event loop; false when that cannot
     // be set up.

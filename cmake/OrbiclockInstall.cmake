@@ -9,6 +9,16 @@ set(icon_dir ${PROJECT_SOURCE_DIR}/res/icons)
 
 install(FILES ${desktop_dir}/${ORBICLOCK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The launcher entry is DBusActivatable: a desktop starts Orbiclock by calling Activate on the
+# session bus, and the bus starts the program that owns the name when none runs. Written at
+# install time, so Exec names the binary under the prefix given to cmake --install.
+set(dbus_service ${CMAKE_CURRENT_BINARY_DIR}/${ORBICLOCK_APP_ID}.service)
+install(CODE "
+  file(WRITE \"${dbus_service}\"
+       \"[D-BUS Service]\\nName=${ORBICLOCK_APP_ID}\\nExec=\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orbiclock\\n\")
+  file(INSTALL \"${dbus_service}\"
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\")
+")
 install(FILES ${desktop_dir}/${ORBICLOCK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

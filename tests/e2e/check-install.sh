@@ -23,6 +23,10 @@ desktop=$share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$root/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+# A DBusActivatable entry is started by the bus: its service must start the installed binary.
+service=$share/dbus-1/services/$app_id.service
+grep -qx "Name=$app_id" "$service" && grep -qx "Exec=$prefix/bin/orbiclock" "$service" ||
+  fail "no D-Bus service $app_id.service starting $prefix/bin/orbiclock"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ "$icon" = "$app_id" ] || fail "Icon=$icon, expected $app_id"
 

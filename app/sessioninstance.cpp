@@ -1,0 +1,82 @@
+#include "app/sessioninstance.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+namespace {
+
+// Long enough for an owner that is itself still starting on a busy machine.
+constexpr int ActivateTimeout = 20000;
+
+} // namespace
+
+QString CSessionInstance::ServiceName()
+{
+    return QStringLiteral("io.github.brambleway.Orbiclock");
+}
+
+QString CSessionInstance::ObjectPath()
+{
+    return QStringLiteral("/io/github/brambleway/Orbiclock");
+}
+
+CSessionInstance::CSessionInstance(QObject *parent) : QObject(parent) {}
+
+CSessionInstance::~CSessionInstance() = default;
+
+CSessionInstance::Claim CSessionInstance::ClaimSession()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return Claim::NoBus;
+    // The object is in place before the name is taken, so a call that comes the moment the
+    // name is ours finds it.
+    if (!bus.registerObject(ObjectPath(), this, QDBusConnection::ExportScriptableSlots))
+        return Claim::NoBus;
+    // Two rounds: an owner that ends while we ask leaves the name free for us.
+    for (int round = 0; round < 2; ++round) {
+        const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+            bus.interface()->registerService(ServiceName(),
+                                             QDBusConnectionInterface::DontQueueService,
+                                             QDBusConnectionInterface::DontAllowReplacement);
+        if (!reply.isValid()) {
+            bus.unregisterObject(ObjectPath());
+            return Claim::NoBus;
+        }
+        if (reply.value() == QDBusConnectionInterface::ServiceRegistered)
+            return Claim::Owner;
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            ServiceName(), ObjectPath(), QStringLiteral("org.freedesktop.Application"),
+            QStringLiteral("Activate"));
+        QVariantMap platformData;
+        // The launcher's startup notice, so the window manager lets the owner's window come up.
+        if (const QByteArray id = qgetenv("DESKTOP_STARTUP_ID"); !id.isEmpty())
+            platformData.insert(QStringLiteral("desktop-startup-id"), QString::fromUtf8(id));
+        call << platformData;
+        if (bus.call(call, QDBus::Block, ActivateTimeout).type() == QDBusMessage::ReplyMessage) {
+            bus.unregisterObject(ObjectPath());
+            return Claim::HandedOver;
+        }
+    }
+    bus.unregisterObject(ObjectPath());
+    return Claim::Unanswered;
+}
+
+void CSessionInstance::Activate(const QVariantMap &)
+{
+    emit Activated();
+}
+
+void CSessionInstance::Open(const QStringList &, const QVariantMap &)
+{
+    emit Activated();
+}
+
+void CSessionInstance::ActivateAction(const QString &name, const QVariantList &,
+                                      const QVariantMap &)
+{
+    if (calledFromDBus())
+        sendErrorReply(QDBusError::InvalidArgs,
+                       QStringLiteral("Orbiclock has no action \"%1\"").arg(name));
+}

@@ -12,11 +12,12 @@
 
 namespace {
 
-// The item texts of the land and sea lists, by map colour pair.
-const std::array<const char *, 8> MapColourTexts{"Gre&y",    "&Blue",   "&Green", "&Red",
+// The item texts of the land and sea lists, by map colour pair. Every item of a menu has a
+// mnemonic of its own, so each can be chosen with one key.
+const std::array<const char *, 8> MapColourTexts{"Gr&ey",    "&Blue",   "&Green", "&Red",
                                                  "&Magenta", "&Yellow", "&Cyan",  "&White"};
-const std::array<const char *, 9> ClockColourTexts{"&Black",   "&Grey",   "&Blue", "&Green", "&Red",
-                                                   "&Magenta", "&Yellow", "&Cyan", "White"};
+const std::array<const char *, 9> ClockColourTexts{"B&lack",   "Gr&ey",   "&Blue", "&Green", "&Red",
+                                                   "&Magenta", "&Yellow", "&Cyan", "&White"};
 
 QString AccessibleText(const QString &text)
 {
@@ -100,7 +101,7 @@ QMenu *CreateMapMenu(QWidget *parent)
     AddCommand(popup, QObject::tr("Show &Night"), ID_SHOW_NIGHT)->setCheckable(true);
 
     popup->addSeparator();
-    AddCommand(popup, QObject::tr("Cancel\tEsc"), ID_MAP_CANCEL);
+    AddCommand(popup, QObject::tr("C&ancel\tEsc"), ID_MAP_CANCEL);
     return popup;
 }
 
@@ -121,7 +122,7 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
     popup->addSeparator();
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
-               timeClock ? QObject::tr("Cancel\tEsc") : QObject::tr("Cancel             \tEsc"),
+               timeClock ? QObject::tr("C&ancel\tEsc") : QObject::tr("C&ancel             \tEsc"),
                ID_CLOCK_CANCEL);
     return popup;
 }

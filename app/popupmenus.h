@@ -48,7 +48,7 @@ inline constexpr int MediumAcceleration = 150;
 inline constexpr int FastAcceleration = 600;
 
 // The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", a separator,
-// "Cancel\tEsc".
+// "C&ancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
 // A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour",
 // "Con&vert a Time...", a separator and Cancel.

@@ -1,16 +1,43 @@
 #include "clock/textwnd.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+// Answers a screen reader's question for the name with the text shown at that moment.
+class CTextWndAccessible final : public QAccessibleWidget
+{
+public:
+    explicit CTextWndAccessible(CTextWnd *window)
+        : QAccessibleWidget(window, QAccessible::StaticText)
+    {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const CTextWnd *>(widget())->AccessibleText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *TextWndAccessible(const QString &, QObject *object)
+{
+    auto *window = qobject_cast<CTextWnd *>(object);
+    return window ? new CTextWndAccessible(window) : nullptr;
+}
+
+} // namespace
+
 CTextWnd::CTextWnd(COLORREF crText, COLORREF crBack, QWidget *parent)
     : CPanelWnd(crText, crBack, parent)
 {
     setObjectName(QStringLiteral("textWnd"));
-    UpdateAccessibleName();
+    static const bool factory = (QAccessible::installFactory(TextWndAccessible), true);
+    Q_UNUSED(factory);
 }
 
 CTextWnd::~CTextWnd() = default;
@@ -93,7 +120,6 @@ void CTextWnd::SetText(const QString &text)
         return;
     m_strPainted = m_strText;
     m_strText = text;
-    UpdateAccessibleName();
     Invalidate(m_strText.size() < m_strPainted.size());
     UpdateWindow();
 }
@@ -101,17 +127,30 @@ void CTextWnd::SetText(const QString &text)
 void CTextWnd::SetAccessibleLabel(const QString &label)
 {
     m_strLabel = label;
-    UpdateAccessibleName();
+    setAccessibleName(label);
+    AnnounceName();
 }
 
-void CTextWnd::UpdateAccessibleName()
+QString CTextWnd::AccessibleText() const
 {
     if (m_strLabel.isEmpty())
-        setAccessibleName(m_strText.isEmpty() ? tr("Text") : m_strText);
-    else if (m_strText.isEmpty())
-        setAccessibleName(m_strLabel);
-    else
-        setAccessibleName(m_strLabel + u' ' + m_strText);
+        return m_strText.isEmpty() ? tr("Text") : m_strText;
+    if (m_strText.isEmpty())
+        return m_strLabel;
+    return m_strLabel + u' ' + m_strText;
+}
+
+void CTextWnd::AnnounceName()
+{
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CTextWnd::focusInEvent(QFocusEvent *event)
+{
+    // A screen reader keeps the names it was told; the one it reads on arrival is current.
+    AnnounceName();
+    CPanelWnd::focusInEvent(event);
 }
 
 int CTextWnd::CommonStart()

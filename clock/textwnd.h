@@ -26,8 +26,11 @@ public:
     const QString &GetPaintedText() const { return m_strPainted; }
 
     // Words put before the text in the accessible name ("Home time" gives "Home time 09:05:03").
+    // A screen reader reads the name when it asks for it, and is told of a change when the window
+    // takes the focus; a new text alone sends nothing, so a clock does not speak every second.
     void SetAccessibleLabel(const QString &label);
     const QString &GetAccessibleLabel() const { return m_strLabel; }
+    QString AccessibleText() const;
 
     // Made on first use, for the height the window was created with.
     const QFont &GetFont() const;
@@ -39,11 +42,12 @@ public:
 protected:
     void OnCreate(const QRect &rect) override;
     void PaintInside(QPainter &painter) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void MakeFont(int windowHeight);
     int CommonStart();
-    void UpdateAccessibleName();
+    void AnnounceName();
 
     QFont m_font;
     bool m_bFont = false;

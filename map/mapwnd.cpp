@@ -5,9 +5,11 @@
 #include "res/resources.h"
 #include "zones/timesource.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -82,9 +84,7 @@ void CMapWnd::SelectZone(float fOffset)
 {
     FinishGlide();
     m_fZone = fOffset;
-    QString text;
-    FormatGmtOffset(fOffset, text);
-    setAccessibleDescription(tr("Selected zone %1").arg(text));
+    UpdateAccessibleName();
     if (m_zoneMap.IsNull())
         return;
     const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
@@ -114,6 +114,76 @@ void CMapWnd::mousePressEvent(QMouseEvent *event)
         m_zoneMap.ZoneAt(event->position().toPoint(), GetOrigin().x(), BorderWidth);
     if (zone && *zone != m_fZone)
         SelectZone(*zone);
+}
+
+std::vector<float> CMapWnd::Zones() const
+{
+    return m_zoneMap.ZoneOffsets(GetOrigin().x(), BorderWidth);
+}
+
+float CMapWnd::NeighbourZone(int step) const
+{
+    // Read from the picture each time (a millisecond), so it follows whichever zone picture the
+    // map shows.
+    const std::vector<float> zones = Zones();
+    const int count = static_cast<int>(zones.size());
+    if (count == 0)
+        return m_fZone;
+    // A zone the picture lacks (an offset from the table) counts from where it would lie.
+    const auto at = std::lower_bound(zones.begin(), zones.end(), m_fZone);
+    int i = static_cast<int>(at - zones.begin());
+    if (at != zones.end() && *at == m_fZone)
+        i += step;
+    else
+        i += step > 0 ? step - 1 : step;
+    return zones[static_cast<std::size_t>(((i % count) + count) % count)];
+}
+
+void CMapWnd::keyPressEvent(QKeyEvent *event)
+{
+    float zone = 0.0f;
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) {
+        CBitmapWnd::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        zone = NeighbourZone(-1);
+        break;
+    case Qt::Key_Right:
+        zone = NeighbourZone(1);
+        break;
+    case Qt::Key_Home:
+        zone = m_fHomeZone;
+        break;
+    default:
+        CBitmapWnd::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!IsCentreMode())
+        return;
+    if (zone != m_fZone)
+        SelectZone(zone);
+    Send(NM_KEYDOWN, QPointF(GetCentre() + QPoint(BorderWidth, BorderWidth)));
+}
+
+void CMapWnd::SetPlaceName(const QString &place)
+{
+    m_strPlace = place;
+    UpdateAccessibleName();
+}
+
+void CMapWnd::UpdateAccessibleName()
+{
+    QString zone;
+    FormatGmtOffset(m_fZone, zone);
+    const QString name = m_strPlace.isEmpty()
+                             ? tr("World map: %1 lit").arg(zone)
+                             : tr("World map: %1 lit, %2 selected").arg(zone, m_strPlace);
+    // Only a real change reaches a screen reader.
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 bool CMapWnd::SetLandColour(int nPair)

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // The world map: land and sea in the chosen colours, the selected time zone lit in brighter
 // shades and turned like a cylinder into the middle. A click on a zone lights it and glides it to
 // the middle; the owner learns of the click through the panel's NM_CLICK and reads GetZone().
@@ -42,6 +44,18 @@ public:
     void SelectZone(float fOffset);
     float GetZone() const { return m_fZone; }
 
+    // The keyboard: Left and Right select the neighbouring zone west or east (round the date
+    // line), Home the home zone; each sends NM_KEYDOWN as a click sends NM_CLICK. Like clicks,
+    // keys select nothing while the map does not centre its zones.
+    void SetHomeZone(float fOffset) { m_fHomeZone = fOffset; }
+    // The zones a click can light, west to east.
+    std::vector<float> Zones() const;
+    // The zone step places west (negative) or east of the selected one.
+    float NeighbourZone(int step) const;
+    // The place selected in the lit zone, told by the owner; the accessible name then says
+    // both.
+    void SetPlaceName(const QString &place);
+
     // Colour pair numbers 0..7 of the map colour table; other numbers are refused (false) and
     // change nothing. SetColours applies whichever of the two is valid, in one pass.
     bool SetLandColour(int nPair);
@@ -66,6 +80,7 @@ public:
 protected:
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Reselect();
@@ -73,6 +88,7 @@ private:
     void ShowComposite();
     // The key in use as given, not yet scaled.
     const QImage &ZonePicture() const;
+    void UpdateAccessibleName();
 
     QSize m_sizeMap;
     CZoneMap m_zoneMap;
@@ -83,4 +99,6 @@ private:
     QImage m_tableZones;
     QImage m_todayZones;
     bool m_bDatabaseZones = false;
+    float m_fHomeZone = 0.0f;
+    QString m_strPlace;
 };

@@ -165,6 +165,29 @@ void CPanelWnd::paintEvent(QPaintEvent *event)
     const qreal ratio = m_surface.devicePixelRatio();
     painter.drawImage(QRectF(dirty), m_surface,
                       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+    // The keyboard focus shows as the frame in the highlight colour; drawn over the surface, not
+    // into it, so what the window keeps stays the same.
+    if (hasFocus()) {
+        const QColor focus = palette().color(QPalette::Active, QPalette::Highlight);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, BorderWidth, focus);
+        painter.fillRect(0, h - BorderWidth, w, BorderWidth, focus);
+        painter.fillRect(0, 0, BorderWidth, h, focus);
+        painter.fillRect(w - BorderWidth, 0, BorderWidth, h, focus);
+    }
+}
+
+void CPanelWnd::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CPanelWnd::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CPanelWnd::resizeEvent(QResizeEvent *event)

@@ -12,6 +12,8 @@ inline constexpr int NM_CLICK = -2;
 inline constexpr int NM_DBLCLK = -3;
 inline constexpr int NM_RCLICK = -5;
 inline constexpr int NM_RDBLCLK = -6;
+// A key did what a click does (the map's zone keys).
+inline constexpr int NM_KEYDOWN = -15;
 
 // What a panel tells its owner about a click: which window, its control id, what happened and
 // where the mouse was, in global (screen) coordinates.
@@ -88,6 +90,9 @@ protected:
     // Paints what is marked, now, if the window is visible (a hidden window paints when shown).
     void UpdateWindow();
 
+    // Tells the owner about a click (or a key acting as one) at a point of this window.
+    void Send(int code, const QPointF &localPos);
+
     // Draws the frame and fills the inside with the background colour.
     virtual void EraseBackground(QPainter &painter);
     // Draws the inside. The painter is clipped to InnerRect() and the surface still holds what
@@ -105,6 +110,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -119,7 +126,6 @@ private:
         RightUp,
     };
 
-    void Send(int code, const QPointF &localPos);
     void RenderPending();
     bool EnsureSurface();
 

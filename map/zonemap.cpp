@@ -3,7 +3,9 @@
 #include "map/colourtables.h"
 #include "map/surface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -135,6 +137,24 @@ std::optional<float> CZoneMap::ZoneAt(QPoint point, int originX, int border) con
     if (entry < 0)
         return std::nullopt;
     return ZoneEntryOffset(entry);
+}
+
+std::vector<float> CZoneMap::ZoneOffsets(int originX, int border) const
+{
+    std::set<float> offsets;
+    std::vector<COLORREF> seen; // a column holds few colours: each is looked up once
+    for (int x = 0; x < m_dcZones.width(); ++x) {
+        seen.clear();
+        for (int y = 0; y < m_dcZones.height(); ++y) {
+            const COLORREF key = ZoneColourAt(QPoint(x, y));
+            if (std::find(seen.begin(), seen.end(), key) != seen.end())
+                continue;
+            seen.push_back(key);
+            if (const auto zone = ZoneAt(QPoint(x + border, y + border), originX, border))
+                offsets.insert(*zone);
+        }
+    }
+    return {offsets.begin(), offsets.end()};
 }
 
 void CZoneMap::LightZone(float fOffset, int x)

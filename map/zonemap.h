@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include <optional>
+#include <vector>
 
 // The pictures behind the world map and what is read from them: where a zone is shown, which
 // zone lies under a point, the map in the chosen land and sea colours, and the map with one zone
@@ -42,6 +43,9 @@ public:
     // The zone under a window point whose picture starts at (border, border): key colour plus
     // estimate, retried across the date line near the edges. Nothing when no entry matches.
     std::optional<float> ZoneAt(QPoint point, int originX, int border = 2) const;
+    // Every zone a click somewhere on the picture selects, west to east. Read from the zone
+    // picture itself, so it holds the half- and quarter-hour zones the picture shows.
+    std::vector<float> ZoneOffsets(int originX, int border = 2) const;
 
     // Rebuilds the composite: the map with the land and sea of zone fOffset lit in the columns
     // from two hours west (three for +8) to one and a half hours east of x, the zone's position.

@@ -213,6 +213,7 @@ private slots:
     void mapCommands();
     void clockCommands_data();
     void clockCommands();
+    void mnemonics();
 
 private:
     FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
@@ -627,9 +628,9 @@ void TestMainDialog::clockCommands_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<quint32>("colour");
     QTest::addColumn<bool>("seconds");
-    QTest::newRow("grey") << true << "&Colour/&Grey" << quint32(0x808080) << true;
+    QTest::newRow("grey") << true << "&Colour/Gr&ey" << quint32(0x808080) << true;
     QTest::newRow("red date") << false << "&Colour/&Red" << quint32(0x0000ff) << true;
-    QTest::newRow("white") << true << "&Colour/White" << quint32(0xffffff) << true;
+    QTest::newRow("white") << true << "&Colour/&White" << quint32(0xffffff) << true;
     QTest::newRow("seconds off") << true << "&Show Seconds" << quint32(0xff0000) << false;
 }
 
@@ -691,6 +692,27 @@ void TestMainDialog::darkDesktop()
         QVERIFY(lightest > 200);
     });
     QApplication::setPalette(before);
+}
+
+void TestMainDialog::mnemonics()
+{
+    // Every item of every menu and sub-menu has a letter of its own there.
+    const std::unique_ptr<QMenu> map(CreateMapMenu()), time(CreateClockMenu(true)),
+        date(CreateClockMenu(false));
+    QList<QMenu *> menus{map.get(), time.get(), date.get()};
+    while (!menus.isEmpty()) {
+        QStringList keys;
+        const auto actions = menus.takeFirst()->actions();
+        for (QAction *action : actions) {
+            if (action->isSeparator())
+                continue;
+            if (action->menu())
+                menus << action->menu();
+            const QString key = QKeySequence::mnemonic(action->text()).toString();
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+            keys << key;
+        }
+    }
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -1,6 +1,7 @@
 #include "app/maindialog.h"
 
 #include "app/aboutdialog.h"
+#include "app/autostart.h"
 #include "app/converttimedialog.h"
 #include "app/popupmenus.h"
 #include "app/trayicon.h"
@@ -29,6 +30,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -242,6 +244,13 @@ void CMainDialog::CreateSystemMenu()
     m_showAtStartupAction->setObjectName(QStringLiteral("showAtStartupAction"));
     m_showAtStartupAction->setCheckable(true);
     connect(m_showAtStartupAction, &QAction::triggered, this, &CMainDialog::ToggleShowAtStartup);
+    m_startAtLoginAction = m_systemMenu->addAction(QStringLiteral("Start at &Login"));
+    m_startAtLoginAction->setObjectName(QStringLiteral("startAtLoginAction"));
+    m_startAtLoginAction->setCheckable(true);
+    connect(m_startAtLoginAction, &QAction::triggered, this, &CMainDialog::ToggleStartAtLogin);
+    // The mark reads the autostart entry each time, as the desktop's settings may change it.
+    connect(m_systemMenu, &QMenu::aboutToShow, this,
+            [this] { m_startAtLoginAction->setChecked(IsStartAtLogin()); });
     m_systemMenu->addSeparator();
     QAction *about = m_systemMenu->addAction(QStringLiteral("&About Orbiclock..."));
     about->setObjectName(QStringLiteral("aboutAction"));
@@ -283,7 +292,7 @@ void CMainDialog::OnInitDialog()
 
     m_map = new CMapWnd(this);
     m_map->setObjectName(QStringLiteral("worldMap"));
-    m_map->setAccessibleName(QStringLiteral("World map"));
+    m_map->SetHomeZone(m_fHomeOffset);
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
 
@@ -310,6 +319,18 @@ void CMainDialog::OnInitDialog()
     m_clockSelectedDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetTextColour(Red);
     m_clockSelectedTime->SetTextColour(Red);
+    // Tab goes through the window in reading order: the map, the boxes under it, the clocks,
+    // the tree, the buttons. The map and the clocks take the focus like any control.
+    QWidget *const tabOrder[] = {
+        m_map,           m_listOnlyBox,       m_showDaylightBox,   m_clockHomeDate,
+        m_clockHomeTime, m_clockSelectedDate, m_clockSelectedTime, m_tree,
+        m_setHomeButton, m_adjustTimeButton,  m_findButton,        m_hideButton};
+    for (std::size_t i = 0; i < std::size(tabOrder); ++i) {
+        if (qobject_cast<CPanelWnd *>(tabOrder[i]))
+            tabOrder[i]->setFocusPolicy(Qt::StrongFocus);
+        if (i > 0)
+            setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
@@ -371,6 +392,8 @@ bool CMainDialog::IsHomeDaylightSavingNow() const
 
 void CMainDialog::RecomputeClockOffsets()
 {
+    if (m_map)
+        m_map->SetPlaceName(QString::fromStdString(DisplayName(m_nSelectedIndex)));
     ClockOffsets out;
     if (!ComputeClockOffsets(OffsetInputs(), CurrentTime(), out))
         return;
@@ -458,7 +481,7 @@ void CMainDialog::OnTreeSelectionChanged()
 
 void CMainDialog::OnMapNotify(const PanelNotify &notify)
 {
-    if (notify.code != NM_CLICK)
+    if (notify.code != NM_CLICK && notify.code != NM_KEYDOWN)
         return;
     m_map->setFocus();
     const float zone = m_map->GetZone();
@@ -471,7 +494,9 @@ void CMainDialog::OnMapNotify(const PanelNotify &notify)
         if (m_nSelectedIndex == -1)
             RecomputeClockOffsets();
     }
-    m_tree->setFocus();
+    // A key keeps the focus on the map, so the next key moves on from the zone it lit.
+    if (notify.code == NM_CLICK)
+        m_tree->setFocus();
 }
 
 void CMainDialog::OnListOnly(bool checked)
@@ -677,6 +702,12 @@ void CMainDialog::ToggleShowAtStartup()
     m_showAtStartupAction->setChecked(m_bShowAtStartup);
 }
 
+void CMainDialog::ToggleStartAtLogin()
+{
+    SetStartAtLogin(!IsStartAtLogin(), QCoreApplication::applicationFilePath());
+    m_startAtLoginAction->setChecked(IsStartAtLogin());
+}
+
 void CMainDialog::ShowAbout()
 {
     CAboutDialog about(this);
@@ -690,6 +721,17 @@ CClockCtrl *CMainDialog::ClockAt(const QPoint &localPos) const
         if (clock && clock->geometry().contains(localPos))
             return clock;
     return nullptr;
+}
+
+void CMainDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+F10 does what the Menu key does; the focused control's key passes it up to here.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menu);
+        return;
+    }
+    CHideableDialog::keyPressEvent(event);
 }
 
 void CMainDialog::contextMenuEvent(QContextMenuEvent *event)
@@ -744,6 +786,7 @@ void CMainDialog::OnSetHome()
             m_nHomeIndex = values.homeIndex;
             const CountryEntry *home = CountryAt(m_nHomeIndex);
             m_fHomeOffset = home ? home->gmtOffset : 0.0f;
+            m_map->SetHomeZone(m_fHomeOffset);
             UpdateCaptions(MapZone());
         }
         ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);

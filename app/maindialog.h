@@ -142,6 +142,8 @@ public:
     void OnTrayNotify(const PanelNotify &notify);
     void ShowTrayMenu(const QPoint &screenPos);
     void ToggleShowAtStartup();
+    // Writes or removes the autostart entry for the running program; the mark shows the file.
+    void ToggleStartAtLogin();
     void ShowAbout();
 
     // SettingsOwner
@@ -167,6 +169,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Hidden to the notification area, the window's clocks do no work; shown, they catch up.
@@ -224,6 +227,7 @@ private:
     QMenu *m_systemMenu = nullptr;
     CConvertTimeDialog *m_convertDialog = nullptr;
     QAction *m_showAtStartupAction = nullptr;
+    QAction *m_startAtLoginAction = nullptr;
     // Without a parent: a sheet modal to this window must not block the tray's menu.
     std::unique_ptr<QMenu> m_trayMenu;
     QAction *m_trayExitAction = nullptr;

@@ -1,3 +1,4 @@
+#include "app/autostart.h"
 #include "app/clockoffsets.h"
 #include "app/converttimedialog.h"
 #include "app/maindialog.h"
@@ -7,6 +8,7 @@
 #include "countries/countrytree.h"
 #include "home/sethomesheet.h"
 #include "home/zonestore.h"
+#include "map/gmtoffset.h"
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
@@ -18,6 +20,7 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -34,6 +37,10 @@
 #include <memory>
 
 namespace {
+
+// Stand for the westmost and eastmost zones of the map picture in the key rows.
+constexpr float WestEnd = -99.0f;
+constexpr float EastEnd = 99.0f;
 
 // Table indexes used below.
 constexpr int NewSouthWales = 17;  // +10, Oct last Sun .. Mar 1st Sun
@@ -204,6 +211,13 @@ private slots:
     void menusAndNames();
     void selection_data();
     void selection();
+    void autostartEntry_data();
+    void autostartEntry();
+    void mapKeys_data();
+    void mapKeys();
+    void tabOrder();
+    void menuKeys_data();
+    void menuKeys();
     void withoutDateTimeTool();
     void darkDesktop();
 
@@ -447,10 +461,17 @@ void TestMainDialog::menusAndNames()
         QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree, dialog.mapToGlobal(overTree));
         QApplication::sendEvent(&dialog, &onTree);
         QVERIFY(!dialog.SystemMenu()->isVisible());
+        // The Start at Login mark reads the autostart entry, whoever wrote it.
+        QVERIFY(SetStartAtLogin(true, QStringLiteral("/usr/bin/orbiclock")));
         const QPoint bare(2, dialog.height() - 2);
         QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
         QApplication::sendEvent(&dialog, &onSurface);
         QVERIFY(dialog.SystemMenu()->isVisible());
+        auto *login =
+            dialog.SystemMenu()->findChild<QAction *>(QStringLiteral("startAtLoginAction"));
+        QVERIFY(login->isChecked());
+        login->trigger();
+        QVERIFY(!QFile::exists(AutostartEntryPath()));
         dialog.SystemMenu()->close();
     });
 }
@@ -713,6 +734,151 @@ void TestMainDialog::mnemonics()
             keys << key;
         }
     }
+}
+
+void TestMainDialog::autostartEntry_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("plain path") << "/usr/bin/orbiclock";
+    QTest::newRow("blanks") << "/opt/World Clocks/bin/orbiclock";
+    QTest::newRow("shell characters") << "/home/ann/\"50% off\" $HOME `x` it's\\bin/orbiclock";
+}
+
+void TestMainDialog::autostartEntry()
+{
+    QFETCH(QString, program);
+    QVERIFY(SetStartAtLogin(true, program));
+    QVERIFY(IsStartAtLogin());
+    const QString entry = AutostartEntryPath();
+    QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {entry}), 0);
+    // The command a desktop would run, read back by GLib as a desktop reads it.
+    QProcess glib;
+    glib.start(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral("-c"),
+                QStringLiteral("import sys; from gi.repository import GLib; k = GLib.KeyFile(); "
+                               "k.load_from_file(sys.argv[1], 0); e = k.get_string('Desktop "
+                               "Entry', 'Exec').replace('%%', '%'); "
+                               "print(GLib.shell_parse_argv(e)[1][0], end='')"),
+                entry});
+    QVERIFY(glib.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(glib.readAllStandardOutput()), program);
+    // Turned off in a desktop's settings, the entry stays but starts nothing.
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("Hidden=true\n");
+    file.close();
+    QVERIFY(!IsStartAtLogin());
+
+    QVERIFY(SetStartAtLogin(false, program));
+    QVERIFY(!QFile::exists(entry));
+    QVERIFY(!IsStartAtLogin());
+    QVERIFY(SetStartAtLogin(false, program)); // nothing to remove is no failure
+}
+
+void TestMainDialog::mapKeys_data()
+{
+    QTest::addColumn<float>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<float>("to");
+    QTest::newRow("Right into a half hour") << 5.0f << int(Qt::Key_Right) << 5.5f;
+    QTest::newRow("Right into a quarter hour") << 5.5f << int(Qt::Key_Right) << 5.75f;
+    QTest::newRow("Left out of a quarter hour") << 5.75f << int(Qt::Key_Left) << 5.5f;
+    QTest::newRow("Left from a zone the map lacks") << 12.75f << int(Qt::Key_Left) << 12.0f;
+    QTest::newRow("Right across the date line") << EastEnd << int(Qt::Key_Right) << WestEnd;
+    QTest::newRow("Left across the date line") << WestEnd << int(Qt::Key_Left) << EastEnd;
+    QTest::newRow("Home to Germany's zone") << -3.5f << int(Qt::Key_Home) << 1.0f;
+}
+
+void TestMainDialog::mapKeys()
+{
+    QFETCH(float, from);
+    QFETCH(int, key);
+    QFETCH(float, to);
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        CMapWnd *map = dialog.Map();
+        const std::vector<float> zones = map->Zones();
+        auto zone = [&](float z) {
+            return z == WestEnd ? zones.front() : z == EastEnd ? zones.back() : z;
+        };
+        from = zone(from);
+        to = zone(to);
+        map->SelectZone(from);
+        map->FinishGlide();
+        map->setFocus();
+        QTest::keyClick(map, Qt::Key(key));
+        // As a click there: lit and gliding in, the tree and the captions on the zone; the
+        // focus stays for the next key, and a screen reader hears the new zone.
+        QCOMPARE(map->GetZone(), to);
+        QVERIFY(map->IsGliding());
+        QCOMPARE(dialog.focusWidget(), map);
+        QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
+                 QStringLiteral("Countries/Regions in ") + FormatGmtOffset(to));
+        QVERIFY(map->accessibleName().contains(FormatGmtOffset(to) + QStringLiteral(" lit")));
+    });
+}
+
+void TestMainDialog::tabOrder()
+{
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        const QStringList expected{"worldMap",          "listOnlyBox",       "showDaylightBox",
+                                   "homeDateClock",     "homeTimeClock",     "selectedDateClock",
+                                   "selectedTimeClock", "countryTree",       "setHomeButton",
+                                   "adjustTimeButton",  "findCountryButton", "hideButton",
+                                   "worldMap"};
+        dialog.Map()->setFocus();
+        QStringList visited{dialog.focusWidget()->objectName()};
+        while (visited.size() < expected.size()) {
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            visited << dialog.focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        // The focus shows: the map's frame takes the highlight colour.
+        const QColor highlight = dialog.Map()->palette().color(QPalette::Highlight);
+        QCOMPARE(QColor(dialog.Map()->grab().toImage().pixel(0, 0)), highlight);
+        dialog.Tree()->setFocus();
+        QVERIFY(QColor(dialog.Map()->grab().toImage().pixel(0, 0)) != highlight);
+    });
+}
+
+void TestMainDialog::menuKeys_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("map") << "worldMap"
+                         << "Map menu";
+    QTest::newRow("time clock") << "homeTimeClock"
+                                << "Time clock menu";
+    QTest::newRow("date clock") << "selectedDateClock"
+                                << "Date clock menu";
+    QTest::newRow("a button") << "hideButton"
+                              << "Window menu";
+}
+
+void TestMainDialog::menuKeys()
+{
+    QFETCH(QString, control);
+    CMainDialog dialog;
+    RunWith(dialog, [&] {
+        auto *w = dialog.findChild<QWidget *>(control);
+        w->setFocus();
+        QString shown;
+        QRect at;
+        auto look = [&] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                shown = popup->accessibleName();
+                at = popup->geometry();
+                popup->close();
+            }
+        };
+        QTimer::singleShot(50, &dialog, look);
+        // Shift+F10 does what the Menu key does (which the end-to-end test presses).
+        QTest::keyClick(w, Qt::Key_F10, Qt::ShiftModifier);
+        look();
+        QTEST(shown, "menu");
+        QVERIFY(at.intersects(QRect(w->mapToGlobal(QPoint()), w->size())));
+    });
 }
 
 QTEST_MAIN(TestMainDialog)

@@ -1,0 +1,91 @@
+#include "app/autostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto EntryName = "io.github.brambleway.Orbiclock.desktop";
+
+} // namespace
+
+QString AutostartEntryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/") + QLatin1String(EntryName);
+}
+
+bool IsStartAtLogin()
+{
+    QFile file(AutostartEntryPath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    bool inEntry = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith(u'[')) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const QString key = line.section(u'=', 0, 0).trimmed();
+        const QString value = line.section(u'=', 1).trimmed();
+        if (inEntry && ((key == QLatin1String("Hidden") && value == QLatin1String("true")) ||
+                        (key == QLatin1String("X-GNOME-Autostart-enabled") &&
+                         value == QLatin1String("false"))))
+            return false;
+    }
+    return true;
+}
+
+QString ExecValue(const QString &program)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString arg = program;
+    if (std::any_of(arg.cbegin(), arg.cend(), [](QChar c) { return reserved.contains(c); })) {
+        QString quoted;
+        for (QChar c : arg) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                quoted += u'\\';
+            quoted += c;
+        }
+        arg = u'"' + quoted + u'"';
+    }
+    arg.replace(u'%', QStringLiteral("%%"));
+    // The value is a string of the file format too, with its own escapes.
+    arg.replace(u'\\', QStringLiteral("\\\\"));
+    arg.replace(u'\n', QStringLiteral("\\n"));
+    arg.replace(u'\t', QStringLiteral("\\t"));
+    return arg;
+}
+
+bool SetStartAtLogin(bool on, const QString &program)
+{
+    const QString path = AutostartEntryPath();
+    if (!on)
+        return !QFile::exists(path) || QFile::remove(path);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Orbiclock\n"
+           "Comment=Time and date at home and anywhere in the world, on a world map\n"
+           "Exec="
+        << ExecValue(program)
+        << "\n"
+           "Icon=io.github.brambleway.Orbiclock\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+    out.flush();
+    return out.status() == QTextStream::Ok && file.commit();
+}

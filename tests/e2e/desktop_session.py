@@ -130,13 +130,13 @@ class Desktop:
                                   y=int(g['Y']), width=int(g['WIDTH']), height=int(g['HEIGHT'])))
         return found
 
+    def tray_icons(self, wm_class):
+        """The program's windows inside the notification area."""
+        return [w for p in self.windows('trayer') for w in self.windows(wm_class)
+                if 0 <= w['x'] - p['x'] < p['width'] and 0 <= w['y'] - p['y'] < p['height']]
+
     def tray_icon(self, wm_class):
-        """The program's window inside the notification area, or None."""
-        for p in self.windows('trayer'):
-            for w in self.windows(wm_class):
-                if 0 <= w['x'] - p['x'] < p['width'] and 0 <= w['y'] - p['y'] < p['height']:
-                    return w
-        return None
+        return next(iter(self.tray_icons(wm_class)), None)
 
     def shown_window(self, wm_class, title):
         """A viewable window of the class with the title, not counting the tray icon."""
@@ -202,6 +202,20 @@ class Desktop:
             if found is not None:
                 return found
         return None
+
+    def name_changes(self, action, seconds):
+        """The new names of every object whose accessible name changed while action ran and in
+        the seconds after, as a screen reader is told of them."""
+        from gi.repository import GLib
+        names = []
+        listener = self.Atspi.EventListener.new(lambda e: names.append(e.source.get_name()))
+        listener.register('object:property-change:accessible-name')
+        action()
+        loop = GLib.MainLoop()
+        GLib.timeout_add(int(seconds * 1000), loop.quit)
+        loop.run()
+        listener.deregister('object:property-change:accessible-name')
+        return names
 
     def centre(self, node):
         ext = node.get_component_iface().get_extents(self.Atspi.CoordType.SCREEN)

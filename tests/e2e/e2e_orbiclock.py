@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Orbiclock as a person meets it, in a real X server with a notification area: first start and
 Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
-machine zone, the tray beside the Find sheet, and SIGTERM over an open menu. A failed step leaves
-a screenshot in the output folder. On a StatusNotifierItem host (--tray sni), the first two steps.
+machine zone, the tray beside the Find sheet, SIGTERM over an open menu, two starts at once, and
+the keyboard with a screen reader listening. A failed step leaves a screenshot in the output
+folder. On a StatusNotifierItem host (--tray sni), the first two steps.
 
 Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
        [--tray trayer|sni]"""
@@ -62,7 +63,7 @@ class Run:
 
     # --- the program ---------------------------------------------------------------------------
 
-    def start(self):
+    def spawn(self, *args):
         self.starts += 1
         env = dict(self.desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config,
                    XDG_DATA_HOME=os.path.join(self.home, 'data'),
@@ -72,7 +73,10 @@ class Run:
                    ORBICLOCK_MACHINE_ZONE_FILE=self.machine_zone)
         env.pop('TZ', None)
         log = open(os.path.join(self.out, f'orbiclock-{self.starts}.log'), 'w')
-        self.proc = subprocess.Popen([self.binary], env=env, stdout=log, stderr=log)
+        return subprocess.Popen([self.binary, *args], env=env, stdout=log, stderr=log)
+
+    def start(self):
+        self.proc = self.spawn()
         wait_for('Orbiclock on the accessibility bus', self.app, timeout=20)
 
     def app(self):
@@ -304,6 +308,53 @@ class Run:
         if self.stored_home() != HOME_INDEX:
             raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
 
+    def step8_one_copy(self):
+        # Two starts at the same instant, both hidden at start: one hands over to the other,
+        # whose window comes up, and ends.
+        pair = [self.spawn(), self.spawn()]
+        ended = wait_for('one of two copies to hand over', lambda: [p for p in pair if
+                                                                   p.poll() is not None])
+        self.proc = next(p for p in pair if p not in ended)
+        if ended[0].returncode != 0 or self.proc.poll() is not None:
+            raise Failure(f'two starts ended with {[p.poll() for p in pair]}')
+        wait_for('the running copy\'s window', self.main_window)
+        time.sleep(1.0)  # an icon added late would be as wrong as one added at once
+        if len(self.desktop.tray_icons(WM_CLASS)) != 1:
+            raise Failure(f'{len(self.desktop.tray_icons(WM_CLASS))} tray icons, expected one')
+
+    def _tab_to(self, node):
+        for _ in range(14):
+            if node.get_state_set().contains(self.desktop.Atspi.StateType.FOCUSED):
+                return
+            self.desktop.key('Tab')
+        raise Failure(f'Tab never reaches "{node.get_name()}"')
+
+    def step9_keyboard_and_reader(self):
+        d = self.desktop
+        window = self.dialog(TITLE)
+        self._tab_to(d.find(window, role='tree', name='Countries and regions'))
+        world = d.find(window, match='World map: .+')
+        # Right opens a level of the tree, then goes down into it, until a place is chosen.
+        for _ in range(8):
+            if world.get_name().endswith(' selected'):
+                break
+            d.key('Right')
+        if not re.fullmatch(r'World map: GMT\+10:00 lit, .+ selected', world.get_name()):
+            raise Failure(f'the map is named "{world.get_name()}" after a place was chosen')
+        self._tab_to(world)
+        names = d.name_changes(lambda: d.key('Right'), seconds=3)
+        if not any(re.fullmatch(r'World map: GMT\+1[01]:\d\d lit', n) for n in names):
+            raise Failure(f'no new zone told after Right, only {names}')
+        ticks = [n for n in names if re.match(r'(Home|Selected) time', n)]
+        if ticks:
+            raise Failure(f'the clocks told a screen reader of every second: {ticks}')
+        self._tab_to(d.find(window, match='Home time .+'))
+        shown = len(self.top_windows_shown())
+        d.key('Menu')
+        wait_for('the clock\'s menu from the Menu key', lambda: len(self.top_windows_shown()) > shown)
+        d.key('Escape')
+        wait_for('the menu to close', lambda: len(self.top_windows_shown()) == shown)
+
 
 STEPS = [
     ('first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
@@ -315,6 +366,10 @@ STEPS = [
      'step5_machine_zone_replaced'),
     ('Find sheet open: the tray menu opens at the pointer, Show works', 'step6_tray_beside_sheet'),
     ('SIGTERM over the map menu: settings saved, clean end', 'step7_sigterm'),
+    ('one copy: of two starts at once one hands over and ends, the other\'s window comes up',
+     'step8_one_copy'),
+    ('keyboard: Tab, Right on the map, Menu on a clock; a reader hears zones, not seconds',
+     'step9_keyboard_and_reader'),
 ]
 
 

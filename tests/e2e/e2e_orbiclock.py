@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Orbiclock as a person meets it, in a real X server with a notification area: first start and
 Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
-machine zone, the tray beside the Find sheet, SIGTERM over an open menu, two starts at once, and
-the keyboard with a screen reader listening. A failed step leaves a screenshot in the output
-folder. On a StatusNotifierItem host (--tray sni), the first two steps.
+machine zone, the tray beside the Find sheet, SIGTERM over an open menu, two starts at once, the
+keyboard with a screen reader listening, and the command line. A failed step leaves a screenshot
+in the output folder. On a StatusNotifierItem host (--tray sni), the first two steps.
 
 Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
        [--tray trayer|sni]"""
@@ -355,6 +355,19 @@ class Run:
         d.key('Escape')
         wait_for('the menu to close', lambda: len(self.top_windows_shown()) == shown)
 
+    def step10_command_line(self):
+        rows = [(['--help'], 0, r'Usage: \S*orbiclock \[options\]\n.*--version.*--new-instance'),
+                (['--version'], 0, r'orbiclock \d+\.\d+\.\d+\n'),
+                (['--frobnicate'], 2, r"^orbiclock: Unknown option 'frobnicate'\.\nTry 'orbiclock "
+                                      r"--help' for more information\.$"),
+                (['Sydney'], 2, r"^orbiclock: unexpected argument 'Sydney'\.\nTry")]
+        for args, status, pattern in rows:
+            run = subprocess.run([self.binary, *args], env=self.desktop.env, capture_output=True,
+                                 text=True, timeout=30)
+            said = run.stdout if status == 0 else run.stderr
+            if run.returncode != status or not re.search(pattern, said, re.S | re.M):
+                raise Failure(f'{args} ended with {run.returncode}, saying {said!r}')
+
 
 STEPS = [
     ('first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
@@ -370,6 +383,8 @@ STEPS = [
      'step8_one_copy'),
     ('keyboard: Tab, Right on the map, Menu on a clock; a reader hears zones, not seconds',
      'step9_keyboard_and_reader'),
+    ('command line: --help and --version answer, a bad option or argument ends with 2',
+     'step10_command_line'),
 ]
 
 

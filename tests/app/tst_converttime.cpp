@@ -12,7 +12,6 @@ struct Row
     const char *name;
     int home;
     int selected;
-    bool database;
     const char *homeZone; // TZ of the C library for each place
     const char *selectedZone;
     bool fromHome; // which field is typed in
@@ -24,18 +23,18 @@ struct Row
 
 // Germany 121, Iceland 142, Hawaiian Is. 137, Tonga Is. 308.
 const Row Rows[] = {
-    {"date line west", 308, 137, false, "<+13>-13", "HST10", true, "2026-07-06T08:00", -1, "",
+    {"date line west", 308, 137, "<+13>-13", "HST10", true, "2026-07-06T08:00", -1, "",
      "Previous day"},
-    {"date line east", 308, 137, false, "<+13>-13", "HST10", false, "2026-07-05T13:00", -1, "",
+    {"date line east", 308, 137, "<+13>-13", "HST10", false, "2026-07-05T13:00", -1, "",
      "Previous day"},
-    {"home skips 02:30", 121, 142, false, "CET-1CEST,M3.5.0/2,M9.5.0/2", "GMT0", true,
-     "2026-03-29T02:30", 0, "does not exist", "Same day"},
+    {"home skips 02:30", 121, 142, "CET-1CEST,M3.5.0/2,M9.5.0/2", "GMT0", true, "2026-03-29T02:30",
+     0, "does not exist", "Same day"},
     // Summer time ends at 02:00 of summer time: the hour from 01:00 comes twice.
-    {"home repeats 01:30", 121, 142, false, "CET-1CEST,M3.5.0/2,M9.5.0/2", "GMT0", true,
+    {"home repeats 01:30", 121, 142, "CET-1CEST,M3.5.0/2,M9.5.0/2", "GMT0", true,
      "2026-09-27T01:30", 1, "happens twice", "Previous day"},
-    {"there skips 02:30", 142, 121, false, "GMT0", "CET-1CEST,M3.5.0/2,M9.5.0/2", false,
+    {"there skips 02:30", 142, 121, "GMT0", "CET-1CEST,M3.5.0/2,M9.5.0/2", false,
      "2026-03-29T02:30", 0, "does not exist in Germany", "Same day"},
-    {"Iceland to Tonga", 142, 308, false, "GMT0", "<+13>-13", true, "2026-01-01T20:00", -1, "",
+    {"Iceland to Tonga", 142, 308, "GMT0", "<+13>-13", true, "2026-01-01T20:00", -1, "",
      "Next day"},
 };
 

@@ -19,8 +19,7 @@ share=$root/share
 [ -x "$root/bin/orbiclock" ] || fail "no executable $prefix/bin/orbiclock"
 
 desktop=$share/applications/$app_id.desktop
-[ -f "$desktop" ] || fail "no launcher entry $desktop"
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
+desktop-file-validate "$desktop" || fail "no valid launcher entry $desktop"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$root/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
 # A DBusActivatable entry is started by the bus: its service must start the installed binary.
@@ -37,12 +36,10 @@ for size in 16 22 24 32 48 64 128 256; do
     fail "$png is not a ${size}x${size} PNG"
 done
 svg=$share/icons/hicolor/scalable/apps/$icon.svg
-[ -f "$svg" ] || fail "no scalable icon $svg"
-grep -q '<svg' "$svg" || fail "$svg is not an SVG picture"
+grep -q '<svg' "$svg" || fail "no scalable SVG icon $svg"
 
 metainfo=$share/metainfo/$app_id.metainfo.xml
-[ -f "$metainfo" ] || fail "no metainfo $metainfo"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $app_id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "no valid metainfo $metainfo"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "metainfo does not launch $app_id.desktop"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"

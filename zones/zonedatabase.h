@@ -1,0 +1,58 @@
+#pragma once
+
+#include "zones/timesource.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Answers for the entries of the country table from the computer's time-zone database (the
+// system's tzdata, read through QTimeZone), so they follow today's rules and the system's
+// updates. An entry's zone is loaded on its first use and kept for the run; its state is kept
+// with the span of time it holds for, so asking again within that span costs two comparisons.
+// An entry whose zone the machine does not know answers with the table's standard offset and
+// no daylight saving. Use from one thread (the GUI's).
+
+struct ZoneState
+{
+    int utcOffset = 0;      // seconds east of UTC in effect
+    int standardOffset = 0; // seconds east of UTC of the zone's standard time
+    bool daylight = false;  // daylight saving in effect
+
+    // Seconds the clocks are ahead of standard time (negative where a zone's "daylight" is
+    // its winter); 0 outside daylight saving.
+    int Shift() const { return utcOffset - standardOffset; }
+};
+
+struct ZoneChange
+{
+    TimeValue at = 0; // the first second of the new offset
+    ZoneState before;
+    ZoneState after;
+};
+
+// The entry's zone in the database, e.g. "Europe/Berlin"; empty outside the table.
+QByteArray EntryZoneId(int index);
+
+// The database knows the entry's zone.
+bool IsEntryZoneKnown(int index);
+
+// The entry's state at t; all zero for an index outside the table.
+ZoneState EntryStateAt(int index, TimeValue t);
+
+// The first change of offset or of daylight saving after t; nothing when none is ahead.
+std::optional<ZoneChange> NextEntryChange(int index, TimeValue t);
+
+// The size of the entry's daylight shift around t: the one in effect, else that of its next
+// daylight period within a year, else of its last one within a year; 0 when it has none.
+int EntryDaylightShift(int index, TimeValue t);
+
+// Daylight saving is in effect at some time of the UTC year of t or of the year after.
+bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t);
+
+// "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00": what happens, on which local day, and the
+// local time before and after.
+QString DescribeChange(const ZoneChange &change);
+// The text for a place with no change ahead.
+QString NoChangeAheadText();

@@ -4,6 +4,7 @@
 #include "zones/countrytable.h"
 
 #include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -12,10 +13,66 @@ bool ClockFollowsDaylightSaving(int option)
     return option == DaylightAuto || option == DaylightByHand;
 }
 
+bool FollowsOwnDates(const ClockOffsetInputs &in)
+{
+    return in.daylightOption == DaylightAuto && in.useOwnDaylightDates;
+}
+
+TimeValue ProcessUtcOffsetAt(TimeValue t)
+{
+    std::tm fields{};
+    return LocalTime(t, fields) ? fields.tm_gmtoff : 0;
+}
+
+float Hours(TimeValue seconds)
+{
+    return static_cast<float>(seconds) / 3600.0f;
+}
+
+// The table rule's next change: its periods run from the computer's midnight at the start of
+// the first day to that at the start of the last day, both included.
+std::optional<ZoneChange> NextTableChange(int index, TimeValue t)
+{
+    const CountryEntry *entry = CountryAt(index);
+    if (!entry || !HasDaylightSaving(index))
+        return std::nullopt;
+    std::tm fields{};
+    LocalTime(t, fields);
+    std::optional<TimeValue> best;
+    for (int year = fields.tm_year + 1900 - 1; year <= fields.tm_year + 1900 + 1; ++year) {
+        const TimeValue start =
+            NthWeekdayOfMonth(year, entry->daylightMonthStart, entry->daylightWeekStart,
+                              entry->daylightDayOfWeekStart);
+        const TimeValue end = NthWeekdayOfMonth(
+            year, entry->daylightMonthEnd, entry->daylightWeekEnd, entry->daylightDayOfWeekEnd);
+        for (TimeValue at : {start, end + 1})
+            if (at > t && (!best || at < *best))
+                best = at;
+    }
+    if (!best)
+        return std::nullopt;
+    const int standard = static_cast<int>(HoursToSpan(entry->gmtOffset));
+    auto state = [&](TimeValue at) {
+        const bool daylight = IsDaylightSavingAt(index, at);
+        return ZoneState{standard + (daylight ? entry->daylightShift * 3600 : 0), standard,
+                         daylight};
+    };
+    return ZoneChange{*best, state(*best - 1), state(*best)};
+}
+
 } // namespace
 
 bool IsHomeDaylightSavingAt(const ClockOffsetInputs &in, TimeValue t)
 {
+    if (in.useDatabase) {
+        if (!ClockFollowsDaylightSaving(in.daylightOption))
+            return false;
+        if (FollowsOwnDates(in)) {
+            std::tm fields{};
+            return LocalTime(t, fields) && fields.tm_isdst > 0;
+        }
+        return EntryStateAt(in.homeIndex, t).daylight;
+    }
     switch (in.daylightOption) {
     case DaylightAuto:
         if (in.useOwnDaylightDates)
@@ -40,6 +97,13 @@ bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets 
     const CountryEntry *home = CountryAt(in.homeIndex);
     if (!home)
         return false;
+    if (in.useDatabase) {
+        out.home = HomeUtcOffsetAt(in, t);
+        out.selected = SelectedUtcOffsetAt(in, t);
+        out.target = IsValidCountryIndex(in.selectedIndex) ? EntryZone(in.selectedIndex, true, t)
+                                                           : in.mapZone;
+        return true;
+    }
     const CountryEntry *selected = CountryAt(in.selectedIndex);
 
     const TimeValue homeShift = TimeValue(home->daylightShift) * 3600;
@@ -63,6 +127,69 @@ bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets 
     }
     out.selected = span;
     return true;
+}
+
+float EntryZone(int index, bool useDatabase, TimeValue t)
+{
+    const CountryEntry *entry = CountryAt(index);
+    if (!entry)
+        return 0.0f;
+    return useDatabase ? Hours(EntryStateAt(index, t).standardOffset) : entry->gmtOffset;
+}
+
+TimeValue HomeUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
+{
+    const ZoneState home = EntryStateAt(in.homeIndex, t);
+    if (!in.showDaylightSaving || in.daylightOption == DaylightNotAdjusted)
+        return home.standardOffset;
+    if (FollowsOwnDates(in))
+        return ProcessUtcOffsetAt(t);
+    return home.utcOffset;
+}
+
+TimeValue SelectedUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
+{
+    if (!IsValidCountryIndex(in.selectedIndex))
+        return HoursToSpan(in.mapZone);
+    if (in.selectedIndex == in.homeIndex)
+        return HomeUtcOffsetAt(in, t);
+    const ZoneState selected = EntryStateAt(in.selectedIndex, t);
+    return in.showDaylightSaving ? selected.utcOffset : selected.standardOffset;
+}
+
+ClockRules MakeClockRules(const ClockOffsetInputs &in)
+{
+    if (!in.useDatabase)
+        return {};
+    return {[in](TimeValue t) { return HomeUtcOffsetAt(in, t); },
+            [in](TimeValue t) {
+                return SelectedUtcOffsetAt(in, t);
+            }};
+}
+
+std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeValue t)
+{
+    return in.useDatabase ? NextEntryChange(in.selectedIndex, t)
+                          : NextTableChange(in.selectedIndex, t);
+}
+
+QString NextChangeText(const ClockOffsetInputs &in, TimeValue t)
+{
+    if (!IsValidCountryIndex(in.selectedIndex))
+        return {};
+    const std::optional<ZoneChange> change = NextSelectedChange(in, t);
+    return change ? DescribeChange(*change) : NoChangeAheadText();
+}
+
+Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,
+                        TimeValue t)
+{
+    if (!in.useDatabase || !IsValidCountryIndex(in.homeIndex))
+        return MakeCaptions(offset, homeOffset, listOnly);
+    Captions c = MakeCaptions(offset, Hours(HomeUtcOffsetAt(in, t)), listOnly);
+    c.selectedGroup = QStringLiteral("Selected (") +
+                      FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t))) + QLatin1Char(')');
+    return c;
 }
 
 Captions MakeCaptions(float offset, float homeOffset, bool listOnly)

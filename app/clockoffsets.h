@@ -3,13 +3,19 @@
 #include "home/daylightoption.h"
 #include "zones/daylight.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // The time logic of the main window, kept free of widgets: from home, selection, map zone and
-// the daylight-saving choices it computes what the four clocks add to the computer's clock, the
-// captions that name the offsets and the tip of the tray icon. The computer's clock is taken to
-// show home time, including the home's daylight saving when the option lets the system adjust.
+// the daylight-saving choices it computes what the four clocks show, the captions that name the
+// offsets and the tip of the tray icon. In table mode the clocks add an offset to the computer's
+// clock, which is taken to show home time, including the home's daylight saving when the option
+// lets the system adjust. In database mode each clock shows UTC plus its place's offset at that
+// instant, from the computer's time-zone database.
 
 struct ClockOffsetInputs
 {
@@ -20,8 +26,10 @@ struct ClockOffsetInputs
     OwnDaylightDates ownDates;
     bool showDaylightSaving = true;
     float mapZone = 0.0f; // the map's selected zone, used when nothing is selected
+    bool useDatabase = false;
 };
 
+// In database mode home and selected are the offsets from UTC the clocks show at the instant.
 struct ClockOffsets
 {
     TimeValue home = 0;     // seconds the home clocks add to the computer's clock
@@ -37,6 +45,38 @@ bool IsHomeDaylightSavingAt(const ClockOffsetInputs &in, TimeValue t);
 // outside the table counts as none.
 bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets &out);
 
+// The zone an entry is listed and lit under, in hours: its standard offset, from the database
+// at t in database mode, else the table's. 0 outside the table.
+float EntryZone(int index, bool useDatabase, TimeValue t);
+
+// Database mode: seconds east of UTC that the home clocks show at t. Auto, By hand and None
+// follow the database; Not adjusted, and "Show daylight saving" off, keep the home's standard
+// offset; the user's own dates follow the process's local time, which then runs on the rule
+// built from them. 0 without a home.
+TimeValue HomeUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t);
+
+// Database mode: seconds east of UTC that the selected clocks show at t: the selected entry's
+// offset (its standard offset with "Show daylight saving" off; the home's when it is the home),
+// or the map's zone when nothing is selected.
+TimeValue SelectedUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t);
+
+// What the home and selected clocks ask at each tick in database mode: seconds east of UTC at
+// an instant. Both empty in table mode.
+struct ClockRules
+{
+    std::function<TimeValue(TimeValue)> home;
+    std::function<TimeValue(TimeValue)> selected;
+};
+ClockRules MakeClockRules(const ClockOffsetInputs &in);
+
+// The next change after t of the selected entry: from the database in database mode, from the
+// table's rule (changing at the computer's midnight) in table mode.
+std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeValue t);
+
+// The next change of the selected entry in words, or the words for none ahead; empty when
+// nothing is selected.
+QString NextChangeText(const ClockOffsetInputs &in, TimeValue t);
+
 // Whole hours and minutes of a difference in hours, each truncated toward zero, as seconds:
 // -3.5 gives -3 h -30 min.
 TimeValue HoursToSpan(float hours);
@@ -50,6 +90,10 @@ struct Captions
 };
 
 Captions MakeCaptions(float offset, float homeOffset, bool listOnly);
+// The captions at t: the map label and tree caption name the zone offset; in database mode the
+// home and selected captions name the offsets their clocks show at t.
+Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,
+                        TimeValue t);
 
 // "subName, name " or "name ", or the map zone's text and a blank when nothing is selected,
 // followed by what the selected time clock shows.

@@ -88,8 +88,7 @@ CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(A
     } else {
         LoadGeneralSettings(*this);
         SetVisibleAtStart(m_bShowAtStartup);
-        const CountryEntry *home = CountryAt(m_nHomeIndex);
-        m_fHomeOffset = home ? home->gmtOffset : 0.0f;
+        m_fHomeOffset = ZoneOf(m_nHomeIndex);
         ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
     }
     // Without a notification area a hidden window could never be brought back.
@@ -112,7 +111,12 @@ QString CMainDialog::ExitQuestionText()
 
 HomeZoneChoice CMainDialog::ZoneChoice() const
 {
-    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates, m_ownDates};
+    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates, m_ownDates, m_bUseDatabase};
+}
+
+float CMainDialog::ZoneOf(int index) const
+{
+    return EntryZone(index, m_bUseDatabase, CurrentTime());
 }
 
 void CMainDialog::ApplyHomeZoneAndSwitch(bool zone)
@@ -296,8 +300,9 @@ void CMainDialog::OnInitDialog()
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
 
-    const CountryEntry *selected = CountryAt(m_nSelectedIndex);
-    const float startOffset = selected ? selected->gmtOffset : m_fHomeOffset;
+    const float startOffset =
+        IsValidCountryIndex(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
+    m_map->SetUseDatabaseZones(m_bUseDatabase);
     m_map->SelectZone(startOffset);
 
     auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
@@ -334,6 +339,7 @@ void CMainDialog::OnInitDialog()
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
+    m_tree->SetUseDatabase(m_bUseDatabase);
     RebuildTreeImages(m_map->GetLandColour());
 
     if (m_bListOnly) {
@@ -382,6 +388,7 @@ ClockOffsetInputs CMainDialog::OffsetInputs() const
     in.ownDates = m_ownDates;
     in.showDaylightSaving = m_bShowDaylightSaving;
     in.mapZone = MapZone();
+    in.useDatabase = m_bUseDatabase;
     return in;
 }
 
@@ -394,14 +401,22 @@ void CMainDialog::RecomputeClockOffsets()
 {
     if (m_map)
         m_map->SetPlaceName(QString::fromStdString(DisplayName(m_nSelectedIndex)));
+    const ClockOffsetInputs in = OffsetInputs();
     ClockOffsets out;
-    if (!ComputeClockOffsets(OffsetInputs(), CurrentTime(), out))
+    if (!ComputeClockOffsets(in, CurrentTime(), out))
         return;
     if (m_clockHomeTime) {
-        m_clockHomeTime->SetOffset(out.home);
-        m_clockHomeDate->SetOffset(out.home);
-        m_clockSelectedTime->SetOffset(out.selected);
-        m_clockSelectedDate->SetOffset(out.selected);
+        // Database mode: each clock asks its place's offset at every tick, so it turns with
+        // every change of its zone without being told.
+        const ClockRules rules = MakeClockRules(in);
+        for (CClockCtrl *clock : {m_clockHomeTime, m_clockHomeDate}) {
+            clock->SetOffset(out.home);
+            clock->SetUtcOffsetRule(rules.home);
+        }
+        for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {
+            clock->SetOffset(out.selected);
+            clock->SetUtcOffsetRule(rules.selected);
+        }
     }
     UpdateTrayTip();
     UpdateCaptions(out.target);
@@ -411,9 +426,11 @@ void CMainDialog::RecomputeClockOffsets()
 
 void CMainDialog::UpdateCaptions(float offset)
 {
+    m_fCaptionOffset = offset;
     if (!m_offsetLabel)
         return;
-    const Captions c = MakeCaptions(offset, m_fHomeOffset, m_bListOnly);
+    const Captions c =
+        MakeCaptionsAt(OffsetInputs(), offset, m_fHomeOffset, m_bListOnly, CurrentTime());
     m_offsetLabel->setText(c.offsetLabel);
     m_selectedGroup->setTitle(c.selectedGroup);
     m_treeGroup->setTitle(c.treeGroup);
@@ -425,8 +442,27 @@ void CMainDialog::UpdateTrayTip()
     if (!m_clockSelectedTime)
         return;
     CClockTicker::Instance().SetEverySecond(m_nTipTicker, m_clockSelectedTime->GetShowSeconds());
-    const QString tip = MakeTrayTip(m_nSelectedIndex, MapZone(),
-                                    m_clockSelectedTime->TextAt(CurrentTime()));
+    const TimeValue now = CurrentTime();
+    const ClockOffsetInputs in = OffsetInputs();
+    const QString change = NextChangeText(in, now);
+    QString tip = MakeTrayTip(m_nSelectedIndex, MapZone(), m_clockSelectedTime->TextAt(now));
+    if (!change.isEmpty())
+        tip += QLatin1Char('\n') + change;
+    if (change != m_strNextChange) {
+        m_strNextChange = change;
+        for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {
+            clock->setToolTip(change);
+            clock->setAccessibleDescription(change);
+        }
+    }
+    // The clocks turn by themselves at a change of their zone; the captions naming their
+    // offsets follow at the same tick.
+    ClockOffsets shown;
+    if (in.useDatabase && ComputeClockOffsets(in, now, shown) &&
+        (shown.home != m_shownOffsets.home || shown.selected != m_shownOffsets.selected)) {
+        m_shownOffsets = shown;
+        UpdateCaptions(m_fCaptionOffset);
+    }
     if (tip == m_strTrayTip)
         return;
     m_strTrayTip = tip;
@@ -469,11 +505,10 @@ void CMainDialog::OnTreeSelectionChanged()
         m_nSelectedIndex = -1;
     } else {
         m_nSelectedIndex = item->data(0, Qt::UserRole).toInt();
-        const CountryEntry *entry = CountryAt(m_nSelectedIndex);
-        if (!entry)
+        if (!IsValidCountryIndex(m_nSelectedIndex))
             m_nSelectedIndex = -1;
         else if (m_bListOnly)
-            m_map->SelectZone(entry->gmtOffset);
+            m_map->SelectZone(ZoneOf(m_nSelectedIndex));
     }
     RecomputeClockOffsets();
     UpdateTrayTip();
@@ -557,7 +592,7 @@ void CMainDialog::OnFindCountry()
     m_bBusy = true;
     const int found = RunFindSheet();
     if (IsValidCountryIndex(found) && found != m_nSelectedIndex) {
-        const float zone = CountryAt(found)->gmtOffset;
+        const float zone = ZoneOf(found);
         if (m_map->GetZone() != zone) {
             m_map->SelectZone(zone);
             UpdateCaptions(zone);
@@ -666,7 +701,7 @@ void CMainDialog::OnTimeChange()
 {
     // The user may have chosen another zone in the system's settings: the home's comes back,
     // unless the one chosen has the home's offset and a name of ours.
-    if (m_nHomeIndex != -1 && !IsHomeTimeZoneApplied(m_nHomeIndex))
+    if (m_nHomeIndex != -1 && !IsHomeTimeZoneApplied(ZoneChoice()))
         ApplyHomeTimeZone(ZoneChoice());
     if (!IsDaylightSwitchApplied(m_nDaylightOption))
         ApplyDaylightSwitch(m_nDaylightOption);
@@ -773,6 +808,7 @@ void CMainDialog::OnSetHome()
     values.daylightOption = m_nHomeIndex == -1 ? DaylightAuto : m_nDaylightOption;
     values.useOwnDaylightDates = m_bUseOwnDaylightDates;
     values.ownDates = m_ownDates;
+    values.useDatabase = m_bUseDatabase;
 
     m_bBusy = true;
     const bool ok = RunSetHomeSheet(values);
@@ -781,15 +817,20 @@ void CMainDialog::OnSetHome()
     if (ok) {
         m_nDaylightOption = values.daylightOption;
         m_bUseOwnDaylightDates = values.useOwnDaylightDates;
-        m_ownDates = HasDaylightSaving(values.homeIndex) ? values.ownDates : OwnDaylightDates{};
-        if (values.homeIndex != m_nHomeIndex) {
+        m_ownDates = HomeHasDaylightSaving(values.homeIndex, values.useDatabase, CurrentTime())
+                         ? values.ownDates
+                         : OwnDaylightDates{};
+        const bool modeChanged = values.useDatabase != m_bUseDatabase;
+        m_bUseDatabase = values.useDatabase;
+        if (values.homeIndex != m_nHomeIndex || modeChanged) {
             m_nHomeIndex = values.homeIndex;
-            const CountryEntry *home = CountryAt(m_nHomeIndex);
-            m_fHomeOffset = home ? home->gmtOffset : 0.0f;
+            m_fHomeOffset = ZoneOf(m_nHomeIndex);
             m_map->SetHomeZone(m_fHomeOffset);
             UpdateCaptions(MapZone());
         }
         ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
+        if (modeChanged)
+            ApplyZoneMode();
         SaveSettings();
     }
     m_tree->setFocus();
@@ -809,6 +850,7 @@ GeneralSettings CMainDialog::GetGeneralSettings() const
     s.daylightOption = m_nDaylightOption;
     s.useUserDaylightDates = m_bUseOwnDaylightDates;
     s.ownDates = m_ownDates;
+    s.useTimeZoneDatabase = m_bUseDatabase ? 1 : 0;
     return s;
 }
 
@@ -823,6 +865,22 @@ void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
         IsValidDaylightOption(values.daylightOption) ? values.daylightOption : DaylightAuto;
     m_bUseOwnDaylightDates = values.useUserDaylightDates != 0;
     m_ownDates = values.ownDates;
+    m_bUseDatabase = values.useTimeZoneDatabase != 0;
+}
+
+void CMainDialog::ApplyZoneMode()
+{
+    // The tree and the map list and light entries by the mode's standard offsets: an entry
+    // may sit in another zone, so the map moves to the selection's and the tree is refilled.
+    m_tree->SetUseDatabase(m_bUseDatabase);
+    m_map->SetUseDatabaseZones(m_bUseDatabase);
+    float zone = MapZone();
+    if (IsValidCountryIndex(m_nSelectedIndex)) {
+        zone = ZoneOf(m_nSelectedIndex);
+        m_map->SelectZone(zone);
+    }
+    m_nSelectedIndex = FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, m_nSelectedIndex);
+    UpdateCaptions(zone);
 }
 
 CClockCtrl *CMainDialog::ClockFor(SettingsClock clock) const

@@ -111,6 +111,7 @@ public:
     bool IsBusy() const { return m_bBusy; }
     bool IsListOnly() const { return m_bListOnly; }
     bool IsShowAtStartup() const { return m_bShowAtStartup; }
+    bool IsUsingTimeZoneDatabase() const { return m_bUseDatabase; }
     bool IsSetHomePending() const { return m_bSetHomePosted; }
     CMapWnd *Map() const { return m_map; }
     CCountryTree *Tree() const { return m_tree; }
@@ -178,6 +179,10 @@ private:
     void CreateSystemMenu();
     void CreateTrayMenu();
     HomeZoneChoice ZoneChoice() const;
+    // The entry's zone in the current mode, in hours; 0 outside the table.
+    float ZoneOf(int index) const;
+    // After a change of mode: the tree and map by the new mode's zones.
+    void ApplyZoneMode();
     void ApplyHomeZoneAndSwitch(bool zone);
     ClockOffsetInputs OffsetInputs() const;
     float MapZone() const;
@@ -216,6 +221,10 @@ private:
     CClockCtrl *m_pMenuClock = nullptr;
     bool m_bUseOwnDaylightDates = false;
     bool m_bListOnly = false;
+    bool m_bUseDatabase = true;
+    float m_fCaptionOffset = 0.0f; // the zone the captions last named
+    ClockOffsets m_shownOffsets;   // what the clocks showed at the last tick, in database mode
+    QString m_strNextChange;       // the selected place's next change, as last shown
 
     QPushButton *m_hideButton = nullptr;
     QPushButton *m_setHomeButton = nullptr;

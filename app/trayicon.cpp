@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDBusInterface>
 #include <QIcon>
+#include <QStringList>
 #include <QStyle>
 #include <QSystemTrayIcon>
 
@@ -85,7 +86,12 @@ void CTrayIcon::SetVisible(bool visible)
 
 QString CTrayIcon::ShownTip() const
 {
-    return m_strTip.left(MaxTipLength);
+    // Each line is cut on its own, so the place's name and time never push out the line of
+    // its next change.
+    QStringList lines = m_strTip.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line.truncate(MaxTipLength);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CTrayIcon::SetTip(const QString &tip)

@@ -29,7 +29,7 @@ public:
     bool IsShown() const { return m_bShown; }
     void SetTip(const QString &tip);
     QString Tip() const { return m_strTip; }
-    // What the desktop is given: the tip cut to 63 characters.
+    // What the desktop is given: each line of the tip cut to 63 characters.
     QString ShownTip() const;
     int Id() const { return m_nId; }
 

@@ -86,6 +86,29 @@ void CClockCtrl::SetOffset(TimeSpan tsOffset)
     Refresh();
 }
 
+void CClockCtrl::SetUtcOffsetRule(UtcOffsetRule rule)
+{
+    m_rule = std::move(rule);
+    m_nShownDay = -1;
+    Refresh();
+}
+
+TimeValue CClockCtrl::ShownAt(TimeValue now) const
+{
+    return now + (m_rule ? m_rule(now) : m_tsOffset);
+}
+
+bool CClockCtrl::ShownFields(TimeValue tShown, std::tm &tm) const
+{
+    if (!m_rule)
+        return LocalTime(tShown, tm);
+    const std::time_t t = static_cast<std::time_t>(tShown);
+    if (gmtime_r(&t, &tm))
+        return true;
+    tm = std::tm{};
+    return false;
+}
+
 void CClockCtrl::SetOffset(int days, int hours, int minutes, int seconds)
 {
     SetOffset(TimeSpan(days) * 86400 + TimeSpan(hours) * 3600 + TimeSpan(minutes) * 60 + seconds);
@@ -159,8 +182,8 @@ void CClockCtrl::RestartTimer()
         break;
     }
     if (m_nPeriod > 0) {
-        m_nTickerId = CClockTicker::Instance().Add([this](TimeValue) { OnTick(); },
-                                                   m_nPeriod == TimePeriod);
+        m_nTickerId =
+            CClockTicker::Instance().Add([this](TimeValue) { OnTick(); }, m_nPeriod == TimePeriod);
     }
     m_nShownDay = -1;
     Refresh();
@@ -184,7 +207,7 @@ void CClockCtrl::OnTick()
     }
     if (m_nMode == ModeDate) {
         std::tm tm{};
-        LocalTime(CurrentTime() + m_tsOffset, tm);
+        ShownFields(ShownAt(CurrentTime()), tm);
         if (tm.tm_year * 400 + tm.tm_yday == m_nShownDay)
             return;
     }
@@ -197,10 +220,10 @@ void CClockCtrl::Refresh()
     if (m_nMode == ModeElapsed)
         m_tsElapsed = m_bRunning ? m_tsAccumulated + (now - m_tStart) : m_tsAccumulated;
     else
-        m_tShown = now + m_tsOffset;
+        m_tShown = ShownAt(now);
     if (m_nMode == ModeDate) {
         std::tm tm{};
-        LocalTime(m_tShown, tm);
+        ShownFields(m_tShown, tm);
         m_nShownDay = tm.tm_year * 400 + tm.tm_yday;
     }
     QString text;
@@ -221,7 +244,7 @@ QString CClockCtrl::TextAt(TimeValue now) const
     if (m_nMode == ModeElapsed)
         FormatText(text);
     else
-        FormatTextFor(now + m_tsOffset, text);
+        FormatTextFor(ShownAt(now), text);
     return text;
 }
 
@@ -235,14 +258,14 @@ void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text) const
     char buffer[64] = {};
     if (m_nMode == ModeTime) {
         std::tm tm{};
-        LocalTime(tShown, tm);
+        ShownFields(tShown, tm);
         const int hour = m_b24Hour ? tm.tm_hour : tm.tm_hour % 12;
         const char *format = m_b24Hour ? (m_bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
                                        : (m_bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
         std::snprintf(buffer, sizeof buffer, format, hour, tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};
-        LocalTime(tShown, tm);
+        ShownFields(tShown, tm);
         text = FormatDate(QDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday));
         return;
     } else if (m_nMode == ModeElapsed) {

@@ -6,6 +6,8 @@
 #include <QDate>
 
 #include <cstdint>
+#include <ctime>
+#include <functional>
 
 // A signed count of seconds.
 using TimeSpan = std::int64_t;
@@ -38,6 +40,12 @@ public:
     void SetOffset(TimeSpan tsOffset);
     void SetOffset(int days, int hours, int minutes, int seconds);
     TimeSpan GetOffset() const { return m_tsOffset; }
+    // Seconds east of UTC the clock's place has at a UTC instant. With a rule the clock shows
+    // UTC plus the rule's offset, asked at every tick, so it follows every change of its place
+    // by itself; the offset is then not used. An empty rule goes back to the offset.
+    using UtcOffsetRule = std::function<TimeSpan(TimeValue utc)>;
+    void SetUtcOffsetRule(UtcOffsetRule rule);
+    bool HasUtcOffsetRule() const { return static_cast<bool>(m_rule); }
 
     void SetShowSeconds(bool bSeconds);
     bool GetShowSeconds() const { return m_bSeconds; }
@@ -79,6 +87,10 @@ private:
     void StopTimer();
     void OnTick();
     void FormatTextFor(TimeValue tShown, QString &text) const;
+    // The instant shown at now, and its calendar fields (read as UTC under a rule, where the
+    // instant already holds the place's offset).
+    TimeValue ShownAt(TimeValue now) const;
+    bool ShownFields(TimeValue tShown, std::tm &tm) const;
     static QString DefaultLabel(int nMode);
     // The locale's short date, at most MaxDateLength characters.
     static QString FormatDate(const QDate &date);
@@ -90,6 +102,7 @@ private:
     TimeValue m_tStart = 0;
     TimeValue m_tShown = CurrentTime();
     TimeSpan m_tsOffset = 0;
+    UtcOffsetRule m_rule;
     bool m_b24Hour = true;
     bool m_bSeconds = true;
     bool m_bDays = true;

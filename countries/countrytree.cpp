@@ -5,9 +5,11 @@
 #include "map/colourtables.h"
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
+#include "zones/zonedatabase.h"
 
 #include <QImage>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -15,18 +17,32 @@ namespace {
 constexpr int ImageWidth = 24;
 constexpr int ImageHeight = 16;
 
-bool Passes(const CountryEntry &entry, float filter)
+// How one fill lists and pictures entries: by the table, or by the database at one instant.
+struct FillRule
 {
-    return filter == CCountryTree::NoFilter || entry.gmtOffset == filter;
-}
+    bool useDatabase;
+    TimeValue now;
 
-int LeafImage(int index)
-{
-    if (!HasDaylightSaving(index))
-        return CCountryTree::ImageNoDaylight;
-    return IsDaylightSavingNow(index) ? CCountryTree::ImageDaylightNow
-                                      : CCountryTree::ImageHasDaylight;
-}
+    bool Passes(int index, float filter) const
+    {
+        if (filter == CCountryTree::NoFilter)
+            return true;
+        if (!useDatabase)
+            return CountryTable[static_cast<std::size_t>(index)].gmtOffset == filter;
+        return EntryStateAt(index, now).standardOffset == std::lround(filter * 3600.0f);
+    }
+
+    int LeafImage(int index) const
+    {
+        const bool has = useDatabase ? EntryHasDaylightSavingThisOrNextYear(index, now)
+                                     : HasDaylightSaving(index);
+        if (!has)
+            return CCountryTree::ImageNoDaylight;
+        const bool inEffect =
+            useDatabase ? EntryStateAt(index, now).daylight : IsDaylightSavingAt(index, now);
+        return inEffect ? CCountryTree::ImageDaylightNow : CCountryTree::ImageHasDaylight;
+    }
+};
 
 } // namespace
 
@@ -121,6 +137,7 @@ int CCountryTree::FillTree(float filter, int select)
         viewport()->repaint();
     setUpdatesEnabled(false);
 
+    const FillRule rule{m_bUseDatabase, CurrentTime()};
     QTreeWidgetItem *toSelect = nullptr;
     // Regions last to first, each inserted at the top, so they end up in table order. A
     // country's parts are gathered under the region of its highest passing entry without a
@@ -131,7 +148,7 @@ int CCountryTree::FillTree(float filter, int select)
         QTreeWidgetItem *regionItem = nullptr;
         for (int i = CountryCount - 1; i >= 0; --i) {
             const CountryEntry &entry = CountryTable[static_cast<std::size_t>(i)];
-            if (!Passes(entry, filter) || entry.regionId != region.id)
+            if (!rule.Passes(i, filter) || entry.regionId != region.id)
                 continue;
             if (!regionItem) {
                 regionItem = new QTreeWidgetItem;
@@ -143,7 +160,7 @@ int CCountryTree::FillTree(float filter, int select)
             const QString name = QString::fromUtf8(entry.name);
             QTreeWidgetItem *countryItem = InsertSorted(regionItem, name, i);
             if (*entry.subName == '\0') {
-                SetItemImage(countryItem, LeafImage(i));
+                SetItemImage(countryItem, rule.LeafImage(i));
                 if (i == select)
                     toSelect = countryItem;
                 continue;
@@ -156,9 +173,9 @@ int CCountryTree::FillTree(float filter, int select)
                 const CountryEntry &before =
                     CountryTable[static_cast<std::size_t>(part == i ? i : part + 1)];
                 if (*before.subName == '\0' || std::strcmp(p.name, entry.name) != 0 ||
-                    !Passes(p, filter))
+                    !rule.Passes(part, filter))
                     break;
-                const int image = LeafImage(part);
+                const int image = rule.LeafImage(part);
                 if (image != ImageNoDaylight)
                     countryImage = ImageHasDaylight;
                 QTreeWidgetItem *partItem =

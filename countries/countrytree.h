@@ -49,6 +49,12 @@ public:
     // Loads and attaches the strip of a land colour; call it again when the land colour changes.
     void SetLandColour(int landColour);
 
+    // Whether entries are listed and pictured by the computer's time-zone database (their
+    // standard offset and daylight saving today) rather than by the table. Takes effect at the
+    // next fill.
+    void SetUseDatabase(bool use) { m_bUseDatabase = use; }
+    bool IsUsingDatabase() const { return m_bUseDatabase; }
+
     // The picture number an item shows, or -1.
     static int ItemImage(const QTreeWidgetItem *item);
 
@@ -57,4 +63,5 @@ private:
     void OnRegionExpanded(QTreeWidgetItem *item, bool expanded);
 
     QList<QIcon> m_images;
+    bool m_bUseDatabase = false;
 };

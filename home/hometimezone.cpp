@@ -4,8 +4,10 @@
 #include "home/zonestore.h"
 #include "zones/countrytable.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -25,11 +27,35 @@ bool SetCheckedProcessTimeZone(const std::string &rule)
     return false;
 }
 
+QByteArray DatabaseZoneFile(const QByteArray &zoneId)
+{
+    // A name from outside the table could climb out of the folder.
+    if (zoneId.isEmpty() || zoneId.contains("..") || zoneId.startsWith('/'))
+        return {};
+    const QByteArray dir = qgetenv("TZDIR");
+    QFile file(QString::fromLocal8Bit(dir.isEmpty() ? QByteArray("/usr/share/zoneinfo") : dir) +
+               u'/' + QString::fromLatin1(zoneId));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
+        return {};
+    const QByteArray content = file.readAll();
+    return content.startsWith("TZif") ? content : QByteArray();
+}
+
 bool ApplyHomeTimeZone(const HomeZoneChoice &choice)
 {
     const std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
     if (!zone)
         return false;
+    if (FollowsDatabaseZone(choice)) {
+        const QByteArray id = EntryZoneId(choice.homeIndex);
+        const QByteArray compiled = DatabaseZoneFile(id);
+        if (!compiled.isEmpty()) {
+            if (!SetCheckedProcessTimeZone(':' + id.toStdString()))
+                return false;
+            return CZoneStore().WriteZone(*zone, compiled);
+        }
+        // Without the database's file the home keeps its standard offset from the record.
+    }
     const TimeZoneInformation clock = *BuildClockZone(choice);
     const int disable = DaylightSwitchFor(choice.daylightOption);
     if (!SetCheckedProcessTimeZone(PosixRule(clock, disable)))
@@ -45,6 +71,17 @@ bool IsHomeTimeZoneApplied(int homeIndex)
     const std::optional<TimeZoneInformation> zone = CZoneStore().ReadRecord();
     return zone && zone->bias == HomeBias(home->gmtOffset) &&
            zone->standardName.toLatin1().startsWith("GMT");
+}
+
+bool IsHomeTimeZoneApplied(const HomeZoneChoice &choice)
+{
+    if (!choice.useDatabase)
+        return IsHomeTimeZoneApplied(choice.homeIndex);
+    const std::optional<TimeZoneInformation> wanted = BuildHomeTimeZone(choice);
+    if (!wanted)
+        return true;
+    const std::optional<TimeZoneInformation> zone = CZoneStore().ReadRecord();
+    return zone && zone->bias == wanted->bias && zone->standardName == wanted->standardName;
 }
 
 bool ApplyDaylightSwitch(int option)

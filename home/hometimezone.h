@@ -8,17 +8,25 @@
 #include <string>
 
 // The computer's time zone kept equal to the home's, on the zone store (home/zonestore.h). The
-// program's own local time follows what it applied: TZ holds the record's POSIX rule, not the
-// store's file, so another copy's later write never shifts this copy's clocks.
+// program's own local time follows what it applied: TZ holds the record's POSIX rule, or, for a
+// home that follows the time-zone database, ":Zone/Name" (the system's file), not the store's
+// file, so another copy's later write never shifts this copy's clocks.
 
-// Builds the record, makes it this process's local time and writes it with the compiled zone.
-// False without a home, for a rule the C library cannot read (TZ is then left as it was) or when
-// the store could not be written (TZ is set all the same).
+// Builds the record, makes it this process's local time and writes it with the compiled zone:
+// the database's own file for a home that follows it. False without a home, for a rule the C
+// library cannot read (TZ is then left as it was) or when the store could not be written (TZ is
+// set all the same).
 bool ApplyHomeTimeZone(const HomeZoneChoice &choice);
 
 // The stored record has the home's bias and a standard name starting with "GMT", whoever wrote
 // it. True without a home: there is no zone to apply.
 bool IsHomeTimeZoneApplied(int homeIndex);
+// The same for a choice; with the database, the record must be the one the choice builds.
+bool IsHomeTimeZoneApplied(const HomeZoneChoice &choice);
+
+// The system's compiled file of a zone of the database ($TZDIR or /usr/share/zoneinfo); empty
+// when it cannot be read.
+QByteArray DatabaseZoneFile(const QByteArray &zoneId);
 
 // Writes "DisableAutoDaylightTimeSet" for the option.
 bool ApplyDaylightSwitch(int option);

@@ -1,9 +1,11 @@
 #include "home/setdaylightpage.h"
 
 #include "home/dialogunits.h"
+#include "home/zonerecord.h"
 #include "zones/countrytable.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -19,7 +21,7 @@
 namespace {
 
 constexpr int PageWidth = 246;
-constexpr int PageHeight = 130;
+constexpr int PageHeight = 142;
 
 // Option radios: top edge and height in dialog units, 84 units wide at x 15. Each ends just
 // above the next one (or the separating line), leaving room for three lines of text.
@@ -185,18 +187,24 @@ void CSetDaylightPage::CreateControls()
     m_pEndInLabel->setObjectName(QStringLiteral("endInLabel"));
     m_pEndInLabel->setAccessibleName(tr("in"));
 
+    m_pDatabaseBox =
+        new QCheckBox(tr("&Use this computer's time-zone database (current rules)"), this);
+    m_pDatabaseBox->setObjectName(QStringLiteral("timeZoneDatabaseBox"));
+    m_pDatabaseBox->setAccessibleName(tr("Use this computer's time-zone database (current rules)"));
+
     // Tab order follows the page from top left to bottom right, as the template lists them.
     QWidget *previous = m_optionRadios[0];
     for (QWidget *next : std::initializer_list<QWidget *>{
              m_optionRadios[1], m_optionRadios[2], m_optionRadios[3], m_datesRadios[0],
              m_datesRadios[1], m_combos[0], m_combos[2], m_combos[1], m_combos[3], m_combos[5],
-             m_combos[4]}) {
+             m_combos[4], m_pDatabaseBox}) {
         setTabOrder(previous, next);
         previous = next;
     }
 
     connect(m_pOptionGroup, &QButtonGroup::idClicked, this, &CSetDaylightPage::OnRadioClicked);
     connect(m_pDatesGroup, &QButtonGroup::idClicked, this, &CSetDaylightPage::OnRadioClicked);
+    connect(m_pDatabaseBox, &QCheckBox::clicked, this, &CSetDaylightPage::OnDatabaseToggled);
 }
 
 void CSetDaylightPage::LayOutControls()
@@ -267,6 +275,11 @@ void CSetDaylightPage::LayOutControls()
     placeIn(m_pBeginInLabel, m_combos[2]);
     placeIn(m_pEndInLabel, m_combos[5]);
 
+    // Below both group boxes, across the page.
+    const QRect database = du.Rect(7, 127, 232, 10).translated(0, m_nExtraHeight);
+    m_pDatabaseBox->setGeometry(database.x(), database.y(), database.width(),
+                                std::max(database.height(), m_pDatabaseBox->sizeHint().height()));
+
     setMinimumSize(sizeHint());
 }
 
@@ -294,12 +307,17 @@ OwnDaylightDates CSetDaylightPage::TableDates(int index)
             entry->daylightMonthEnd - 1,       entry->daylightDayOfWeekEnd - 1};
 }
 
+bool CSetDaylightPage::HomeHasRule() const
+{
+    return HomeHasDaylightSaving(m_nHomeIndex, m_bUseDatabase, CurrentTime());
+}
+
 void CSetDaylightPage::SetUpForHome(int index)
 {
     m_dates = TableDates(index);
-    m_nOption = HasDaylightSaving(index) ? DaylightAuto : DaylightNone;
-    m_nDatesChoice = 0;
     m_nHomeIndex = IsValidCountryIndex(index) ? index : -1;
+    m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
+    m_nDatesChoice = 0;
     if (isVisible()) {
         EnableOptionRadios();
         EnableDateControls();
@@ -327,7 +345,7 @@ bool CSetDaylightPage::OnKillActive()
 void CSetDaylightPage::EnableOptionRadios()
 {
     const bool hasHome = IsValidCountryIndex(m_nHomeIndex);
-    const bool hasRule = HasDaylightSaving(m_nHomeIndex);
+    const bool hasRule = HomeHasRule();
     for (int i = 0; i < 4; ++i) {
         const bool forRule = i != DaylightNone;
         m_optionRadios[i]->setEnabled(hasHome && forRule == hasRule);
@@ -352,6 +370,7 @@ void CSetDaylightPage::TransferToControls()
                                     m_dates.weekEnd,   m_dates.monthEnd,   m_dates.dayOfWeekEnd};
     for (int i = 0; i < 6; ++i)
         m_combos[i]->setCurrentIndex(ClampPosition(values[i], m_combos[i]->count()));
+    m_pDatabaseBox->setChecked(m_bUseDatabase);
 }
 
 void CSetDaylightPage::TransferFromControls()
@@ -364,6 +383,19 @@ void CSetDaylightPage::TransferFromControls()
     m_dates.weekEnd = m_combos[3]->currentIndex();
     m_dates.monthEnd = m_combos[4]->currentIndex();
     m_dates.dayOfWeekEnd = m_combos[5]->currentIndex();
+    m_bUseDatabase = m_pDatabaseBox->isChecked();
+}
+
+void CSetDaylightPage::OnDatabaseToggled()
+{
+    // The home may have daylight saving in one mode and none in the other: an option the
+    // other mode does not offer gives way to its default.
+    TransferFromControls();
+    if (IsValidCountryIndex(m_nHomeIndex) && (m_nOption == DaylightNone) == HomeHasRule())
+        m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
+    EnableOptionRadios();
+    EnableDateControls();
+    TransferToControls();
 }
 
 void CSetDaylightPage::OnRadioClicked()

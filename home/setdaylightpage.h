@@ -7,6 +7,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -14,7 +15,8 @@ class QLabel;
 class QRadioButton;
 
 // The "Daylight Saving" page of the Set Home sheet: how daylight saving is handled at home and,
-// for automatic handling, whether the home's own table dates or the user's dates are used. The
+// for automatic handling, whether the home's own dates or the user's dates are used; and whether
+// times come from the computer's time-zone database or from the built-in table. The
 // members are the page's values; the controls show them only between TransferToControls and
 // TransferFromControls, so the sheet can change the members while the page is hidden.
 class CSetDaylightPage final : public CPropertyPage
@@ -30,6 +32,11 @@ public:
     int m_nDatesChoice = -1;      // 0 the table's dates, 1 the user's, -1 none
     OwnDaylightDates m_dates;     // positions in the week, month and day lists, -1 for none
     int m_nHomeIndex = -1;        // the entry the page describes, -1 for none
+    bool m_bUseDatabase = true;   // the computer's time-zone database, not the table
+
+    // The home has daylight saving in the page's mode: then None is not offered, otherwise
+    // only None is.
+    bool HomeHasRule() const;
 
     // Resets the page to the defaults of the entry at index (its table dates and automatic
     // handling, or no daylight saving) and makes it the page's home.
@@ -66,6 +73,7 @@ private:
     void EnableOptionRadios();
     void EnableDateControls();
     void OnRadioClicked();
+    void OnDatabaseToggled();
 
     int m_nExtraHeight = 0; // pixels the option labels need beyond the template's height
 
@@ -83,4 +91,5 @@ private:
     QLabel *m_pEndInLabel = nullptr;
     // In the order of OwnDaylightDates: start week, month, day; end week, month, day.
     std::array<QComboBox *, 6> m_combos{};
+    QCheckBox *m_pDatabaseBox = nullptr;
 };

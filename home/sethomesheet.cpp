@@ -4,6 +4,7 @@
 #include "home/daylightoption.h"
 #include "home/setcountrypage.h"
 #include "home/setdaylightpage.h"
+#include "home/zonerecord.h"
 #include "zones/countrytable.h"
 
 #include <QCloseEvent>
@@ -53,12 +54,13 @@ void CSetHomeSheet::SetValues(const SetHomeValues &values)
     page.m_nOption = home == -1 ? DaylightAuto : values.daylightOption;
     page.m_nDatesChoice = values.useOwnDaylightDates ? 1 : 0;
     page.m_dates = values.ownDates;
+    page.m_bUseDatabase = values.useDatabase;
     if (home == -1)
         return;
 
     // Settings written by hand or by an older table may not fit the home: the page could then
     // not show the option at all, or would hand back dates that name no day.
-    const bool hasRule = HasDaylightSaving(home);
+    const bool hasRule = page.HomeHasRule();
     if (hasRule && (!IsValidDaylightOption(page.m_nOption) || page.m_nOption == DaylightNone))
         page.m_nOption = DaylightAuto;
     if (!hasRule)
@@ -74,7 +76,8 @@ SetHomeValues CSetHomeSheet::GetValues() const
     values.landColour = m_nLandColour;
     values.daylightOption = m_pDaylightPage->m_nOption;
     values.useOwnDaylightDates = m_pDaylightPage->m_nDatesChoice == 1;
-    if (HasDaylightSaving(m_nChosenHome))
+    values.useDatabase = m_pDaylightPage->m_bUseDatabase;
+    if (HomeHasDaylightSaving(m_nChosenHome, values.useDatabase, CurrentTime()))
         values.ownDates = m_pDaylightPage->m_dates;
     return values;
 }

@@ -17,6 +17,7 @@ struct SetHomeValues
     int daylightOption = 0;
     bool useOwnDaylightDates = false;
     OwnDaylightDates ownDates; // all -1 when the home has no daylight saving
+    bool useDatabase = true;   // the computer's time-zone database, not the table
 };
 
 // The modal sheet in which the home and its daylight-saving handling are chosen: a

@@ -4,6 +4,7 @@
 #include "map/gmtoffset.h"
 #include "zones/countrytable.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <cmath>
 #include <cstdint>
@@ -110,6 +111,18 @@ int HomeBias(float gmtOffset)
     return -static_cast<int>(std::trunc(gmtOffset * 60.0f));
 }
 
+bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t)
+{
+    return useDatabase ? EntryHasDaylightSavingThisOrNextYear(homeIndex, t)
+                       : HasDaylightSaving(homeIndex);
+}
+
+bool FollowsDatabaseZone(const HomeZoneChoice &choice)
+{
+    return choice.useDatabase && choice.daylightOption != DaylightNotAdjusted &&
+           !(choice.daylightOption == DaylightAuto && choice.useOwnDates);
+}
+
 std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choice)
 {
     const CountryEntry *home = CountryAt(choice.homeIndex);
@@ -117,19 +130,33 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
         return std::nullopt;
     const int option =
         IsValidDaylightOption(choice.daylightOption) ? choice.daylightOption : DaylightAuto;
+    const TimeValue now = CurrentTime();
+    const float standard = choice.useDatabase
+                               ? EntryStateAt(choice.homeIndex, now).standardOffset / 3600.0f
+                               : home->gmtOffset;
 
     TimeZoneInformation zone;
-    zone.bias = HomeBias(home->gmtOffset);
+    zone.bias = HomeBias(standard);
     zone.standardBias = 0;
     zone.daylightBias = option == DaylightByHand ? 0 : -60 * home->daylightShift;
+    if (choice.useDatabase) {
+        // Nobody moves this program's clock by hand: By hand follows the changes too.
+        const int shift = EntryDaylightShift(choice.homeIndex, now);
+        zone.daylightBias = -(shift != 0 ? shift : 3600) / 60;
+    }
+    if (FollowsDatabaseZone(choice)) {
+        zone.standardName = CutName(QString::fromLatin1(EntryZoneId(choice.homeIndex)));
+        zone.daylightName = zone.standardName;
+        return zone;
+    }
 
     if (option == DaylightAuto && choice.useOwnDates) {
         const OwnDaylightDates &own = choice.ownDates;
-        if (own.IsComplete() && home->daylightMonthStart != 0) {
+        if (own.IsComplete() && HomeHasDaylightSaving(choice.homeIndex, choice.useDatabase, now)) {
             zone.standardDate = OwnDate(own.weekEnd, own.monthEnd, own.dayOfWeekEnd);
             zone.daylightDate = OwnDate(own.weekStart, own.monthStart, own.dayOfWeekStart);
         }
-    } else {
+    } else if (!choice.useDatabase) {
         zone.standardDate =
             TableDate(home->daylightMonthEnd, home->daylightWeekEnd, home->daylightDayOfWeekEnd);
         zone.daylightDate = TableDate(home->daylightMonthStart, home->daylightWeekStart,
@@ -141,7 +168,7 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
     }
 
     const QString base =
-        FormatGmtOffset(home->gmtOffset) + QStringLiteral(" - ") + QString::fromUtf8(home->name);
+        FormatGmtOffset(standard) + QStringLiteral(" - ") + QString::fromUtf8(home->name);
     const bool suffixes = option != DaylightNotAdjusted;
     zone.standardName =
         CutName(base + (suffixes && zone.standardDate.month ? QStringLiteral(" Std Time") : ""));

@@ -48,6 +48,7 @@ struct HomeZoneChoice
     int daylightOption = 0;
     bool useOwnDates = false;
     OwnDaylightDates ownDates;
+    bool useDatabase = false; // the computer's time-zone database rather than the table
 };
 
 inline constexpr int ZoneNameLength = 31;
@@ -55,9 +56,19 @@ inline constexpr int ZoneNameLength = 31;
 // -(gmtOffset x 60) truncated toward zero: +5.75 gives -345, -3.5 gives 210.
 int HomeBias(float gmtOffset);
 
-// The record for the home; nothing without a home. The own dates replace the table rule under
-// DaylightAuto with "use own dates"; when they name no day (a value outside its list) or the
-// home has no rule, the record has no change dates, as the clocks then show no daylight saving.
+// Whether the home has daylight saving: by its table rule, or in the database this year or next.
+bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t);
+
+// With the database, Auto, By hand and None follow the home's zone as the database has it: its
+// compiled file is used as it is. Not adjusted and the user's own dates build a rule instead.
+bool FollowsDatabaseZone(const HomeZoneChoice &choice);
+
+// The record for the home; nothing without a home. With the database the standard offset and
+// the size of the shift are the database's today; a home that follows the database's zone gets
+// a record without change dates, named by the zone ("Europe/Berlin"). The own dates replace the
+// table rule under DaylightAuto with "use own dates"; when they name no day (a value outside its
+// list) or the home has no daylight saving, the record has no change dates, as the clocks then show
+// no daylight saving.
 std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choice);
 
 // The zone the program's clock runs on: the record, except that under DaylightByHand it carries

@@ -92,6 +92,11 @@ bool CZoneStore::WriteFile(const QString &name, const QByteArray &content) const
 bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight,
                            const TimeZoneInformation *clockZone) const
 {
+    return WriteZone(zone, CompileZoneFile(clockZone ? *clockZone : zone, disableAutoDaylight));
+}
+
+bool CZoneStore::WriteZone(const TimeZoneInformation &zone, const QByteArray &compiled) const
+{
     // Names are cut to fit and never hold a line break: one field per line.
     auto name = [](const QString &text) {
         QString clean = text.left(ZoneNameLength);
@@ -107,9 +112,7 @@ bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDayli
                                .arg(name(zone.daylightName), DateText(zone.daylightDate))
                                .arg(zone.daylightBias);
     // The zone file first: a record in place means its zone is in place too.
-    const bool zoneWritten =
-        WriteFile(QLatin1StringView(ZoneFile),
-                  CompileZoneFile(clockZone ? *clockZone : zone, disableAutoDaylight));
+    const bool zoneWritten = WriteFile(QLatin1StringView(ZoneFile), compiled);
     return WriteFile(QLatin1StringView(RecordFile), record.toUtf8()) && zoneWritten;
 }
 

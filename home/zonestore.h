@@ -29,6 +29,8 @@ public:
     // False when either could not be written.
     bool WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight,
                    const TimeZoneInformation *clockZone = nullptr) const;
+    // The same with a compiled zone file from elsewhere (the time-zone database's).
+    bool WriteZone(const TimeZoneInformation &zone, const QByteArray &compiled) const;
     // The record as written; nothing when it is missing or not a whole record.
     std::optional<TimeZoneInformation> ReadRecord() const;
 

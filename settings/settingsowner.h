@@ -16,6 +16,9 @@ struct GeneralSettings
     int daylightOption = 0;
     int useUserDaylightDates = 0;
     OwnDaylightDates ownDates; // each -1 or a position in its list
+    // Times from the computer's time-zone database (1) or from the built-in table (0). A store
+    // written before this value existed has none: it opens with the database.
+    int useTimeZoneDatabase = 1;
 
     friend bool operator==(const GeneralSettings &, const GeneralSettings &) = default;
 };

@@ -112,6 +112,7 @@ void LoadGeneralSettings(SettingsOwner &owner)
         ReadFlag(key, "Show At Startup", values.showAtStartup);
         ReadFlag(key, "Select By List Only", values.selectByListOnly);
         ReadFlag(key, "Show Daylight Saving", values.showDaylightSaving);
+        ReadFlag(key, "Use Time Zone Database", values.useTimeZoneDatabase);
     }
     if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS)
         ReadIndex(key, "Current Selection", values.currentSelection);
@@ -181,6 +182,7 @@ bool SaveSettings(const SettingsOwner &owner)
         Write(key, "Show At Startup", general.showAtStartup);
         Write(key, "Select By List Only", general.selectByListOnly);
         Write(key, "Show Daylight Saving", general.showDaylightSaving);
+        Write(key, "Use Time Zone Database", general.useTimeZoneDatabase);
     }
     if (key.Open(HKEY_CURRENT_USER, SubKey("Clocks")) == ERROR_SUCCESS) {
         WriteColour(key, "Home Time Colour", owner.GetClockColour(SettingsClock::HomeTime));

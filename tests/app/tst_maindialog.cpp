@@ -93,6 +93,7 @@ GeneralSettings HomeGermany(bool showAtStartup = true, bool listOnly = false)
     s.currentSelection = Germany;
     s.showAtStartup = showAtStartup;
     s.selectByListOnly = listOnly;
+    s.useTimeZoneDatabase = 0; // the offsets below are the table's
     return s;
 }
 
@@ -229,6 +230,7 @@ void TestMainDialog::againstDate()
     s.daylightOption = option;
     s.showDaylightSaving = showDaylight;
     s.showAtStartup = 1;
+    s.useTimeZoneDatabase = 0; // the table's rules, which the expected rules are built from
     StoreGeneral(s);
 
     CMainDialog dialog; // applies the home zone: the process's TZ is now the home's rule

@@ -23,11 +23,11 @@ from desktop_session import Desktop, Failure, wait_for  # noqa: E402
 WM_CLASS = 'orbiclock'
 APP_NAME = 'orbiclock'
 TITLE = 'Orbiclock'
-# New South Wales, Oceania / Australia in the tree, entry 17: GMT+10, daylight saving from the
-# last Sunday of October to the first Sunday of March at 2:00, one hour.
+# New South Wales, Oceania / Australia in the tree, entry 17. By default the program takes its
+# times from the system's time-zone database, where New South Wales is Australia/Sydney.
 HOME_PATH = ('Oceania', 'Australia', 'New South Wales')
 HOME_INDEX = 17
-HOME_RULE = '<GMT+10>-10<GMT+11>,M10.5.0/2:00,M3.1.0/2:00'
+HOME_RULE = ':Australia/Sydney'
 EXIT_QUESTION = 'Are you sure you want to exit Orbiclock ?'
 
 

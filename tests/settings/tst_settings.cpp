@@ -59,7 +59,8 @@ public:
     static FakeOwner Distinct(int seed)
     {
         FakeOwner o;
-        o.general = {1, 1, 0, 100 + seed, 200 + seed, 1 + seed % 3, 1, {4, 9, 6, 0, 2, 3}};
+        o.general = {1,       1, 0, 100 + seed, 200 + seed, 1 + seed % 3, 1, {4, 9, 6, 0, 2, 3},
+                     seed % 2};
         o.colours = {0x123456u + seed, 0x00FFFFFFu, 0x00ABCDEFu, 0x000001u};
         o.seconds = {0, 1, 0, 1};
         o.land = seed % 8;
@@ -159,6 +160,8 @@ void TestSettings::storedValues_data()
     row("five bytes", "General/Show At Startup", "@ByteArray(12345)", "0");
     row("flag 7 is set", "General/Show At Startup", "7", "1");
     row("flag empty keeps", "General/Select By List Only", "", "0");
+    row("table mode", "General/Use Time Zone Database", "0", "0");
+    row("mode unreadable: database", "General/Use Time Zone Database", "", "1");
     row("colour hexadecimal", "Clocks/Home Date Colour", "0x00ABCDEF", "11259375");
     row("colour high byte keeps", "Clocks/Selected Date Colour", "0x01000000", "255");
     row("seconds list keeps", "Clocks/Selected Time Show Seconds", "0, 2", "1");

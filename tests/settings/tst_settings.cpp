@@ -59,8 +59,8 @@ public:
     static FakeOwner Distinct(int seed)
     {
         FakeOwner o;
-        o.general = {1,       1, 0, 100 + seed, 200 + seed, 1 + seed % 3, 1, {4, 9, 6, 0, 2, 3},
-                     seed % 2};
+        o.general = {1, 1, 0, 100 + seed, 200 + seed, 1 + seed % 3, 1, {4, 9, 6, 0, 2, 3}};
+        o.general.useTimeZoneDatabase = seed % 2;
         o.colours = {0x123456u + seed, 0x00FFFFFFu, 0x00ABCDEFu, 0x000001u};
         o.seconds = {0, 1, 0, 1};
         o.land = seed % 8;

@@ -197,6 +197,29 @@ long CRegistryKey::Flush()
     return ERROR_SUCCESS;
 }
 
+QStringList CRegistryKey::SubKeyNames() const
+{
+    QStringList names;
+    for (auto it = m_values.cbegin(); m_bOpen && it != m_values.cend(); ++it) {
+        if (!IsBelow(it.key(), m_group))
+            continue;
+        const QString below = m_group.isEmpty() ? it.key() : it.key().mid(m_group.size() + 1);
+        const qsizetype slash = below.indexOf(u'/');
+        if (slash > 0 && !names.contains(below.left(slash)))
+            names.append(below.left(slash));
+    }
+    return names;
+}
+
+long CRegistryKey::KeepDamagedCopy() const
+{
+    QByteArray text;
+    return ReadSmallFile(m_fileName, LargestStoreFile, text) == FileRead::Read &&
+                   ReplaceFile(m_fileName + QStringLiteral(".damaged"), text, LinkWrite::Replace)
+               ? ERROR_SUCCESS
+               : ERROR_ACCESS_DENIED;
+}
+
 long CRegistryKey::SetDword(const QString &name, std::uint32_t value)
 {
     return SetDword(name, static_cast<std::int32_t>(value));

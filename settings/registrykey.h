@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdint>
@@ -74,6 +75,10 @@ public:
     const QString &Path() const { return m_path; }
     // The store's file, as read by the last Open, did not read cleanly (see IniText::damaged).
     bool IsStoreDamaged() const { return m_bDamaged; }
+    // The names of the keys directly below the held key.
+    QStringList SubKeyNames() const;
+    // Copies the store's file, as it is now, to "<App>.conf.damaged" beside it.
+    long KeepDamagedCopy() const;
 
     // How long a save waits for another writer's lock on the file.
     static constexpr int LockWaitMs = 2000;

@@ -4,6 +4,7 @@
 #include "zones/countrytable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -14,6 +15,8 @@ constexpr int DefaultLandPair = 2;
 constexpr int DefaultSeaPair = 1;
 constexpr int MapPairCount = 8;
 constexpr std::uint32_t LargestColour = 0x00FFFFFF;
+// The keys an older layout without the Version key may hold.
+const QStringList LayoutGroups = {"General", "Clocks", "Map", "Current Selection", "Home Country"};
 
 QString SubKey(const char *name)
 {
@@ -97,6 +100,15 @@ bool IsNewSettingsVersion()
     // A damaged file lacks what it lost, not a version: it is read as far as it goes.
     if (!created || key.IsStoreDamaged())
         return false;
+    // So does a file with a group no layout has (a mistyped "[Versoin]"): it is kept too.
+    key.Open(HKEY_CURRENT_USER, QString::fromLatin1(ProductKeyPath));
+    const QStringList groups = key.SubKeyNames();
+    for (const QString &group : groups) {
+        if (!LayoutGroups.contains(group)) {
+            key.KeepDamagedCopy();
+            return false;
+        }
+    }
     key.DeleteKey(HKEY_CURRENT_USER, QString::fromLatin1(ProductKeyPath));
     return true;
 }

@@ -21,8 +21,9 @@ inline constexpr char ProductKeyPath[] = "Software\\Brambleway\\Orbiclock";
 inline constexpr int SettingsLayoutVersion = 3;
 
 // True when no "\Version" key exists: the whole product key is then deleted (a first start, or a
-// store left by a layout without that key). A damaged file (registrykey.h) is not taken for an
-// old layout: it is kept and read as far as it goes. Asked twice at start-up; both report true on a
+// store left by a layout without that key). A damaged file (registrykey.h), or one with a group
+// no layout has, is not taken for an old layout: it is kept, copied aside as damaged, and read as
+// far as it goes. Asked twice at start-up; both report true on a
 // first start.
 bool IsNewSettingsVersion();
 

@@ -241,6 +241,7 @@ void TestSettings::damagedFileIsKept_data()
     QTest::newRow("unclosed section") << QByteArray(whole).replace("[Clocks]", "[Clocks");
     QTest::newRow("cut before the last line") << whole.chopped(19);
     QTest::newRow("cut within the last line") << whole.chopped(5);
+    QTest::newRow("mistyped Version group") << QByteArray(whole).replace("[Version]", "[Versoin]");
     QTest::newRow("binary junk") << whole + QByteArray("\0\xff\xfe\x01 junk \x80\n[Map\n=\n", 19);
 }
 

@@ -47,6 +47,10 @@ TimeValue TableUtcOffsetAt(int index, TimeValue t, bool daylight)
 
 PlaceOffsets MakePlaceOffsets(const ClockOffsetInputs &in)
 {
+    if (in.useDatabase) {
+        ClockRules rules = MakeClockRules(in);
+        return {std::move(rules.home), std::move(rules.selected)};
+    }
     // The program's local time is home time, as the options and own dates made it.
     WallOffset home = [in](TimeValue t) {
         std::tm fields{};

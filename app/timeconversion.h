@@ -21,9 +21,10 @@ struct PlaceOffsets
 };
 
 // What the home and selected clocks show at any instant, with in's home, selection and
-// daylight-saving choices. Home time is the program's own local time. A selected entry follows
-// its table rule, changing at 02:00 of its own standard time and back at 02:00 of its summer
-// time, so a change day converts right to the hour.
+// daylight-saving choices. In database mode, the clocks' own rules from the database. In table
+// mode, home time is the program's own local time, and a selected entry follows its table rule,
+// changing at 02:00 of its own standard time and back at 02:00 of its summer time, so a change
+// day converts right to the hour.
 PlaceOffsets MakePlaceOffsets(const ClockOffsetInputs &in);
 
 // Seconds east of GMT that the entry's table rule gives at t; its standard offset alone with

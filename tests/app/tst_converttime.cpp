@@ -12,7 +12,7 @@ struct Row
     const char *name;
     int home;
     int selected;
-    const char *homeZone; // TZ of the C library for each place
+    const char *homeZone; // TZ of the C library for each place; ":zone" for database mode
     const char *selectedZone;
     bool fromHome; // which field is typed in
     const char *typed;
@@ -21,8 +21,19 @@ struct Row
     const char *day;
 };
 
-// Germany 121, Iceland 142, Hawaiian Is. 137, Tonga Is. 308.
+// Germany 121, Iceland 142, Hawaiian Is. 137, New Zealand 219, Western Samoa 263, Tonga Is. 308,
+// United States Eastern 328.
 const Row Rows[] = {
+    {"New York skips 02:30", 121, 328, ":Europe/Berlin", ":America/New_York", false,
+     "2026-03-08T02:30", 0, "does not exist in Eastern Time", "Same day"},
+    {"Berlin repeats 02:30", 121, 328, ":Europe/Berlin", ":America/New_York", true,
+     "2026-10-25T02:30", 1, "happens twice", "Previous day"},
+    {"Auckland repeats 02:30", 121, 219, ":Europe/Berlin", ":Pacific/Auckland", false,
+     "2026-04-05T02:30", 1, "happens twice", "Next day"},
+    {"Apia to Honolulu", 263, 137, ":Pacific/Apia", ":Pacific/Honolulu", true, "2026-07-06T08:00",
+     -1, "", "Previous day"},
+    {"Honolulu to Apia", 263, 137, ":Pacific/Apia", ":Pacific/Honolulu", false, "2026-07-05T09:00",
+     -1, "", "Previous day"},
     {"date line west", 308, 137, "<+13>-13", "HST10", true, "2026-07-06T08:00", -1, "",
      "Previous day"},
     {"date line east", 308, 137, "<+13>-13", "HST10", false, "2026-07-05T13:00", -1, "",
@@ -84,6 +95,7 @@ void TestConvertTime::convert()
     ClockOffsetInputs in;
     in.homeIndex = r.home;
     in.selectedIndex = r.selected;
+    in.useDatabase = *r.homeZone == ':';
     CConvertTimeDialog dialog;
     dialog.SetInputs(in);
     (r.fromHome ? dialog.HomeEdit() : dialog.SelectedEdit())->setDateTime(typed);

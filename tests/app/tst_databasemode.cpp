@@ -4,6 +4,7 @@
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
 #include "home/sethomesheet.h"
+#include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
 #include "zones/zonedatabase.h"
 
@@ -50,21 +51,6 @@ void WriteOldStore(int home, int selected)
                    .arg(selected)
                    .arg(home)
                    .toLatin1());
-}
-
-// Runs the window's loop with check inside it.
-void RunWith(CMainDialog &dialog, const std::function<void()> &check)
-{
-    QTimer::singleShot(20, &dialog, [&dialog, check] {
-        check();
-        dialog.done(QDialog::Rejected);
-    });
-    dialog.DoModal();
-}
-
-QString Title(const CMainDialog &dialog, int id)
-{
-    return qobject_cast<QGroupBox *>(dialog.Control(id))->title();
 }
 
 struct Expected
@@ -248,7 +234,7 @@ void TestDatabaseMode::berlinOnFifteenOctober()
         QCOMPARE(dialog.HomeTimeClock()->FormatText(), QStringLiteral("14:00:00"));
         QTEST(dialog.SelectedTimeClock()->FormatText(), "time");
         QFETCH(QString, caption);
-        QCOMPARE(Title(dialog, CMainDialog::IDC_SELECTED_GROUP), "Selected (" + caption + ')');
+        QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP), "Selected (" + caption + ')');
         QTEST(dialog.SelectedTimeClock()->toolTip(), "change");
         QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
         QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
@@ -274,7 +260,7 @@ void TestDatabaseMode::switchToTheTableAndBack()
             QCOMPARE(dialog.IsUsingTimeZoneDatabase(), useDatabase);
             QCOMPARE(dialog.SelectedIndex(), Portugal);
             QCOMPARE(dialog.Tree()->currentItem()->data(0, Qt::UserRole).toInt(), Portugal);
-            QCOMPARE(Title(dialog, CMainDialog::IDC_TREE_GROUP),
+            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
                      useDatabase ? QStringLiteral("Countries/Regions in GMT+0:00")
                                  : QStringLiteral("Countries/Regions in GMT+1:00"));
         });

@@ -12,6 +12,7 @@
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
+#include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
 
 #include <QAction>
@@ -60,18 +61,6 @@ constexpr int ByHand = DaylightByHand;
 constexpr int NotAdjusted = DaylightNotAdjusted;
 constexpr int None = DaylightNone;
 
-// Runs the dialog's loop, calls check inside it once everything posted at start-up has run,
-// then ends the run. Returns what DoModal returned.
-int RunWith(CMainDialog &dialog, const std::function<void()> &check)
-{
-    QTimer::singleShot(20, &dialog, [&dialog, check] {
-        check();
-        if (dialog.IsRunning())
-            dialog.done(QDialog::Rejected);
-    });
-    return dialog.DoModal();
-}
-
 // Leaves a store behind whose general values are those given.
 void StoreGeneral(const GeneralSettings &values)
 {
@@ -95,11 +84,6 @@ GeneralSettings HomeGermany(bool showAtStartup = true, bool listOnly = false)
     s.selectByListOnly = listOnly;
     s.useTimeZoneDatabase = 0; // the offsets below are the table's
     return s;
-}
-
-QString GroupTitle(const CMainDialog &dialog, int id)
-{
-    return qobject_cast<QGroupBox *>(dialog.Control(id))->title();
 }
 
 QAction *TrayAction(const CMainDialog &dialog, const char *name)

@@ -704,6 +704,7 @@ void TestMainDialog::mapKeys()
     QFETCH(float, from);
     QFETCH(int, key);
     QFETCH(float, to);
+    StoreGeneral(HomeGermany());
     CMainDialog dialog;
     RunWith(dialog, [&] {
         CMapWnd *map = dialog.Map();
@@ -776,6 +777,7 @@ void TestMainDialog::menuKeys_data()
 void TestMainDialog::menuKeys()
 {
     QFETCH(QString, control);
+    StoreGeneral(HomeGermany());
     CMainDialog dialog;
     RunWith(dialog, [&] {
         auto *w = dialog.findChild<QWidget *>(control);

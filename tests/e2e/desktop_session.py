@@ -1,12 +1,10 @@
-"""A private desktop for end-to-end tests: Xvfb on a free display, a notification area (trayer,
-or a StatusNotifierItem host on the bus as KDE Plasma and GNOME have), a session bus with the accessibility bus, and the program under test started in a temporary
-home. Input goes in through xdotool, as a person's would; what the program shows is read back
-through the accessibility interface a screen reader uses, and from the X server itself."""
+"""A private desktop for end-to-end tests: Xvfb, a notification area (trayer, or a
+StatusNotifierItem host), a session bus with the accessibility bus. Input goes in through xdotool;
+what the program shows is read back through the accessibility interface and from the X server."""
 
 import ctypes
 import os
 import re
-import shutil
 import signal
 import subprocess
 import time

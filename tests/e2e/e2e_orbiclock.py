@@ -1,12 +1,7 @@
 #!/usr/bin/python3
-"""Orbiclock as a person meets it, in a real X server with a notification area: first start and
-Set Home, hiding to the tray and back, the exit question, a hidden second start, a replaced
-machine zone, the tray beside the Find sheet, SIGTERM over an open menu, two starts at once, the
-keyboard with a screen reader listening, and the command line. A failed step leaves a screenshot
-in the output folder. On a StatusNotifierItem host (--tray sni), the first two steps.
-
-Usage: e2e_orbiclock.py --binary build/app/orbiclock --out build/tests/e2e/e2e-orbiclock
-       [--tray trayer|sni]"""
+"""Orbiclock as a person meets it, in a real X server with a notification area, step by step
+(each step's docstring says what it checks). A failed step leaves a screenshot in --out. On a
+StatusNotifierItem host (--tray sni), the first two steps."""
 
 import argparse
 import os
@@ -16,25 +11,20 @@ import signal
 import subprocess
 import sys
 import time
+from datetime import datetime
+from zoneinfo import ZoneInfo
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_session import Desktop, Failure, wait_for  # noqa: E402
 
-WM_CLASS = 'orbiclock'
-APP_NAME = 'orbiclock'
+APP = 'orbiclock'  # the window class and the accessible application name
 TITLE = 'Orbiclock'
 # New South Wales, Oceania / Australia in the tree, entry 17. By default the program takes its
 # times from the system's time-zone database, where New South Wales is Australia/Sydney.
 HOME_PATH = ('Oceania', 'Australia', 'New South Wales')
 HOME_INDEX = 17
-HOME_RULE = ':Australia/Sydney'
+HOME_ZONE = 'Australia/Sydney'
 EXIT_QUESTION = 'Are you sure you want to exit Orbiclock ?'
-
-
-def date_under(rule, fmt):
-    env = dict(os.environ, TZ=rule, LC_ALL='C')
-    return subprocess.run(['date', fmt], env=env, capture_output=True, text=True,
-                          check=True).stdout.strip()
 
 
 def read_bytes(path):
@@ -43,11 +33,6 @@ def read_bytes(path):
             return f.read()
     except OSError:
         return None
-
-
-def seconds_of_day(hms):
-    h, m, s = (int(x) for x in hms.split(':'))
-    return h * 3600 + m * 60 + s
 
 
 class Run:
@@ -90,10 +75,10 @@ class Run:
     def app(self):
         if self.proc is not None and self.proc.poll() is not None:
             raise Failure(f'Orbiclock ended with {self.proc.returncode}')
-        return self.desktop.application(APP_NAME)
+        return self.desktop.application(APP)
 
     def main_window(self):
-        return self.desktop.shown_window(WM_CLASS, TITLE)
+        return self.desktop.shown_window(APP, TITLE)
 
     def dialog(self, name):
         return self.desktop.find(self.app(), role='dialog', name=name, depth=1)
@@ -114,20 +99,21 @@ class Run:
     # --- checks shared by steps ------------------------------------------------------------------
 
     def check_home_clocks(self):
-        """The home time clock shows the home's time, as `date` gives it under the home's rule."""
+        """The home time clock shows the home's time, as the system's zone database gives it."""
         def read():
             node = self.desktop.find(self.dialog(TITLE), match=r'Home time \d\d:\d\d:\d\d', depth=2)
             return node.get_name().split()[-1] if node is not None else None
         shown = wait_for('the home time clock with seconds', read)
-        expected = date_under(HOME_RULE, '+%H:%M:%S')
-        diff = abs(seconds_of_day(shown) - seconds_of_day(expected)) % 86400
-        if min(diff, 86400 - diff) > 2:
-            raise Failure(f'home time clock shows {shown}, date under {HOME_RULE} gives {expected}')
+        expected = datetime.now(ZoneInfo(HOME_ZONE)).strftime('%H:%M:%S')
+        diff = (datetime.strptime(shown, '%H:%M:%S') - datetime.strptime(expected, '%H:%M:%S'))
+        if min(diff.seconds, 86400 - diff.seconds) > 2:
+            raise Failure(f'home time clock shows {shown}, {HOME_ZONE} is at {expected}')
         print(f'  home time clock: {shown} (date: {expected})')
 
     # --- the steps -----------------------------------------------------------------------------
 
     def step1_first_start(self):
+        """first start: Set Home sheet, home chosen, home clocks on home time"""
         self.start()
         d = self.desktop
         wait_for('the main window', self.main_window)
@@ -169,6 +155,10 @@ class Run:
             return node if node is not None and node.get_state_set().contains(enabled) else None
         self.desktop.click(wait_for(f'an enabled {name} button', button))
 
+    def _icon_centre(self):
+        icon = wait_for('the tray icon', lambda: self.desktop.tray_icon(APP))
+        return icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2
+
     def _open_from_tray(self, why):
         """A left click on the icon as the host delivers it: a double-click on trayer's, where a
         single click shows nothing; the item's Activate on a StatusNotifierItem host."""
@@ -179,14 +169,13 @@ class Run:
             d.bus_call(item, '/StatusNotifierItem', 'org.kde.StatusNotifierItem', 'Activate',
                        GLib.Variant('(ii)', (0, 0)))
         else:
-            icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
-            d.click((icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2), repeat=2)
+            d.click(self._icon_centre(), repeat=2)
         return wait_for(f'the main window back after a click on the icon {why}', self.main_window)
 
     def _popup(self):
         """A pop-up menu of the program on the screen."""
-        tray = self.desktop.tray_icon(WM_CLASS)
-        return next((w for w in self.desktop.windows(WM_CLASS)
+        tray = self.desktop.tray_icon(APP)
+        return next((w for w in self.desktop.windows(APP)
                      if w != tray and self.desktop.is_popup(w)), None)
 
     def _ended_cleanly(self, after):
@@ -196,9 +185,10 @@ class Run:
             raise Failure(f'Orbiclock still runs 10 s after {after}')
         if code != 0:
             raise Failure(f'Orbiclock ended with {code} after {after}')
-        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(WM_CLASS) is None)
+        wait_for('the tray icon to go', lambda: self.desktop.tray_icon(APP) is None)
 
     def step2_hide_and_tray(self):
+        """moved, then Hide: window gone; the tray icon brings it back where it was"""
         d = self.desktop
         d.xdotool('windowmove', wait_for('the main window', self.main_window)['id'], 134, 99)
         wait_for('the window moved', lambda: self.main_window()['x'] == 134)
@@ -217,6 +207,7 @@ class Run:
         self._press(question.get_parent(), button)
 
     def step3_close(self):
+        """Close: question; No keeps running with settings written; Yes ends"""
         if os.path.exists(self.settings):
             os.remove(self.settings)
         self._answer('No')
@@ -232,18 +223,20 @@ class Run:
         self._ended_cleanly('Yes')
 
     def step4_hidden_start(self):
+        """second start with "Show At Startup" off: no window, icon present"""
         if not re.search(r'^Show%20At%20Startup=0$', self.settings_text(), re.M):
             raise Failure('"Show At Startup" is not stored as 0 after the first run')
         self.start()
-        wait_for('the tray icon', lambda: self.desktop.tray_icon(WM_CLASS), timeout=15)
+        wait_for('the tray icon', lambda: self.desktop.tray_icon(APP), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
-        tray = self.desktop.tray_icon(WM_CLASS)
-        shown = [w for w in self.desktop.windows(WM_CLASS)
+        tray = self.desktop.tray_icon(APP)
+        shown = [w for w in self.desktop.windows(APP)
                  if w != tray and w['width'] > 1 and w['height'] > 1]
         if shown:
             raise Failure(f'windows shown at a hidden start: {[w["name"] for w in shown]}')
 
     def step5_machine_zone_replaced(self):
+        """replaced machine zone file: re-check and recompute while running"""
         # The program keeps the zone it applied in its store (the record and the compiled zone
         # file); take them away, so that only a re-check can bring them back, then replace the
         # machine's zone file the way tools do.
@@ -266,11 +259,11 @@ class Run:
         self.check_home_clocks()
 
     def step6_tray_beside_sheet(self):
+        """Find sheet open: the tray menu opens at the pointer, Show works"""
         d = self.desktop
         self._press(TITLE, 'Find Country')
         sheet = wait_for('the Find sheet', lambda: self.dialog('Find Country/Region'))
-        icon = wait_for('the tray icon', lambda: d.tray_icon(WM_CLASS))
-        x, y = icon['x'] + icon['width'] // 2, icon['y'] + icon['height'] // 2
+        x, y = self._icon_centre()
         d.xdotool('mousemove', x, y, 'click', 3)
         menu = wait_for('the tray menu over the open sheet', self._popup)
         if menu['x'] + menu['width'] != x:
@@ -281,6 +274,7 @@ class Run:
         wait_for('the sheet to close', lambda: self.dialog('Find Country/Region') is None)
 
     def step7_sigterm(self):
+        """SIGTERM over the map menu: settings saved, clean end"""
         os.remove(self.settings)
         # A pop-up menu runs a loop of its own: the signal must end the program all the same.
         self.desktop.xdotool('mousemove', *self.desktop.centre(self.desktop.find(
@@ -292,6 +286,7 @@ class Run:
             raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
 
     def step8_one_copy(self):
+        """one copy: of two starts at once one hands over and ends, the other's window shows"""
         # Two starts at the same instant, both hidden at start: one hands over to the other,
         # whose window comes up, and ends.
         pair = [self.spawn(), self.spawn()]
@@ -302,8 +297,8 @@ class Run:
             raise Failure(f'two starts ended with {[p.poll() for p in pair]}')
         wait_for('the running copy\'s window', self.main_window)
         time.sleep(1.0)  # an icon added late would be as wrong as one added at once
-        if len(self.desktop.tray_icons(WM_CLASS)) != 1:
-            raise Failure(f'{len(self.desktop.tray_icons(WM_CLASS))} tray icons, expected one')
+        if len(self.desktop.tray_icons(APP)) != 1:
+            raise Failure(f'{len(self.desktop.tray_icons(APP))} tray icons, expected one')
 
     def _tab_to(self, node):
         for _ in range(14):
@@ -313,6 +308,7 @@ class Run:
         raise Failure(f'Tab never reaches "{node.get_name()}"')
 
     def step9_keyboard_and_reader(self):
+        """keyboard: Tab, Right on the map, Menu on a clock; a reader hears zones, no seconds"""
         d = self.desktop
         window = self.dialog(TITLE)
         self._tab_to(d.find(window, role='tree', name='Countries and regions'))
@@ -338,6 +334,7 @@ class Run:
         wait_for('the menu to close', lambda: self._popup() is None)
 
     def step10_command_line(self):
+        """command line: --help and --version answer, a bad option or argument ends with 2"""
         rows = [(['--help'], 0, r'Usage: \S*orbiclock \[options\]\n.*--version.*--new-instance'),
                 (['--version'], 0, r'orbiclock \d+\.\d+\.\d+\n'),
                 (['--frobnicate'], 2, r"^orbiclock: Unknown option 'frobnicate'\.\nTry 'orbiclock "
@@ -351,23 +348,7 @@ class Run:
                 raise Failure(f'{args} ended with {run.returncode}, saying {said!r}')
 
 
-STEPS = [
-    ('first start: Set Home sheet, home chosen, home clocks on home time', 'step1_first_start'),
-    ('moved, then Hide: window gone; the tray icon brings it back where it was',
-     'step2_hide_and_tray'),
-    ('Close: question; No keeps running with settings written; Yes ends', 'step3_close'),
-    ('second start with "Show At Startup" off: no window, icon present', 'step4_hidden_start'),
-    ('replaced machine zone file: re-check and recompute while running',
-     'step5_machine_zone_replaced'),
-    ('Find sheet open: the tray menu opens at the pointer, Show works', 'step6_tray_beside_sheet'),
-    ('SIGTERM over the map menu: settings saved, clean end', 'step7_sigterm'),
-    ('one copy: of two starts at once one hands over and ends, the other\'s window comes up',
-     'step8_one_copy'),
-    ('keyboard: Tab, Right on the map, Menu on a clock; a reader hears zones, not seconds',
-     'step9_keyboard_and_reader'),
-    ('command line: --help and --version answer, a bad option or argument ends with 2',
-     'step10_command_line'),
-]
+STEPS = [step for name, step in vars(Run).items() if name.startswith('step')]
 
 
 def main():
@@ -380,10 +361,10 @@ def main():
     steps = STEPS if args.tray == 'trayer' else STEPS[:2]
     try:
         # Each step starts where the one before left the program: the first failure ends the run.
-        for number, (title, method) in enumerate(steps, 1):
-            started = time.monotonic()
+        for number, step in enumerate(steps, 1):
+            started, title = time.monotonic(), step.__doc__
             try:
-                getattr(run, method)()
+                step(run)
             except Failure as e:
                 run.desktop.screenshot(f'{number}-failed')
                 print(f'step {number}: FAILED: {e} ({title})')

@@ -2,18 +2,14 @@
 #include "app/maindialog.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
-#include "countries/countrytree.h"
-#include "home/sethomesheet.h"
 #include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
 #include "zones/zonedatabase.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -24,8 +20,7 @@
 // Database mode. The selected time clock against the C library: for every entry, at instants
 // through 2024-2030 and one second either side of each change the C library finds in its zone,
 // the clock reads what localtime_r gives under TZ=:<zone>, or that zone's standard time when
-// daylight saving is not shown. Then the main window: a store from before the mode opens in it,
-// and the switch to the table and back goes through the settings.
+// daylight saving is not shown. Then the main window: a store from before the mode opens in it.
 
 namespace {
 
@@ -70,6 +65,14 @@ QString Text(TimeValue t, long offset)
     return QString::fromLatin1(text);
 }
 
+std::tm Local(TimeValue t)
+{
+    const std::time_t tt = t;
+    std::tm tm{};
+    localtime_r(&tt, &tm);
+    return tm;
+}
+
 // Under the process's TZ, which is the entry's zone. During daylight saving the standard offset
 // is that of the zone's time without it just before or just after: where the two differ (a zone
 // that changed its standard offset), either is accepted.
@@ -80,22 +83,17 @@ std::vector<Expected> ExpectedTimes()
     std::vector<TimeValue> instants;
     std::vector<std::pair<TimeValue, long>> standard; // from when, which offset
     std::tm previous{};
+    const auto same = [](const std::tm &a, const std::tm &b) {
+        return a.tm_gmtoff == b.tm_gmtoff && a.tm_isdst == b.tm_isdst;
+    };
     // A year either side of the instants, to know the standard offsets around them.
     for (TimeValue t = from - 366 * 86400; t < to + 366 * 86400; t += 6 * 3600) {
-        const std::time_t tt = t;
-        std::tm tm{};
-        localtime_r(&tt, &tm);
-        if (tm.tm_gmtoff != previous.tm_gmtoff || tm.tm_isdst != previous.tm_isdst) {
+        const std::tm tm = Local(t);
+        if (!same(tm, previous)) {
             // A change within the last six hours: find its first second.
             TimeValue low = t - 6 * 3600, high = t;
-            while (high - low > 1) {
-                const TimeValue mid = (low + high) / 2;
-                const std::time_t mt = mid;
-                std::tm m{};
-                localtime_r(&mt, &m);
-                (m.tm_gmtoff == previous.tm_gmtoff && m.tm_isdst == previous.tm_isdst ? low
-                                                                                      : high) = mid;
-            }
+            while (high - low > 1)
+                (same(Local((low + high) / 2), previous) ? low : high) = (low + high) / 2;
             if (high > from && high < to)
                 instants.insert(instants.end(), {high - 1, high, high + 1});
             if (tm.tm_isdst <= 0)
@@ -108,19 +106,15 @@ std::vector<Expected> ExpectedTimes()
     std::sort(instants.begin(), instants.end());
     std::vector<Expected> out;
     for (TimeValue t : instants) {
-        const std::time_t tt = t;
-        std::tm tm{};
-        localtime_r(&tt, &tm);
+        const std::tm tm = Local(t);
         Expected e{t, Text(t, tm.tm_gmtoff), {}};
-        if (tm.tm_isdst <= 0) {
+        auto next = std::upper_bound(standard.begin(), standard.end(), std::pair(t, LONG_MAX));
+        if (tm.tm_isdst <= 0)
             e.standardTimes << e.local;
-        } else {
-            auto next = std::upper_bound(standard.begin(), standard.end(), std::pair(t, LONG_MAX));
-            if (next != standard.begin())
-                e.standardTimes << Text(t, std::prev(next)->second);
-            if (next != standard.end())
-                e.standardTimes << Text(t, next->second);
-        }
+        if (tm.tm_isdst > 0 && next != standard.begin())
+            e.standardTimes << Text(t, std::prev(next)->second);
+        if (tm.tm_isdst > 0 && next != standard.end())
+            e.standardTimes << Text(t, next->second);
         out.push_back(e);
     }
     return out;
@@ -138,7 +132,6 @@ private slots:
     void selectedClockAgainstCLibrary();
     void berlinOnFifteenOctober_data();
     void berlinOnFifteenOctober();
-    void switchToTheTableAndBack();
 
 private:
     std::vector<std::vector<Expected>> m_expected; // per entry
@@ -239,34 +232,6 @@ void TestDatabaseMode::berlinOnFifteenOctober()
         QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
         QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
     });
-}
-
-// The table mode is one switch away, kept in the settings; Portugal moves between the table's
-// GMT+1:00 and today's GMT+0:00.
-void TestDatabaseMode::switchToTheTableAndBack()
-{
-    WriteOldStore(Germany, Portugal);
-    FixedTimeSource now(FifteenOctober2026);
-    ScopedTimeSource scope(&now);
-    for (bool useDatabase : {false, true}) {
-        CMainDialog dialog;
-        RunWith(dialog, [&] {
-            QCOMPARE(dialog.IsUsingTimeZoneDatabase(), !useDatabase);
-            dialog.SetSetHomeRun([useDatabase](QWidget *, SetHomeValues &values) {
-                values.useDatabase = useDatabase;
-                return true;
-            });
-            dialog.OnSetHome();
-            QCOMPARE(dialog.IsUsingTimeZoneDatabase(), useDatabase);
-            QCOMPARE(dialog.SelectedIndex(), Portugal);
-            QCOMPARE(dialog.Tree()->currentItem()->data(0, Qt::UserRole).toInt(), Portugal);
-            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
-                     useDatabase ? QStringLiteral("Countries/Regions in GMT+0:00")
-                                 : QStringLiteral("Countries/Regions in GMT+1:00"));
-        });
-    }
-    CMainDialog reopened;
-    RunWith(reopened, [&] { QVERIFY(reopened.IsUsingTimeZoneDatabase()); });
 }
 
 QTEST_MAIN(TestDatabaseMode)

@@ -127,112 +127,108 @@ class TestDatabaseMode final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void selectedClockAgainstCLibrary_data();
-    void selectedClockAgainstCLibrary();
-    void berlinOnFifteenOctober_data();
-    void berlinOnFifteenOctober();
+
+    void initTestCase()
+    {
+        CTrayIcon::SetAvailabilityForTesting(true);
+        for (int i = 0; i < CountryCount; ++i) {
+            QVERIFY2(IsEntryZoneKnown(i), EntryZoneId(i).constData());
+            setenv("TZ", (":" + EntryZoneId(i)).constData(), 1);
+            tzset();
+            m_expected.push_back(ExpectedTimes());
+        }
+        unsetenv("TZ");
+        tzset();
+    }
+
+    void selectedClockAgainstCLibrary_data()
+    {
+        QTest::addColumn<int>("home");
+        QTest::addColumn<bool>("showDaylight");
+        QTest::newRow("home in Germany") << Germany << true;
+        QTest::newRow("home in New South Wales, standard time") << NewSouthWales << false;
+    }
+
+    void selectedClockAgainstCLibrary()
+    {
+        QFETCH(int, home);
+        QFETCH(bool, showDaylight);
+        ClockOffsetInputs in;
+        in.homeIndex = home;
+        in.showDaylightSaving = showDaylight;
+        in.useDatabase = true;
+        FixedTimeSource now;
+        ScopedTimeSource scope(&now);
+        CClockCtrl clock(0, 0xffffff);
+        QStringList wrong;
+        for (int i = 0; i < CountryCount; ++i) {
+            in.selectedIndex = i;
+            clock.SetUtcOffsetRule(MakeClockRules(in).selected);
+            for (const Expected &e : m_expected[static_cast<std::size_t>(i)]) {
+                now.Set(e.t);
+                clock.Refresh();
+                const QStringList expected = showDaylight ? QStringList{e.local} : e.standardTimes;
+                if (!expected.contains(clock.FormatText()))
+                    wrong << QStringLiteral("%1 (%2) at %3: %4, not %5")
+                                 .arg(QString::fromStdString(DisplayName(i)),
+                                      QString::fromLatin1(EntryZoneId(i)))
+                                 .arg(e.t)
+                                 .arg(clock.FormatText(), expected.join(u'/'));
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(QString::number(wrong.size()) + QStringLiteral(": ") +
+                                             wrong.mid(0, 8).join(QStringLiteral("; "))));
+    }
+
+    void berlinOnFifteenOctober_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("Berlin") << Germany << "14:00:00"
+                                << "GMT+2:00"
+                                << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00";
+        QTest::newRow("New York") << NewYork << "08:00:00"
+                                  << "GMT-4:00"
+                                  << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00";
+        QTest::newRow("São Paulo") << SaoPaulo << "09:00:00"
+                                   << "GMT-3:00"
+                                   << "No time change ahead";
+        QTest::newRow("Lisbon") << Portugal << "13:00:00"
+                                << "GMT+1:00"
+                                << "Summer time ends Sun 25 Oct 2026, 02:00 → 01:00";
+        QTest::newRow("Apia") << Apia << "01:00:00"
+                              << "GMT+13:00"
+                              << "No time change ahead";
+    }
+
+    // A user in Berlin whose store predates the mode sees today's times of every place.
+    void berlinOnFifteenOctober()
+    {
+        QFETCH(int, selected);
+        WriteOldStore(Germany, selected);
+        FixedTimeSource now(FifteenOctober2026);
+        ScopedTimeSource scope(&now);
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            QVERIFY(dialog.IsUsingTimeZoneDatabase());
+            QCOMPARE(dialog.HomeIndex(), Germany);
+            QCOMPARE(dialog.SelectedIndex(), selected);
+            QCOMPARE(dialog.HomeTimeClock()->FormatText(), QStringLiteral("14:00:00"));
+            QTEST(dialog.SelectedTimeClock()->FormatText(), "time");
+            QFETCH(QString, caption);
+            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP),
+                     "Selected (" + caption + ')');
+            QTEST(dialog.SelectedTimeClock()->toolTip(), "change");
+            QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
+            QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
+        });
+    }
 
 private:
     std::vector<std::vector<Expected>> m_expected; // per entry
 };
-
-void TestDatabaseMode::initTestCase()
-{
-    CTrayIcon::SetAvailabilityForTesting(true);
-    for (int i = 0; i < CountryCount; ++i) {
-        QVERIFY2(IsEntryZoneKnown(i), EntryZoneId(i).constData());
-        setenv("TZ", (":" + EntryZoneId(i)).constData(), 1);
-        tzset();
-        m_expected.push_back(ExpectedTimes());
-    }
-    unsetenv("TZ");
-    tzset();
-}
-
-void TestDatabaseMode::selectedClockAgainstCLibrary_data()
-{
-    QTest::addColumn<int>("home");
-    QTest::addColumn<bool>("showDaylight");
-    QTest::newRow("home in Germany") << Germany << true;
-    QTest::newRow("home in New South Wales, standard time") << NewSouthWales << false;
-}
-
-void TestDatabaseMode::selectedClockAgainstCLibrary()
-{
-    QFETCH(int, home);
-    QFETCH(bool, showDaylight);
-    ClockOffsetInputs in;
-    in.homeIndex = home;
-    in.showDaylightSaving = showDaylight;
-    in.useDatabase = true;
-    FixedTimeSource now;
-    ScopedTimeSource scope(&now);
-    CClockCtrl clock(0, 0xffffff);
-    QStringList wrong;
-    for (int i = 0; i < CountryCount; ++i) {
-        in.selectedIndex = i;
-        clock.SetUtcOffsetRule(MakeClockRules(in).selected);
-        for (const Expected &e : m_expected[static_cast<std::size_t>(i)]) {
-            now.Set(e.t);
-            clock.Refresh();
-            const QStringList expected = showDaylight ? QStringList{e.local} : e.standardTimes;
-            if (!expected.contains(clock.FormatText()))
-                wrong << QStringLiteral("%1 (%2) at %3: %4, not %5")
-                             .arg(QString::fromStdString(DisplayName(i)),
-                                  QString::fromLatin1(EntryZoneId(i)))
-                             .arg(e.t)
-                             .arg(clock.FormatText(), expected.join(u'/'));
-        }
-    }
-    QVERIFY2(wrong.isEmpty(), qPrintable(QString::number(wrong.size()) + QStringLiteral(": ") +
-                                         wrong.mid(0, 8).join(QStringLiteral("; "))));
-}
-
-void TestDatabaseMode::berlinOnFifteenOctober_data()
-{
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("change");
-    QTest::newRow("Berlin") << Germany << "14:00:00"
-                            << "GMT+2:00"
-                            << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00";
-    QTest::newRow("New York") << NewYork << "08:00:00"
-                              << "GMT-4:00"
-                              << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00";
-    QTest::newRow("São Paulo") << SaoPaulo << "09:00:00"
-                               << "GMT-3:00"
-                               << "No time change ahead";
-    QTest::newRow("Lisbon") << Portugal << "13:00:00"
-                            << "GMT+1:00"
-                            << "Summer time ends Sun 25 Oct 2026, 02:00 → 01:00";
-    QTest::newRow("Apia") << Apia << "01:00:00"
-                          << "GMT+13:00"
-                          << "No time change ahead";
-}
-
-// A user in Berlin whose store predates the mode sees today's times of every place.
-void TestDatabaseMode::berlinOnFifteenOctober()
-{
-    QFETCH(int, selected);
-    WriteOldStore(Germany, selected);
-    FixedTimeSource now(FifteenOctober2026);
-    ScopedTimeSource scope(&now);
-    CMainDialog dialog;
-    RunWith(dialog, [&] {
-        QVERIFY(dialog.IsUsingTimeZoneDatabase());
-        QCOMPARE(dialog.HomeIndex(), Germany);
-        QCOMPARE(dialog.SelectedIndex(), selected);
-        QCOMPARE(dialog.HomeTimeClock()->FormatText(), QStringLiteral("14:00:00"));
-        QTEST(dialog.SelectedTimeClock()->FormatText(), "time");
-        QFETCH(QString, caption);
-        QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP), "Selected (" + caption + ')');
-        QTEST(dialog.SelectedTimeClock()->toolTip(), "change");
-        QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
-        QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
-    });
-}
 
 QTEST_MAIN(TestDatabaseMode)
 #include "tst_databasemode.moc"

@@ -127,7 +127,6 @@ class TestDatabaseMode final : public QObject
     Q_OBJECT
 
 private slots:
-
     void initTestCase()
     {
         CTrayIcon::SetAvailabilityForTesting(true);

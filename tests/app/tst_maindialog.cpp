@@ -355,7 +355,7 @@ private slots:
             QVERIFY(!CMainDialog().IsVisibleAtStart());
     }
 
-    void menusAndNames()
+    void trayAndWindowMenus()
     {
         StoreGeneral(HomeGermany());
         CMainDialog dialog;

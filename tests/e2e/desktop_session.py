@@ -236,21 +236,15 @@ class Desktop:
     def request_close(self, window_id):
         """What a window manager's close button sends: WM_DELETE_WINDOW to the window."""
         x = ctypes.cdll.LoadLibrary('libX11.so.6')
-        x.XOpenDisplay.restype = ctypes.c_void_p
-        x.XInternAtom.restype = ctypes.c_ulong
-        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                 ctypes.c_void_p]
-        for f in (x.XFlush, x.XCloseDisplay):
-            f.argtypes = [ctypes.c_void_p]
-        dpy = x.XOpenDisplay(self.display.encode())
-        if not dpy:
+        x.XOpenDisplay.restype = x.XInternAtom.restype = ctypes.c_ulong  # pointer-wide, unsigned
+        dpy = ctypes.c_void_p(x.XOpenDisplay(self.display.encode()))
+        if not dpy.value:
             raise Failure('cannot open the display to send WM_DELETE_WINDOW')
         wid = int(window_id)
         # An XClientMessageEvent as 24 longs (64-bit layout): type 33, serial, send_event,
         # display, window, message_type, format 32, then data: the protocol and CurrentTime.
         ev = (ctypes.c_long * 24)(33, 0, 0, 0, wid, x.XInternAtom(dpy, b'WM_PROTOCOLS', 0), 32,
                                   x.XInternAtom(dpy, b'WM_DELETE_WINDOW', 0), 0)
-        x.XSendEvent(dpy, wid, 0, 0, ev)
+        x.XSendEvent(dpy, ctypes.c_ulong(wid), 0, ctypes.c_long(0), ev)
         x.XFlush(dpy)
         x.XCloseDisplay(dpy)

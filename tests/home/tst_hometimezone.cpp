@@ -107,10 +107,7 @@ protected:
 void ReplaceFile(const QString &path, const QByteArray &content)
 {
     const QString aside = path + QStringLiteral(".new");
-    QFile file(aside);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    WriteText(aside, content);
     QVERIFY(::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) ==
             0);
 }

@@ -2,11 +2,13 @@
 #include "clock/clockticker.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QDate>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 #include <QRawFont>
+#include <QRegion>
 #include <QSet>
 #include <QTest>
 
@@ -150,14 +152,8 @@ void TestClock::dateFitsItsPanel()
 {
     QFETCH(QSize, panel);
     auto inkSpan = [](const QImage &image) {
-        int first = image.width(), last = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-        return last - first + 1;
+        const QImage ink = image.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
+        return QRegion(QBitmap::fromImage(ink)).boundingRect().width();
     };
     QSet<QString> seen;
     CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));

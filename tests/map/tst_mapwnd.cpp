@@ -69,7 +69,6 @@ private slots:
     void profile();
     void endsExactlyOnTarget_data();
     void endsExactlyOnTarget();
-    void finishJumpsToTheEnd();
 
 private:
     // Runs the running glide to its end on the test clock, frame by frame.
@@ -406,17 +405,6 @@ void TestMapWnd::endsExactlyOnTarget()
         QVERIFY(step.dx * dx >= 0 && step.dy * dy >= 0);
     }
     QCOMPARE(total, (MotionStep{dx, dy}));
-}
-
-void TestMapWnd::finishJumpsToTheEnd()
-{
-    SmoothMotion motion(200, 0, 600, 75, true);
-    const MotionStep first = motion.StepAt(0.5f);
-    QVERIFY(first.dx > 0 && first.dx < 200);
-    QCOMPARE(motion.Finish(), (MotionStep{200 - first.dx, 0}));
-    QVERIFY(motion.IsFinished());
-    QCOMPARE(motion.StepAt(5.0f), MotionStep{});
-    QCOMPARE(motion.Finish(), MotionStep{});
 }
 
 QTEST_MAIN(TestMapWnd)

@@ -103,19 +103,14 @@ protected:
     }
 };
 
-// As tools do: a new file renamed over the old one (the old file's watch is lost).
-void ReplaceFile(const QString &path, const QByteArray &content)
+// As tools do: a new file, or a link to target, renamed over the old one (its watch is lost).
+void ReplaceFile(const QString &path, const QByteArray &content, const QString &target = {})
 {
     const QString aside = path + QStringLiteral(".new");
-    WriteText(aside, content);
-    QVERIFY(::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) ==
-            0);
-}
-
-void ReplaceLink(const QString &path, const QString &target)
-{
-    const QString aside = path + QStringLiteral(".link");
-    QVERIFY(QFile::link(target, aside));
+    if (target.isEmpty())
+        WriteText(aside, content);
+    else
+        QVERIFY(QFile::link(target, aside));
     QVERIFY(::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) ==
             0);
 }
@@ -413,13 +408,10 @@ void TestHomeTimeZone::daylightSwitch_data()
     QTest::addColumn<QByteArray>("stored"); // null: no switch file
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("applied");
-    const QList<std::pair<const char *, QByteArray>> stored = {
-        {"missing", QByteArray()},
-        {"0", QByteArray("DisableAutoDaylightTimeSet=0\n")},
-        {"1", QByteArray("DisableAutoDaylightTimeSet=1\n")},
-        {"garbled", QByteArray("DisableAutoDaylightTimeSet=yes\n")},
-    };
-    for (const auto &[name, content] : stored) {
+    for (const char *name : {"missing", "0", "1", "garbled"}) {
+        const QByteArray content = qstrcmp(name, "missing") == 0
+                                       ? QByteArray()
+                                       : "DisableAutoDaylightTimeSet=" + QByteArray(name) + "\n";
         const bool disabled = content.contains("=1");
         for (int option : {0, 1, 2, 3}) {
             const bool wantsDisabled = option >= 2;
@@ -468,7 +460,7 @@ void TestHomeTimeZone::eachChangeIsOneNotice()
     // A link made, a link to another zone put in its place, a plain file in place of the link.
     for (int round = 2; round <= 4; ++round) {
         if (round < 4)
-            ReplaceLink(zone, root.filePath(round == 2 ? "Sydney" : "Denver"));
+            ReplaceFile(zone, {}, root.filePath(round == 2 ? "Sydney" : "Denver"));
         else
             ReplaceFile(zone, "zone");
         QTRY_COMPARE(spy.count(), round);

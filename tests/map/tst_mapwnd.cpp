@@ -51,10 +51,8 @@ private slots:
 
     void clicks();
     void refusals();
-    void noTopSpeedJumpsAtOnce();
     void clickInCentreModeGlidesThePoint();
 
-    void startsOnTheComputersZone();
     void glideKeepsEverySurfaceInStep();
     void clickSelectsBeforeTheNotification();
     void zoneWithoutColoursStillTurns_data();
@@ -109,16 +107,15 @@ void TestMapWnd::clicks()
     CPanelWnd panel(Red, Blue);
     panel.Create(QRect(0, 0, 80, 40), nullptr, 1013);
     QSignalSpy spy(&panel, &CPanelWnd::Notify);
-    const QPoint pos(10, 12);
     // Presses of both buttons overlapping make no click.
-    QTest::mousePress(&panel, Qt::LeftButton, {}, pos);
-    QTest::mousePress(&panel, Qt::RightButton, {}, pos);
-    QTest::mouseRelease(&panel, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(&panel, Qt::RightButton, {}, pos);
-    QTest::mouseClick(&panel, Qt::RightButton, {}, pos);
-    QTest::mouseClick(&panel, Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(&panel, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(&panel, Qt::LeftButton, {}, pos);
+    QTest::mousePress(&panel, Qt::LeftButton);
+    QTest::mousePress(&panel, Qt::RightButton);
+    QTest::mouseRelease(&panel, Qt::LeftButton);
+    QTest::mouseRelease(&panel, Qt::RightButton);
+    QTest::mouseClick(&panel, Qt::RightButton);
+    QTest::mouseClick(&panel, Qt::LeftButton);
+    QTest::mouseDClick(&panel, Qt::LeftButton);
+    QTest::mouseRelease(&panel, Qt::LeftButton);
     QList<int> codes;
     for (const QList<QVariant> &args : spy)
         codes << args[0].value<PanelNotify>().code;
@@ -147,10 +144,7 @@ void TestMapWnd::refusals()
     m_wnd->SetMaxSpeed(0);
     m_wnd->SetMaxSpeed(-5);
     QCOMPARE(m_wnd->GetMaxSpeed(), 600);
-}
-
-void TestMapWnd::noTopSpeedJumpsAtOnce()
-{
+    // Unlike no top speed at all, which jumps at once.
     m_wnd->SetMaxSpeed(-1);
     QCOMPARE(m_wnd->SmoothScroll(-60, 3), QPoint(-60, 3));
     QVERIFY(!m_wnd->IsGliding());
@@ -183,13 +177,6 @@ QImage TestMapWnd::ExpectedView() const
     return now.Composite();
 }
 
-void TestMapWnd::startsOnTheComputersZone()
-{
-    QCOMPARE(m_map->GetZone(), 5.5f);
-    QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
-    QCOMPARE(m_map->View(), ExpectedView());
-}
-
 void TestMapWnd::glideKeepsEverySurfaceInStep()
 {
     m_map->SetAcceleration(150);
@@ -210,6 +197,10 @@ void TestMapWnd::glideKeepsEverySurfaceInStep()
 
 void TestMapWnd::clickSelectsBeforeTheNotification()
 {
+    // It starts on the computer's zone.
+    QCOMPARE(m_map->GetZone(), 5.5f);
+    QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
+    QCOMPARE(m_map->View(), ExpectedView());
     float zoneAtNotify = 0.0f;
     PanelNotify notify{};
     connect(m_map, &CPanelWnd::Notify, this, [&](const PanelNotify &n) {

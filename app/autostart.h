@@ -16,6 +16,6 @@ bool IsStartAtLogin();
 // False when the file could not be written or removed; the setting then stays as it was.
 bool SetStartAtLogin(bool on, const QString &program);
 
-// program as the desktop entry specification wants it in an Exec value: quoted and escaped
+// program as a launcher entry's Exec value holds it: quoted and escaped
 // where it holds blanks or other reserved characters, "%" doubled.
 QString ExecValue(const QString &program);

@@ -173,14 +173,6 @@ std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeVa
                           : NextTableChange(in.selectedIndex, t);
 }
 
-QString NextChangeText(const ClockOffsetInputs &in, TimeValue t)
-{
-    if (!IsValidCountryIndex(in.selectedIndex))
-        return {};
-    const std::optional<ZoneChange> change = NextSelectedChange(in, t);
-    return change ? DescribeChange(*change) : NoChangeAheadText();
-}
-
 Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,
                         TimeValue t)
 {

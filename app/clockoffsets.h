@@ -73,10 +73,6 @@ ClockRules MakeClockRules(const ClockOffsetInputs &in);
 // table's rule (changing at the computer's midnight) in table mode.
 std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeValue t);
 
-// The next change of the selected entry in words, or the words for none ahead; empty when
-// nothing is selected.
-QString NextChangeText(const ClockOffsetInputs &in, TimeValue t);
-
 // Whole hours and minutes of a difference in hours, each truncated toward zero, as seconds:
 // -3.5 gives -3 h -30 min.
 TimeValue HoursToSpan(float hours);

@@ -42,6 +42,8 @@
 #include <QTimerEvent>
 #include <QWindow>
 
+#include <limits>
+
 namespace {
 
 static_assert(CLR_DEFAULT == UnchosenColour);
@@ -287,7 +289,7 @@ void CMainDialog::OnInitDialog()
     m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
     // The tip follows the selected time on the clocks' own tick, also while the window is hidden.
-    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(); }, true);
+    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, true);
     auto *convert = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
@@ -437,14 +439,25 @@ void CMainDialog::UpdateCaptions(float offset)
     m_homeGroup->setTitle(c.homeGroup);
 }
 
-void CMainDialog::UpdateTrayTip()
+void CMainDialog::UpdateTrayTip(bool bInputsChanged)
 {
     if (!m_clockSelectedTime)
         return;
     CClockTicker::Instance().SetEverySecond(m_nTipTicker, m_clockSelectedTime->GetShowSeconds());
     const TimeValue now = CurrentTime();
     const ClockOffsetInputs in = OffsetInputs();
-    const QString change = NextChangeText(in, now);
+    // The next change's text holds until that change comes: not looked up at every tick.
+    QString change = m_strNextChange;
+    if (bInputsChanged || now >= m_tNextChangeDue) {
+        change.clear();
+        m_tNextChangeDue = std::numeric_limits<TimeValue>::max();
+        if (IsValidCountryIndex(in.selectedIndex)) {
+            const std::optional<ZoneChange> next = NextSelectedChange(in, now);
+            change = next ? DescribeChange(*next) : NoChangeAheadText();
+            if (next)
+                m_tNextChangeDue = next->at;
+        }
+    }
     QString tip = MakeTrayTip(m_nSelectedIndex, MapZone(), m_clockSelectedTime->TextAt(now));
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;

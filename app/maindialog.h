@@ -70,7 +70,8 @@ public:
     void RecomputeClockOffsets();
     bool IsHomeDaylightSavingNow() const;
     void UpdateCaptions(float offset);
-    void UpdateTrayTip();
+    // From the clocks' tick only the time moved; any other caller changed what the tip names.
+    void UpdateTrayTip(bool bInputsChanged = true);
     void ShowMainWindow();
     // Saves the settings and asks before ending the program. True when the answer
     // was Yes.
@@ -222,9 +223,10 @@ private:
     bool m_bUseOwnDaylightDates = false;
     bool m_bListOnly = false;
     bool m_bUseDatabase = true;
-    float m_fCaptionOffset = 0.0f; // the zone the captions last named
-    ClockOffsets m_shownOffsets;   // what the clocks showed at the last tick, in database mode
-    QString m_strNextChange;       // the selected place's next change, as last shown
+    float m_fCaptionOffset = 0.0f;  // the zone the captions last named
+    ClockOffsets m_shownOffsets;    // what the clocks showed at the last tick, in database mode
+    QString m_strNextChange;        // the selected place's next change, as last shown
+    TimeValue m_tNextChangeDue = 0; // when that text must be worked out again
 
     QPushButton *m_hideButton = nullptr;
     QPushButton *m_setHomeButton = nullptr;

@@ -4,9 +4,12 @@
 #include "settings/safefile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,9 +87,19 @@ QString CZoneStore::ZoneFilePath() const
 
 bool CZoneStore::WriteFile(const QString &name, const QByteArray &content) const
 {
-    // Anything may lie in the store's place, a link to another file included: it is replaced.
-    return QDir().mkpath(m_folder) &&
-           ReplaceFile(m_folder + u'/' + name, content, LinkWrite::Replace);
+    const QString path = m_folder + u'/' + name;
+    // The home's zone is written at every start: a plain file that already holds it is left as
+    // it is, sparing the disk a flush and the watchers a change.
+    struct stat st
+    {
+    };
+    QByteArray old;
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        st.st_size == content.size() && ReadSmallFile(path, LargestFile, old) == FileRead::Read &&
+        old == content)
+        return true;
+    // Anything else in the store's place, a link to another file included, is replaced.
+    return QDir().mkpath(m_folder) && ReplaceFile(path, content, LinkWrite::Replace);
 }
 
 bool CZoneStore::WriteZone(const TimeZoneInformation &zone, int disableAutoDaylight,

@@ -308,6 +308,17 @@ void TestHomeTimeZone::appliedCheck()
     QVERIFY(!ApplyHomeTimeZone({-1, DaylightAuto, false, {}}));
 
     QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
+    // Applied again, as at every start: files that hold it already are not replaced.
+    auto inodes = [] {
+        struct stat a, b;
+        const QString folder = CZoneStore().Folder();
+        ::stat(QFile::encodeName(folder + "/record"), &a);
+        ::stat(QFile::encodeName(folder + "/localtime"), &b);
+        return std::pair{a.st_ino, b.st_ino};
+    };
+    const auto before = inodes();
+    QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
+    QCOMPARE(inodes(), before);
     // Another home of the same bias, whoever wrote it, is left alone.
     QVERIFY(IsHomeTimeZoneApplied(Queensland));
     QVERIFY(!IsHomeTimeZoneApplied(UsEastern));

@@ -18,8 +18,10 @@
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
 #include "res/resources.h"
+#include "settings/safefile.h"
 #include "settings/settingsstore.h"
 #include "zones/countrytable.h"
+#include "zones/zonedatabase.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +29,8 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHideEvent>
@@ -38,6 +42,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWindow>
@@ -65,6 +70,30 @@ bool AskYesNo(QWidget *parent, const QString &question)
     return box.exec() == QMessageBox::Yes;
 }
 
+// The entries' answers of the last run, so a start lists and pictures the tree without loading
+// every zone. A cache: when it is missing, damaged or of another database, the zones are read.
+QString EntryStatesPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/entry-states");
+}
+
+void RestoreEntryStates()
+{
+    QByteArray snapshot;
+    if (ReadSmallFile(EntryStatesPath(), 256 * 1024, snapshot) == FileRead::Read)
+        RestoreEntrySnapshot(snapshot);
+}
+
+void SaveEntryStates()
+{
+    if (!EntrySnapshotOutdated())
+        return;
+    const QByteArray snapshot = EntrySnapshot();
+    if (!snapshot.isEmpty() && QDir().mkpath(QFileInfo(EntryStatesPath()).path()))
+        ReplaceFile(EntryStatesPath(), snapshot, LinkWrite::Replace);
+}
+
 } // namespace
 
 CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(AskYesNo)
@@ -82,7 +111,7 @@ CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(A
     setWindowFlags(flags);
 
     m_trayIcon = new CTrayIcon(this);
-    m_icon = AppIcon();
+    RestoreEntryStates();
 
     if (IsNewSettingsVersion()) {
         SetVisibleAtStart(true);
@@ -365,6 +394,8 @@ void CMainDialog::OnInitDialog()
     }
 
     m_showAtStartupAction->setChecked(m_bShowAtStartup);
+    // What the first fill worked out is kept for the next start, once the window is up.
+    QTimer::singleShot(2000, this, [] { SaveEntryStates(); });
     m_tree->setFocus();
     RecomputeClockOffsets();
     UpdateCaptions(startOffset);
@@ -708,6 +739,7 @@ void CMainDialog::EndNow()
 void CMainDialog::SaveSettings()
 {
     ::SaveSettings(*this);
+    SaveEntryStates();
 }
 
 void CMainDialog::OnTimeChange()

@@ -1,8 +1,7 @@
 #include "countries/countrytree.h"
 
-#include "res/resources.h"
-
 #include "map/colourtables.h"
+#include "res/resources.h"
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
 #include "zones/zonedatabase.h"
@@ -29,17 +28,17 @@ struct FillRule
             return true;
         if (!useDatabase)
             return CountryTable[static_cast<std::size_t>(index)].gmtOffset == filter;
-        return EntryStateAt(index, now).standardOffset == std::lround(filter * 3600.0f);
+        return EntryListStateAt(index, now).standardOffset == std::lround(filter * 3600.0f);
     }
 
     int LeafImage(int index) const
     {
-        const bool has = useDatabase ? EntryHasDaylightSavingThisOrNextYear(index, now)
-                                     : HasDaylightSaving(index);
+        const bool has =
+            useDatabase ? EntryListHasDaylightSaving(index, now) : HasDaylightSaving(index);
         if (!has)
             return CCountryTree::ImageNoDaylight;
         const bool inEffect =
-            useDatabase ? EntryStateAt(index, now).daylight : IsDaylightSavingAt(index, now);
+            useDatabase ? EntryListStateAt(index, now).daylight : IsDaylightSavingAt(index, now);
         return inEffect ? CCountryTree::ImageDaylightNow : CCountryTree::ImageHasDaylight;
     }
 };

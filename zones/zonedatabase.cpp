@@ -7,14 +7,31 @@
 #include <QTimeZone>
 
 #include <array>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
 constexpr TimeValue Earliest = std::numeric_limits<TimeValue>::min();
 constexpr TimeValue Latest = std::numeric_limits<TimeValue>::max();
 constexpr TimeValue Year = 366 * 86400;
+
+constexpr int NoYear = std::numeric_limits<int>::min();
+
+// What an earlier run's zone answered for an entry, restored from its snapshot.
+struct Seed
+{
+    bool known = false;
+    ZoneState state;
+    TimeValue from = 1;
+    TimeValue until = 0;
+    int daylightYear = NoYear;
+    bool daylightSoon = false;
+};
 
 // One entry's zone and the last answers asked of it.
 struct CachedZone
@@ -24,11 +41,20 @@ struct CachedZone
     TimeValue from = 1; // the state holds for from <= t < until; empty until first asked
     TimeValue until = 0;
     ZoneState state;
-    int daylightYear = std::numeric_limits<int>::min(); // the UTC year daylightSoon is for
+    int daylightYear = NoYear; // the UTC year daylightSoon is for
     bool daylightSoon = false;
+    std::optional<Seed> seed;
 };
 
 std::array<CachedZone, CountryCount> g_zones;
+// Some answer was worked out that the last snapshot taken or restored does not hold.
+bool g_snapshotOutdated = false;
+
+bool operator==(const ZoneState &a, const ZoneState &b)
+{
+    return a.utcOffset == b.utcOffset && a.standardOffset == b.standardOffset &&
+           a.daylight == b.daylight;
+}
 
 QDateTime Utc(TimeValue t)
 {
@@ -71,11 +97,19 @@ void Refresh(CachedZone &c, int index, TimeValue t)
     c.from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : Earliest;
 }
 
+void Recompute(CachedZone &c, int index, TimeValue t)
+{
+    Refresh(c, index, t);
+    if (!c.seed || !(c.seed->state == c.state) || c.seed->from != c.from ||
+        c.seed->until != c.until)
+        g_snapshotOutdated = true;
+}
+
 const ZoneState &CachedState(int index, TimeValue t)
 {
     CachedZone &c = Load(index);
     if (t < c.from || t >= c.until)
-        Refresh(c, index, t);
+        Recompute(c, index, t);
     return c.state;
 }
 
@@ -106,7 +140,180 @@ QString LocalText(TimeValue t, int offset, bool withDay)
     return QString::fromLatin1(text);
 }
 
+constexpr char SnapshotTag[] = "orbiclock entry states 1 ";
+
+// FNV-1a: stable from run to run, unlike qHash.
+void Mix(quint64 &hash, QByteArrayView bytes)
+{
+    for (const char ch : bytes)
+        hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ULL;
+    hash = (hash ^ 0xffU) * 1099511628211ULL; // ends the field: "ab","c" is not "a","bc"
+}
+
+// A run's answers may be reused by another only if both read the same files the same way: the
+// zone files' place and the identity of the data file installed with them (replaced at every
+// update of the database), the zone of each entry, and the Qt that reads them. Empty when the
+// database has no such file: nothing then binds a snapshot to it.
+QByteArray DatabaseIdentity()
+{
+    quint64 hash = 14695981039346656037ULL;
+    Mix(hash, qVersion());
+    // Qt looks in $TZDIR first.
+    const QByteArray tzdir = qgetenv("TZDIR");
+    const QByteArray files[] = {tzdir.isEmpty() ? QByteArray() : tzdir + "/tzdata.zi",
+                                QByteArrayLiteral("/usr/share/zoneinfo/tzdata.zi")};
+    bool found = false;
+    for (const QByteArray &file : files) {
+        struct stat st
+        {
+        };
+        Mix(hash, file);
+        if (file.isEmpty() || ::stat(file.constData(), &st) != 0)
+            continue;
+        found = true;
+        const qint64 id[] = {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size),
+                             qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec)};
+        Mix(hash, QByteArrayView(reinterpret_cast<const char *>(id), sizeof id));
+    }
+    if (!found)
+        return {};
+    for (int i = 0; i < CountryCount; ++i)
+        Mix(hash, CountryZoneName(i));
+    return QByteArray::number(hash, 16);
+}
+
+// Takes the next number of a line, and the blank after it.
+bool TakeNumber(const char *&p, const char *end, qint64 low, qint64 high, qint64 &out)
+{
+    const auto [next, error] = std::from_chars(p, end, out);
+    if (error != std::errc() || out < low || out > high)
+        return false;
+    p = next;
+    if (p < end && *p == ' ')
+        ++p;
+    return true;
+}
+
+// "index known utcOffset standardOffset daylight from until daylightYear daylightSoon"
+bool ParseSeed(const char *p, const char *end, int &index, Seed &seed)
+{
+    constexpr qint64 Day = 86400;
+    qint64 v[9];
+    const qint64 limits[9][2] = {{0, CountryCount - 1}, {0, 1},         {-Day, Day},
+                                 {-Day, Day},           {0, 1},         {Earliest, Latest},
+                                 {Earliest, Latest},    {NoYear, 9999}, {0, 1}};
+    for (int i = 0; i < 9; ++i)
+        if (!TakeNumber(p, end, limits[i][0], limits[i][1], v[i]))
+            return false;
+    index = int(v[0]);
+    seed.known = v[1] != 0;
+    seed.state = {int(v[2]), int(v[3]), v[4] != 0};
+    seed.from = v[5];
+    seed.until = v[6];
+    seed.daylightYear = int(v[7]);
+    seed.daylightSoon = v[8] != 0;
+    return p == end && seed.from < seed.until && (seed.daylightYear == NoYear || v[7] > 0);
+}
+
+QByteArray SeedLine(int index, const Seed &seed)
+{
+    QByteArray line = QByteArray::number(index);
+    for (const qint64 v :
+         {qint64(seed.known), qint64(seed.state.utcOffset), qint64(seed.state.standardOffset),
+          qint64(seed.state.daylight), qint64(seed.from), qint64(seed.until),
+          qint64(seed.daylightYear), qint64(seed.daylightSoon)})
+        line += ' ' + QByteArray::number(v);
+    return line + '\n';
+}
+
+// The seed answers for t: the entry's zone is not loaded and the seed's span holds t.
+const Seed *SeedFor(int index, TimeValue t)
+{
+    const CachedZone &c = g_zones[static_cast<std::size_t>(index)];
+    return !c.loaded && c.seed && c.seed->from <= t && t < c.seed->until ? &*c.seed : nullptr;
+}
+
 } // namespace
+
+QByteArray EntrySnapshot()
+{
+    const QByteArray identity = DatabaseIdentity();
+    if (identity.isEmpty())
+        return {};
+    QByteArray out = SnapshotTag + identity + '\n';
+    for (int i = 0; i < CountryCount; ++i) {
+        const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
+        if (c.loaded && c.from < c.until) {
+            Seed now{c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon};
+            // The year's answer is kept from the earlier run when this one did not ask it.
+            if (now.daylightYear == NoYear && c.seed && now.known == c.seed->known) {
+                now.daylightYear = c.seed->daylightYear;
+                now.daylightSoon = c.seed->daylightSoon;
+            }
+            out += SeedLine(i, now);
+        } else if (c.seed) {
+            out += SeedLine(i, *c.seed);
+        }
+    }
+    g_snapshotOutdated = false;
+    return out;
+}
+
+bool RestoreEntrySnapshot(const QByteArray &snapshot)
+{
+    const QByteArray identity = DatabaseIdentity();
+    const QByteArray head = SnapshotTag + identity + '\n';
+    if (identity.isEmpty() || !snapshot.startsWith(head))
+        return false;
+    std::array<std::optional<Seed>, CountryCount> seeds;
+    const char *p = snapshot.constData() + head.size();
+    const char *const end = snapshot.constData() + snapshot.size();
+    while (p < end) {
+        const char *eol = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)));
+        if (!eol)
+            return false; // cut short
+        int index = 0;
+        Seed seed;
+        if (!ParseSeed(p, eol, index, seed))
+            return false;
+        seeds[static_cast<std::size_t>(index)] = seed;
+        p = eol + 1;
+    }
+    for (std::size_t i = 0; i < seeds.size(); ++i)
+        if (seeds[i])
+            g_zones[i].seed = seeds[i];
+    g_snapshotOutdated = false;
+    return true;
+}
+
+bool EntrySnapshotOutdated()
+{
+    return g_snapshotOutdated;
+}
+
+ZoneState EntryListStateAt(int index, TimeValue t)
+{
+    if (!IsValidCountryIndex(index))
+        return {};
+    if (const Seed *seed = SeedFor(index, t))
+        return seed->state;
+    return EntryStateAt(index, t);
+}
+
+bool EntryListHasDaylightSaving(int index, TimeValue t)
+{
+    if (!IsValidCountryIndex(index))
+        return false;
+    if (const Seed *seed = SeedFor(index, t)) {
+        // An unknown zone has none in any year.
+        if (!seed->known)
+            return false;
+        if (seed->daylightYear != NoYear && StartOfUtcYear(seed->daylightYear) <= t &&
+            t < StartOfUtcYear(seed->daylightYear + 1))
+            return seed->daylightSoon;
+    }
+    return EntryHasDaylightSavingThisOrNextYear(index, t);
+}
 
 QByteArray EntryZoneId(int index)
 {
@@ -182,6 +389,8 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
             for (const QTimeZone::OffsetData &d : changes)
                 c.daylightSoon = c.daylightSoon || d.daylightTimeOffset != 0;
         }
+        if (!c.seed || c.seed->daylightYear != year || c.seed->daylightSoon != c.daylightSoon)
+            g_snapshotOutdated = true;
     }
     return c.daylightSoon;
 }

@@ -56,3 +56,20 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t);
 QString DescribeChange(const ZoneChange &change);
 // The text for a place with no change ahead.
 QString NoChangeAheadText();
+
+// What a list shows of an entry at t: its state, and whether it has daylight saving in the UTC
+// year of t or the next. Answered from a restored snapshot while that covers t, so a start can
+// list and picture every entry without loading their zones; the clocks ask EntryStateAt, which
+// always reads the zone.
+ZoneState EntryListStateAt(int index, TimeValue t);
+bool EntryListHasDaylightSaving(int index, TimeValue t);
+
+// The answers of this run (and those restored and not asked again), bound to this machine's
+// database: its files' place and identity, the entries' zone names and Qt's version. Empty when
+// the database offers nothing to bind it to.
+QByteArray EntrySnapshot();
+// Takes a snapshot of an earlier run for the entries not loaded yet; false, using none of it,
+// when it belongs to another database or does not read cleanly.
+bool RestoreEntrySnapshot(const QByteArray &snapshot);
+// Answers were worked out since the last snapshot taken or restored.
+bool EntrySnapshotOutdated();

@@ -41,7 +41,7 @@ CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
     // The window is hidden, not closed, while the program runs in the tray; only
     // the dialog's end stops the program.
     setQuitOnLastWindowClosed(false);
-    const QIcon icon = AppIcon();
+    const QIcon icon = AppIcon(WindowIconLargest);
     if (!icon.availableSizes().isEmpty())
         setWindowIcon(icon);
 }

@@ -313,7 +313,6 @@ void CMainDialog::OnInitDialog()
     CreateControls();
     CreateSystemMenu();
     CreateTrayMenu();
-    setWindowIcon(m_icon);
 
     m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
@@ -328,13 +327,13 @@ void CMainDialog::OnInitDialog()
     m_map = new CMapWnd(this);
     m_map->setObjectName(QStringLiteral("worldMap"));
     m_map->SetHomeZone(m_fHomeOffset);
-    m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
-    connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
-
+    // Chosen before the map is made, so it draws its key and lights its zone once.
     const float startOffset =
         IsValidCountryIndex(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
     m_map->SetUseDatabaseZones(m_bUseDatabase);
     m_map->SelectZone(startOffset);
+    m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
+    connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
 
     auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
                             const QString &accessible) {

@@ -208,7 +208,6 @@ private:
     bool m_bShowDaylightSaving = true;
     CTrayIcon *m_trayIcon = nullptr;
     QList<QIcon> m_treeImages;
-    QIcon m_icon;
     CMapWnd *m_map = nullptr;
     float m_fHomeOffset = 0.0f;
     CClockCtrl *m_clockHomeDate = nullptr;

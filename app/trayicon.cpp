@@ -16,7 +16,7 @@ std::optional<bool> g_availability;
 
 QIcon TrayPicture()
 {
-    QIcon icon = AppIcon();
+    QIcon icon = AppIcon(WindowIconLargest);
     if (icon.availableSizes().isEmpty())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
     return icon;

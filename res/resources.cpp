@@ -56,7 +56,7 @@ QImage AppIconImage(int size)
     return {};
 }
 
-QIcon AppIcon()
+QIcon AppIcon(int largest)
 {
     // The window, the tray and the about box each ask for the icon; decoding the eight pictures
     // was a sixth of the start-up's work, so it happens once. Pictures, not pixmaps, are kept:
@@ -72,7 +72,8 @@ QIcon AppIcon()
     }();
     QIcon icon;
     for (const QImage &image : images)
-        icon.addPixmap(QPixmap::fromImage(image));
+        if (image.width() <= largest)
+            icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

@@ -31,8 +31,11 @@ inline constexpr int TreeImageHeight = 16;
 inline constexpr int TreeImageCount = 19;
 QImage LoadTreeStrip(int landColour);
 
-// The application icon in every size drawn, for the window, the about box and the tray.
-QIcon AppIcon();
+// The application icon in every size drawn up to largest. The window's and the tray's stop at
+// WindowIconLargest: X11 hands every size to the window manager and the tray host, and the two
+// largest alone were nine tenths of those pixels.
+QIcon AppIcon(int largest = 256);
+inline constexpr int WindowIconLargest = 64;
 
 // The icon drawn for exactly this size (16, 22, 24, 32, 48, 64, 128 or 256), else null.
 QImage AppIconImage(int size);

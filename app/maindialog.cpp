@@ -314,7 +314,12 @@ void CMainDialog::OnInitDialog()
     CreateSystemMenu();
     CreateTrayMenu();
 
-    m_trayIcon->Create(true, IDC_TRAY_ICON, QStringLiteral("Orbiclock"));
+    // The icon docks once the event loop runs: its round trips to the X server and the session
+    // bus need not hold up the window's first appearance. By then the tip names the selection.
+    QTimer::singleShot(0, this, [this] {
+        const QString tip = m_trayIcon->Tip();
+        m_trayIcon->Create(true, IDC_TRAY_ICON, tip.isEmpty() ? QStringLiteral("Orbiclock") : tip);
+    });
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
     // The tip follows the selected time on the clocks' own tick, also while the window is hidden.
     m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, true);

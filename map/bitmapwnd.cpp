@@ -44,7 +44,6 @@ bool CBitmapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage
         return false;
     m_size = InnerRect().size().expandedTo(QSize(0, 0));
     m_dcView = MakeSurface(m_size);
-    m_dcScratch = MakeSurface(m_size);
     if (picture.isNull())
         return false;
     m_dcView = ScaleWholePixels(picture, m_size);
@@ -122,7 +121,7 @@ QPoint CBitmapWnd::ScrollView(int dx, int dy)
 QPoint CBitmapWnd::ScrollBitmap(QImage *surface, int dx, int dy)
 {
     if (!surface || !IsStepAllowed(dx, dy) || surface->size() != m_size ||
-        !ScrollSurface(*surface, m_dcScratch, dx, dy))
+        !ScrollSurface(*surface, dx, dy))
         return {};
     if (surface == &m_dcView) {
         const int w = m_size.width();

@@ -91,7 +91,6 @@ private:
     int FrameInterval() const;
 
     QImage m_dcView;
-    QImage m_dcScratch;
     QSize m_size;
     int m_nMaxSpeed = 300;
     int m_nAcceleration = 75;

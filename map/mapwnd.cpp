@@ -69,8 +69,7 @@ void CMapWnd::SetUseDatabaseZones(bool bDatabase)
     // The kept key stands turned by the view's origin; the new one must start there too.
     FinishGlide();
     QImage zones = ScaleWholePixels(ZonePicture(), m_sizeMap);
-    QImage scratch;
-    ScrollSurface(zones, scratch, GetOrigin().x(), GetOrigin().y());
+    ScrollSurface(zones, GetOrigin().x(), GetOrigin().y());
     if (m_zoneMap.SetZonePicture(zones))
         Reselect();
 }

@@ -1,7 +1,10 @@
 #include "map/surface.h"
 
+#include <QVarLengthArray>
+
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 
 QImage MakeSurface(QSize size)
 {
@@ -37,29 +40,43 @@ COLORREF PixelAt(const QImage &surface, int x, int y)
     return FromRgb(surface.pixel(x, y));
 }
 
-bool ScrollSurface(QImage &surface, QImage &scratch, int dx, int dy)
+bool ScrollSurface(QImage &surface, int dx, int dy)
 {
     const int w = surface.width();
     const int h = surface.height();
-    if (surface.format() != QImage::Format_RGB32 || (dx == 0 && dy == 0) || std::abs(dx) > w ||
-        std::abs(dy) > h)
+    const QImage::Format format = surface.format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_Grayscale8) ||
+        (dx == 0 && dy == 0) || std::abs(dx) > w || std::abs(dy) > h)
         return false;
 
-    if (scratch.size() != surface.size() || scratch.format() != QImage::Format_RGB32)
-        scratch = QImage(surface.size(), QImage::Format_RGB32);
-    const auto rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(scratch.scanLine(y), surface.constScanLine(y), rowBytes);
+    // In place, with one row to spare: the map keeps several surfaces of its size, and a second
+    // copy of each as working space was a fifth of the program's memory.
+    const auto bpl = static_cast<std::size_t>(surface.bytesPerLine());
+    const auto bpp = static_cast<std::size_t>(surface.depth() / 8);
+    uchar *const bits = surface.bits();
+    QVarLengthArray<uchar, 8192> spare(static_cast<qsizetype>(bpl));
 
-    // Each new row is an old row rotated right by `shift`: two copies per row.
-    const int shift = ((dx % w) + w) % w;
-    const auto head = static_cast<std::size_t>(shift) * sizeof(QRgb);
-    for (int y = 0; y < h; ++y) {
-        const int from = (((y - dy) % h) + h) % h;
-        const auto *src = reinterpret_cast<const QRgb *>(scratch.constScanLine(from));
-        auto *dst = reinterpret_cast<QRgb *>(surface.scanLine(y));
-        std::memcpy(dst + shift, src, rowBytes - head);
-        std::memcpy(dst, src + (w - shift), head);
+    // Rows: the new row y is the old row y - down. Each cycle of that permutation moves its rows
+    // one step along, the first one through the spare row.
+    const int down = ((dy % h) + h) % h;
+    for (int start = 0, cycles = std::gcd(h, down); down != 0 && start < cycles; ++start) {
+        std::memcpy(spare.data(), bits + start * bpl, bpl);
+        int y = start;
+        for (int from = (y - down + h) % h; from != start; from = (y - down + h) % h) {
+            std::memcpy(bits + y * bpl, bits + from * bpl, bpl);
+            y = from;
+        }
+        std::memcpy(bits + y * bpl, spare.data(), bpl);
+    }
+
+    // Columns: each row turns right by shift, its last pixels coming round to the front.
+    const auto shift = static_cast<std::size_t>(((dx % w) + w) % w) * bpp;
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * bpp;
+    for (int y = 0; shift != 0 && y < h; ++y) {
+        uchar *row = bits + static_cast<std::size_t>(y) * bpl;
+        std::memcpy(spare.data(), row + rowBytes - shift, shift);
+        std::memmove(row + shift, row, rowBytes - shift);
+        std::memcpy(row, spare.data(), shift);
     }
     return true;
 }

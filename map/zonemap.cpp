@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr QRgb MaskLand = 0xffffffffu;
-constexpr QRgb MaskSea = 0xff000000u;
+constexpr uchar MaskLand = 0xff;
+constexpr uchar MaskSea = 0;
 
 // Wraps x into [0, w).
 int Wrap(int x, int w)
@@ -32,17 +32,15 @@ bool CZoneMap::SetPictures(const QImage &zones, const QImage &map)
     m_dcZones = zones.convertToFormat(QImage::Format_RGB32);
     const QImage picture = map.convertToFormat(QImage::Format_RGB32);
     const COLORREF pictureLand = MapColourTable[PictureLandColour].dark;
-    m_dcLandMask = QImage(picture.size(), QImage::Format_RGB32);
+    m_dcLandMask = QImage(picture.size(), QImage::Format_Grayscale8);
     const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        auto *to = reinterpret_cast<QRgb *>(m_dcLandMask.scanLine(y));
+        uchar *to = m_dcLandMask.scanLine(y);
         for (int x = 0; x < width; ++x)
             to[x] = FromRgb(from[x]) == pictureLand ? MaskLand : MaskSea;
     }
-    m_dcMap = MakeSurface(picture.size());
-    Paint(true, true);
-    m_dcComposite = m_dcMap.copy();
+    m_dcComposite = Map();
     return true;
 }
 
@@ -161,7 +159,7 @@ void CZoneMap::LightZone(float fOffset, int x)
 {
     if (IsNull())
         return;
-    m_dcComposite = m_dcMap.copy();
+    m_dcComposite = Map();
     COLORREF landKey;
     COLORREF seaKey;
     GetZoneColours(fOffset, landKey, seaKey);
@@ -189,10 +187,9 @@ void CZoneMap::LightZone(float fOffset, int x)
 
 bool CZoneMap::Turn(int dx, int dy)
 {
-    if (IsNull() || !ScrollSurface(m_dcZones, m_dcScratch, dx, dy))
+    if (IsNull() || !ScrollSurface(m_dcZones, dx, dy))
         return false;
-    ScrollSurface(m_dcMap, m_dcScratch, dx, dy);
-    ScrollSurface(m_dcLandMask, m_dcScratch, dx, dy);
+    ScrollSurface(m_dcLandMask, dx, dy);
     return true;
 }
 
@@ -200,10 +197,7 @@ bool CZoneMap::RecolourMap(bool bLand, int nPair)
 {
     if (!IsValidMapColour(nPair))
         return false;
-    // Drawn from the picture's own land and sea rather than by replacing one colour, so land
-    // and sea stay apart even after both were given the same pair.
     (bLand ? m_crLand : m_crSea) = MapColourTable[static_cast<std::size_t>(nPair)].dark;
-    Paint(bLand, !bLand);
     return true;
 }
 
@@ -235,7 +229,6 @@ bool CZoneMap::SetColours(int nLandPair, int nSeaPair)
         m_crSea = MapColourTable[static_cast<std::size_t>(nSeaPair)].dark;
         m_crSeaHighlight = MapColourTable[static_cast<std::size_t>(nSeaPair)].bright;
     }
-    Paint(land, sea);
     return land || sea;
 }
 
@@ -259,23 +252,21 @@ int CZoneMap::GetSeaColour() const
     return -1;
 }
 
-void CZoneMap::Paint(bool bLand, bool bSea)
+QImage CZoneMap::Map() const
 {
-    if (IsNull() || (!bLand && !bSea))
-        return;
+    if (IsNull())
+        return {};
+    // Drawn from the picture's own land and sea rather than kept and recoloured, so land and sea
+    // stay apart even after both were given the same pair, and no copy of the map is kept.
+    QImage map(m_dcLandMask.size(), QImage::Format_RGB32);
     const QRgb land = ToRgb(m_crLand);
     const QRgb sea = ToRgb(m_crSea);
-    const int width = m_dcMap.width();
-    for (int y = 0; y < m_dcMap.height(); ++y) {
-        const auto *mask = reinterpret_cast<const QRgb *>(m_dcLandMask.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(m_dcMap.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if (mask[x] == MaskLand) {
-                if (bLand)
-                    out[x] = land;
-            } else if (bSea) {
-                out[x] = sea;
-            }
-        }
+    const int width = map.width();
+    for (int y = 0; y < map.height(); ++y) {
+        const uchar *mask = m_dcLandMask.constScanLine(y);
+        auto *out = reinterpret_cast<QRgb *>(map.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            out[x] = mask[x] == MaskLand ? land : sea;
     }
+    return map;
 }

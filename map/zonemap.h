@@ -72,16 +72,13 @@ public:
     COLORREF SeaHighlight() const { return m_crSeaHighlight; }
 
     const QImage &Zones() const { return m_dcZones; }
-    const QImage &Map() const { return m_dcMap; }
+    // The map in the chosen land and sea colours, turned like the view.
+    QImage Map() const;
 
 private:
-    void Paint(bool bLand, bool bSea);
-
     QImage m_dcZones;     // the zone key, turned with the view
-    QImage m_dcMap;       // the map in the chosen colours, turned with the view
-    QImage m_dcLandMask;  // the map picture as loaded (land or not), turned with the view
+    QImage m_dcLandMask;  // the map picture as loaded, a byte a pixel: land or not, turned too
     QImage m_dcComposite; // the map with the selected zone lit, as built
-    QImage m_dcScratch;
     COLORREF m_crLand = MakeColourRef(0, 128, 0);
     COLORREF m_crLandHighlight = MakeColourRef(104, 255, 48);
     COLORREF m_crSea = MakeColourRef(0, 0, 128);

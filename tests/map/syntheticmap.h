@@ -63,9 +63,8 @@ inline QImage Noise(quint32 seed)
 inline QImage Shifted(const QImage &picture, QPoint origin)
 {
     QImage image = picture.copy();
-    QImage scratch;
     if (!origin.isNull())
-        ScrollSurface(image, scratch, origin.x(), origin.y());
+        ScrollSurface(image, origin.x(), origin.y());
     return image;
 }
 

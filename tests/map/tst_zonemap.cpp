@@ -95,8 +95,8 @@ void TestZoneMap::scroll_data()
     QTest::addColumn<int>("dy");
     QTest::addColumn<bool>("moves"); // false: refused, the surface unchanged
     // Every quadrant, the axes and the extremes.
-    const int shifts[][2] = {{W, 0},   {0, -H}, {1, -1},        {-1, 1},
-                             {-1, -1}, {1, 1},  {W - 1, 1 - H}, {1 - W, H - 1}};
+    const int shifts[][2] = {{W, 0}, {0, -H},        {1, -1},        {-1, 1},        {-1, -1},
+                             {1, 1}, {W - 1, 1 - H}, {1 - W, H - 1}, {W / 3, -H / 2}};
     for (const auto &s : shifts)
         QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1] << true;
     QTest::newRow("zero step") << 0 << 0 << false;
@@ -109,20 +109,21 @@ void TestZoneMap::scroll()
     QFETCH(int, dx);
     QFETCH(int, dy);
     QFETCH(bool, moves);
-    const QImage before = synthetic::Noise(17);
-    QImage surface = before;
-    QImage scratch;
-    QCOMPARE(ScrollSurface(surface, scratch, dx, dy), moves);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const QPoint from =
-                moves ? QPoint(((x - dx) % W + W) % W, ((y - dy) % H + H) % H) : QPoint(x, y);
-            if (surface.pixel(x, y) != before.pixel(from))
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
-        }
-    // Not a surface of pixels.
-    QImage other = before.convertToFormat(QImage::Format_RGB888);
-    QVERIFY(!ScrollSurface(other, scratch, 1, 1));
+    // A surface of pixels, and a mask of a byte each.
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        const QImage before = synthetic::Noise(17).convertToFormat(format);
+        QImage surface = before;
+        QCOMPARE(ScrollSurface(surface, dx, dy), moves);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const QPoint from =
+                    moves ? QPoint(((x - dx) % W + W) % W, ((y - dy) % H + H) % H) : QPoint(x, y);
+                if (surface.pixel(x, y) != before.pixel(from))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+            }
+    }
+    QImage other = synthetic::Noise(17).convertToFormat(QImage::Format_RGB888);
+    QVERIFY(!ScrollSurface(other, 1, 1));
 }
 
 void TestZoneMap::noZoneOffTheKey()

@@ -23,12 +23,16 @@ QImage ScaleWholePixels(const QImage &picture, QSize size)
     const int sw = source.width();
     const int sh = source.height();
     QImage scaled(size, QImage::Format_RGB32);
+    // The source column of each column, worked out once rather than divided for every pixel.
+    QVarLengthArray<int, 2048> columns(size.width());
+    for (int x = 0; x < size.width(); ++x)
+        columns[x] = static_cast<int>(static_cast<qint64>(x) * sw / size.width());
     for (int y = 0; y < size.height(); ++y) {
         const int sy = static_cast<int>(static_cast<qint64>(y) * sh / size.height());
         const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
         auto *to = reinterpret_cast<QRgb *>(scaled.scanLine(y));
         for (int x = 0; x < size.width(); ++x)
-            to[x] = from[static_cast<qint64>(x) * sw / size.width()];
+            to[x] = from[columns[x]];
     }
     return scaled;
 }

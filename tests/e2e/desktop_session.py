@@ -67,10 +67,12 @@ class Desktop:
     # --- set-up and tear-down -------------------------------------------------------------
 
     def _start_xvfb(self):
-        # Xvfb picks a free display itself and writes its number once it accepts clients.
+        # Xvfb picks a free display itself and writes its number once it accepts clients. It
+        # must not reset when its last client leaves: on the StatusNotifierItem host nothing
+        # else holds the display, and the program's first start could meet a server resetting.
         read, write = os.pipe()
         proc = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24',
-                                 '-nolisten', 'tcp'], pass_fds=(write,),
+                                 '-nolisten', 'tcp', '-noreset'], pass_fds=(write,),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         self.procs.append(proc)

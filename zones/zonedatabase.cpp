@@ -49,6 +49,12 @@ struct CachedZone
 std::array<CachedZone, CountryCount> g_zones;
 // Some answer was worked out that the last snapshot taken or restored does not hold.
 bool g_snapshotOutdated = false;
+// The database this run's answers come from, taken when the first was restored or worked out.
+// Qt keeps each zone it read for the whole run, so after an update of the database the run's
+// answers are the old ones and must not be kept under the new database's name.
+QByteArray g_answersIdentity;
+
+QByteArray DatabaseIdentity();
 
 bool operator==(const ZoneState &a, const ZoneState &b)
 {
@@ -66,6 +72,8 @@ CachedZone &Load(int index)
     CachedZone &c = g_zones[static_cast<std::size_t>(index)];
     if (!c.loaded) {
         c.loaded = true;
+        if (g_answersIdentity.isEmpty())
+            g_answersIdentity = DatabaseIdentity();
         const char *name = CountryZoneName(index);
         if (name && *name)
             c.zone = QTimeZone(QByteArray(name));
@@ -238,7 +246,7 @@ const Seed *SeedFor(int index, TimeValue t)
 QByteArray EntrySnapshot()
 {
     const QByteArray identity = DatabaseIdentity();
-    if (identity.isEmpty())
+    if (identity.isEmpty() || (!g_answersIdentity.isEmpty() && identity != g_answersIdentity))
         return {};
     QByteArray out = SnapshotTag + identity + '\n';
     for (int i = 0; i < CountryCount; ++i) {
@@ -282,6 +290,8 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot)
     for (std::size_t i = 0; i < seeds.size(); ++i)
         if (seeds[i])
             g_zones[i].seed = seeds[i];
+    if (g_answersIdentity.isEmpty())
+        g_answersIdentity = identity;
     g_snapshotOutdated = false;
     return true;
 }

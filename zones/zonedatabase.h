@@ -66,7 +66,7 @@ bool EntryListHasDaylightSaving(int index, TimeValue t);
 
 // The answers of this run (and those restored and not asked again), bound to this machine's
 // database: its files' place and identity, the entries' zone names and Qt's version. Empty when
-// the database offers nothing to bind it to.
+// the database offers nothing to bind it to, or is no longer the one this run read.
 QByteArray EntrySnapshot();
 // Takes a snapshot of an earlier run for the entries not loaded yet; false, using none of it,
 // when it belongs to another database or does not read cleanly.

@@ -1,5 +1,7 @@
 #include "zones/zonedatabase.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Each case uses entries no earlier case loaded: a loaded zone answers for itself.
@@ -50,6 +52,19 @@ private slots:
         QVERIFY(!EntrySnapshotOutdated());
         QVERIFY(RestoreEntrySnapshot(kept));
         QCOMPARE(EntrySnapshot(), kept);
+    }
+
+    void answersOfAnUpdatedDatabaseAreNotKept()
+    {
+        // The database changed under the running program: what it read is no longer the truth.
+        QTemporaryDir other;
+        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"),
+                            other.filePath(QStringLiteral("tzdata.zi"))));
+        qputenv("TZDIR", QFile::encodeName(other.path()));
+        const QByteArray kept = EntrySnapshot();
+        qunsetenv("TZDIR");
+        QVERIFY(kept.isEmpty());
+        QVERIFY(!EntrySnapshot().isEmpty());
     }
 
     void otherOrDamagedSnapshotsAreIgnored_data()

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -55,30 +56,22 @@ struct Transition
     bool operator==(const Transition &) const = default;
 };
 
-// zdump -v lines: "<file>  Sun Oct  5 15:59:59 2025 UT = Mon Oct  6 02:59:59 2025 GMT+10
-// isdst=0 gmtoff=36000". Returns each line's instant and type, in order.
-std::optional<QList<Transition>> Dump(const QString &file, int fromYear, int toYear)
+// zdump -v lines from 2025 to 2026: "<file>  Sun Oct  5 15:59:59 2025 UT = Mon Oct  6 02:59:59
+// 2025 GMT+10 isdst=0 gmtoff=36000". Returns each line's instant and type, in order.
+std::optional<QList<Transition>> Dump(const QString &file)
 {
     QProcess zdump;
-    zdump.start(QStringLiteral("zdump"), {QStringLiteral("-v"), QStringLiteral("-c"),
-                                          QStringLiteral("%1,%2").arg(fromYear).arg(toYear), file});
+    zdump.start(QStringLiteral("zdump"), {"-v", "-c", "2025,2027", file});
     if (!zdump.waitForFinished(10000) || zdump.exitCode() != 0)
         return std::nullopt;
+    static const QRegularExpression line(
+        QStringLiteral(R"((\w{3} +\d+ [\d:]{8} \d{4}) UT = .* isdst=(\d) gmtoff=(-?\d+))"));
     QList<Transition> lines;
-    const QStringList output = QString::fromUtf8(zdump.readAllStandardOutput()).split(u'\n');
-    for (const QString &line : output) {
-        const qsizetype ut = line.indexOf(QStringLiteral(" UT = "));
-        if (ut < 0 || !line.contains(QStringLiteral("isdst=")))
-            continue;
-        const QString utText = line.left(ut).mid(file.size()).simplified();
-        QDateTime when = QLocale::c().toDateTime(utText, QStringLiteral("ddd MMM d hh:mm:ss yyyy"));
+    for (const auto &m : line.globalMatch(QString::fromUtf8(zdump.readAllStandardOutput()))) {
+        QDateTime when = QLocale::c().toDateTime(m.captured(1).simplified(),
+                                                 QStringLiteral("MMM d hh:mm:ss yyyy"));
         when.setTimeSpec(Qt::UTC);
-        if (!when.isValid())
-            return std::nullopt;
-        const QString tail = line.mid(line.indexOf(QStringLiteral("isdst=")));
-        const QStringList fields = tail.split(u' ');
-        lines.append({when.toSecsSinceEpoch(), fields.value(1).mid(7).toInt(),
-                      fields.value(0).mid(6) == u"1"});
+        lines.append({when.toSecsSinceEpoch(), m.captured(3).toInt(), m.captured(2) == u"1"});
     }
     return lines;
 }
@@ -93,14 +86,9 @@ public:
     using CTimeChangeWatcher::TimerRead;
 
     TimerRead next = TimerRead::Nothing;
-    int reads = 0;
 
 protected:
-    TimerRead ReadClockTimer(int) override
-    {
-        ++reads;
-        return next;
-    }
+    TimerRead ReadClockTimer(int) override { return next; }
 };
 
 // As tools do: a new file, or a link to target, renamed over the old one (its watch is lost).
@@ -126,13 +114,9 @@ private slots:
     void cleanupTestCase() { SetProcessTimeZone("UTC0"); }
     void record_data();
     void record();
-    void applyMakesLocalTimeHomeTime_data();
-    void applyMakesLocalTimeHomeTime();
     void compiledZoneMatchesZdump_data();
     void compiledZoneMatchesZdump();
     void appliedCheck();
-    void damagedRecordIsNotApplied_data();
-    void damagedRecordIsNotApplied();
     void oddFilesInTheStore_data();
     void oddFilesInTheStore();
     void daylightSwitch_data();
@@ -153,117 +137,76 @@ void TestHomeTimeZone::record_data()
 {
     QTest::addColumn<int>("home");
     QTest::addColumn<int>("option");
-    QTest::addColumn<bool>("useOwn");
-    QTest::addColumn<OwnDaylightDates>("own");
-    QTest::addColumn<int>("bias");
-    QTest::addColumn<QStringList>("names"); // standard, daylight
-    QTest::addColumn<QList<int>>("dates");  // standard, then daylight: month, day, weekday, hour
-    QTest::addColumn<int>("daylightBias");
+    QTest::addColumn<OwnDaylightDates>("own"); // used unless the default
+    QTest::addColumn<QStringList>("names");    // standard, daylight
+    // Bias, daylight bias, then standard and daylight dates: month, day, weekday, hour.
+    QTest::addColumn<QList<int>>("numbers");
     const QString nsw = QStringLiteral("GMT+10:00 - Australia");
     const QStringList nswNames{nsw + " Std Time", nsw + " DS Time"};
-    QTest::newRow("NSW own dates") << NewSouthWales << int(DaylightAuto) << true << SeptemberToMay
-                                   << -600 << nswNames << QList<int>{4, 5, 6, 2, 9, 1, 0, 2} << -60;
+    QTest::newRow("NSW own dates") << NewSouthWales << int(DaylightAuto) << SeptemberToMay
+                                   << nswNames << QList<int>{-600, -60, 4, 5, 6, 2, 9, 1, 0, 2};
     QTest::newRow("own dates naming no day")
-        << NewSouthWales << int(DaylightAuto) << true << OwnDaylightDates{0, 8, 0, 4, -1, 6} << -600
-        << QStringList{nsw, nsw} << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << -60;
+        << NewSouthWales << int(DaylightAuto) << OwnDaylightDates{0, 8, 0, 4, -1, 6}
+        << QStringList{nsw, nsw} << QList<int>{-600, -60, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("Georgia, names cut")
-        << Georgia << int(DaylightAuto) << false << OwnDaylightDates() << -180
+        << Georgia << int(DaylightAuto) << OwnDaylightDates()
         << QStringList{"GMT+3:00 - Georgia, Rep of Std ", "GMT+3:00 - Georgia, Rep of DS T"}
-        << QList<int>{9, 5, 0, 2, 3, 5, 0, 2} << -120;
+        << QList<int>{-180, -120, 9, 5, 0, 2, 3, 5, 0, 2};
     const QString reunion = QStringLiteral("GMT+4:00 - R\u00e9union (France)");
-    QTest::newRow("Reunion none") << Reunion << int(DaylightNone) << false << OwnDaylightDates()
-                                  << -240 << QStringList{reunion, reunion}
-                                  << QList<int>{0, 0, -1, 2, 0, 0, -1, 2} << -60;
+    QTest::newRow("Reunion none") << Reunion << int(DaylightNone) << OwnDaylightDates()
+                                  << QStringList{reunion, reunion}
+                                  << QList<int>{-240, -60, 0, 0, -1, 2, 0, 0, -1, 2};
 }
 
 void TestHomeTimeZone::record()
 {
     QFETCH(int, home);
     QFETCH(int, option);
-    QFETCH(bool, useOwn);
     QFETCH(OwnDaylightDates, own);
-    QFETCH(int, bias);
     QFETCH(QStringList, names);
-    QFETCH(QList<int>, dates);
-    QFETCH(int, daylightBias);
+    QFETCH(QList<int>, numbers);
 
-    const std::optional<TimeZoneInformation> zone = BuildHomeTimeZone({home, option, useOwn, own});
+    const auto zone = BuildHomeTimeZone({home, option, own != OwnDaylightDates(), own});
     QVERIFY(zone);
-    QCOMPARE(zone->bias, bias);
     QCOMPARE((QStringList{zone->standardName, zone->daylightName}), names);
-    QCOMPARE(zone->daylightBias, daylightBias);
     const ZoneDate &s = zone->standardDate;
     const ZoneDate &d = zone->daylightDate;
-    QCOMPARE((QList<int>{s.month, s.day, s.dayOfWeek, s.hour, d.month, d.day, d.dayOfWeek, d.hour}),
-             dates);
+    QCOMPARE((QList<int>{zone->bias, zone->daylightBias, s.month, s.day, s.dayOfWeek, s.hour,
+                         d.month, d.day, d.dayOfWeek, d.hour}),
+             numbers);
     QVERIFY(!BuildHomeTimeZone({345, DaylightAuto, false, {}}));
-}
-
-void TestHomeTimeZone::applyMakesLocalTimeHomeTime_data()
-{
-    QTest::addColumn<int>("home");
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("utc");   // an instant
-    QTest::addColumn<QString>("local"); // home time then
-    auto row = [](const char *name, int home, int option, const char *utc, const char *local) {
-        QTest::newRow(name) << home << option << QString(utc) << QString(local);
-    };
-    row("NSW summer auto", NewSouthWales, DaylightAuto, "2025-01-15T00:00", "2025-01-15T11:00");
-    row("NSW summer not adjusted", NewSouthWales, DaylightNotAdjusted, "2025-01-15T00:00",
-        "2025-01-15T10:00");
-    row("NSW option 9 as auto", NewSouthWales, 9, "2025-01-15T00:00", "2025-01-15T11:00");
-    row("Newfoundland winter", Newfoundland, DaylightAuto, "2025-01-01T00:00", "2024-12-31T20:30");
-}
-
-void TestHomeTimeZone::applyMakesLocalTimeHomeTime()
-{
-    QFETCH(int, home);
-    QFETCH(int, option);
-    QFETCH(QString, utc);
-    QFETCH(QString, local);
-
-    QVERIFY(ApplyHomeTimeZone({home, option, false, {}}));
-    QVERIFY(IsHomeTimeZoneApplied(home));
-    QDateTime instant = QDateTime::fromString(utc, Qt::ISODate);
-    instant.setTimeSpec(Qt::UTC);
-    std::tm fields{};
-    QVERIFY(LocalTime(instant.toSecsSinceEpoch(), fields));
-    const QDateTime shown(QDate(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday),
-                          QTime(fields.tm_hour, fields.tm_min, fields.tm_sec));
-    QCOMPARE(shown.toString(Qt::ISODate), local + QStringLiteral(":00"));
-    // The store's own zone file, never the machine's.
-    QVERIFY(CZoneStore().ZoneFilePath().startsWith(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
 }
 
 void TestHomeTimeZone::compiledZoneMatchesZdump_data()
 {
     QTest::addColumn<int>("home");
-    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("option"); // 9, no option, counts as automatic
     QTest::addColumn<bool>("useOwn");
-    QTest::addColumn<bool>("switches");
-    for (int option : {0, 1, 2, 3})
-        QTest::addRow("NSW %d", option) << NewSouthWales << option << false << (option < 2);
-    QTest::newRow("Georgia") << Georgia << 0 << false << true;
-    QTest::newRow("NSW own dates") << NewSouthWales << 0 << true << true;
-    QTest::newRow("Newfoundland") << Newfoundland << 0 << false << true;
+    for (int option : {0, 1, 2, 3, 9})
+        QTest::addRow("NSW %d", option) << NewSouthWales << option << false;
+    QTest::newRow("Georgia") << Georgia << 0 << false;
+    QTest::newRow("NSW own dates") << NewSouthWales << 0 << true;
+    QTest::newRow("Newfoundland") << Newfoundland << 0 << false;
 }
 
+// The compiled file read by zdump changes on the record's dates, and once the choice is
+// applied, the program's own local time agrees with it throughout.
 void TestHomeTimeZone::compiledZoneMatchesZdump()
 {
     QFETCH(int, home);
     QFETCH(int, option);
     QFETCH(bool, useOwn);
-    QFETCH(bool, switches);
+    const bool switches = option != DaylightNotAdjusted && option != DaylightNone;
 
-    const auto zone = BuildHomeTimeZone({home, option, useOwn, SeptemberToMay});
+    const HomeZoneChoice choice{home, option, useOwn, SeptemberToMay};
+    const auto zone = BuildClockZone(choice); // what the store's zone file is compiled from
     QVERIFY(zone);
     // Files stay until the end: the C library takes a file with the inode and time of the one it
     // read last for that one, whatever its name.
     const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     WriteText(path, CompileZoneFile(*zone, DaylightSwitchFor(option)));
 
-    const auto lines = Dump(path, 2025, 2027);
+    const auto lines = Dump(path);
     QVERIFY2(lines, "zdump could not read the file");
     const int standardOffset = -zone->bias * 60;
     const int daylightOffset = -(zone->bias + zone->daylightBias) * 60;
@@ -288,17 +231,14 @@ void TestHomeTimeZone::compiledZoneMatchesZdump()
     std::sort(expected.begin(), expected.end(),
               [](const Transition &a, const Transition &b) { return a.at < b.at; });
     QCOMPARE(changes, expected);
-    if (!switches)
-        return;
 
-    // The C library itself reads the file, footer included.
-    QVERIFY(SetCheckedProcessTimeZone(":" + path.toStdString()));
-    const auto start = std::find_if(expected.cbegin(), expected.cend(),
-                                    [](const Transition &t) { return t.isDst; });
-    std::tm fields{};
-    QVERIFY(LocalTime(start->at, fields));
-    QCOMPARE(fields.tm_isdst, 1);
-    QCOMPARE(fields.tm_hour, zone->daylightDate.hour + (daylightOffset - standardOffset) / 3600);
+    QVERIFY(ApplyHomeTimeZone(choice));
+    QVERIFY(IsHomeTimeZoneApplied(home));
+    for (const Transition &line : *lines) {
+        std::tm fields{};
+        QVERIFY(LocalTime(line.at, fields));
+        QCOMPARE((Transition{line.at, int(fields.tm_gmtoff), fields.tm_isdst > 0}), line);
+    }
 }
 
 void TestHomeTimeZone::appliedCheck()
@@ -335,37 +275,23 @@ void TestHomeTimeZone::appliedCheck()
     QCOMPARE(qgetenv("TZ"), QByteArray("<GMT+10>-10"));
 }
 
-void TestHomeTimeZone::damagedRecordIsNotApplied_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("truncated") << QByteArray("Bias=-600\nStandardName=GMT+10:00 - Aus");
-    const QByteArray rest = "\nStandardBias=0\nDaylightName=GMT\nDaylightDate=0 0 0 0 0 0 0 0\n"
-                            "DaylightBias=0\n";
-    QTest::newRow("bias not a number")
-        << "Bias=ten\nStandardName=GMT\nStandardDate=0 0 0 0 0 0 0 0" + rest;
-    QTest::newRow("date too short") << "Bias=-600\nStandardName=GMT\nStandardDate=0 0 0" + rest;
-}
-
-void TestHomeTimeZone::damagedRecordIsNotApplied()
-{
-    QFETCH(QByteArray, content);
-    QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
-    WriteText(CZoneStore().Folder() + QStringLiteral("/record"), content);
-    QVERIFY(!CZoneStore().ReadRecord());
-    QVERIFY(!IsHomeTimeZoneApplied(NewSouthWales));
-    // The next notice writes it again.
-    QVERIFY(ApplyHomeTimeZone({NewSouthWales, DaylightAuto, false, {}}));
-    QVERIFY(IsHomeTimeZoneApplied(NewSouthWales));
-}
-
 void TestHomeTimeZone::oddFilesInTheStore_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("odd"); // what lies in its place
+    QTest::addColumn<QByteArray>("odd"); // what lies in its place, or the text it holds
     QTest::newRow("FIFO as record") << "record" << QByteArray("fifo");
     QTest::newRow("endless device as switch") << "switch" << QByteArray("/dev/zero");
     QTest::newRow("link as zone file") << "localtime" << QByteArray("link");
     QTest::newRow("full disk") << "record" << QByteArray("full");
+    QTest::newRow("truncated record")
+        << "record" << QByteArray("Bias=-600\nStandardName=GMT+10:00 - Aus");
+    const QByteArray rest = "\nStandardBias=0\nDaylightName=GMT\nDaylightDate=0 0 0 0 0 0 0 0\n"
+                            "DaylightBias=0\n";
+    QTest::newRow("bias not a number")
+        << "record"
+        << "Bias=ten\nStandardName=GMT\nStandardDate=0 0 0 0 0 0 0 0" + rest;
+    QTest::newRow("date too short") << "record"
+                                    << "Bias=-600\nStandardName=GMT\nStandardDate=0 0 0" + rest;
 }
 
 void TestHomeTimeZone::oddFilesInTheStore()
@@ -383,8 +309,10 @@ void TestHomeTimeZone::oddFilesInTheStore()
         QVERIFY(QFile::remove(path));
     if (odd == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    if (odd.startsWith('/') || odd == "link")
+    else if (odd.startsWith('/') || odd == "link")
         QVERIFY(QFile::link(odd == "link" ? outside : QString::fromLatin1(odd), path));
+    else if (odd != "full")
+        WriteText(path, odd);
     auto files = [&] {
         QByteArrayList contents;
         for (const char *name : {"record", "switch", "localtime"}) {
@@ -395,7 +323,9 @@ void TestHomeTimeZone::oddFilesInTheStore()
     };
 
     // Read without waiting or growing, then written over: a link is replaced, not followed.
-    QVERIFY(!IsHomeTimeZoneApplied(UsEastern));
+    const bool recordSound = file != u"record" || odd == "full";
+    QCOMPARE(bool(store.ReadRecord()), recordSound);
+    QCOMPARE(IsHomeTimeZoneApplied(NewSouthWales), recordSound);
     QCOMPARE(store.ReadSwitch(), 0);
     const QByteArrayList before = odd == "full" ? files() : QByteArrayList();
     std::optional<FullDisk> full;
@@ -418,30 +348,24 @@ void TestHomeTimeZone::daylightSwitch_data()
 {
     QTest::addColumn<QByteArray>("stored"); // null: no switch file
     QTest::addColumn<int>("option");
-    QTest::addColumn<bool>("applied");
-    for (const char *name : {"missing", "0", "1", "garbled"}) {
-        const QByteArray content = qstrcmp(name, "missing") == 0
-                                       ? QByteArray()
-                                       : "DisableAutoDaylightTimeSet=" + QByteArray(name) + "\n";
-        const bool disabled = content.contains("=1");
-        for (int option : {0, 1, 2, 3}) {
-            const bool wantsDisabled = option >= 2;
+    for (const char *name : {"missing", "0", "1", "garbled"})
+        for (int option : {0, 1, 2, 3})
             QTest::addRow("%s, option %d", name, option)
-                << content << option << (disabled == wantsDisabled);
-        }
-    }
+                << (qstrcmp(name, "missing") ? "DisableAutoDaylightTimeSet=" + QByteArray(name)
+                                             : QByteArray())
+                << option;
 }
 
 void TestHomeTimeZone::daylightSwitch()
 {
     QFETCH(QByteArray, stored);
     QFETCH(int, option);
-    QFETCH(bool, applied);
     if (!stored.isNull()) {
         QDir().mkpath(CZoneStore().Folder());
-        WriteText(CZoneStore().Folder() + QStringLiteral("/switch"), stored);
+        WriteText(CZoneStore().Folder() + QStringLiteral("/switch"), stored + '\n');
     }
-    QCOMPARE(IsDaylightSwitchApplied(option), applied);
+    // Options 2 and 3 want automatic changes disabled, the others want them on.
+    QCOMPARE(IsDaylightSwitchApplied(option), stored.endsWith("=1") == (option >= 2));
     QVERIFY(ApplyDaylightSwitch(option));
     QVERIFY(IsDaylightSwitchApplied(option));
     QCOMPARE(CZoneStore().ReadSwitch(), option >= 2 ? 1 : 0);
@@ -465,7 +389,6 @@ void TestHomeTimeZone::eachChangeIsOneNotice()
         watcher.OnClockTimerReadable();
         QVERIFY(watcher.IsClockWatchArmed()); // armed again for the next jump
     }
-    QCOMPARE(watcher.reads, 3);
     QCOMPARE(spy.count(), 1);
 
     // A link made, a link to another zone put in its place, a plain file in place of the link.

@@ -35,6 +35,7 @@ const OwnDaylightDates SeptemberToMay{0, 8, 0, 4, 3, 6}; // 1st Sun Sep to last 
 
 void WriteText(const QString &path, const QByteArray &text)
 {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(text);
@@ -221,9 +222,7 @@ void TestHomeTimeZone::compiledZoneMatchesZdump()
         QVERIFY(line.gmtoff == standardOffset || (switches && line.gmtoff == daylightOffset));
 
     QList<Transition> expected;
-    for (int year : {2025, 2026}) {
-        if (!switches)
-            break;
+    for (int year = 2025; switches && year <= 2026; ++year) {
         expected.append({ChangeAt(year, zone->daylightDate, zone->bias), daylightOffset, true});
         expected.append({ChangeAt(year, zone->standardDate, zone->bias + zone->daylightBias),
                          standardOffset, false});
@@ -360,10 +359,8 @@ void TestHomeTimeZone::daylightSwitch()
 {
     QFETCH(QByteArray, stored);
     QFETCH(int, option);
-    if (!stored.isNull()) {
-        QDir().mkpath(CZoneStore().Folder());
+    if (!stored.isNull())
         WriteText(CZoneStore().Folder() + QStringLiteral("/switch"), stored + '\n');
-    }
     // Options 2 and 3 want automatic changes disabled, the others want them on.
     QCOMPARE(IsDaylightSwitchApplied(option), stored.endsWith("=1") == (option >= 2));
     QVERIFY(ApplyDaylightSwitch(option));
@@ -393,10 +390,7 @@ void TestHomeTimeZone::eachChangeIsOneNotice()
 
     // A link made, a link to another zone put in its place, a plain file in place of the link.
     for (int round = 2; round <= 4; ++round) {
-        if (round < 4)
-            ReplaceFile(zone, {}, root.filePath(round == 2 ? "Sydney" : "Denver"));
-        else
-            ReplaceFile(zone, "zone");
+        ReplaceFile(zone, "zone", round < 4 ? root.filePath(round == 2 ? "Sydney" : "Denver") : "");
         QTRY_COMPARE(spy.count(), round);
         // Every step of the replacement has arrived by now: still one notice.
         QTest::qWait(2 * CTimeChangeWatcher::SettleMs);
@@ -407,10 +401,7 @@ void TestHomeTimeZone::eachChangeIsOneNotice()
     QTest::qWait(3 * CTimeChangeWatcher::SettleMs);
     QCOMPARE(spy.count(), 4);
 
-    QFile file(zone);
-    QVERIFY(file.open(QIODevice::Append));
-    file.write(" edited in place");
-    file.close();
+    WriteText(zone, "zone edited in place");
     QTRY_COMPARE(spy.count(), 5);
 
     for (int round = 1; round <= 2; ++round) {

@@ -10,51 +10,29 @@
 #include <QRect>
 
 #include <cmath>
-#include <vector>
 
 namespace synthetic {
 
-inline constexpr int Width = 357;
-inline constexpr int Height = 178;
-// A window's frame for the pictures, inside its two-pixel border.
-inline const QRect Frame(0, 0, Width + 4, Height + 4);
+inline constexpr int W = 357;
+inline constexpr int H = 178;
+// A window's frame for the pictures, and where the picture starts inside its border.
+inline const QRect Frame(0, 0, W + 4, H + 4);
+inline constexpr QPoint Border(2, 2);
 
-struct Stripe
+// The picture pixel where a place is shown with the map turned by originX.
+inline QPoint PixelOf(double lon, double lat, int originX = 0)
 {
-    float offset;
-    int first;
-    int last;
-};
-
-// The sea stripes along the top row of the zone key, west to east, the last one -12.
-inline const std::vector<Stripe> &Stripes()
-{
-    static const std::vector<Stripe> stripes = [] {
-        const int firsts[] = {0,   16,  31,  46,  60,  75,  90,  105, 120, 135, 149, 164, 179,
-                              193, 208, 223, 238, 253, 268, 283, 297, 311, 326, 341, 349, 357};
-        std::vector<Stripe> list;
-        for (int i = 0; i < 25; ++i)
-            list.push_back({i < 24 ? float(i - 11) : -12.0f, firsts[i], firsts[i + 1] - 1});
-        return list;
-    }();
-    return stripes;
-}
-
-// The picture pixel of a place.
-inline QPoint PixelOf(double lon, double lat)
-{
-    const int x = static_cast<int>(std::floor((lon + 172.5) * Width / 360.0));
-    return {(x % Width + Width) % Width,
-            static_cast<int>(std::floor((90.0 - lat) * Width / 360.0))};
+    const int x = static_cast<int>(std::floor((lon + 172.5) * W / 360.0)) + originX;
+    return {(x % W + W) % W, static_cast<int>(std::floor((90.0 - lat) * W / 360.0))};
 }
 
 // Random pixels, so that any misplaced pixel shows.
 inline QImage Noise(quint32 seed)
 {
     QRandomGenerator random(seed);
-    QImage image(Width, Height, QImage::Format_RGB32);
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
+    QImage image(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
             image.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
     return image;
 }
@@ -63,8 +41,7 @@ inline QImage Noise(quint32 seed)
 inline QImage Shifted(const QImage &picture, QPoint origin)
 {
     QImage image = picture.copy();
-    if (!origin.isNull())
-        ScrollSurface(image, origin.x(), origin.y());
+    ScrollSurface(image, origin.x(), origin.y()); // refuses the zero step, the picture unmoved
     return image;
 }
 

@@ -18,24 +18,12 @@
 #include <memory>
 #include <set>
 
-using synthetic::Frame;
+using namespace synthetic;
 
 namespace {
 
-constexpr int W = synthetic::Width;
-constexpr int H = synthetic::Height;
 constexpr COLORREF Red = MakeColourRef(255, 0, 0);
 constexpr COLORREF Blue = MakeColourRef(0, 0, 255);
-
-void Click(QWidget *w, QPoint point)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, point);
-}
-
-TimeValue Utc(const char *iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch();
-}
 
 } // namespace
 
@@ -46,357 +34,355 @@ class TestMapWnd final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        SetProcessTimeZone("<GMT+0530>-5:30");
+        m_host = std::make_unique<QWidget>();
+        m_now = 0;
+        m_map = new CMapWnd(m_host.get());
+        m_map->SetClock([this] { return m_now; });
+        QVERIFY(m_map->Create(Frame, m_host.get()));
+        RunGlide();
+        m_wnd = new CBitmapWnd(m_host.get());
+        m_wnd->SetClock([this] { return m_now; });
+        QVERIFY(m_wnd->Create(Frame, m_host.get(), 7, m_picture));
+    }
 
-    void clicks();
-    void refusals();
-    void clickInCentreModeGlidesThePoint();
+    void cleanup()
+    {
+        m_host.reset();
+        SetProcessTimeZone("");
+    }
 
-    void glideKeepsEverySurfaceInStep();
-    void clickSelectsBeforeTheNotification();
-    void zoneWithoutColoursStillTurns_data();
-    void zoneWithoutColoursStillTurns();
-    void colourChangesRecolourMapAndLitZone();
-    void sunPosition_data();
-    void sunPosition();
-    void nightOnTheMap_data();
-    void nightOnTheMap();
+    void clicks()
+    {
+        CPanelWnd panel(Red, Blue);
+        panel.Create(QRect(0, 0, 80, 40), nullptr, 1013);
+        QSignalSpy spy(&panel, &CPanelWnd::Notify);
+        // Presses of both buttons overlapping make no click.
+        QTest::mousePress(&panel, Qt::LeftButton);
+        QTest::mousePress(&panel, Qt::RightButton);
+        QTest::mouseRelease(&panel, Qt::LeftButton);
+        QTest::mouseRelease(&panel, Qt::RightButton);
+        QTest::mouseClick(&panel, Qt::RightButton);
+        QTest::mouseClick(&panel, Qt::LeftButton);
+        QTest::mouseDClick(&panel, Qt::LeftButton);
+        QTest::mouseRelease(&panel, Qt::LeftButton);
+        QList<int> codes;
+        for (const QList<QVariant> &args : spy)
+            codes << args[0].value<PanelNotify>().code;
+        QCOMPARE(codes, (QList<int>{NM_RCLICK, NM_CLICK, NM_DBLCLK}));
+    }
 
-    void profile_data();
-    void profile();
-    void endsExactlyOnTarget_data();
-    void endsExactlyOnTarget();
+    // Equal colours, a picture of another size, a glide past the width, no top speed: all refused.
+    void refusals()
+    {
+        CPanelWnd same(Red, Red); // from settings: black on the button face instead
+        QCOMPARE(same.GetTextColour(), MakeColourRef(0, 0, 0));
+        QCOMPARE(same.GetBackColour(), FromRgb(QApplication::palette().button().color().rgb()));
+        CPanelWnd panel(Red, Blue);
+        panel.SetTextColour(Blue);
+        QCOMPARE(panel.GetTextColour(), Red);
+        panel.SetBackColour(Red);
+        QCOMPARE(panel.GetBackColour(), Blue);
+
+        QCOMPARE(m_wnd->ScrollBitmap(nullptr, 1, 0), QPoint());
+        QImage other(W - 1, H, QImage::Format_RGB32);
+        QCOMPARE(m_wnd->ScrollBitmap(&other, 1, 0), QPoint());
+        QCOMPARE(m_wnd->SmoothScroll(-W - 1, 0), QPoint());
+        QCOMPARE(m_wnd->View(), m_picture);
+        m_wnd->SetMaxSpeed(600);
+        m_wnd->SetMaxSpeed(0);
+        m_wnd->SetMaxSpeed(-5);
+        QCOMPARE(m_wnd->GetMaxSpeed(), 600);
+        // Unlike no top speed at all, which jumps at once.
+        m_wnd->SetMaxSpeed(-1);
+        QCOMPARE(m_wnd->SmoothScroll(-60, 3), QPoint(-60, 3));
+        QVERIFY(!m_wnd->IsGliding());
+        QCOMPARE(m_wnd->GetOrigin(), QPoint(W - 60, 3));
+    }
+
+    void clickInCentreModeGlidesThePoint()
+    {
+        m_wnd->SetCentreMode(true, false);
+        m_wnd->SetDragMode(true, true); // ignored: the modes exclude each other
+        QTest::mousePress(m_wnd, Qt::LeftButton, {}, {50, 60});
+        QVERIFY(m_wnd->IsGliding());
+        m_wnd->FinishGlide();
+        QCOMPARE(m_wnd->GetOrigin(), QPoint(W / 2 - 50, 0));
+    }
+
+    void glideKeepsEverySurfaceInStep()
+    {
+        m_map->SetAcceleration(150);
+        m_map->SelectZone(-7.0f);
+        int frames = 0;
+        while (m_map->IsGliding()) {
+            m_now += 16;
+            m_map->GlideFrame();
+            const int origin = m_map->GetOrigin().x();
+            QCOMPARE(m_map->ZoneMap().Zones(), Shifted(LoadZonePicture(), {origin, 0}));
+            QCOMPARE(m_map->View(), ExpectedView());
+            ++frames;
+        }
+        QVERIFY(frames > 60); // about 2.4 s at 60 frames a second
+        QCOMPARE(m_map->ZoneMap().ZonePosition(-7.0f, m_map->GetOrigin().x()).x(), W / 2);
+    }
+
+    void clickSelectsBeforeTheNotification()
+    {
+        // It starts on the computer's zone.
+        QCOMPARE(m_map->GetZone(), 5.5f);
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
+        QCOMPARE(m_map->View(), ExpectedView());
+        float zoneAtNotify = 0.0f;
+        PanelNotify notify{};
+        connect(m_map, &CPanelWnd::Notify, this, [&](const PanelNotify &n) {
+            zoneAtNotify = m_map->GetZone();
+            notify = n;
+        });
+        // Land of -8, where it is shown now.
+        const QPoint point = PixelOf(-119.8, 39.5, m_map->GetOrigin().x()) + Border;
+        QTest::mouseClick(m_map, Qt::LeftButton, {}, point);
+        QCOMPARE(m_map->GetZone(), -8.0f);
+        QCOMPARE(notify.code, NM_CLICK);
+        QCOMPARE(zoneAtNotify, -8.0f);
+        QCOMPARE(notify.pt, m_map->mapToGlobal(point));
+
+        // A click during the glide reads what is shown at that moment.
+        m_now += 200;
+        m_map->GlideFrame();
+        const QPoint india = PixelOf(79.1, 21.1, m_map->GetOrigin().x()) + Border;
+        QTest::mouseClick(m_map, Qt::LeftButton, {}, india);
+        QCOMPARE(m_map->GetZone(), 5.5f);
+        RunGlide();
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
+    }
+
+    void clickInEitherKey_data()
+    {
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<float>("offset");
+        // Inland points: a coast pixel may be sea.
+        QTest::newRow("Santarem, table") << false << -8.68 << 39.23 << 1.0f;
+        QTest::newRow("Santarem, database") << true << -8.68 << 39.23 << 0.0f;
+        QTest::newRow("Minsk, database") << true << 27.56 << 53.9 << 3.0f;
+        QTest::newRow("Marrakech, database") << true << -8.0 << 31.63 << 1.0f;
+    }
+
+    void clickInEitherKey()
+    {
+        QFETCH(bool, database);
+        QFETCH(double, lon);
+        QFETCH(double, lat);
+        m_map->SelectZone(-10.0f);
+        RunGlide();
+        // Switched while turned away from the start, so the new key must be turned too.
+        m_map->SetUseDatabaseZones(database);
+        const QPoint place = PixelOf(lon, lat, m_map->GetOrigin().x());
+        QTest::mouseClick(m_map, Qt::LeftButton, {}, place + Border);
+        QTEST(m_map->GetZone(), "offset");
+        QCOMPARE(PixelAt(m_map->View(), place.x(), place.y()), m_map->ZoneMap().LandHighlight());
+
+        // Switched back, the same zone is lit on the other key, turned like the view.
+        m_map->SetUseDatabaseZones(!database);
+        QCOMPARE(m_map->View(), ExpectedView());
+        const QImage other = database ? LoadZonePicture() : LoadTodayZonePicture();
+        QCOMPARE(m_map->ZoneMap().Zones(), Shifted(other, m_map->GetOrigin()));
+    }
+
+    void zoneWithoutColoursStillTurns_data()
+    {
+        QTest::addColumn<float>("offset");
+        QTest::addColumn<int>("position"); // where the zone is shown with the map not turned
+        QTest::newRow("12.75") << 12.75f << 0;
+        QTest::newRow("-8.5") << -8.5f << 44;
+    }
+
+    void zoneWithoutColoursStillTurns()
+    {
+        QFETCH(float, offset);
+        QFETCH(int, position);
+        m_map->SelectZone(offset);
+        RunGlide();
+        QCOMPARE(m_map->GetZone(), offset);
+        QCOMPARE(m_map->GetOrigin().x(), ((W / 2 - position) % W + W) % W);
+        QCOMPARE(m_map->View(), m_map->ZoneMap().Map());
+    }
+
+    void colourChangesRecolourMapAndLitZone()
+    {
+        m_map->SelectZone(-8.0f);
+        RunGlide();
+        QVERIFY(m_map->SetLandColour(4));
+        QVERIFY(m_map->SetSeaColour(6));
+        std::set<QRgb> viewColours;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                viewColours.insert(m_map->View().pixel(x, y));
+        QCOMPARE(
+            viewColours,
+            (std::set<QRgb>{ToRgb(MapColourTable[4].dark), ToRgb(MapColourTable[6].dark),
+                            ToRgb(MapColourTable[4].bright), ToRgb(MapColourTable[6].bright)}));
+        QCOMPARE(m_map->View(), ExpectedView());
+        QVERIFY(!m_map->IsGliding());
+    }
+
+    void sunPosition_data()
+    {
+        QTest::addColumn<QString>("utc");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("elevation");
+        // At a pole the sun stands as high as its declination.
+        QTest::newRow("June solstice") << "2024-06-20T20:51:00Z" << 90.0 << 0.0 << 23.44;
+        // Noon at Greenwich on the equinox day; the equation of time puts it at 12:07.
+        QTest::newRow("equinox noon at 0°") << "2024-03-20T12:07:30Z" << 51.48 << 0.0 << 38.67;
+        // The sun on the meridian of 0° sets on the equator at 90°E; the equation of time is at its
+        // extreme, +16 min 25 s.
+        QTest::newRow("noon early") << "2024-11-03T11:43:35Z" << 0.0 << 90.0 << 0.0;
+        // Tromsø: the polar night's noon below the horizon.
+        QTest::newRow("polar night") << "2024-12-21T10:44:00Z" << 69.65 << 18.96 << -3.1;
+    }
+
+    void sunPosition()
+    {
+        QFETCH(QString, utc);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, elevation);
+        const SunPoint sun =
+            SunPositionAt(QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch());
+        const double got = SunElevation(sun, latitude, longitude);
+        QVERIFY2(std::abs(got - elevation) < 0.15, qPrintable(QString::number(got)));
+    }
+
+    void nightOnTheMap_data()
+    {
+        QTest::addColumn<QString>("utc");
+        QTest::addColumn<QList<QPointF>>("day"); // longitude, latitude
+        QTest::addColumn<QList<QPointF>>("night");
+        // Sun over 0°, -2°: the edge near 92°W and 88°E on the equator, poles on the edge.
+        QTest::newRow("equinox noon")
+            << "2024-03-20T12:07:30Z" << QList<QPointF>{{-84, 0}, {84, 0}, {0, 60}}
+            << QList<QPointF>{{-108, 0}, {104, 0}, {180, 30}, {178, 0}};
+        QTest::newRow("solstice midnight")
+            << "2024-06-21T00:00:00Z" << QList<QPointF>{{0, 80}, {180, -50}, {-60, 70}}
+            << QList<QPointF>{{0, 0}, {180, -80}, {0, -70}, {-10, 20}};
+    }
+
+    void nightOnTheMap()
+    {
+        QFETCH(QString, utc);
+        QFETCH(QList<QPointF>, day);
+        QFETCH(QList<QPointF>, night);
+        FixedTimeSource clock(QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch());
+        ScopedTimeSource use(&clock);
+        m_map->SetShowNight(true);
+        // Checked where the map stands, then turned by a glide: the night keeps to the ground.
+        for (const float zone : {5.5f, -8.0f}) {
+            m_map->SelectZone(zone);
+            RunGlide();
+            const QImage lit = ExpectedView();
+            auto shown = [&](QPointF place) {
+                const QPoint p = PixelOf(place.x(), place.y(), m_map->GetOrigin().x());
+                return std::pair{m_map->View().pixel(p), lit.pixel(p)};
+            };
+            for (const QPointF &place : day)
+                QVERIFY(shown(place).first == shown(place).second);
+            for (const QPointF &place : night)
+                QVERIFY(qGray(shown(place).first) < qGray(shown(place).second) * 0.65);
+        }
+        m_map->SetShowNight(false);
+        QCOMPARE(m_map->View(), ExpectedView());
+    }
+
+    void motion_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("maxSpeed");
+        QTest::addColumn<int>("acceleration");
+        QTest::addColumn<bool>("accelerate");
+        QTest::addColumn<int>("frameMs");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<QList<float>>("travel"); // seconds, then pixels covered by then
+        QTest::newRow("150 fast") << 150 << 0 << 600 << 600 << true << 16 << 1.0
+                                  << QList<float>{0.25f, 18, 0.75f, 131, 1.5f, 150};
+        QTest::newRow("1000 fast, cruising")
+            << 1000 << 0 << 600 << 600 << true << 16 << 2.667 << QList<float>{1.5f, 600, 2.0f, 866};
+        QTest::newRow("150 constant speed")
+            << 150 << 0 << 300 << 75 << false << 16 << 0.5 << QList<float>{0.25f, 75};
+        QTest::newRow("no acceleration runs at top speed")
+            << 150 << 0 << 300 << 0 << true << 16 << 0.5 << QList<float>{};
+        // Shapes where single-precision products fall a pixel short of the target or dip back near
+        // the end; the steps must still add up to the target and never turn back.
+        QTest::newRow("(-100, 40) every ms")
+            << -100 << 40 << 600 << 600 << true << 1 << 0.8165 << QList<float>{};
+        QTest::newRow("(22, 13) shorter axis rounds short")
+            << 22 << 13 << 600 << 600 << true << 16 << 0.383 << QList<float>{};
+        QTest::newRow("(355, 0) slow every ms")
+            << 355 << 0 << 600 << 75 << true << 1 << 4.3511 << QList<float>{};
+        QTest::newRow("(0, -3) fast")
+            << 0 << -3 << 600 << 600 << true << 7 << 0.1414 << QList<float>{};
+        QTest::newRow("(-178, 89) slow at 60 Hz")
+            << -178 << 89 << 600 << 75 << true << 17 << 3.0811 << QList<float>{};
+    }
+
+    void motion()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(int, maxSpeed);
+        QFETCH(int, acceleration);
+        QFETCH(bool, accelerate);
+        QFETCH(int, frameMs);
+        QFETCH(double, total);
+        QFETCH(QList<float>, travel);
+        SmoothMotion motion(dx, dy, maxSpeed, acceleration, accelerate);
+        const MotionProfile &p = motion.Profile();
+        QCOMPARE_LT(std::abs(p.totalTime - total), 0.001);
+        QCOMPARE(p.TravelAt(p.totalTime + 0.001f), std::max(std::abs(dx), std::abs(dy)));
+        for (qsizetype i = 0; i < travel.size(); i += 2)
+            QCOMPARE(p.TravelAt(travel[i]), int(travel[i + 1]));
+        // Frame by frame on a simulated millisecond clock.
+        MotionStep done;
+        for (int ms = 0; !motion.IsFinished() && ms < 60000; ms += frameMs) {
+            const MotionStep step = motion.StepAt(static_cast<float>(ms) / 1000.0f);
+            done.dx += step.dx;
+            done.dy += step.dy;
+            QVERIFY(step.dx * dx >= 0 && step.dy * dy >= 0);
+        }
+        QCOMPARE(done, (MotionStep{dx, dy}));
+    }
 
 private:
     // Runs the running glide to its end on the test clock, frame by frame.
-    void RunGlide();
+    void RunGlide()
+    {
+        for (int frame = 0; m_map->IsGliding() && frame < 1000; ++frame) {
+            m_now += 16;
+            m_map->GlideFrame();
+        }
+    }
+
     // The view as it must be now: the map turned with it and the selected zone lit where it is.
-    QImage ExpectedView() const;
+    QImage ExpectedView() const
+    {
+        CZoneMap now = m_map->ZoneMap();
+        const float zone = m_map->GetZone();
+        now.LightZone(zone, now.ZonePosition(zone, m_map->GetOrigin().x()).x());
+        return now.Composite();
+    }
 
     std::unique_ptr<QWidget> m_host;
     CMapWnd *m_map = nullptr;
     CBitmapWnd *m_wnd = nullptr; // a plain scrolling picture of noise
     std::int64_t m_now = 0;
-    const QImage m_picture = synthetic::Noise(42);
+    const QImage m_picture = Noise(42);
 };
-
-void TestMapWnd::init()
-{
-    SetProcessTimeZone("<GMT+0530>-5:30");
-    m_host = std::make_unique<QWidget>();
-    m_host->resize(500, 300);
-    m_now = 0;
-    m_map = new CMapWnd(m_host.get());
-    m_map->SetClock([this] { return m_now; });
-    QVERIFY(m_map->Create(Frame, m_host.get()));
-    RunGlide();
-    m_wnd = new CBitmapWnd(m_host.get());
-    m_wnd->SetClock([this] { return m_now; });
-    QVERIFY(m_wnd->Create(Frame, m_host.get(), 7, m_picture));
-}
-
-void TestMapWnd::cleanup()
-{
-    m_host.reset();
-    SetProcessTimeZone("");
-}
-
-void TestMapWnd::clicks()
-{
-    CPanelWnd panel(Red, Blue);
-    panel.Create(QRect(0, 0, 80, 40), nullptr, 1013);
-    QSignalSpy spy(&panel, &CPanelWnd::Notify);
-    // Presses of both buttons overlapping make no click.
-    QTest::mousePress(&panel, Qt::LeftButton);
-    QTest::mousePress(&panel, Qt::RightButton);
-    QTest::mouseRelease(&panel, Qt::LeftButton);
-    QTest::mouseRelease(&panel, Qt::RightButton);
-    QTest::mouseClick(&panel, Qt::RightButton);
-    QTest::mouseClick(&panel, Qt::LeftButton);
-    QTest::mouseDClick(&panel, Qt::LeftButton);
-    QTest::mouseRelease(&panel, Qt::LeftButton);
-    QList<int> codes;
-    for (const QList<QVariant> &args : spy)
-        codes << args[0].value<PanelNotify>().code;
-    QCOMPARE(codes, (QList<int>{NM_RCLICK, NM_CLICK, NM_DBLCLK}));
-}
-
-// Equal colours, a picture of another size, a glide past the width, no top speed: all refused.
-void TestMapWnd::refusals()
-{
-    CPanelWnd same(Red, Red); // from settings: black on the button face instead
-    QCOMPARE(same.GetTextColour(), MakeColourRef(0, 0, 0));
-    QCOMPARE(same.GetBackColour(), FromRgb(QApplication::palette().color(QPalette::Button).rgb()));
-    CPanelWnd panel(Red, Blue);
-    panel.SetTextColour(Blue);
-    QCOMPARE(panel.GetTextColour(), Red);
-    panel.SetBackColour(Red);
-    QCOMPARE(panel.GetBackColour(), Blue);
-
-    QCOMPARE(m_wnd->ScrollBitmap(nullptr, 1, 0), QPoint());
-    QImage other(W - 1, H, QImage::Format_RGB32);
-    QCOMPARE(m_wnd->ScrollBitmap(&other, 1, 0), QPoint());
-    QCOMPARE(m_wnd->SmoothScroll(-W - 1, 0), QPoint());
-    QCOMPARE(m_wnd->View(), m_picture);
-    QCOMPARE(m_wnd->GetOrigin(), QPoint());
-    m_wnd->SetMaxSpeed(600);
-    m_wnd->SetMaxSpeed(0);
-    m_wnd->SetMaxSpeed(-5);
-    QCOMPARE(m_wnd->GetMaxSpeed(), 600);
-    // Unlike no top speed at all, which jumps at once.
-    m_wnd->SetMaxSpeed(-1);
-    QCOMPARE(m_wnd->SmoothScroll(-60, 3), QPoint(-60, 3));
-    QVERIFY(!m_wnd->IsGliding());
-    QCOMPARE(m_wnd->GetOrigin(), QPoint(W - 60, 3));
-}
-
-void TestMapWnd::clickInCentreModeGlidesThePoint()
-{
-    m_wnd->SetCentreMode(true, false);
-    m_wnd->SetDragMode(true, true); // ignored: the modes exclude each other
-    QTest::mousePress(m_wnd, Qt::LeftButton, {}, {50, 60});
-    QVERIFY(m_wnd->IsGliding());
-    m_wnd->FinishGlide();
-    QCOMPARE(m_wnd->GetOrigin(), QPoint(W / 2 - 50, 0));
-}
-
-void TestMapWnd::RunGlide()
-{
-    for (int frame = 0; m_map->IsGliding() && frame < 1000; ++frame) {
-        m_now += 16;
-        m_map->GlideFrame();
-    }
-}
-
-QImage TestMapWnd::ExpectedView() const
-{
-    CZoneMap now = m_map->ZoneMap();
-    const float zone = m_map->GetZone();
-    now.LightZone(zone, now.ZonePosition(zone, m_map->GetOrigin().x()).x());
-    return now.Composite();
-}
-
-void TestMapWnd::glideKeepsEverySurfaceInStep()
-{
-    m_map->SetAcceleration(150);
-    m_map->SelectZone(-7.0f);
-    QVERIFY(m_map->IsGliding());
-    int frames = 0;
-    while (m_map->IsGliding()) {
-        m_now += 16;
-        m_map->GlideFrame();
-        const int origin = m_map->GetOrigin().x();
-        QCOMPARE(m_map->ZoneMap().Zones(), synthetic::Shifted(LoadZonePicture(), {origin, 0}));
-        QCOMPARE(m_map->View(), ExpectedView());
-        ++frames;
-    }
-    QVERIFY(frames > 60); // about 2.4 s at 60 frames a second
-    QCOMPARE(m_map->ZoneMap().ZonePosition(-7.0f, m_map->GetOrigin().x()).x(), W / 2);
-}
-
-void TestMapWnd::clickSelectsBeforeTheNotification()
-{
-    // It starts on the computer's zone.
-    QCOMPARE(m_map->GetZone(), 5.5f);
-    QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
-    QCOMPARE(m_map->View(), ExpectedView());
-    float zoneAtNotify = 0.0f;
-    PanelNotify notify{};
-    connect(m_map, &CPanelWnd::Notify, this, [&](const PanelNotify &n) {
-        zoneAtNotify = m_map->GetZone();
-        notify = n;
-    });
-    // Land of -8, where it is shown now.
-    const QPoint pacific = synthetic::PixelOf(-119.8, 39.5);
-    const QPoint point((pacific.x() + m_map->GetOrigin().x()) % W + 2, pacific.y() + 2);
-    Click(m_map, point);
-    QCOMPARE(m_map->GetZone(), -8.0f);
-    QCOMPARE(notify.code, NM_CLICK);
-    QCOMPARE(zoneAtNotify, -8.0f);
-    QCOMPARE(notify.pt, m_map->mapToGlobal(point));
-
-    // A click during the glide reads what is shown at that moment.
-    m_now += 200;
-    m_map->GlideFrame();
-    const int moving = m_map->GetOrigin().x();
-    const QPoint india = synthetic::PixelOf(79.1, 21.1);
-    Click(m_map, QPoint((india.x() + moving) % W + 2, india.y() + 2));
-    QCOMPARE(m_map->GetZone(), 5.5f);
-    RunGlide();
-    QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
-}
-
-void TestMapWnd::zoneWithoutColoursStillTurns_data()
-{
-    QTest::addColumn<float>("offset");
-    QTest::addColumn<int>("position"); // where the zone is shown with the map not turned
-    QTest::newRow("12.75") << 12.75f << 0;
-    QTest::newRow("-8.5") << -8.5f << 44;
-}
-
-void TestMapWnd::zoneWithoutColoursStillTurns()
-{
-    QFETCH(float, offset);
-    QFETCH(int, position);
-    m_map->SelectZone(offset);
-    RunGlide();
-    QCOMPARE(m_map->GetZone(), offset);
-    QCOMPARE(m_map->GetOrigin().x(), ((W / 2 - position) % W + W) % W);
-    QCOMPARE(m_map->View(), m_map->ZoneMap().Map());
-}
-
-void TestMapWnd::colourChangesRecolourMapAndLitZone()
-{
-    m_map->SelectZone(-8.0f);
-    RunGlide();
-    QVERIFY(m_map->SetLandColour(4));
-    QVERIFY(m_map->SetSeaColour(6));
-    std::set<QRgb> viewColours;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            viewColours.insert(m_map->View().pixel(x, y));
-    QCOMPARE(viewColours,
-             (std::set<QRgb>{ToRgb(MapColourTable[4].dark), ToRgb(MapColourTable[6].dark),
-                             ToRgb(MapColourTable[4].bright), ToRgb(MapColourTable[6].bright)}));
-    QCOMPARE(m_map->View(), ExpectedView());
-    QVERIFY(!m_map->IsGliding());
-}
-
-void TestMapWnd::sunPosition_data()
-{
-    QTest::addColumn<QString>("utc");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<double>("longitude");
-    QTest::addColumn<double>("elevation");
-    // At a pole the sun stands as high as its declination.
-    QTest::newRow("June solstice") << "2024-06-20T20:51:00Z" << 90.0 << 0.0 << 23.44;
-    // Noon at Greenwich on the equinox day; the equation of time puts it at 12:07.
-    QTest::newRow("equinox noon at 0°") << "2024-03-20T12:07:30Z" << 51.48 << 0.0 << 38.67;
-    // The sun on the meridian of 0° sets on the equator at 90°E; the equation of time is at its
-    // extreme, +16 min 25 s.
-    QTest::newRow("noon early") << "2024-11-03T11:43:35Z" << 0.0 << 90.0 << 0.0;
-    // Tromsø: the polar night's noon below the horizon.
-    QTest::newRow("polar night") << "2024-12-21T10:44:00Z" << 69.65 << 18.96 << -3.1;
-}
-
-void TestMapWnd::sunPosition()
-{
-    QFETCH(QString, utc);
-    QFETCH(double, latitude);
-    QFETCH(double, longitude);
-    QFETCH(double, elevation);
-    const SunPoint sun = SunPositionAt(Utc(qPrintable(utc)));
-    const double got = SunElevation(sun, latitude, longitude);
-    QVERIFY2(std::abs(got - elevation) < 0.15, qPrintable(QString::number(got)));
-}
-
-void TestMapWnd::nightOnTheMap_data()
-{
-    QTest::addColumn<QString>("utc");
-    QTest::addColumn<QList<QPointF>>("day"); // longitude, latitude
-    QTest::addColumn<QList<QPointF>>("night");
-    // Sun over 0°, -2°: the edge near 92°W and 88°E on the equator, poles on the edge.
-    QTest::newRow("equinox noon") << "2024-03-20T12:07:30Z"
-                                  << QList<QPointF>{{-84, 0}, {84, 0}, {0, 60}}
-                                  << QList<QPointF>{{-108, 0}, {104, 0}, {180, 30}, {178, 0}};
-    QTest::newRow("solstice midnight")
-        << "2024-06-21T00:00:00Z" << QList<QPointF>{{0, 80}, {180, -50}, {-60, 70}}
-        << QList<QPointF>{{0, 0}, {180, -80}, {0, -70}, {-10, 20}};
-}
-
-void TestMapWnd::nightOnTheMap()
-{
-    QFETCH(QString, utc);
-    QFETCH(QList<QPointF>, day);
-    QFETCH(QList<QPointF>, night);
-    FixedTimeSource clock(Utc(qPrintable(utc)));
-    ScopedTimeSource use(&clock);
-    m_map->SetShowNight(true);
-    // Checked where the map stands, then turned by a glide: the night keeps to the ground.
-    for (const float zone : {5.5f, -8.0f}) {
-        m_map->SelectZone(zone);
-        RunGlide();
-        const QImage lit = ExpectedView();
-        auto shown = [&](QPointF place) {
-            const int x = int((place.x() + 172.5 + 360.0) * W / 360.0) + m_map->GetOrigin().x();
-            const QPoint p(x % W, int((90.0 - place.y()) * W / 360.0));
-            return std::pair{m_map->View().pixel(p), lit.pixel(p)};
-        };
-        for (const QPointF &place : day)
-            QVERIFY(shown(place).first == shown(place).second);
-        for (const QPointF &place : night)
-            QVERIFY(qGray(shown(place).first) < qGray(shown(place).second) * 0.65);
-    }
-    m_map->SetShowNight(false);
-    QCOMPARE(m_map->View(), ExpectedView());
-}
-
-void TestMapWnd::profile_data()
-{
-    QTest::addColumn<int>("distance");
-    QTest::addColumn<int>("maxSpeed");
-    QTest::addColumn<int>("acceleration");
-    QTest::addColumn<bool>("accelerate");
-    QTest::addColumn<double>("total");
-    QTest::addColumn<QList<float>>("travel"); // seconds, then pixels covered by then
-    QTest::newRow("150 fast") << 150 << 600 << 600 << true << 1.0
-                              << QList<float>{0.25f, 18, 0.75f, 131, 1.5f, 150};
-    QTest::newRow("1000 fast, cruising")
-        << 1000 << 600 << 600 << true << 2.667 << QList<float>{1.5f, 600, 2.0f, 866};
-    QTest::newRow("150 constant speed") << 150 << 300 << 75 << false << 0.5 << QList<float>{};
-    QTest::newRow("no acceleration runs at top speed")
-        << 150 << 300 << 0 << true << 0.5 << QList<float>{};
-}
-
-void TestMapWnd::profile()
-{
-    QFETCH(int, distance);
-    QFETCH(int, maxSpeed);
-    QFETCH(int, acceleration);
-    QFETCH(bool, accelerate);
-    QFETCH(double, total);
-    QFETCH(QList<float>, travel);
-    const MotionProfile p = MotionProfile::Plan(distance, maxSpeed, acceleration, accelerate);
-    QVERIFY2(std::abs(p.totalTime - total) < 0.001,
-             qPrintable(QString::number(p.totalTime, 'f', 4)));
-    QCOMPARE(p.TravelAt(p.totalTime + 0.001f), distance);
-    for (qsizetype i = 0; i < travel.size(); i += 2)
-        QCOMPARE(p.TravelAt(travel[i]), int(travel[i + 1]));
-}
-
-void TestMapWnd::endsExactlyOnTarget_data()
-{
-    // Shapes where single-precision products fall a pixel short of the target or dip back near
-    // the end; the steps must still add up to the target and never turn back.
-    QTest::addColumn<int>("dx");
-    QTest::addColumn<int>("dy");
-    QTest::addColumn<int>("acceleration");
-    QTest::addColumn<int>("frameMs");
-    QTest::newRow("(-100, 40) every ms") << -100 << 40 << 600 << 1;
-    QTest::newRow("(22, 13) shorter axis rounds short") << 22 << 13 << 600 << 16;
-    QTest::newRow("(355, 0) slow every ms") << 355 << 0 << 75 << 1;
-    QTest::newRow("(0, -3) fast") << 0 << -3 << 600 << 7;
-    QTest::newRow("(-178, 89) slow at 60 Hz") << -178 << 89 << 75 << 17;
-}
-
-void TestMapWnd::endsExactlyOnTarget()
-{
-    QFETCH(int, dx);
-    QFETCH(int, dy);
-    QFETCH(int, acceleration);
-    QFETCH(int, frameMs);
-    // Frame by frame on a simulated millisecond clock.
-    SmoothMotion motion(dx, dy, 600, acceleration, true);
-    MotionStep total;
-    for (int ms = 0; !motion.IsFinished() && ms < 60000; ms += frameMs) {
-        const MotionStep step = motion.StepAt(static_cast<float>(ms) / 1000.0f);
-        total.dx += step.dx;
-        total.dy += step.dy;
-        QVERIFY(step.dx * dx >= 0 && step.dy * dy >= 0);
-    }
-    QCOMPARE(total, (MotionStep{dx, dy}));
-}
 
 QTEST_MAIN(TestMapWnd)
 #include "tst_mapwnd.moc"

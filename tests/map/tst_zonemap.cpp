@@ -1,5 +1,4 @@
 #include "map/colourtables.h"
-#include "map/mapwnd.h"
 #include "map/surface.h"
 #include "map/zonemap.h"
 #include "res/resources.h"
@@ -11,16 +10,9 @@
 #include <cmath>
 #include <optional>
 
+using namespace synthetic;
+
 namespace {
-
-constexpr int W = synthetic::Width;
-constexpr int H = synthetic::Height;
-
-// The click point of picture column x, row y: the picture starts inside a two-pixel border.
-QPoint Click(int x, int y, int originX = 0)
-{
-    return {(x + originX) % W + 2, y + 2};
-}
 
 constexpr QRgb MapSea = qRgb(0, 0, 128);
 
@@ -37,13 +29,13 @@ QImage Expected(const QImage &picture, int landPair, int seaPair)
 }
 constexpr float SeaOfItsStripe = -99;
 
+// The sea stripe of a column along the top row of the zone key: -11 to +12 west to east, then -12.
 float StripeOffset(int column)
 {
-    for (const synthetic::Stripe &s : synthetic::Stripes()) {
-        if (column <= s.last)
-            return s.offset;
-    }
-    return SeaOfItsStripe;
+    const int starts[] = {16,  31,  46,  60,  75,  90,  105, 120, 135, 149, 164, 179,
+                          193, 208, 223, 238, 253, 268, 283, 297, 311, 326, 341, 349};
+    const int stripe = int(std::upper_bound(std::begin(starts), std::end(starts), column) - starts);
+    return stripe < 24 ? float(stripe - 11) : -12.0f;
 }
 
 COLORREF KeyColour(float offset, int kind)
@@ -67,20 +59,201 @@ class TestZoneMap final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyPixelIsAKeyOfItsKind();
-    void knownPlaces_data();
-    void knownPlaces();
-    void topRowSelectsTheStripes();
-    void lightsOnlyTheNamedColumns_data();
-    void lightsOnlyTheNamedColumns();
-    void clickInEitherKey_data();
-    void clickInEitherKey();
-    void scroll_data();
-    void scroll();
-    void noZoneOffTheKey();
-    void colours_data();
-    void colours();
+    void initTestCase()
+    {
+        m_zones = LoadZonePicture();
+        m_picture = LoadMapPicture();
+        QVERIFY(m_map.SetPictures(m_zones, m_picture));
+    }
+
+    void everyPixelIsAKeyOfItsKind()
+    {
+        // The top row is sea striped as StripeOffset says. Where the map shows sea, the key holds
+        // its column's sea colour; on land a land key, or the sea colour only where the offset has
+        // no land colour: a few islands.
+        int islandsAsSea = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const COLORREF stripe = KeyColour(StripeOffset(x), 0);
+                const COLORREF key = FromRgb(m_zones.pixel(x, y));
+                const bool sea = m_picture.pixel(x, y) == MapSea;
+                const bool landKey = std::any_of(
+                    std::begin(ZoneColourTable), std::end(ZoneColourTable),
+                    [&](const ZoneColourEntry &e) { return e.kind == 1 && e.colour == key; });
+                const bool valid = key == stripe || (!sea && landKey);
+                QVERIFY2(valid && (sea || y > 0),
+                         qPrintable(QStringLiteral("%1 at %2,%3").arg(key, 6, 16).arg(x).arg(y)));
+                islandsAsSea += !sea && key == stripe;
+            }
+        QVERIFY2(islandsAsSea <= 12, qPrintable(QString::number(islandsAsSea)));
+    }
+
+    void knownPlaces_data()
+    {
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<float>("offset");
+        QTest::newRow("India") << 79.1 << 21.1 << 5.5f;
+        QTest::newRow("Nepal") << 84.0 << 28.3 << 5.75f;
+        QTest::newRow("US Pacific") << -119.8 << 39.5 << -8.0f;
+        QTest::newRow("Northern Territory") << 133.9 << -23.7 << 9.5f;
+        QTest::newRow("Newfoundland") << -56.0 << 48.8 << -3.5f;
+        // Land of offsets without a land colour shows its stripe's sea.
+        QTest::newRow("Chatham Is., +12:45") << -176.5 << -44.0 << SeaOfItsStripe;
+        QTest::newRow("South Georgia, -2") << -36.5 << -54.3 << SeaOfItsStripe;
+    }
+
+    void knownPlaces()
+    {
+        QFETCH(double, lon);
+        QFETCH(double, lat);
+        QFETCH(float, offset);
+        const QPoint p = PixelOf(lon, lat);
+        QVERIFY(m_picture.pixel(p) != MapSea);
+        const bool asSea = offset == SeaOfItsStripe;
+        QCOMPARE(FromRgb(m_zones.pixel(p)),
+                 asSea ? KeyColour(StripeOffset(p.x()), 0) : KeyColour(offset, 1));
+        // A click there finds the zone among those sharing its key colour.
+        QCOMPARE(m_map.ZoneAt(p + Border, 0), asSea ? StripeOffset(p.x()) : offset);
+    }
+
+    void topRowSelectsTheStripes()
+    {
+        for (int x = 0; x < W; ++x) {
+            // The estimate counts the border, so the last yellow column of +3 falls in the window
+            // of +5.75, whose yellow land comes later in the table.
+            const float expected = x == 222 ? 5.75f : StripeOffset(x);
+            const std::optional<float> zone = m_map.ZoneAt(QPoint(x, 0) + Border, 0);
+            QVERIFY2(
+                zone && *zone == expected,
+                qPrintable(QStringLiteral("column %1 gave %2").arg(x).arg(zone.value_or(-99))));
+        }
+    }
+
+    void lightsOnlyTheNamedColumns_data()
+    {
+        QTest::addColumn<float>("offset");
+        QTest::addColumn<int>("west");
+        QTest::addColumn<int>("east");
+        QTest::newRow("+8") << 8.0f << W / 8 << W / 16;
+        QTest::newRow("+5.5") << 5.5f << W / 12 << W / 16;
+        QTest::newRow("-12") << -12.0f << W / 12 << W / 16;
+    }
+
+    void lightsOnlyTheNamedColumns()
+    {
+        QFETCH(float, offset);
+        QFETCH(int, west);
+        QFETCH(int, east);
+        CZoneMap map = m_map;
+        const int x = map.ZonePosition(offset, 0).x();
+        map.LightZone(offset, x);
+        COLORREF landKey;
+        COLORREF seaKey;
+        CZoneMap::GetZoneColours(offset, landKey, seaKey);
+        const QImage unlit = map.Map(); // drawn at each call
+        int lit = 0;
+        for (int py = 0; py < H; ++py)
+            for (int px = 0; px < W; ++px) {
+                const bool inColumns = (((px - (x - west)) % W) + W) % W < west + east;
+                const COLORREF key = map.ZoneColourAt({px, py});
+                COLORREF expected = PixelAt(unlit, px, py);
+                if (inColumns && key == landKey)
+                    expected = map.LandHighlight();
+                else if (inColumns && key == seaKey)
+                    expected = map.SeaHighlight();
+                lit += expected != PixelAt(unlit, px, py);
+                QVERIFY2(PixelAt(map.Composite(), px, py) == expected,
+                         qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
+            }
+        QVERIFY(lit > 0);
+    }
+
+    void scroll_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<bool>("moves"); // false: refused, the surface unchanged
+        // Every quadrant, the axes and the extremes.
+        const int shifts[][2] = {{W, 0}, {0, -H},        {1, -1},        {-1, 1},        {-1, -1},
+                                 {1, 1}, {W - 1, 1 - H}, {1 - W, H - 1}, {W / 3, -H / 2}};
+        for (const auto &s : shifts)
+            QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1] << true;
+        QTest::newRow("zero step") << 0 << 0 << false;
+        QTest::newRow("one past the width") << W + 1 << 0 << false;
+        QTest::newRow("one past the height, upwards") << 3 << -H - 1 << false;
+    }
+
+    void scroll()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(bool, moves);
+        // A surface of pixels, and a mask of a byte each.
+        for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+            const QImage before = Noise(17).convertToFormat(format);
+            QImage surface = before;
+            QCOMPARE(ScrollSurface(surface, dx, dy), moves);
+            const QPoint step = moves ? QPoint(dx, dy) : QPoint();
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x) {
+                    const QPoint from(((x - step.x()) % W + W) % W, ((y - step.y()) % H + H) % H);
+                    if (surface.pixel(x, y) != before.pixel(from))
+                        QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+                }
+        }
+        QImage other = Noise(17).convertToFormat(QImage::Format_RGB888);
+        QVERIFY(!ScrollSurface(other, 1, 1));
+    }
+
+    void noZoneOffTheKey()
+    {
+        // A colour of no zone, the border, below the picture; a map without pictures.
+        QImage zones = m_zones.copy();
+        zones.setPixel(100, 150, qRgb(255, 128, 0));
+        CZoneMap map;
+        QVERIFY(map.SetPictures(zones, m_picture));
+        for (const QPoint point : {QPoint(100, 150) + Border, QPoint(0, 0), QPoint(100, H + 2)})
+            QCOMPARE(map.ZoneAt(point, 0), std::optional<float>());
+        QCOMPARE(CZoneMap().ZoneAt(QPoint(100, 150) + Border, 0), std::optional<float>());
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QList<int>>("steps"); // triples: Land/Sea/Both, then one or two pairs
+        // Settings can hold the same pair for both: the map is then one colour, and changing either
+        // later brings land and sea apart again.
+        QTest::newRow("equal pairs parted")
+            << QList<int>{Both, 3, 3, Land, 5, 0, Sea, 5, 0, Sea, 0, 0};
+        // Out of range numbers are refused; of two, the good one still applies.
+        QTest::newRow("out of range") << QList<int>{
+            Both, 6,    7, Land, -1,   0, Sea, 8, 0, Land, 1000, 0, Both, -2147483647 - 1,
+            8,    Both, 9, 4,    Both, 0, -3};
+    }
+
+    void colours()
+    {
+        QFETCH(QList<int>, steps);
+        CZoneMap map = m_map;
+        int land = 2;
+        int sea = 1;
+        for (qsizetype i = 0; i < steps.size(); i += 3) {
+            const int a = steps[i + 1];
+            const int b = steps[i + 2];
+            const bool ok = steps[i] == Land  ? map.SetLandColour(a)
+                            : steps[i] == Sea ? map.SetSeaColour(a)
+                                              : map.SetColours(a, b);
+            int &first = steps[i] == Sea ? sea : land;
+            const bool aValid = IsValidMapColour(a);
+            const bool bValid = steps[i] == Both && IsValidMapColour(b);
+            QCOMPARE(ok, aValid || bValid);
+            if (aValid)
+                first = a;
+            if (bValid)
+                sea = b;
+            QCOMPARE(map.Map(), Expected(m_picture, land, sea));
+        }
+    }
 
 private:
     // The program's own pictures, the map not turned.
@@ -88,243 +261,6 @@ private:
     QImage m_picture;
     CZoneMap m_map;
 };
-
-void TestZoneMap::scroll_data()
-{
-    QTest::addColumn<int>("dx");
-    QTest::addColumn<int>("dy");
-    QTest::addColumn<bool>("moves"); // false: refused, the surface unchanged
-    // Every quadrant, the axes and the extremes.
-    const int shifts[][2] = {{W, 0}, {0, -H},        {1, -1},        {-1, 1},        {-1, -1},
-                             {1, 1}, {W - 1, 1 - H}, {1 - W, H - 1}, {W / 3, -H / 2}};
-    for (const auto &s : shifts)
-        QTest::addRow("(%d, %d)", s[0], s[1]) << s[0] << s[1] << true;
-    QTest::newRow("zero step") << 0 << 0 << false;
-    QTest::newRow("one past the width") << W + 1 << 0 << false;
-    QTest::newRow("one past the height, upwards") << 3 << -H - 1 << false;
-}
-
-void TestZoneMap::scroll()
-{
-    QFETCH(int, dx);
-    QFETCH(int, dy);
-    QFETCH(bool, moves);
-    // A surface of pixels, and a mask of a byte each.
-    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
-        const QImage before = synthetic::Noise(17).convertToFormat(format);
-        QImage surface = before;
-        QCOMPARE(ScrollSurface(surface, dx, dy), moves);
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                const QPoint from =
-                    moves ? QPoint(((x - dx) % W + W) % W, ((y - dy) % H + H) % H) : QPoint(x, y);
-                if (surface.pixel(x, y) != before.pixel(from))
-                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
-            }
-    }
-    QImage other = synthetic::Noise(17).convertToFormat(QImage::Format_RGB888);
-    QVERIFY(!ScrollSurface(other, 1, 1));
-}
-
-void TestZoneMap::noZoneOffTheKey()
-{
-    // A colour of no zone, the border, below the picture; a map without pictures.
-    QImage zones = m_zones.copy();
-    zones.setPixel(100, 150, qRgb(255, 128, 0));
-    CZoneMap map;
-    QVERIFY(map.SetPictures(zones, m_picture));
-    for (const QPoint point : {Click(100, 150), QPoint(0, 0), QPoint(100, H + 2)})
-        QCOMPARE(map.ZoneAt(point, 0), std::optional<float>());
-    QCOMPARE(CZoneMap().ZoneAt(Click(100, 150), 0), std::optional<float>());
-}
-
-void TestZoneMap::colours_data()
-{
-    QTest::addColumn<QList<int>>("steps"); // triples: Land/Sea/Both, then one or two pairs
-    // Settings can hold the same pair for both: the map is then one colour, and changing either
-    // later brings land and sea apart again.
-    QTest::newRow("equal pairs parted") << QList<int>{Both, 3, 3, Land, 5, 0, Sea, 5, 0, Sea, 0, 0};
-    // Out of range numbers are refused; of two, the good one still applies.
-    QTest::newRow("out of range") << QList<int>{Both, 6,    7,    Land, -1,   0,    Sea,
-                                                8,    0,    Land, 1000, 0,    Both, -2147483647 - 1,
-                                                8,    Both, 9,    4,    Both, 0,    -3};
-}
-
-void TestZoneMap::colours()
-{
-    QFETCH(QList<int>, steps);
-    CZoneMap map = m_map;
-    int land = 2;
-    int sea = 1;
-    for (qsizetype i = 0; i < steps.size(); i += 3) {
-        const int a = steps[i + 1];
-        const int b = steps[i + 2];
-        const bool ok = steps[i] == Land  ? map.SetLandColour(a)
-                        : steps[i] == Sea ? map.SetSeaColour(a)
-                                          : map.SetColours(a, b);
-        int &first = steps[i] == Sea ? sea : land;
-        const bool aValid = IsValidMapColour(a);
-        const bool bValid = steps[i] == Both && IsValidMapColour(b);
-        QCOMPARE(ok, aValid || bValid);
-        if (aValid)
-            first = a;
-        if (bValid)
-            sea = b;
-        QCOMPARE(map.Map(), Expected(m_picture, land, sea));
-    }
-}
-
-void TestZoneMap::initTestCase()
-{
-    m_zones = LoadZonePicture();
-    m_picture = LoadMapPicture();
-    QCOMPARE(m_zones.size(), QSize(MapPictureWidth, MapPictureHeight));
-    QVERIFY(m_map.SetPictures(m_zones, m_picture));
-}
-
-void TestZoneMap::everyPixelIsAKeyOfItsKind()
-{
-    // The top row is sea striped as listed. Where the map shows sea, the key holds its column's
-    // sea colour; on land a land key, or the sea colour only where the offset has no land
-    // colour: a few islands.
-    int islandsAsSea = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const COLORREF stripe = KeyColour(StripeOffset(x), 0);
-            const COLORREF key = FromRgb(m_zones.pixel(x, y));
-            const bool sea = m_picture.pixel(x, y) == MapSea;
-            const bool landKey = std::any_of(
-                std::begin(ZoneColourTable), std::end(ZoneColourTable),
-                [&](const ZoneColourEntry &e) { return e.kind == 1 && e.colour == key; });
-            const bool valid = key == stripe || (!sea && landKey);
-            QVERIFY2(valid && (sea || y > 0),
-                     qPrintable(QStringLiteral("%1 at %2,%3").arg(key, 6, 16).arg(x).arg(y)));
-            islandsAsSea += !sea && key == stripe;
-        }
-    QVERIFY2(islandsAsSea <= 12, qPrintable(QString::number(islandsAsSea)));
-}
-
-void TestZoneMap::knownPlaces_data()
-{
-    QTest::addColumn<double>("lon");
-    QTest::addColumn<double>("lat");
-    QTest::addColumn<float>("offset");
-    QTest::newRow("India") << 79.1 << 21.1 << 5.5f;
-    QTest::newRow("Nepal") << 84.0 << 28.3 << 5.75f;
-    QTest::newRow("US Pacific") << -119.8 << 39.5 << -8.0f;
-    QTest::newRow("Northern Territory") << 133.9 << -23.7 << 9.5f;
-    QTest::newRow("Newfoundland") << -56.0 << 48.8 << -3.5f;
-    // Land of offsets without a land colour shows its stripe's sea.
-    QTest::newRow("Chatham Is., +12:45") << -176.5 << -44.0 << SeaOfItsStripe;
-    QTest::newRow("South Georgia, -2") << -36.5 << -54.3 << SeaOfItsStripe;
-}
-
-void TestZoneMap::knownPlaces()
-{
-    QFETCH(double, lon);
-    QFETCH(double, lat);
-    QFETCH(float, offset);
-    const QPoint p = synthetic::PixelOf(lon, lat);
-    QVERIFY(m_picture.pixel(p) != MapSea);
-    const bool asSea = offset == SeaOfItsStripe;
-    QCOMPARE(FromRgb(m_zones.pixel(p)),
-             asSea ? KeyColour(StripeOffset(p.x()), 0) : KeyColour(offset, 1));
-    // A click there finds the zone among those sharing its key colour.
-    QCOMPARE(m_map.ZoneAt(Click(p.x(), p.y()), 0), asSea ? StripeOffset(p.x()) : offset);
-}
-
-void TestZoneMap::topRowSelectsTheStripes()
-{
-    for (const synthetic::Stripe &s : synthetic::Stripes())
-        for (int x = s.first; x <= s.last; ++x) {
-            // The estimate counts the border, so the last yellow column of +3 falls in the window
-            // of +5.75, whose yellow land comes later in the table.
-            const float expected = x == 222 ? 5.75f : s.offset;
-            const std::optional<float> zone = m_map.ZoneAt(QPoint(x + 2, 2), 0);
-            QVERIFY2(
-                zone && *zone == expected,
-                qPrintable(QStringLiteral("column %1 gave %2").arg(x).arg(zone.value_or(-99))));
-        }
-}
-
-void TestZoneMap::lightsOnlyTheNamedColumns_data()
-{
-    QTest::addColumn<float>("offset");
-    QTest::addColumn<int>("west");
-    QTest::addColumn<int>("east");
-    QTest::newRow("+8") << 8.0f << W / 8 << W / 16;
-    QTest::newRow("+5.5") << 5.5f << W / 12 << W / 16;
-    QTest::newRow("-12") << -12.0f << W / 12 << W / 16;
-}
-
-void TestZoneMap::lightsOnlyTheNamedColumns()
-{
-    QFETCH(float, offset);
-    QFETCH(int, west);
-    QFETCH(int, east);
-    CZoneMap map = m_map;
-    const int x = map.ZonePosition(offset, 0).x();
-    map.LightZone(offset, x);
-    COLORREF landKey;
-    COLORREF seaKey;
-    CZoneMap::GetZoneColours(offset, landKey, seaKey);
-    int lit = 0;
-    for (int py = 0; py < H; ++py)
-        for (int px = 0; px < W; ++px) {
-            const bool inColumns = (((px - (x - west)) % W) + W) % W < west + east;
-            const COLORREF key = map.ZoneColourAt({px, py});
-            COLORREF expected = PixelAt(map.Map(), px, py);
-            if (inColumns && key == landKey)
-                expected = map.LandHighlight();
-            else if (inColumns && key == seaKey)
-                expected = map.SeaHighlight();
-            lit += expected != PixelAt(map.Map(), px, py);
-            QVERIFY2(PixelAt(map.Composite(), px, py) == expected,
-                     qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
-        }
-    QCOMPARE(lit > 0, west + east > 0);
-}
-
-void TestZoneMap::clickInEitherKey_data()
-{
-    QTest::addColumn<bool>("database");
-    QTest::addColumn<double>("lon");
-    QTest::addColumn<double>("lat");
-    QTest::addColumn<float>("offset");
-    // Inland points: a coast pixel may be sea.
-    QTest::newRow("Santarem, table") << false << -8.68 << 39.23 << 1.0f;
-    QTest::newRow("Santarem, database") << true << -8.68 << 39.23 << 0.0f;
-    QTest::newRow("Minsk, database") << true << 27.56 << 53.9 << 3.0f;
-    QTest::newRow("Marrakech, database") << true << -8.0 << 31.63 << 1.0f;
-}
-
-void TestZoneMap::clickInEitherKey()
-{
-    QFETCH(bool, database);
-    QFETCH(double, lon);
-    QFETCH(double, lat);
-    QFETCH(float, offset);
-    QWidget host;
-    auto *map = new CMapWnd(&host);
-    map->SetMaxSpeed(-1);
-    QVERIFY(map->Create(QRect(0, 0, W + 4, H + 4), &host));
-    map->SelectZone(-10.0f);
-    // Switched while turned away from the start, so the new key must be turned too.
-    map->SetUseDatabaseZones(database);
-    const QPoint place = synthetic::PixelOf(lon, lat);
-    QTest::mouseClick(map, Qt::LeftButton, {}, Click(place.x(), place.y(), map->GetOrigin().x()));
-    QCOMPARE(map->GetZone(), offset);
-    const QPoint shown = Click(place.x(), place.y(), map->GetOrigin().x()) - QPoint(2, 2);
-    QCOMPARE(PixelAt(map->View(), shown.x(), shown.y()), map->ZoneMap().LandHighlight());
-
-    // Switched back, the same zone is lit on the other key, turned like the view.
-    map->SetUseDatabaseZones(!database);
-    CZoneMap relit = map->ZoneMap();
-    relit.LightZone(offset, relit.ZonePosition(offset, map->GetOrigin().x()).x());
-    QCOMPARE(map->View(), relit.Composite());
-    const QImage other = database ? m_zones : LoadTodayZonePicture();
-    QCOMPARE(map->ZoneMap().Zones(), synthetic::Shifted(other, map->GetOrigin()));
-}
 
 QTEST_MAIN(TestZoneMap)
 #include "tst_zonemap.moc"

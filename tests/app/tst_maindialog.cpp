@@ -33,12 +33,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <tuple>
 
 namespace {
-
-// Stand for the westmost and eastmost zones of the map picture in the key rows.
-constexpr float WestEnd = -99.0f;
-constexpr float EastEnd = 99.0f;
 
 // Table indexes used below.
 constexpr int NewSouthWales = 17; // +10, Oct last Sun .. Mar 1st Sun
@@ -80,9 +77,9 @@ GeneralSettings HomeGermany(bool showAtStartup = true, bool listOnly = false)
     return s;
 }
 
-QAction *TrayAction(const CMainDialog &dialog, const char *name)
+template <class T = QAction> T *Child(const QObject *parent, const char *name)
 {
-    return dialog.TrayMenu()->findChild<QAction *>(QLatin1StringView(name));
+    return parent->findChild<T *>(QLatin1StringView(name));
 }
 
 // The time and date texts of a clock that shows what the C library gives at t under a rule.
@@ -208,13 +205,11 @@ private slots:
         QFETCH(TimeValue, when);
         FixedTimeSource clock(when);
         ScopedTimeSource scoped(&clock);
-        GeneralSettings s;
+        GeneralSettings s = HomeGermany(); // the table's rules: the expected ones are built from it
         s.homeCountry = home;
         s.currentSelection = selected;
         s.daylightOption = option;
         s.showDaylightSaving = showDaylight;
-        s.showAtStartup = 1;
-        s.useTimeZoneDatabase = 0; // the table's rules, which the expected rules are built from
         StoreGeneral(s);
 
         CMainDialog dialog; // applies the home zone: the process's TZ is now the home's rule
@@ -282,20 +277,16 @@ private slots:
 
     void leaving_data()
     {
-        QTest::addColumn<int>("how"); // Escape, Enter, close, tray menu's Exit
+        QTest::addColumn<int>("how"); // Escape, Enter, close, tray menu's Exit (these two ask)
         QTest::addColumn<bool>("tray");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("answer"); // Yes ends the run
         QTest::addColumn<bool>("visible");
-        QTest::newRow("Escape hides") << 0 << true << false << false << true << false;
-        QTest::newRow("Enter on the default button hides")
-            << 1 << true << false << false << true << false;
-        QTest::newRow("close, No") << 2 << true << false << true << true << true;
-        QTest::newRow("tray exit, Yes") << 3 << true << true << true << false << false;
+        QTest::newRow("Escape hides") << 0 << true << false << false;
+        QTest::newRow("Enter on the default button hides") << 1 << true << false << false;
+        QTest::newRow("close, No") << 2 << true << false << true;
+        QTest::newRow("tray exit, Yes") << 3 << true << true << false;
         // With nowhere to hide to, the window starts shown and Escape only minimises it.
-        QTest::newRow("Escape without a notification area")
-            << 0 << false << false << false << true << true;
+        QTest::newRow("Escape without a notification area") << 0 << false << false << true;
     }
 
     void leaving()
@@ -313,72 +304,27 @@ private slots:
             question = text;
             return answer;
         });
-        bool running = false;
-        bool visible = false;
         const int result = RunWith(dialog, [&] {
             // Off from now: what the store holds after the question, whatever the answer.
-            dialog.SystemMenu()
-                ->findChild<QAction *>(QStringLiteral("showAtStartupAction"))
-                ->trigger();
-            if (how == 0)
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else if (how == 1)
-                QTest::keyClick(&dialog, Qt::Key_Return);
+            Child(dialog.SystemMenu(), "showAtStartupAction")->trigger();
+            if (how < 2)
+                QTest::keyClick(&dialog, how == 0 ? Qt::Key_Escape : Qt::Key_Return);
             else if (how == 2)
                 dialog.close();
             else
-                TrayAction(dialog, "trayExitAction")->trigger();
-            running = dialog.IsRunning();
-            visible = dialog.isVisible();
+                Child(dialog.TrayMenu(), "trayExitAction")->trigger();
+            QCOMPARE(dialog.IsRunning(), !answer);
+            QTEST(dialog.isVisible(), "visible");
             QCOMPARE(dialog.isMinimized(), !tray);
-            if (running && !visible) {
+            if (!answer && !dialog.isVisible()) {
                 dialog.TrayIcon()->SendNotify(NM_DBLCLK);
                 QVERIFY(dialog.isVisible());
             }
         });
-        QTEST(!question.isEmpty(), "asked");
-        QTEST(running, "running");
-        QTEST(visible, "visible");
+        QCOMPARE(!question.isEmpty(), how >= 2);
         QCOMPARE(result, answer ? int(QDialog::Accepted) : int(QDialog::Rejected));
         if (!question.isEmpty())
             QVERIFY(!CMainDialog().IsVisibleAtStart());
-    }
-
-    void trayAndWindowMenus()
-    {
-        StoreGeneral(HomeGermany());
-        CMainDialog dialog;
-        bool exitEnabledWhileBusy = true;
-        dialog.SetFindRun([&](QWidget *) {
-            dialog.ShowTrayMenu(QPoint(20, 20));
-            exitEnabledWhileBusy = TrayAction(dialog, "trayExitAction")->isEnabled();
-            dialog.TrayMenu()->close();
-            return -1;
-        });
-        RunWith(dialog, [&] {
-            // No exit from the tray while a sheet of the window runs.
-            dialog.OnFindCountry();
-            QVERIFY(!exitEnabledWhileBusy);
-
-            // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
-            const QPoint overTree = dialog.Tree()->geometry().center();
-            QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree,
-                                     dialog.mapToGlobal(overTree));
-            QApplication::sendEvent(&dialog, &onTree);
-            QVERIFY(!dialog.SystemMenu()->isVisible());
-            // The Start at Login mark reads the autostart entry, whoever wrote it.
-            QVERIFY(SetStartAtLogin(true, QStringLiteral("/usr/bin/orbiclock")));
-            const QPoint bare(2, dialog.height() - 2);
-            QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
-            QApplication::sendEvent(&dialog, &onSurface);
-            QVERIFY(dialog.SystemMenu()->isVisible());
-            auto *login =
-                dialog.SystemMenu()->findChild<QAction *>(QStringLiteral("startAtLoginAction"));
-            QVERIFY(login->isChecked());
-            login->trigger();
-            QVERIFY(!QFile::exists(AutostartEntryPath()));
-            dialog.SystemMenu()->close();
-        });
     }
 
     // What picks the selected place, and what follows it: selection, selected clocks, tree caption
@@ -448,8 +394,7 @@ private slots:
             QFETCH(QString, tip);
             QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip),
                      qPrintable(dialog.TrayIcon()->Tip()));
-            const auto *place = dialog.ConvertTimeDialog()->findChild<QLabel *>(
-                QStringLiteral("selectedPlaceLabel"));
+            const auto *place = Child<QLabel>(dialog.ConvertTimeDialog(), "selectedPlaceLabel");
             QVERIFY2(place->text().contains(tip.trimmed()), qPrintable(place->text()));
         });
     }
@@ -525,8 +470,7 @@ private slots:
         window.resize(400, 300);
         CMapWnd map;
         QVERIFY(map.Create(QRect(0, 0, 357, 178), &window, CMapWnd::ControlId));
-        CCountryTree tree;
-        tree.setParent(&window);
+        CCountryTree tree(&window);
         tree.SetLandColour(map.GetLandColour());
         tree.FillTree(CCountryTree::NoFilter, 17);
         window.show();
@@ -590,7 +534,6 @@ private slots:
         const QString program =
             QStringLiteral("/home/ann/\"50% off\" $HOME `x` it's\\bin/orbiclock");
         QVERIFY(SetStartAtLogin(true, program));
-        QVERIFY(IsStartAtLogin());
         const QString entry = AutostartEntryPath();
         QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {entry}), 0);
         // The command a desktop would run, read back by GLib as a desktop reads it.
@@ -614,53 +557,12 @@ private slots:
 
         QVERIFY(SetStartAtLogin(false, program));
         QVERIFY(!QFile::exists(entry));
-        QVERIFY(!IsStartAtLogin());
         QVERIFY(SetStartAtLogin(false, program)); // nothing to remove is no failure
     }
 
-    void mapKeys_data()
-    {
-        QTest::addColumn<float>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<float>("to");
-        QTest::newRow("Right into a quarter hour") << 5.5f << int(Qt::Key_Right) << 5.75f;
-        QTest::newRow("Left from a zone the map lacks") << 12.75f << int(Qt::Key_Left) << 12.0f;
-        QTest::newRow("Right across the date line") << EastEnd << int(Qt::Key_Right) << WestEnd;
-        QTest::newRow("Home to Germany's zone") << -3.5f << int(Qt::Key_Home) << 1.0f;
-    }
-
-    void mapKeys()
-    {
-        QFETCH(float, from);
-        QFETCH(int, key);
-        QFETCH(float, to);
-        StoreGeneral(HomeGermany());
-        CMainDialog dialog;
-        RunWith(dialog, [&] {
-            CMapWnd *map = dialog.Map();
-            const std::vector<float> zones = map->Zones();
-            auto zone = [&](float z) {
-                return z == WestEnd ? zones.front() : z == EastEnd ? zones.back() : z;
-            };
-            from = zone(from);
-            to = zone(to);
-            map->SelectZone(from);
-            map->FinishGlide();
-            map->setFocus();
-            QTest::keyClick(map, Qt::Key(key));
-            // As a click there: lit and gliding in, the tree and the captions on the zone; the
-            // focus stays for the next key.
-            QCOMPARE(map->GetZone(), to);
-            QVERIFY(map->IsGliding());
-            QCOMPARE(dialog.focusWidget(), map);
-            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
-                     QStringLiteral("Countries/Regions in ") + FormatGmtOffset(to));
-        });
-    }
-
-    // Without a date and time tool, Adjust Time is greyed and says what to install. On a dark
-    // desktop a clock nobody coloured takes the light text.
-    void adjustTimeGreyedOnDarkDesktop()
+    // One window through its keys and menus. Without a date and time tool, Adjust Time is greyed
+    // and says what to install; on a dark desktop a clock nobody coloured takes the light text.
+    void windowOnDarkDesktopWithoutTimeTool()
     {
         StoreGeneral(HomeGermany());
         const QByteArray path = qgetenv("PATH");
@@ -672,6 +574,13 @@ private slots:
             QApplication::setPalette(before);
         });
         CMainDialog dialog;
+        bool exitEnabledWhileBusy = true;
+        dialog.SetFindRun([&](QWidget *) {
+            dialog.ShowTrayMenu(QPoint(20, 20));
+            exitEnabledWhileBusy = Child(dialog.TrayMenu(), "trayExitAction")->isEnabled();
+            dialog.TrayMenu()->close();
+            return -1;
+        });
         RunWith(dialog, [&] {
             QWidget *button = dialog.Control(CMainDialog::IDC_ADJUST_TIME);
             QVERIFY(!button->isEnabled());
@@ -683,12 +592,55 @@ private slots:
                 for (int x = 0; x < shown.width(); ++x)
                     lightest = std::max(lightest, qGray(shown.pixel(x, y)));
             QVERIFY(lightest > 200);
-            dialog.Map()->setFocus();
+            CMapWnd *map = dialog.Map();
+            map->setFocus();
             // The focus shows: the map's frame takes the highlight colour.
-            const QColor highlight = dialog.Map()->palette().color(QPalette::Highlight);
-            QCOMPARE(QColor(dialog.Map()->grab().toImage().pixel(0, 0)), highlight);
+            const QColor highlight = map->palette().color(QPalette::Highlight);
+            QCOMPARE(QColor(map->grab().toImage().pixel(0, 0)), highlight);
             dialog.Tree()->setFocus();
-            QVERIFY(QColor(dialog.Map()->grab().toImage().pixel(0, 0)) != highlight);
+            QVERIFY(QColor(map->grab().toImage().pixel(0, 0)) != highlight);
+
+            // A key on the map acts as a click there: lit and gliding in, the tree and the
+            // captions on the zone; the focus stays for the next key.
+            const std::vector<float> zones = map->Zones();
+            const std::tuple<float, Qt::Key, float> keys[] = {
+                {zones.back(), Qt::Key_Right, zones.front()}, // across the date line
+                {5.5f, Qt::Key_Right, 5.75f},                 // into a quarter hour
+                {12.75f, Qt::Key_Left, 12.0f},                // from a zone the map lacks
+                {-3.5f, Qt::Key_Home, 1.0f}};                 // to Germany's zone
+            for (const auto &[from, key, to] : keys) {
+                map->SelectZone(from);
+                map->FinishGlide();
+                map->setFocus();
+                QTest::keyClick(map, key);
+                QCOMPARE(map->GetZone(), to);
+                QVERIFY(map->IsGliding());
+                QCOMPARE(dialog.focusWidget(), map);
+                QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
+                         QStringLiteral("Countries/Regions in ") + FormatGmtOffset(to));
+            }
+
+            // No exit from the tray while a sheet of the window runs.
+            dialog.OnFindCountry();
+            QVERIFY(!exitEnabledWhileBusy);
+
+            // Over the tree the tree keeps its own right-click; elsewhere the window's menu opens.
+            const QPoint overTree = dialog.Tree()->geometry().center();
+            QContextMenuEvent onTree(QContextMenuEvent::Mouse, overTree,
+                                     dialog.mapToGlobal(overTree));
+            QApplication::sendEvent(&dialog, &onTree);
+            QVERIFY(!dialog.SystemMenu()->isVisible());
+            // The Start at Login mark reads the autostart entry, whoever wrote it.
+            QVERIFY(SetStartAtLogin(true, QStringLiteral("/usr/bin/orbiclock")));
+            const QPoint bare(2, dialog.height() - 2);
+            QContextMenuEvent onSurface(QContextMenuEvent::Mouse, bare, dialog.mapToGlobal(bare));
+            QApplication::sendEvent(&dialog, &onSurface);
+            QVERIFY(dialog.SystemMenu()->isVisible());
+            auto *login = Child(dialog.SystemMenu(), "startAtLoginAction");
+            QVERIFY(login->isChecked());
+            login->trigger();
+            QVERIFY(!QFile::exists(AutostartEntryPath()));
+            dialog.SystemMenu()->close();
         });
     }
 
@@ -703,17 +655,10 @@ private slots:
     {
         QFETCH(int, row);
         const Row &r = Rows[row];
-        QDateTime typed = QDateTime::fromString(QString::fromLatin1(r.typed), Qt::ISODate);
-        typed.setTimeSpec(Qt::UTC);
-
         // The instant by the C library under the typed place's rule, shown under the other's.
         SetProcessTimeZone(r.fromHome ? r.homeZone : r.selectedZone);
         std::tm fields{};
-        fields.tm_year = typed.date().year() - 1900;
-        fields.tm_mon = typed.date().month() - 1;
-        fields.tm_mday = typed.date().day();
-        fields.tm_hour = typed.time().hour();
-        fields.tm_min = typed.time().minute();
+        QVERIFY(strptime(r.typed, "%Y-%m-%dT%H:%M", &fields));
         fields.tm_isdst = r.isdst;
         const std::time_t t = std::mktime(&fields);
         SetProcessTimeZone(r.fromHome ? r.selectedZone : r.homeZone);
@@ -723,13 +668,13 @@ private slots:
                                  QTime(there.tm_hour, there.tm_min), Qt::UTC);
 
         SetProcessTimeZone(r.homeZone); // the program's own clock runs on home time
-        ClockOffsetInputs in;
-        in.homeIndex = r.home;
-        in.selectedIndex = r.selected;
-        in.useDatabase = *r.homeZone == ':';
         CConvertTimeDialog dialog;
-        dialog.SetInputs(in);
-        (r.fromHome ? dialog.HomeEdit() : dialog.SelectedEdit())->setDateTime(typed);
+        dialog.SetInputs({.homeIndex = r.home,
+                          .selectedIndex = r.selected,
+                          .ownDates = {},
+                          .useDatabase = *r.homeZone == ':'});
+        (r.fromHome ? dialog.HomeEdit() : dialog.SelectedEdit())
+            ->setDateTime(QDateTime::fromString(QLatin1String(r.typed) + u'Z', Qt::ISODate));
         QCOMPARE((r.fromHome ? dialog.SelectedEdit() : dialog.HomeEdit())->dateTime(), expected);
         QCOMPARE(dialog.NoteText().isEmpty(), !*r.note);
         QVERIFY2(dialog.NoteText().contains(QLatin1String(r.note)), qPrintable(dialog.NoteText()));

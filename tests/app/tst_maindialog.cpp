@@ -268,11 +268,6 @@ private slots:
         const std::optional<TimeZoneInformation> record = CZoneStore().ReadRecord();
         QVERIFY(record);
         QCOMPARE(record->daylightDate.day, 1);
-
-        // The next start has the home and asks nothing.
-        CMainDialog again;
-        again.SetSetHomeRun([&](QWidget *, SetHomeValues &) { return ++runs < 0; });
-        RunWith(again, [&] { QCOMPARE(runs, 1); });
     }
 
     void leaving_data()
@@ -372,10 +367,7 @@ private slots:
             dialog.OnConvertTime(); // open before the change, which it follows
             if (action == 0) {
                 dialog.Map()->SelectZone(5.5f); // where the click landed
-                PanelNotify click;
-                click.idFrom = CMainDialog::IDC_MAP;
-                click.code = NM_CLICK;
-                dialog.OnMapNotify(click);
+                dialog.OnMapNotify({.idFrom = CMainDialog::IDC_MAP, .code = NM_CLICK, .pt = {}});
             } else if (action == 1) {
                 dialog.Map()->SelectZone(-5.0f);
                 dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
@@ -465,31 +457,27 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, land);
         QFETCH(int, sea);
-        // A main-window stand-in holding a map (land 2, sea 1) and a tree, as the menus find them.
-        QWidget window;
-        window.resize(400, 300);
-        CMapWnd map;
-        QVERIFY(map.Create(QRect(0, 0, 357, 178), &window, CMapWnd::ControlId));
-        CCountryTree tree(&window);
-        tree.SetLandColour(map.GetLandColour());
-        tree.FillTree(CCountryTree::NoFilter, 17);
-        window.show();
-        map.SetAcceleration(123);
-        std::unique_ptr<QMenu> menu(CreateMapMenu());
-        QVERIFY(OnMapMenuCommand(CommandOf(Item(menu.get(), path)), map, &tree));
-        QCOMPARE(map.GetLandColour(), land);
-        QCOMPARE(map.GetSeaColour(), sea);
-        QTEST(map.GetAcceleration(), "acceleration");
-        // The tree's pictures are those of the strip of the land colour.
-        const QList<QIcon> strip = CCountryTree::LoadImageStrip(land);
-        QTreeWidgetItem *item = tree.topLevelItem(0);
-        const int image = CCountryTree::ItemImage(item);
-        QVERIFY(image >= 0 && image < strip.size() && !strip[image].isNull());
-        QCOMPARE(item->icon(0).pixmap(24, 16).toImage(), strip[image].pixmap(24, 16).toImage());
-        // The wait window is gone once the map is recoloured.
-        const auto windows = QApplication::topLevelWidgets();
-        for (const QWidget *w : windows)
-            QVERIFY(!(qobject_cast<const CMapColourWaitDialog *>(w) && w->isVisible()));
+        StoreGeneral(HomeGermany()); // the map starts with land 2, sea 1
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            CMapWnd &map = *dialog.Map();
+            map.SetAcceleration(123);
+            std::unique_ptr<QMenu> menu(CreateMapMenu());
+            QVERIFY(OnMapMenuCommand(CommandOf(Item(menu.get(), path)), map, dialog.Tree()));
+            QCOMPARE(map.GetLandColour(), land);
+            QCOMPARE(map.GetSeaColour(), sea);
+            QTEST(map.GetAcceleration(), "acceleration");
+            // The tree's pictures are those of the strip of the land colour.
+            const QList<QIcon> strip = CCountryTree::LoadImageStrip(land);
+            QTreeWidgetItem *item = dialog.Tree()->topLevelItem(0);
+            const int image = CCountryTree::ItemImage(item);
+            QVERIFY(image >= 0 && image < strip.size() && !strip[image].isNull());
+            QCOMPARE(item->icon(0).pixmap(24, 16).toImage(), strip[image].pixmap(24, 16).toImage());
+            // The wait window is gone once the map is recoloured.
+            const auto windows = QApplication::topLevelWidgets();
+            for (const QWidget *w : windows)
+                QVERIFY(!(qobject_cast<const CMapColourWaitDialog *>(w) && w->isVisible()));
+        });
     }
 
     void clockCommands_data()

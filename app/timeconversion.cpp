@@ -1,6 +1,7 @@
 #include "app/timeconversion.h"
 
 #include "zones/countrytable.h"
+#include "zones/daylight.h"
 
 #include <algorithm>
 #include <ctime>
@@ -8,13 +9,9 @@
 
 namespace {
 
-// The day number (days since 1970) of the week-th (5: last) dayOfWeek (1 = Sunday) of month.
-std::int64_t NthWeekdayDay(int year, int month, int week, int dayOfWeek)
+std::int64_t NthWeekdayDayNumber(int year, int month, int week, int dayOfWeek)
 {
-    int day = 1 + ((dayOfWeek - 1) - WeekdayOf(year, month, 1) + 7) % 7 + 7 * (week - 1);
-    if (day > DaysInMonth(year, month))
-        day -= 7;
-    return DaysFromCivil(year, month, day);
+    return DaysFromCivil(year, month, NthWeekdayDay(year, month, week, dayOfWeek));
 }
 
 } // namespace
@@ -32,12 +29,13 @@ TimeValue TableUtcOffsetAt(int index, TimeValue t, bool daylight)
     const std::time_t local = static_cast<std::time_t>(t + standard);
     gmtime_r(&local, &fields);
     const int year = fields.tm_year + 1900;
-    const TimeValue start = NthWeekdayDay(year, entry->daylightMonthStart, entry->daylightWeekStart,
-                                          entry->daylightDayOfWeekStart) *
-                                86400 +
-                            7200 - standard;
-    const TimeValue end = NthWeekdayDay(year, entry->daylightMonthEnd, entry->daylightWeekEnd,
-                                        entry->daylightDayOfWeekEnd) *
+    const TimeValue start =
+        NthWeekdayDayNumber(year, entry->daylightMonthStart, entry->daylightWeekStart,
+                            entry->daylightDayOfWeekStart) *
+            86400 +
+        7200 - standard;
+    const TimeValue end = NthWeekdayDayNumber(year, entry->daylightMonthEnd, entry->daylightWeekEnd,
+                                              entry->daylightDayOfWeekEnd) *
                               86400 +
                           7200 - standard - shift;
     const bool northern = entry->daylightMonthStart < entry->daylightMonthEnd;

@@ -2,10 +2,8 @@
 
 #include "zones/countrytable.h"
 
-namespace {
-
-// The day of month of the week-th dayOfWeek, found arithmetically rather than by stepping
-// through days with a conversion each: the same day, at a fraction of the cost.
+// Found arithmetically rather than by stepping through days with a conversion each: the same
+// day, at a fraction of the cost.
 int NthWeekdayDay(int year, int month, int week, int dayOfWeek)
 {
     const int wanted = dayOfWeek - 1; // 0 = Sunday
@@ -17,6 +15,8 @@ int NthWeekdayDay(int year, int month, int week, int dayOfWeek)
     const int firstWeekday = WeekdayOf(year, month, 1);
     return 1 + (wanted - firstWeekday + 7) % 7 + (week - 1) * 7;
 }
+
+namespace {
 
 bool AcrossYearEnd(const CountryEntry &entry)
 {
@@ -57,11 +57,10 @@ bool IsDaylightSavingAt(int index, TimeValue t)
     if (!entry || entry->daylightMonthStart == 0)
         return false;
     const int year = LocalYear(t);
-    const TimeValue start = NthWeekdayOfMonth(year, entry->daylightMonthStart,
-                                              entry->daylightWeekStart,
-                                              entry->daylightDayOfWeekStart);
-    const TimeValue end = NthWeekdayOfMonth(year, entry->daylightMonthEnd,
-                                            entry->daylightWeekEnd, entry->daylightDayOfWeekEnd);
+    const TimeValue start = NthWeekdayOfMonth(
+        year, entry->daylightMonthStart, entry->daylightWeekStart, entry->daylightDayOfWeekStart);
+    const TimeValue end = NthWeekdayOfMonth(year, entry->daylightMonthEnd, entry->daylightWeekEnd,
+                                            entry->daylightDayOfWeekEnd);
     return IsWithinDaylightPeriod(t, start, end, AcrossYearEnd(*entry));
 }
 
@@ -72,7 +71,9 @@ bool IsDaylightSavingNow(int index)
 
 bool OwnDaylightDates::IsComplete() const
 {
-    auto within = [](int value, int count) { return value >= 0 && value < count; };
+    auto within = [](int value, int count) {
+        return value >= 0 && value < count;
+    };
     return within(weekStart, 5) && within(monthStart, 12) && within(dayOfWeekStart, 7) &&
            within(weekEnd, 5) && within(monthEnd, 12) && within(dayOfWeekEnd, 7);
 }

@@ -6,6 +6,10 @@
 // dates are local midnight at the start of the change day; both ends of a period count, to the
 // second.
 
+// The day of month of the week-th (1-4, 5 = last) dayOfWeek (1 = Sunday .. 7) of month (1-12);
+// the arguments must lie in those ranges.
+int NthWeekdayDay(int year, int month, int week, int dayOfWeek);
+
 // Local midnight at the start of the week-th (1-4, 5 = last) dayOfWeek (1 = Sunday .. 7) of
 // month (1-12) in year. Returns -1 for arguments outside those ranges.
 TimeValue NthWeekdayOfMonth(int year, int month, int week, int dayOfWeek);

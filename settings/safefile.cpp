@@ -60,11 +60,15 @@ FileRead ReadSmallFile(const QString &path, qint64 limit, QByteArray &out)
     Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
         return FileRead::Refused;
-    QByteArray content(limit + 1, Qt::Uninitialized);
+    // Sized by the file, not the limit, which callers set far above what their files hold; grown
+    // only if the file grows while it is read.
+    QByteArray content(qMin<qint64>(st.st_size, limit) + 1, Qt::Uninitialized);
     qint64 size = 0;
     while (size <= limit) {
+        if (size == content.size())
+            content.resize(qMin<qint64>(2 * size, limit + 1));
         const ssize_t n =
-            ::read(fd.Get(), content.data() + size, static_cast<size_t>(limit + 1 - size));
+            ::read(fd.Get(), content.data() + size, static_cast<size_t>(content.size() - size));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

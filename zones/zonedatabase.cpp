@@ -108,8 +108,7 @@ void Refresh(CachedZone &c, int index, TimeValue t)
 void Recompute(CachedZone &c, int index, TimeValue t)
 {
     Refresh(c, index, t);
-    if (!c.seed || !(c.seed->state == c.state) || c.seed->from != c.from ||
-        c.seed->until != c.until)
+    if (!c.seed || c.seed->state != c.state || c.seed->from != c.from || c.seed->until != c.until)
         g_snapshotOutdated = true;
 }
 

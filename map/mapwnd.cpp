@@ -5,8 +5,10 @@
 #include "res/resources.h"
 #include "zones/timesource.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,7 +34,7 @@ CMapWnd::CMapWnd(QWidget *parent)
     SetAccelerate(true);
     SetMaxSpeed(600);
     // The terminator moves a pixel of the map in about four minutes.
-    m_nightTimer->setInterval(30 * 1000);
+    m_nightTimer->setInterval(NightInterval * 1000);
     connect(m_nightTimer, &QTimer::timeout, this, &CMapWnd::RefreshNight);
 }
 
@@ -221,19 +223,39 @@ void CMapWnd::SetShowNight(bool show)
     if (show == m_bShowNight)
         return;
     m_bShowNight = show;
-    if (show)
+    if (show && isVisible())
         m_nightTimer->start();
     else
         m_nightTimer->stop();
     RefreshNight();
 }
 
+void CMapWnd::showEvent(QShowEvent *event)
+{
+    CBitmapWnd::showEvent(event);
+    // The night moved on while the map was out of sight.
+    if (m_bShowNight && !m_nightTimer->isActive()) {
+        if (CurrentTime() - m_tNightDrawn >= NightInterval)
+            RefreshNight();
+        m_nightTimer->start();
+    }
+}
+
+void CMapWnd::hideEvent(QHideEvent *event)
+{
+    CBitmapWnd::hideEvent(event);
+    // Hidden to the notification area or minimised, nobody sees the night move.
+    m_nightTimer->stop();
+}
+
 void CMapWnd::RefreshNight()
 {
     if (m_zoneMap.IsNull())
         return;
-    if (m_bShowNight)
-        m_night.Update(m_sizeMap, SunPositionAt(CurrentTime()));
+    if (m_bShowNight) {
+        m_tNightDrawn = CurrentTime();
+        m_night.Update(m_sizeMap, SunPositionAt(m_tNightDrawn));
+    }
     // Rebuilt where the view stands now, which may be in the middle of a glide.
     m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, GetOrigin().x()).x());
     ShowComposite();

@@ -81,6 +81,8 @@ protected:
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void Reselect();
@@ -96,6 +98,8 @@ private:
     bool m_bShowNight = false;
     CNightShade m_night;
     QTimer *m_nightTimer = nullptr;
+    static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night
+    TimeValue m_tNightDrawn = 0;                   // the instant the night was drawn for
     QImage m_tableZones;
     QImage m_todayZones;
     bool m_bDatabaseZones = false;

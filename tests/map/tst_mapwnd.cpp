@@ -299,6 +299,23 @@ private slots:
         QCOMPARE(m_map->View(), ExpectedView());
     }
 
+    void nightCatchesUpWhenShown()
+    {
+        FixedTimeSource clock(1710936450); // 20 March 2024, 12:07:30 GMT: the sun over 0°
+        ScopedTimeSource use(&clock);
+        m_map->SetShowNight(true);
+        m_host->show();
+        const QImage noon = m_map->View();
+        m_host->hide();
+        clock.Advance(12 * 3600);
+        m_host->show();
+        // Midnight over 0° now: the day side is where the night was.
+        const QPoint greenwich = PixelOf(0, 0, m_map->GetOrigin().x());
+        QVERIFY(qGray(m_map->View().pixel(greenwich)) < qGray(noon.pixel(greenwich)) * 0.65);
+        m_host->hide();
+        m_map->SetShowNight(false);
+    }
+
     void motion_data()
     {
         QTest::addColumn<int>("dx");

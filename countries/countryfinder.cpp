@@ -1,6 +1,7 @@
 #include "countries/countryfinder.h"
 
 #include "zones/countrytable.h"
+#include "zones/textfold.h"
 
 namespace {
 
@@ -39,14 +40,7 @@ const std::vector<FoldedCountry> &FoldedTable()
 
 QString CCountryFinder::Fold(QStringView text)
 {
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
-    QString bare;
-    bare.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            bare.append(c);
-    }
-    return bare.toCaseFolded().simplified();
+    return FoldForSearch(text);
 }
 
 int CCountryFinder::Rank(QStringView text, QStringView pattern)

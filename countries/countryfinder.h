@@ -24,7 +24,7 @@ public:
         int bestPart = -1; // position in its parts when a part is the best match, else -1
     };
 
-    // Lower case, accents removed, blanks simplified: "São  Tomé" gives "sao tome".
+    // The search form of a name (zones/textfold.h): "São  Tomé" gives "sao tome".
     static QString Fold(QStringView text);
     // How well folded pattern matches folded text: 0 the whole text, 1 its start, 2 the start
     // of a later word; -1 no match. An empty pattern matches every text at its start.

@@ -2,6 +2,7 @@
 #include "countries/propertysheet.h"
 #include "countries/tiptreectrl.h"
 #include "zones/countrytable.h"
+#include "zones/textfold.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -43,6 +44,8 @@ private slots:
     void typing();
     void closing_data();
     void closing();
+    void fold_data();
+    void fold();
 
 private:
     CPropertySheet *m_sheet = nullptr;
@@ -169,6 +172,30 @@ void TestFindCountryPage::closing()
     });
     QCOMPARE(m_sheet->DoModal(), int(how == 2 ? QDialog::Rejected : QDialog::Accepted));
     QCOMPARE(QString::fromStdString(DisplayName(m_page->Result())), result);
+}
+
+void TestFindCountryPage::fold_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("accents, case, blanks") << "  São  TOMÉ "
+                                           << "sao tome";
+    QTest::newRow("saint and apostrophe") << "Saint John’s"
+                                          << "st johns";
+    QTest::newRow("abbreviated saint") << "St. John's"
+                                       << "st johns";
+    QTest::newRow("one-letter word before apostrophe") << "Côte d'Ivoire"
+                                                       << "cote d ivoire";
+    QTest::newRow("hyphen and brackets") << "Guinea-Bissau (Rep)"
+                                         << "guinea bissau rep";
+    QTest::newRow("sainte, saint inside a word") << "Sainte-Marie, Saintes"
+                                                 << "ste marie saintes";
+}
+
+void TestFindCountryPage::fold()
+{
+    QFETCH(QString, text);
+    QTEST(FoldForSearch(text), "folded");
 }
 
 QTEST_MAIN(TestFindCountryPage)

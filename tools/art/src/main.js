@@ -1,4 +1,5 @@
-// Draws every picture of Orbiclock into the given resource folder (default ../../res).
+// Draws every picture of Orbiclock and writes its city index into the given resource folder
+// (default ../../res).
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -8,6 +9,7 @@ import { iconFiles } from './icons.js';
 import { cursorRgba, Size as CursorSize } from './cursor.js';
 import { Width, Height, LandRgb, SeaRgb, landMask, zonePicture } from './worldmap.js';
 import { standardOffset } from './offsets.js';
+import { citiesResource } from './cities.js';
 import { stripPictures, stripPixels, Shades, W as StripImageWidth, H as StripHeight, Count as StripCount } from './strips.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -38,6 +40,7 @@ export function build(outDir, { quiet = false } = {}) {
 
   for (const [rel, bytes] of Object.entries(iconFiles())) write(rel, bytes);
   write('cursors/hand.png', encodeRgba(CursorSize, CursorSize, cursorRgba()));
+  write('data/cities.bin', citiesResource());
   return zones;
 }
 

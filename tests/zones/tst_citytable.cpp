@@ -1,0 +1,261 @@
+#include "zones/citytable.h"
+#include "zones/textfold.h"
+
+#include <QSet>
+#include <QTest>
+#include <QTimeZone>
+#include <QtEndian>
+
+#include <ctime>
+#include <map>
+
+class TestCityTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(Cities::Count() > 20000, "the city resource did not load"); }
+
+    // The generator folds in JavaScript; the program folds the person's text with FoldForSearch.
+    void storedKeysAreFoldForSearch()
+    {
+        std::map<int, QSet<QString>> stored;
+        for (const auto &[city, folded] : Cities::StoredFoldedNames())
+            stored[city].insert(folded);
+        for (int city = 0; city < Cities::Count(); ++city) {
+            QSet<QString> expected;
+            const QStringList names =
+                QStringList{Cities::Name(city), Cities::AsciiName(city)} + Cities::Alternates(city);
+            for (const QString &name : names)
+                expected.insert(FoldForSearch(name));
+            expected.remove(QString());
+            if (stored[city] != expected) {
+                QFAIL(qPrintable(names.join(u" | ") + QStringLiteral(" stored as ") +
+                                 QStringList(stored[city].values()).join(u" | ")));
+            }
+        }
+    }
+
+    void cities_data()
+    {
+        QTest::addColumn<int>("geonameId");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("ascii");
+        QTest::addColumn<QString>("alternate"); // one that must be kept
+        QTest::addColumn<QByteArray>("country");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("january"); // offsets in 2026, seconds east of UTC
+        QTest::addColumn<int>("july");
+
+        QTest::newRow("renamed, old name kept") << 703448 << "Kyiv"
+                                                << "Kyiv"
+                                                << "Kiev" << QByteArray("UA") << "Kyiv City"
+                                                << QByteArray("Europe/Kyiv") << 7200 << 10800;
+        QTest::newRow("accented") << 3448439 << "São Paulo"
+                                  << "Sao Paulo" << QString() << QByteArray("BR") << "São Paulo"
+                                  << QByteArray("America/Sao_Paulo") << -10800 << -10800;
+        QTest::newRow("Arizona keeps standard time")
+            << 5308655 << "Phoenix"
+            << "Phoenix" << QString() << QByteArray("US") << "Arizona"
+            << QByteArray("America/Phoenix") << -25200 << -25200;
+        QTest::newRow("Adelaide's time in New South Wales")
+            << 2173911 << "Broken Hill"
+            << "Broken Hill" << QString() << QByteArray("AU") << "New South Wales"
+            << QByteArray("Australia/Broken_Hill") << 37800 << 34200;
+        QTest::newRow("former English name") << 1275339 << "Mumbai"
+                                             << "Mumbai"
+                                             << "Bombay" << QByteArray("IN") << "Maharashtra"
+                                             << QByteArray("Asia/Kolkata") << 19800 << 19800;
+        QTest::newRow("older name") << 1566083 << "Ho Chi Minh City"
+                                    << "Ho Chi Minh City"
+                                    << "Saigon" << QByteArray("VN") << QString()
+                                    << QByteArray("Asia/Ho_Chi_Minh") << 25200 << 25200;
+    }
+
+    void cities()
+    {
+        QFETCH(int, geonameId);
+        const int city = Cities::ByGeonameId(geonameId);
+        QVERIFY(city >= 0);
+        QCOMPARE(Cities::GeonameId(city), geonameId);
+        QTEST(Cities::Name(city), "name");
+        QTEST(Cities::AsciiName(city), "ascii");
+        QFETCH(QString, alternate);
+        if (!alternate.isEmpty())
+            QVERIFY(Cities::Alternates(city).contains(alternate));
+        QTEST(Cities::CountryCode(city), "country");
+        QFETCH(QString, region);
+        if (!region.isEmpty())
+            QCOMPARE(Cities::RegionName(city), region);
+        QTEST(Cities::ZoneId(city), "zone");
+        const QTimeZone zone(Cities::ZoneId(city));
+        QTEST(zone.offsetFromUtc(QDateTime(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC)), "january");
+        QTEST(zone.offsetFromUtc(QDateTime(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC)), "july");
+        QVERIFY(Cities::Population(city) >= 15000);
+        QVERIFY(qAbs(Cities::Latitude(city)) <= 90 && qAbs(Cities::Longitude(city)) <= 180);
+    }
+
+    void find_data()
+    {
+        QTest::addColumn<QString>("pattern"); // as typed; folded here
+        QTest::addColumn<int>("firstId");     // 0: no match
+        QTest::addColumn<int>("firstRank");
+
+        QTest::newRow("alternate, whole") << "Kiev" << 703448 << 0;
+        QTest::newRow("alternate, start") << "bomb" << 1275339 << 1;
+        QTest::newRow("accents and case") << "SAO PAULO" << 3448439 << 0;
+        QTest::newRow("across words") << "new york c" << 5128581 << 1;
+        QTest::newRow("whole name before later word") << "york" << 2633352 << 0;
+        QTest::newRow("punctuation") << "St. Johns" << 6324733 << 0;
+        QTest::newRow("later word only") << "chi minh" << 1566083 << 2;
+        QTest::newRow("nothing") << "qqqzx" << 0 << 0;
+        QTest::newRow("empty") << "" << 0 << 0;
+    }
+
+    void find()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(int, firstId);
+        const std::vector<Cities::Match> matches = Cities::Find(FoldForSearch(pattern), 20);
+        if (firstId == 0) {
+            QVERIFY(matches.empty());
+            return;
+        }
+        QVERIFY(!matches.empty());
+        QCOMPARE(Cities::GeonameId(matches.front().city), firstId);
+        QTEST(matches.front().rank, "firstRank");
+    }
+
+    // Each city once, by rank then population, cut at the limit.
+    void findOrder()
+    {
+        const std::vector<Cities::Match> matches = Cities::Find(u"s", 300);
+        QCOMPARE(matches.size(), size_t(300));
+        QSet<int> seen;
+        for (size_t i = 0; i < matches.size(); ++i) {
+            QVERIFY(!seen.contains(matches[i].city));
+            seen.insert(matches[i].city);
+            if (i > 0) {
+                const Cities::Match &a = matches[i - 1];
+                const Cities::Match &b = matches[i];
+                QVERIFY(a.rank < b.rank || (a.rank == b.rank && Cities::Population(a.city) >=
+                                                                    Cities::Population(b.city)));
+            }
+        }
+        QVERIFY(Cities::Find(u"s", 0).empty());
+    }
+
+    void outOfRange()
+    {
+        for (int city : {-1, Cities::Count(), 1 << 30}) {
+            QCOMPARE(Cities::GeonameId(city), 0);
+            QVERIFY(Cities::Name(city).isEmpty() && Cities::AsciiName(city).isEmpty());
+            QVERIFY(Cities::Alternates(city).isEmpty() && Cities::RegionName(city).isEmpty());
+            QVERIFY(Cities::CountryCode(city).isEmpty() && Cities::ZoneId(city).isEmpty());
+            QCOMPARE(Cities::Population(city), 0);
+        }
+        QCOMPARE(Cities::ByGeonameId(0), -1);
+        QCOMPARE(Cities::ByGeonameId(-5), -1);
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = Cities::ResourceBytes().toByteArray();
+        QByteArray flipped = good;
+        flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x40);
+        // Damage behind a checksum made to fit, which the layout's own checks must catch.
+        const auto resealed = [](QByteArray bytes) {
+            quint32 hash = 0x811c9dc5;
+            for (qsizetype i = 16; i + 4 <= bytes.size(); i += 4)
+                hash = (hash ^ qFromLittleEndian<quint32>(bytes.constData() + i)) * 0x01000193;
+            qToLittleEndian(hash, bytes.data() + 8);
+            return bytes;
+        };
+        QByteArray count = good;
+        qToLittleEndian(quint32(0xfff0), count.data() + 16);
+        QByteArray key = good;
+        qToLittleEndian(quint32(0xfffffff0),
+                        key.data() + qFromLittleEndian<quint32>(good.constData() + 32));
+        QByteArray zone = good;
+        qToLittleEndian(quint16(0xfffe),
+                        zone.data() + qFromLittleEndian<quint32>(good.constData() + 20) + 20);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << good.left(64);
+        QTest::newRow("truncated") << good.left(good.size() / 2);
+        QTest::newRow("one bit") << flipped;
+        QTest::newRow("city count") << resealed(count);
+        QTest::newRow("key outside the pool") << resealed(key);
+        QTest::newRow("zone out of range") << resealed(zone);
+        QTest::newRow("garbage") << QByteArray(4096, 'x');
+    }
+
+    void damaged()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!Cities::Load(bytes));
+        QCOMPARE(Cities::Count(), 0);
+        QVERIFY(Cities::Find(u"london", 10).empty());
+        QVERIFY(Cities::Name(0).isEmpty());
+        QCOMPARE(Cities::ByGeonameId(703448), -1);
+        QVERIFY(Cities::Load(Cities::ResourceBytes()));
+        QVERIFY(Cities::Count() > 20000);
+    }
+
+    // At instants around each of 2026's changes, the offset Qt gives the clocks for a city's
+    // zone is the C library's under TZ=zone. The sample holds the largest city of every zone
+    // and cities spread over the whole table.
+    void cityClocksMatchCLibrary()
+    {
+        QSet<QByteArray> zones;
+        QList<int> sample;
+        const int step = Cities::Count() / 300;
+        for (int city = 0; city < Cities::Count(); ++city) {
+            const QByteArray zone = Cities::ZoneId(city);
+            if (!zones.contains(zone) || city % step == 0)
+                sample.append(city);
+            zones.insert(zone);
+        }
+        QVERIFY(sample.size() >= 500);
+        const QByteArray savedTz = qgetenv("TZ");
+        const QDateTime from(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+        const QDateTime until(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC);
+        int compared = 0;
+        for (int city : sample) {
+            const QByteArray id = Cities::ZoneId(city);
+            const QTimeZone zone(id);
+            QVERIFY2(zone.isValid(), id.constData());
+            QList<qint64> instants = {from.toSecsSinceEpoch(), until.toSecsSinceEpoch() - 1};
+            for (const QTimeZone::OffsetData &change : zone.transitions(from, until)) {
+                const qint64 at = change.atUtc.toSecsSinceEpoch();
+                instants << at - 1 << at << at + 3600;
+            }
+            qputenv("TZ", id);
+            tzset();
+            for (qint64 at : instants) {
+                const time_t t = time_t(at);
+                tm local{};
+                QVERIFY(localtime_r(&t, &local));
+                const int qt = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at, Qt::UTC));
+                if (qt != local.tm_gmtoff) {
+                    QFAIL(qPrintable(QStringLiteral("%1 (%2) at %3: Qt %4, C library %5")
+                                         .arg(Cities::Name(city), QString::fromLatin1(id))
+                                         .arg(at)
+                                         .arg(qt)
+                                         .arg(local.tm_gmtoff)));
+                }
+                ++compared;
+            }
+        }
+        if (savedTz.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", savedTz);
+        tzset();
+        QVERIFY(compared > 2000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCityTable)
+#include "tst_citytable.moc"

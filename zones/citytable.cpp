@@ -1,0 +1,366 @@
+#include "zones/citytable.h"
+
+#include <QResource>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+// The index is written by tools/art (cities.js), whose header comment gives the layout. It is
+// checked whole when first read; after that every access trusts it.
+
+namespace {
+
+constexpr char Magic[8] = {'O', 'C', 'I', 'T', 'I', 'E', 'S', '1'};
+constexpr qsizetype HeaderSize = 64;
+constexpr qsizetype RecordSize = 28;
+constexpr qsizetype KeySize = 8;
+constexpr quint16 NoRegion = 0xffff;
+constexpr quint8 AsciiIsName = 1;
+constexpr quint8 LaterWord = 1;
+constexpr double DegreesPerUnit = 1e-5;
+
+quint32 U32(const uchar *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+
+quint16 U16(const uchar *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+
+struct Table
+{
+    QByteArray owned; // empty when the bytes are the resource's, read in place
+    const uchar *records = nullptr;
+    const uchar *byId = nullptr;
+    const uchar *keys = nullptr;
+    const uchar *zones = nullptr;
+    const uchar *regions = nullptr;
+    const uchar *pool = nullptr;
+    quint32 count = 0;
+    quint32 keyCount = 0;
+    quint32 zoneCount = 0;
+    quint32 regionCount = 0;
+    quint32 poolSize = 0;
+
+    const uchar *Record(int city) const { return records + city * RecordSize; }
+    const uchar *Key(quint32 i) const { return keys + i * KeySize; }
+    // A length-prefixed text of the pool; checked at load.
+    QByteArrayView Text(quint32 at) const
+    {
+        return QByteArrayView(reinterpret_cast<const char *>(pool + at + 1), pool[at]);
+    }
+    QByteArrayView KeyText(quint32 i) const
+    {
+        const uchar *key = Key(i);
+        return QByteArrayView(reinterpret_cast<const char *>(pool + U32(key)), key[7]);
+    }
+};
+
+quint32 Checksum(const uchar *data, qsizetype size)
+{
+    quint32 hash = 0x811c9dc5;
+    for (qsizetype i = 16; i + 4 <= size; i += 4)
+        hash = (hash ^ U32(data + i)) * 0x01000193;
+    return hash;
+}
+
+bool TextFits(const Table &t, quint32 at)
+{
+    return at < t.poolSize && qint64(at) + 1 + t.pool[at] <= t.poolSize;
+}
+
+// The table in bytes, or an empty one when anything in them is out of place.
+Table Parse(const uchar *data, qsizetype size)
+{
+    if (!data || size < HeaderSize || size % 4 != 0 || std::memcmp(data, Magic, 8) != 0 ||
+        U32(data + 12) != quint64(size) || U32(data + 8) != Checksum(data, size))
+        return {};
+    Table t;
+    t.count = U32(data + 16);
+    t.keyCount = U32(data + 28);
+    t.zoneCount = U32(data + 36);
+    t.regionCount = U32(data + 44);
+    t.poolSize = U32(data + 56);
+    const auto section = [&](int field, qint64 length) -> const uchar * {
+        const qint64 at = U32(data + field);
+        return at >= HeaderSize && at + length <= size ? data + at : nullptr;
+    };
+    t.records = section(20, qint64(t.count) * RecordSize);
+    t.byId = section(24, qint64(t.count) * 2);
+    t.keys = section(32, qint64(t.keyCount) * KeySize);
+    t.zones = section(40, qint64(t.zoneCount) * 4);
+    t.regions = section(48, qint64(t.regionCount) * 4);
+    t.pool = section(52, t.poolSize);
+    if (!t.records || !t.byId || !t.keys || !t.zones || !t.regions || !t.pool || t.count > 0xffff ||
+        t.zoneCount > 0xffff || t.regionCount >= NoRegion)
+        return {};
+
+    for (quint32 i = 0; i < t.zoneCount; ++i) {
+        if (!TextFits(t, U32(t.zones + i * 4)))
+            return {};
+    }
+    for (quint32 i = 0; i < t.regionCount; ++i) {
+        if (!TextFits(t, U32(t.regions + i * 4)))
+            return {};
+    }
+    for (quint32 city = 0; city < t.count; ++city) {
+        const uchar *r = t.Record(int(city));
+        const auto lat = qint32(U32(r + 8));
+        const auto lon = qint32(U32(r + 12));
+        const quint16 region = U16(r + 22);
+        if (lat < -9000000 || lat > 9000000 || lon < -18000000 || lon > 18000000 ||
+            U16(r + 20) >= t.zoneCount || (region != NoRegion && region >= t.regionCount) ||
+            r[24] < 'A' || r[24] > 'Z' || r[25] < 'A' || r[25] > 'Z')
+            return {};
+        quint32 at = U32(r + 16);
+        const int texts = 1 + (r[27] & AsciiIsName ? 0 : 1) + r[26];
+        for (int i = 0; i < texts; ++i) {
+            if (!TextFits(t, at))
+                return {};
+            at += 1 + t.pool[at];
+        }
+    }
+    // Ids strictly rising, so the lookup's binary search holds.
+    for (quint32 i = 0; i < t.count; ++i) {
+        const quint16 city = U16(t.byId + i * 2);
+        if (city >= t.count ||
+            (i > 0 && U32(t.Record(city)) <= U32(t.Record(U16(t.byId + (i - 1) * 2)))))
+            return {};
+    }
+    for (quint32 i = 0; i < t.keyCount; ++i) {
+        const uchar *key = t.Key(i);
+        if (U16(key + 4) >= t.count || key[6] > LaterWord || key[7] == 0 ||
+            qint64(U32(key)) + key[7] > t.poolSize)
+            return {};
+    }
+    return t;
+}
+
+QByteArrayView ResourceView()
+{
+    const QResource resource(QStringLiteral(":/data/cities.bin"));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return QByteArrayView(resource.data(), resource.size());
+}
+
+Table &Current()
+{
+    static Table table = [] {
+        const QByteArrayView bytes = ResourceView();
+        return Parse(reinterpret_cast<const uchar *>(bytes.data()), bytes.size());
+    }();
+    return table;
+}
+
+const Table *Valid(int city)
+{
+    const Table &t = Current();
+    return city >= 0 && quint32(city) < t.count ? &t : nullptr;
+}
+
+// The record's texts in order: name, ASCII name (unless it is the name), alternates.
+quint32 TextAfter(const Table &t, quint32 at)
+{
+    return at + 1 + t.pool[at];
+}
+
+QString FromUtf8(QByteArrayView text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Negative, zero or positive as the key's text sorts before, starts with or after the pattern.
+int ComparePrefix(QByteArrayView key, QByteArrayView pattern)
+{
+    const qsizetype n = std::min(key.size(), pattern.size());
+    const int c = std::memcmp(key.data(), pattern.data(), size_t(n));
+    if (c != 0)
+        return c;
+    return key.size() < pattern.size() ? -1 : 0;
+}
+
+} // namespace
+
+namespace Cities {
+
+int Count()
+{
+    return int(Current().count);
+}
+
+int GeonameId(int city)
+{
+    const Table *t = Valid(city);
+    return t ? int(U32(t->Record(city))) : 0;
+}
+
+int ByGeonameId(int geonameId)
+{
+    const Table &t = Current();
+    quint32 lo = 0;
+    quint32 hi = t.count;
+    while (lo < hi) {
+        const quint32 mid = lo + (hi - lo) / 2;
+        const quint16 city = U16(t.byId + mid * 2);
+        const qint64 id = U32(t.Record(city));
+        if (id == geonameId)
+            return city;
+        if (id < geonameId)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return -1;
+}
+
+QString Name(int city)
+{
+    const Table *t = Valid(city);
+    return t ? FromUtf8(t->Text(U32(t->Record(city) + 16))) : QString();
+}
+
+QString AsciiName(int city)
+{
+    const Table *t = Valid(city);
+    if (!t)
+        return {};
+    const uchar *r = t->Record(city);
+    const quint32 name = U32(r + 16);
+    return FromUtf8(t->Text(r[27] & AsciiIsName ? name : TextAfter(*t, name)));
+}
+
+QStringList Alternates(int city)
+{
+    const Table *t = Valid(city);
+    if (!t)
+        return {};
+    const uchar *r = t->Record(city);
+    quint32 at = TextAfter(*t, U32(r + 16));
+    if (!(r[27] & AsciiIsName))
+        at = TextAfter(*t, at);
+    QStringList alternates;
+    alternates.reserve(r[26]);
+    for (int i = 0; i < r[26]; ++i, at = TextAfter(*t, at))
+        alternates.append(FromUtf8(t->Text(at)));
+    return alternates;
+}
+
+QByteArray CountryCode(int city)
+{
+    const Table *t = Valid(city);
+    return t ? QByteArray(reinterpret_cast<const char *>(t->Record(city) + 24), 2) : QByteArray();
+}
+
+QString RegionName(int city)
+{
+    const Table *t = Valid(city);
+    if (!t)
+        return {};
+    const quint16 region = U16(t->Record(city) + 22);
+    return region == NoRegion ? QString() : FromUtf8(t->Text(U32(t->regions + region * 4)));
+}
+
+qint64 Population(int city)
+{
+    const Table *t = Valid(city);
+    return t ? qint64(U32(t->Record(city) + 4)) : 0;
+}
+
+double Latitude(int city)
+{
+    const Table *t = Valid(city);
+    return t ? qint32(U32(t->Record(city) + 8)) * DegreesPerUnit : 0.0;
+}
+
+double Longitude(int city)
+{
+    const Table *t = Valid(city);
+    return t ? qint32(U32(t->Record(city) + 12)) * DegreesPerUnit : 0.0;
+}
+
+QByteArray ZoneId(int city)
+{
+    const Table *t = Valid(city);
+    return t ? t->Text(U32(t->zones + U16(t->Record(city) + 20) * 4)).toByteArray() : QByteArray();
+}
+
+std::vector<Match> Find(QStringView foldedPattern, int limit)
+{
+    const Table &t = Current();
+    const QByteArray pattern = foldedPattern.toUtf8();
+    if (pattern.isEmpty() || limit <= 0 || t.count == 0)
+        return {};
+    // Keys are sorted by their text, so those starting with the pattern are one run.
+    const auto bound = [&](bool after) {
+        quint32 lo = 0;
+        quint32 hi = t.keyCount;
+        while (lo < hi) {
+            const quint32 mid = lo + (hi - lo) / 2;
+            const int c = ComparePrefix(t.KeyText(mid), pattern);
+            if (c < 0 || (after && c == 0))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    };
+    const quint32 first = bound(false);
+    const quint32 last = bound(true);
+
+    constexpr quint8 NoMatch = 3;
+    std::vector<quint8> best(t.count, NoMatch);
+    std::vector<Match> matches;
+    for (quint32 i = first; i < last; ++i) {
+        const uchar *key = t.Key(i);
+        const quint16 city = U16(key + 4);
+        const quint8 rank = key[6] == LaterWord ? 2 : key[7] == pattern.size() ? 0 : 1;
+        if (best[city] == NoMatch)
+            matches.push_back({city, 0});
+        best[city] = std::min(best[city], rank);
+    }
+    for (Match &m : matches)
+        m.rank = best[m.city];
+    // Cities are numbered by population, largest first.
+    const auto order = [](const Match &a, const Match &b) {
+        return a.rank != b.rank ? a.rank < b.rank : a.city < b.city;
+    };
+    const auto keep = std::min<size_t>(matches.size(), size_t(limit));
+    std::partial_sort(matches.begin(), matches.begin() + qsizetype(keep), matches.end(), order);
+    matches.resize(keep);
+    return matches;
+}
+
+bool Load(QByteArrayView bytes)
+{
+    QByteArray copy = bytes.toByteArray();
+    Table parsed = Parse(reinterpret_cast<const uchar *>(copy.constData()), copy.size());
+    // Moving the copy keeps its bytes where the table points.
+    parsed.owned = std::move(copy);
+    if (parsed.count == 0)
+        parsed = {};
+    Current() = std::move(parsed);
+    return Current().count > 0;
+}
+
+QByteArrayView ResourceBytes()
+{
+    return ResourceView();
+}
+
+std::vector<std::pair<int, QString>> StoredFoldedNames()
+{
+    const Table &t = Current();
+    std::vector<std::pair<int, QString>> names;
+    for (quint32 i = 0; i < t.keyCount; ++i) {
+        const uchar *key = t.Key(i);
+        if (key[6] != LaterWord)
+            names.emplace_back(U16(key + 4), FromUtf8(t.KeyText(i)));
+    }
+    return names;
+}
+
+} // namespace Cities

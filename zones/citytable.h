@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <utility>
+#include <vector>
+
+// The cities of at least 15,000 people, read in place from the resources on first use, so the
+// start pays nothing for them. Cities are numbered 0..Count()-1, largest population first; an
+// index out of range gives an empty or zero answer, never a crash.
+namespace Cities {
+
+int Count();                      // 0 when the resource is missing or damaged (then no cities)
+int GeonameId(int city);          // the stable id kept in settings
+int ByGeonameId(int geonameId);   // the city, or -1
+QString Name(int city);           // as people write it: "São Paulo", "Kyiv"
+QString AsciiName(int city);      // "Sao Paulo"
+QStringList Alternates(int city); // other names people know it by: "Kiev"
+QByteArray CountryCode(int city); // ISO 3166-1 alpha-2, "BR"
+QString RegionName(int city);     // first-level region, "Arizona"; may be empty
+qint64 Population(int city);
+double Latitude(int city);
+double Longitude(int city);
+QByteArray ZoneId(int city); // "America/Phoenix"
+
+struct Match
+{
+    int city;
+    int rank; // 0 a whole name, 1 a name's start, 2 a later word's start
+};
+// Cities any of whose names (name, ASCII, alternates) matches the folded pattern
+// (FoldForSearch) at a word start; each city once with its best rank; by rank, then population,
+// largest first; at most limit. An empty pattern matches nothing.
+std::vector<Match> Find(QStringView foldedPattern, int limit);
+
+// Replaces the table with a copy of bytes in the resource's form; false (and no cities) when
+// they are damaged. For tests; the program reads the resource.
+bool Load(QByteArrayView bytes);
+// The resource's bytes, empty when it is missing.
+QByteArrayView ResourceBytes();
+// Every city's folded names as stored in the index, in no order: (city, folded name).
+std::vector<std::pair<int, QString>> StoredFoldedNames();
+
+} // namespace Cities

@@ -43,6 +43,8 @@ QString CAboutDialog::CreditsText()
         "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
         "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
         "\u00a9 OpenStreetMap contributors.\n"
+        "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
+        "(geonames.org), Creative Commons Attribution 4.0.\n"
         "Offsets and daylight-saving rules: Orbiclock's own table of 345 countries, regions "
         "and parts of countries.");
 }

@@ -1,5 +1,6 @@
-// Draws every picture twice into temporary folders and compares both runs with each other and
-// with the pictures committed under res/: the output must not depend on the run.
+// Draws every picture and writes the city index twice into temporary folders and compares both
+// runs with each other and with the files committed under res/: the output must not depend on
+// the run.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -34,7 +35,7 @@ for (const file of listFiles(runs[0]).sort()) {
 }
 for (const dir of runs) fs.rmSync(dir, { recursive: true });
 if (failures) {
-  console.error(`${failures} picture(s) not reproduced`);
+  console.error(`${failures} file(s) not reproduced`);
   process.exit(1);
 }
-console.log('every picture reproduced exactly');
+console.log('every file reproduced exactly');

@@ -118,9 +118,19 @@ function chooseAlternates(row, name) {
     if (!row.alternates.includes(p)) throw new Error(`${row.id}: "${p}" is not among GeoNames' alternates`);
     pinned.push(p);
   }
+  // English forms are mostly plain ASCII; hyphens and apostrophes the name lacks mark the
+  // syllables of a transliteration ("Ch'ung-ch'ing-shih"); a length far from the name's, a
+  // clipped or a compound form.
+  const joined = (s) => /[-'\u2019]/.test(s) && !/[-'\u2019]/.test(name);
+  const score = (a) => [isAscii(a) ? 0 : 1, joined(a) ? 1 : 0, Math.abs(a.length - name.length)];
+  // One that holds the name or is held by it adds nothing a search for the name misses.
+  const own = [fold(name), fold(row.ascii)];
+  const redundant = (f) => own.some((n) => n.includes(f) || f.includes(n));
   const candidates = row.alternates
-    .filter((a) => typeable(a, words))
-    .sort((a, b) => (isAscii(b) - isAscii(a)) || (a.length - b.length) || (a < b ? -1 : a > b ? 1 : 0));
+    .filter((a) => typeable(a, words) && fold(a).length >= 3 && !redundant(fold(a)))
+    .map((a) => [score(a), a])
+    .sort(([x, a], [y, b]) => x[0] - y[0] || x[1] - y[1] || x[2] - y[2] || (a < b ? -1 : a > b ? 1 : 0))
+    .map(([, a]) => a);
   const kept = [];
   const limit = Math.max(alternateLimit(row.population), pinned.length);
   for (const a of [...pinned, ...candidates]) {

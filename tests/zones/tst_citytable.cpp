@@ -48,10 +48,14 @@ private slots:
         QTest::addColumn<int>("january"); // offsets in 2026, seconds east of UTC
         QTest::addColumn<int>("july");
 
-        QTest::newRow("renamed, old name kept") << 703448 << "Kyiv"
-                                                << "Kyiv"
-                                                << "Kiev" << QByteArray("UA") << "Kyiv City"
-                                                << QByteArray("Europe/Kyiv") << 7200 << 10800;
+        QTest::newRow("renamed since the data") << 1278994 << "Prayagraj"
+                                                << "Prayagraj"
+                                                << "Allahābād" << QByteArray("IN") << QString()
+                                                << QByteArray("Asia/Kolkata") << 19800 << 19800;
+        QTest::newRow("today's spelling, old kept") << 703448 << "Kyiv"
+                                                    << "Kyiv"
+                                                    << "Kiev" << QByteArray("UA") << "Kyiv City"
+                                                    << QByteArray("Europe/Kyiv") << 7200 << 10800;
         QTest::newRow("accented") << 3448439 << "São Paulo"
                                   << "Sao Paulo" << QString() << QByteArray("BR") << "São Paulo"
                                   << QByteArray("America/Sao_Paulo") << -10800 << -10800;

@@ -31,10 +31,18 @@ const KeySize = 8;
 const NoRegion = 0xffff;
 
 // GeoNames' alternates carry no language, so common English names that the bounded choice below
-// might leave out are named here (each must be one of GeoNames' own alternates), and renamed
-// cities are shown by today's name with the old one kept.
+// might leave out are named here (each must be one of GeoNames' own alternates), and cities
+// renamed since the data or spelt today as Ukraine's national romanization has it are shown by
+// today's name, with GeoNames' name kept as an alternate.
 const Overrides = new Map([
   [703448, { name: 'Kyiv', keep: ['Kiev'] }],
+  [700569, { name: 'Mykolaiv' }],
+  [687700, { name: 'Zaporizhzhia' }],
+  [705812, { name: 'Kropyvnytskyi' }],
+  [1278994, { name: 'Prayagraj' }], // 2018
+  [1270642, { name: 'Gurugram' }], // 2016
+  [1278149, { name: 'Chhatrapati Sambhajinagar' }], // 2023
+  [1262321, { name: 'Mysuru' }], // 2014
   [1275339, { keep: ['Bombay'] }],
   [1566083, { keep: ['Saigon'] }],
   [1816670, { keep: ['Peking'] }],
@@ -108,10 +116,10 @@ function typeable(alt, words) {
 
 const isAscii = (s) => /^[\x20-\x7e]*$/.test(s);
 
-function chooseAlternates(row, name) {
+function chooseAlternates(row, name, ascii) {
   const override = Overrides.get(row.id) || {};
-  const seen = new Set([fold(name), fold(row.ascii)]);
-  const words = Math.max(name.split(' ').length, row.ascii.split(' ').length);
+  const seen = new Set([fold(name), fold(ascii)]);
+  const words = Math.max(name.split(' ').length, ascii.split(' ').length);
   const pinned = [];
   if (override.name && override.name !== row.name) pinned.push(row.name);
   for (const p of override.keep || []) {
@@ -124,7 +132,7 @@ function chooseAlternates(row, name) {
   const joined = (s) => /[-'\u2019]/.test(s) && !/[-'\u2019]/.test(name);
   const score = (a) => [isAscii(a) ? 0 : 1, joined(a) ? 1 : 0, Math.abs(a.length - name.length)];
   // One that holds the name or is held by it adds nothing a search for the name misses.
-  const own = [fold(name), fold(row.ascii)];
+  const own = [fold(name), fold(ascii)];
   const redundant = (f) => own.some((n) => n.includes(f) || f.includes(n));
   const candidates = row.alternates
     .filter((a) => typeable(a, words) && fold(a).length >= 3 && !redundant(fold(a)))
@@ -209,7 +217,7 @@ export function citiesResource() {
     const override = Overrides.get(row.id) || {};
     const name = override.name || row.name;
     const ascii = override.name && isAscii(name) ? name : row.ascii;
-    const alternates = chooseAlternates(row, name);
+    const alternates = chooseAlternates(row, name, ascii);
     for (const s of [name, ascii]) {
       if (Astral.test(s) || !fold(s)) throw new Error(`${row.id}: unusable name "${s}"`);
     }

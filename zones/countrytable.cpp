@@ -217,8 +217,8 @@ const std::array<CountryEntry, CountryCount> CountryTable = {{
     {"Mauritania", "", 0.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 200
     {"Mauritius (France)", "", 4.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 201
     {"Mexico", "N Baja California", -8.0f, 3, 0, 0, 0, 0, 0, 0, 1}, // 202
-    {"Mexico", "S Baja California, Sonora & Sinoloa", -7.0f, 3, 0, 0, 0, 0, 0, 0, 1}, // 203
-    {"Mexico", "exc Baja California, Sonora & Sinoloa", -6.0f, 3, 4, 1, 1, 10, 5, 1, 1}, // 204
+    {"Mexico", "S Baja California, Sonora & Sinaloa", -7.0f, 3, 0, 0, 0, 0, 0, 0, 1}, // 203
+    {"Mexico", "exc Baja California, Sonora & Sinaloa", -6.0f, 3, 4, 1, 1, 10, 5, 1, 1}, // 204
     {"Midway Islands", "", -11.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 205
     {"Moldova, Rep of", "", 2.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 206
     {"Monaco", "", 1.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 207
@@ -258,7 +258,7 @@ const std::array<CountryEntry, CountryCount> CountryTable = {{
     {"Qatar", "", 3.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 241
     {"Rapa I.", "", -10.0f, 6, 0, 0, 0, 0, 0, 0, 1}, // 242
     {"Réunion (France)", "", 4.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 243
-    {"Rodriguez Island", "", 4.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 244
+    {"Rodrigues Island", "", 4.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 244
     {"Romania", "", 2.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 245
     {"Rotuma I.", "", 12.0f, 6, 0, 0, 0, 0, 0, 0, 1}, // 246
     {"Russia", "Zone  0", 2.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 247
@@ -282,7 +282,7 @@ const std::array<CountryEntry, CountryCount> CountryTable = {{
     {"San Marino", "", 1.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 265
     {"Santa Cruz I.", "", 11.0f, 6, 0, 0, 0, 0, 0, 0, 1}, // 266
     {"Sao Tome e Principe", "", 0.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 267
-    {"Sardinia (italy)", "", 1.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 268
+    {"Sardinia (Italy)", "", 1.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 268
     {"Saudi Arabia", "", 3.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 269
     {"Senegal", "", 0.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 270
     {"Serbia", "", 1.0f, 1, 3, 5, 1, 9, 5, 1, 1}, // 271
@@ -347,20 +347,40 @@ const std::array<CountryEntry, CountryCount> CountryTable = {{
     {"United States of America", "Aleutian Islands, W of 169°30'W", -10.0f, 3, 4, 1, 1, 10, 5, 1, 1}, // 330
     {"Uzbekistan, Rep of", "", 5.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 331
     {"Vanuatu", "", 11.0f, 6, 0, 0, 0, 0, 0, 0, 1}, // 332
-    {"Venezuala", "", -4.0f, 5, 0, 0, 0, 0, 0, 0, 1}, // 333
+    {"Venezuela", "", -4.0f, 5, 0, 0, 0, 0, 0, 0, 1}, // 333
     {"Vietnam", "", 7.0f, 8, 0, 0, 0, 0, 0, 0, 1}, // 334
     {"Virgin Islands", "", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 335
-    {"Winward Islands", "St Lucia", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 336
-    {"Winward Islands", "St Vincent and the Grenadines", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 337
-    {"Winward Islands", "Grenada", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 338
-    {"Winward Islands", "Martinique (France)", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 339
+    {"Windward Islands", "St Lucia", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 336
+    {"Windward Islands", "St Vincent and the Grenadines", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 337
+    {"Windward Islands", "Grenada", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 338
+    {"Windward Islands", "Martinique (France)", -4.0f, 4, 0, 0, 0, 0, 0, 0, 1}, // 339
     {"Yemen", "", 3.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 340
     {"Zaire", "West", 1.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 341
     {"Zaire", "East", 2.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 342
     {"Zambia", "", 2.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 343
     {"Zimbabwe", "", 2.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 344
 }};
+
+// Countries of today the table lacks, in the order of their indexes from CountryCount on: each
+// with its standard offset of today and no table rule.
+const std::array<CountryEntry, NewPlaceCount> NewPlaceTable = {{
+    {"South Sudan", "", 2.0f, 7, 0, 0, 0, 0, 0, 0, 1}, // 345
+    {"Montenegro", "", 1.0f, 1, 0, 0, 0, 0, 0, 0, 1}, // 346
+    {"Kosovo", "", 1.0f, 1, 0, 0, 0, 0, 0, 0, 1}, // 347
+    {"Timor-Leste", "", 9.0f, 8, 0, 0, 0, 0, 0, 0, 1}, // 348
+    {"North Macedonia", "", 1.0f, 1, 0, 0, 0, 0, 0, 0, 1}, // 349
+    {"Vatican City", "", 1.0f, 1, 0, 0, 0, 0, 0, 0, 1}, // 350
+    {"Palestine", "", 2.0f, 2, 0, 0, 0, 0, 0, 0, 1}, // 351
+}};
 // clang-format on
+
+const CountryEntry *PlaceAt(int index)
+{
+    if (IsValidCountryIndex(index))
+        return &CountryTable[static_cast<std::size_t>(index)];
+    return IsValidPlaceIndex(index) ? &NewPlaceTable[static_cast<std::size_t>(index - CountryCount)]
+                                    : nullptr;
+}
 
 const CountryEntry *CountryAt(int index)
 {

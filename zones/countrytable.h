@@ -30,6 +30,10 @@ struct CountryEntry
 
 inline constexpr int CountryCount = 345;
 inline constexpr int RegionCount = 8;
+// Places of today beyond the table (zones/places.h), numbered from CountryCount on so that every
+// stored index keeps its meaning. Only the computer's time-zone database lists them.
+inline constexpr int NewPlaceCount = 7;
+inline constexpr int PlaceCount = CountryCount + NewPlaceCount;
 
 extern const std::array<CountryEntry, CountryCount> CountryTable;
 extern const std::array<RegionEntry, RegionCount> RegionTable;
@@ -39,6 +43,22 @@ constexpr bool IsValidCountryIndex(int index)
 {
     return index >= 0 && index < CountryCount;
 }
+
+// True for 0 .. PlaceCount - 1: the table's entries and the places of today beyond it.
+constexpr bool IsValidPlaceIndex(int index)
+{
+    return index >= 0 && index < PlaceCount;
+}
+
+// An index the mode knows: any place with the time-zone database, the table's alone without.
+constexpr bool IsValidIndexIn(int index, bool useDatabase)
+{
+    return useDatabase ? IsValidPlaceIndex(index) : IsValidCountryIndex(index);
+}
+
+// The record of any place: the table's entry, or for a place beyond the table one made like it
+// (its name, region and standard offset of today, no table rule); nullptr outside.
+const CountryEntry *PlaceAt(int index);
 
 // The entry at index, or nullptr for -1 and any other index outside the table.
 const CountryEntry *CountryAt(int index);

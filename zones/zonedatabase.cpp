@@ -46,7 +46,7 @@ struct CachedZone
     std::optional<Seed> seed;
 };
 
-std::array<CachedZone, CountryCount> g_zones;
+std::array<CachedZone, PlaceCount> g_zones;
 // Some answer was worked out that the last snapshot taken or restored does not hold.
 bool g_snapshotOutdated = false;
 // The database this run's answers come from, taken when the first was restored or worked out.
@@ -90,7 +90,7 @@ ZoneState StateOf(const QTimeZone::OffsetData &d)
 void Refresh(CachedZone &c, int index, TimeValue t)
 {
     if (!c.zone.isValid()) {
-        const int standard = static_cast<int>(CountryAt(index)->gmtOffset * 3600.0f);
+        const int standard = static_cast<int>(PlaceAt(index)->gmtOffset * 3600.0f);
         c.state = {standard, standard, false};
         c.from = Earliest;
         c.until = Latest;
@@ -184,7 +184,7 @@ QByteArray DatabaseIdentity()
     }
     if (!found)
         return {};
-    for (int i = 0; i < CountryCount; ++i)
+    for (int i = 0; i < PlaceCount; ++i)
         Mix(hash, CountryZoneName(i));
     return QByteArray::number(hash, 16);
 }
@@ -206,7 +206,7 @@ bool ParseSeed(const char *p, const char *end, int &index, Seed &seed)
 {
     constexpr qint64 Day = 86400;
     qint64 v[9];
-    const qint64 limits[9][2] = {{0, CountryCount - 1}, {0, 1},         {-Day, Day},
+    const qint64 limits[9][2] = {{0, PlaceCount - 1}, {0, 1},         {-Day, Day},
                                  {-Day, Day},           {0, 1},         {Earliest, Latest},
                                  {Earliest, Latest},    {NoYear, 9999}, {0, 1}};
     for (int i = 0; i < 9; ++i)
@@ -248,7 +248,7 @@ QByteArray EntrySnapshot()
     if (identity.isEmpty() || (!g_answersIdentity.isEmpty() && identity != g_answersIdentity))
         return {};
     QByteArray out = SnapshotTag + identity + '\n';
-    for (int i = 0; i < CountryCount; ++i) {
+    for (int i = 0; i < PlaceCount; ++i) {
         const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
         if (c.loaded && c.from < c.until) {
             Seed now{c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon};
@@ -272,7 +272,7 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot)
     const QByteArray head = SnapshotTag + identity + '\n';
     if (identity.isEmpty() || !snapshot.startsWith(head))
         return false;
-    std::array<std::optional<Seed>, CountryCount> seeds;
+    std::array<std::optional<Seed>, PlaceCount> seeds;
     const char *p = snapshot.constData() + head.size();
     const char *const end = snapshot.constData() + snapshot.size();
     while (p < end) {
@@ -302,7 +302,7 @@ bool EntrySnapshotOutdated()
 
 ZoneState EntryListStateAt(int index, TimeValue t)
 {
-    if (!IsValidCountryIndex(index))
+    if (!IsValidPlaceIndex(index))
         return {};
     if (const Seed *seed = SeedFor(index, t))
         return seed->state;
@@ -311,7 +311,7 @@ ZoneState EntryListStateAt(int index, TimeValue t)
 
 bool EntryListHasDaylightSaving(int index, TimeValue t)
 {
-    if (!IsValidCountryIndex(index))
+    if (!IsValidPlaceIndex(index))
         return false;
     if (const Seed *seed = SeedFor(index, t)) {
         // An unknown zone has none in any year.
@@ -326,19 +326,19 @@ bool EntryListHasDaylightSaving(int index, TimeValue t)
 
 QByteArray EntryZoneId(int index)
 {
-    if (!IsValidCountryIndex(index))
+    if (!IsValidPlaceIndex(index))
         return {};
     return QByteArray(CountryZoneName(index));
 }
 
 bool IsEntryZoneKnown(int index)
 {
-    return IsValidCountryIndex(index) && Load(index).zone.isValid();
+    return IsValidPlaceIndex(index) && Load(index).zone.isValid();
 }
 
 ZoneState EntryStateAt(int index, TimeValue t)
 {
-    if (!IsValidCountryIndex(index))
+    if (!IsValidPlaceIndex(index))
         return {};
     return CachedState(index, t);
 }

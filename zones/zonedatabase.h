@@ -32,7 +32,7 @@ struct ZoneChange
     ZoneState after;
 };
 
-// The entry's zone in the database, e.g. "Europe/Berlin"; empty outside the table.
+// The place's zone in the database, e.g. "Europe/Berlin"; empty for any index no place has.
 QByteArray EntryZoneId(int index);
 
 // The database knows the entry's zone.

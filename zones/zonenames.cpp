@@ -351,9 +351,24 @@ const std::array<const char *, CountryCount> CountryZoneTable = {{
     "Africa/Lusaka", // 343
     "Africa/Harare", // 344
 }};
+
+// The places of today beyond the table, from index CountryCount on. Montenegro, Kosovo and North
+// Macedonia keep Belgrade's time, the Vatican Rome's; Palestine takes the West Bank's zone.
+const std::array<const char *, NewPlaceCount> NewPlaceZoneTable = {{
+    "Africa/Juba", // 345
+    "Europe/Belgrade", // 346
+    "Europe/Belgrade", // 347
+    "Asia/Dili", // 348
+    "Europe/Belgrade", // 349
+    "Europe/Rome", // 350
+    "Asia/Hebron", // 351
+}};
 // clang-format on
 
 const char *CountryZoneName(int index)
 {
-    return IsValidCountryIndex(index) ? CountryZoneTable[static_cast<std::size_t>(index)] : nullptr;
+    if (IsValidCountryIndex(index))
+        return CountryZoneTable[static_cast<std::size_t>(index)];
+    return IsValidPlaceIndex(index) ? NewPlaceZoneTable[static_cast<std::size_t>(index - CountryCount)]
+                                    : nullptr;
 }

@@ -8,5 +8,5 @@
 // zone names (never links), so the system's tzdata answers for the place as it is today.
 extern const std::array<const char *, CountryCount> CountryZoneTable;
 
-// The zone name of the entry at index, or nullptr for any index outside the table.
+// The zone name of the place at index (zones/places.h), or nullptr for any other index.
 const char *CountryZoneName(int index);

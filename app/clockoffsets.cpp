@@ -2,6 +2,7 @@
 
 #include "map/gmtoffset.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 
 #include <cmath>
 #include <ctime>
@@ -94,16 +95,18 @@ TimeValue HoursToSpan(float hours)
 
 bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets &out)
 {
+    if (in.useDatabase) {
+        if (!IsValidPlaceIndex(in.homeIndex))
+            return false;
+        out.home = HomeUtcOffsetAt(in, t);
+        out.selected = SelectedUtcOffsetAt(in, t);
+        out.target = IsValidPlaceIndex(in.selectedIndex) ? EntryZone(in.selectedIndex, true, t)
+                                                         : in.mapZone;
+        return true;
+    }
     const CountryEntry *home = CountryAt(in.homeIndex);
     if (!home)
         return false;
-    if (in.useDatabase) {
-        out.home = HomeUtcOffsetAt(in, t);
-        out.selected = SelectedUtcOffsetAt(in, t);
-        out.target = IsValidCountryIndex(in.selectedIndex) ? EntryZone(in.selectedIndex, true, t)
-                                                           : in.mapZone;
-        return true;
-    }
     const CountryEntry *selected = CountryAt(in.selectedIndex);
 
     const TimeValue homeShift = TimeValue(home->daylightShift) * 3600;
@@ -131,10 +134,10 @@ bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets 
 
 float EntryZone(int index, bool useDatabase, TimeValue t)
 {
+    if (useDatabase)
+        return IsValidPlaceIndex(index) ? Hours(EntryStateAt(index, t).standardOffset) : 0.0f;
     const CountryEntry *entry = CountryAt(index);
-    if (!entry)
-        return 0.0f;
-    return useDatabase ? Hours(EntryStateAt(index, t).standardOffset) : entry->gmtOffset;
+    return entry ? entry->gmtOffset : 0.0f;
 }
 
 TimeValue HomeUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
@@ -149,7 +152,7 @@ TimeValue HomeUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
 
 TimeValue SelectedUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
 {
-    if (!IsValidCountryIndex(in.selectedIndex))
+    if (!IsValidPlaceIndex(in.selectedIndex))
         return HoursToSpan(in.mapZone);
     if (in.selectedIndex == in.homeIndex)
         return HomeUtcOffsetAt(in, t);
@@ -176,7 +179,7 @@ std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeVa
 Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,
                         TimeValue t)
 {
-    if (!in.useDatabase || !IsValidCountryIndex(in.homeIndex))
+    if (!in.useDatabase || !IsValidPlaceIndex(in.homeIndex))
         return MakeCaptions(offset, homeOffset, listOnly);
     Captions c = MakeCaptions(offset, Hours(HomeUtcOffsetAt(in, t)), listOnly);
     c.selectedGroup = QStringLiteral("Selected (") +
@@ -197,15 +200,11 @@ Captions MakeCaptions(float offset, float homeOffset, bool listOnly)
     return c;
 }
 
-QString MakeTrayTip(int selectedIndex, float mapZone, const QString &selectedTimeText)
+QString MakeTrayTip(int selectedIndex, bool useDatabase, float mapZone,
+                    const QString &selectedTimeText)
 {
-    QString tip;
-    if (const CountryEntry *entry = CountryAt(selectedIndex)) {
-        tip = QString::fromUtf8(entry->name) + QLatin1Char(' ');
-        if (*entry->subName)
-            tip = QString::fromUtf8(entry->subName) + QStringLiteral(", ") + tip;
-    } else {
-        tip = FormatGmtOffset(mapZone) + QLatin1Char(' ');
-    }
-    return tip + selectedTimeText;
+    const QString tip = IsValidIndexIn(selectedIndex, useDatabase)
+                            ? QString::fromStdString(PlaceDisplayName(selectedIndex, useDatabase))
+                            : FormatGmtOffset(mapZone);
+    return tip + QLatin1Char(' ') + selectedTimeText;
 }

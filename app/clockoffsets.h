@@ -91,6 +91,7 @@ Captions MakeCaptions(float offset, float homeOffset, bool listOnly);
 Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,
                         TimeValue t);
 
-// "subName, name " or "name ", or the map zone's text and a blank when nothing is selected,
-// followed by what the selected time clock shows.
-QString MakeTrayTip(int selectedIndex, float mapZone, const QString &selectedTimeText);
+// "part, name " or "name " in the mode's names (zones/places.h), or the map zone's text and a
+// blank when nothing is selected, followed by what the selected time clock shows.
+QString MakeTrayTip(int selectedIndex, bool useDatabase, float mapZone,
+                    const QString &selectedTimeText);

@@ -2,6 +2,7 @@
 
 #include "map/gmtoffset.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
@@ -28,10 +29,10 @@ QString ShortText(WallTime wall)
     return QLocale().toString(WallToDateTime(wall), QStringLiteral("ddd HH:mm"));
 }
 
-QString PlaceName(const ClockOffsetInputs &in)
+QString SelectedName(const ClockOffsetInputs &in)
 {
-    if (IsValidCountryIndex(in.selectedIndex))
-        return QString::fromStdString(DisplayName(in.selectedIndex));
+    if (IsValidIndexIn(in.selectedIndex, in.useDatabase))
+        return QString::fromStdString(PlaceDisplayName(in.selectedIndex, in.useDatabase));
     return FormatGmtOffset(in.mapZone);
 }
 
@@ -120,10 +121,10 @@ void CConvertTimeDialog::SetInputs(const ClockOffsetInputs &in)
 {
     m_in = in;
     m_offsets = MakePlaceOffsets(in);
-    const QString home = IsValidCountryIndex(in.homeIndex)
-                             ? QString::fromStdString(DisplayName(in.homeIndex))
+    const QString home = IsValidIndexIn(in.homeIndex, in.useDatabase)
+                             ? QString::fromStdString(PlaceDisplayName(in.homeIndex, in.useDatabase))
                              : tr("no home chosen");
-    const QString selected = PlaceName(in);
+    const QString selected = SelectedName(in);
     m_homeLabel->setText(tr("&Home, %1:").arg(home));
     m_selectedLabel->setText(tr("&Selected, %1:").arg(selected));
     m_homeEdit->setAccessibleName(tr("Time at home, %1").arg(home));
@@ -180,7 +181,7 @@ void CConvertTimeDialog::Convert(bool fromHome)
                                      : tr("%1 days apart").arg(days);
     m_dayLabel->setText(tr("%1 there, %2.").arg(day, DifferenceText(selected - home)));
 
-    const QString where = fromHome ? tr("at home") : tr("in %1").arg(PlaceName(m_in));
+    const QString where = fromHome ? tr("at home") : tr("in %1").arg(SelectedName(m_in));
     QString note;
     if (found.count == 0) {
         note = tr("%1 does not exist %2: the clocks go forward past it. Shown as %3.")

@@ -21,6 +21,7 @@
 #include "settings/safefile.h"
 #include "settings/settingsstore.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/zonedatabase.h"
 
 #include <QAction>
@@ -148,6 +149,11 @@ HomeZoneChoice CMainDialog::ZoneChoice() const
 float CMainDialog::ZoneOf(int index) const
 {
     return EntryZone(index, m_bUseDatabase, CurrentTime());
+}
+
+bool CMainDialog::Knows(int index) const
+{
+    return IsValidIndexIn(index, m_bUseDatabase);
 }
 
 void CMainDialog::ApplyHomeZoneAndSwitch(bool zone)
@@ -334,7 +340,7 @@ void CMainDialog::OnInitDialog()
     m_map->SetHomeZone(m_fHomeOffset);
     // Chosen before the map is made, so it draws its key and lights its zone once.
     const float startOffset =
-        IsValidCountryIndex(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
+        Knows(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
     m_map->SetUseDatabaseZones(m_bUseDatabase);
     m_map->SelectZone(startOffset);
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
@@ -437,7 +443,8 @@ bool CMainDialog::IsHomeDaylightSavingNow() const
 void CMainDialog::RecomputeClockOffsets()
 {
     if (m_map)
-        m_map->SetPlaceName(QString::fromStdString(DisplayName(m_nSelectedIndex)));
+        m_map->SetPlaceName(
+            QString::fromStdString(PlaceDisplayName(m_nSelectedIndex, m_bUseDatabase)));
     const ClockOffsetInputs in = OffsetInputs();
     ClockOffsets out;
     if (!ComputeClockOffsets(in, CurrentTime(), out))
@@ -486,14 +493,14 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
     if (bInputsChanged || now >= m_tNextChangeDue) {
         change.clear();
         m_tNextChangeDue = std::numeric_limits<TimeValue>::max();
-        if (IsValidCountryIndex(in.selectedIndex)) {
+        if (Knows(in.selectedIndex)) {
             const std::optional<ZoneChange> next = NextSelectedChange(in, now);
             change = next ? DescribeChange(*next) : NoChangeAheadText();
             if (next)
                 m_tNextChangeDue = next->at;
         }
     }
-    QString tip = MakeTrayTip(m_nSelectedIndex, MapZone(), m_clockSelectedTime->TextAt(now));
+    QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(), m_clockSelectedTime->TextAt(now));
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
     if (change != m_strNextChange) {
@@ -553,7 +560,8 @@ void CMainDialog::OnTreeSelectionChanged()
         m_nSelectedIndex = -1;
     } else {
         m_nSelectedIndex = item->data(0, Qt::UserRole).toInt();
-        if (!IsValidCountryIndex(m_nSelectedIndex))
+        m_nKeptSelection = -1;
+        if (!Knows(m_nSelectedIndex))
             m_nSelectedIndex = -1;
         else if (m_bListOnly)
             m_map->SelectZone(ZoneOf(m_nSelectedIndex));
@@ -632,14 +640,15 @@ int CMainDialog::RunFindSheet()
 {
     if (m_runFind)
         return m_runFind(this);
-    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"), this);
+    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"), m_bUseDatabase,
+                                          this);
 }
 
 void CMainDialog::OnFindCountry()
 {
     m_bBusy = true;
     const int found = RunFindSheet();
-    if (IsValidCountryIndex(found) && found != m_nSelectedIndex) {
+    if (Knows(found) && found != m_nSelectedIndex) {
         const float zone = ZoneOf(found);
         if (m_map->GetZone() != zone) {
             m_map->SelectZone(zone);
@@ -894,7 +903,8 @@ GeneralSettings CMainDialog::GetGeneralSettings() const
     s.showAtStartup = m_bShowAtStartup;
     s.selectByListOnly = m_bListOnly;
     s.showDaylightSaving = m_bShowDaylightSaving;
-    s.currentSelection = m_nSelectedIndex;
+    // A place this mode cannot show stays stored until another is chosen.
+    s.currentSelection = m_nSelectedIndex != -1 ? m_nSelectedIndex : m_nKeptSelection;
     s.homeCountry = m_nHomeIndex;
     s.daylightOption = m_nDaylightOption;
     s.useUserDaylightDates = m_bUseOwnDaylightDates;
@@ -908,13 +918,18 @@ void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
     m_bShowAtStartup = values.showAtStartup != 0;
     m_bListOnly = values.selectByListOnly != 0;
     m_bShowDaylightSaving = values.showDaylightSaving != 0;
-    m_nSelectedIndex = IsValidCountryIndex(values.currentSelection) ? values.currentSelection : -1;
-    m_nHomeIndex = IsValidCountryIndex(values.homeCountry) ? values.homeCountry : -1;
+    m_bUseDatabase = values.useTimeZoneDatabase != 0;
+    // The table knows none of today's places beyond it: its selection shows as none, yet is kept.
+    // A duplicate the database hides is the place it is listed as.
+    m_nSelectedIndex = ListedPlace(values.currentSelection, m_bUseDatabase);
+    m_nKeptSelection = m_nSelectedIndex == -1 && IsValidPlaceIndex(values.currentSelection)
+                           ? values.currentSelection
+                           : -1;
+    m_nHomeIndex = ListedPlace(values.homeCountry, m_bUseDatabase);
     m_nDaylightOption =
         IsValidDaylightOption(values.daylightOption) ? values.daylightOption : DaylightAuto;
     m_bUseOwnDaylightDates = values.useUserDaylightDates != 0;
     m_ownDates = values.ownDates;
-    m_bUseDatabase = values.useTimeZoneDatabase != 0;
 }
 
 void CMainDialog::ApplyZoneMode()
@@ -923,8 +938,16 @@ void CMainDialog::ApplyZoneMode()
     // may sit in another zone, so the map moves to the selection's and the tree is refilled.
     m_tree->SetUseDatabase(m_bUseDatabase);
     m_map->SetUseDatabaseZones(m_bUseDatabase);
+    if (!Knows(m_nSelectedIndex)) {
+        m_nKeptSelection = IsValidPlaceIndex(m_nSelectedIndex) ? m_nSelectedIndex : m_nKeptSelection;
+        m_nSelectedIndex = -1;
+    }
+    if (m_nSelectedIndex == -1 && Knows(m_nKeptSelection)) {
+        m_nSelectedIndex = m_nKeptSelection;
+        m_nKeptSelection = -1;
+    }
     float zone = MapZone();
-    if (IsValidCountryIndex(m_nSelectedIndex)) {
+    if (Knows(m_nSelectedIndex)) {
         zone = ZoneOf(m_nSelectedIndex);
         m_map->SelectZone(zone);
     }

@@ -182,6 +182,8 @@ private:
     HomeZoneChoice ZoneChoice() const;
     // The entry's zone in the current mode, in hours; 0 outside the table.
     float ZoneOf(int index) const;
+    // The mode lists or resolves the index (zones/places.h).
+    bool Knows(int index) const;
     // After a change of mode: the tree and map by the new mode's zones.
     void ApplyZoneMode();
     void ApplyHomeZoneAndSwitch(bool zone);
@@ -216,6 +218,9 @@ private:
     CClockCtrl *m_clockSelectedTime = nullptr;
     int m_nHomeIndex = -1;
     int m_nSelectedIndex = -1;
+    // A stored selection the mode cannot show (a place of today in table mode), written back
+    // until another is chosen.
+    int m_nKeptSelection = -1;
     bool m_bShowAtStartup = false;
     OwnDaylightDates m_ownDates;
     CClockCtrl *m_pMenuClock = nullptr;

@@ -1,40 +1,110 @@
 #include "countries/countryfinder.h"
 
-#include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/textfold.h"
+
+#include <algorithm>
 
 namespace {
 
-struct FoldedCountry
+struct FoldedKey
 {
-    int first; // lowest entry
-    int last;  // highest entry
-    QString name;
-    std::vector<QString> parts; // by entry, from first to last; empty without parts
+    QString text;
+    bool exactOnly;
 };
 
-// The table as runs of one country each, names folded once, so a keystroke only searches.
-const std::vector<FoldedCountry> &FoldedTable()
+// One entry of a country: its index and every folded text that names it.
+struct FoldedEntry
 {
-    static const std::vector<FoldedCountry> table = [] {
-        std::vector<FoldedCountry> list;
-        for (int i = 0; i < CountryCount; ++i) {
-            const CountryEntry &entry = CountryTable[static_cast<std::size_t>(i)];
-            const bool hasParts = *entry.subName != '\0';
-            const QString name = CCountryFinder::Fold(QString::fromUtf8(entry.name));
-            if (hasParts && !list.empty() && !list.back().parts.empty() &&
-                list.back().name == name) {
-                list.back().last = i;
-            } else {
-                list.push_back({i, i, name, {}});
-            }
-            if (hasParts)
-                list.back().parts.push_back(CCountryFinder::Fold(QString::fromUtf8(entry.subName)));
-        }
-        return list;
-    }();
-    return table;
+    int index;
+    std::vector<FoldedKey> keys;
+};
+
+// A country as a list shows it: a name, and its entries (more than one only with parts).
+struct FoldedCountry
+{
+    QString name;
+    bool hasParts;
+    std::vector<FoldedEntry> entries;
+};
+
+QString FoldUtf8(std::string_view text)
+{
+    return FoldForSearch(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
+
+// The mode's listed places as countries, names folded once, so a keystroke only searches.
+std::vector<FoldedCountry> BuildTable(bool useDatabase)
+{
+    std::vector<FoldedCountry> list;
+    for (const int i : ListedPlaces(useDatabase)) {
+        const std::string_view name = PlaceName(i, useDatabase);
+        const std::string_view part = PlacePart(i, useDatabase);
+        const QString folded = FoldUtf8(name);
+        if (part.empty() || list.empty() || !list.back().hasParts || list.back().name != folded)
+            list.push_back({folded, !part.empty(), {}});
+        FoldedEntry entry{i, {}};
+        if (!part.empty())
+            entry.keys.push_back({FoldUtf8(part), false});
+        for (const PlaceKey &key : PlaceSearchKeys(i, useDatabase))
+            entry.keys.push_back({FoldUtf8(key.text), key.exactOnly});
+        list.back().entries.push_back(std::move(entry));
+    }
+    return list;
+}
+
+const std::vector<FoldedCountry> &FoldedTable(bool useDatabase)
+{
+    static const std::vector<FoldedCountry> table = BuildTable(false);
+    static const std::vector<FoldedCountry> database = BuildTable(true);
+    return useDatabase ? database : table;
+}
+
+using Rank = CCountryFinder::MatchRank;
+
+bool IsInWord(Rank rank)
+{
+    return rank == CCountryFinder::StartInWord || rank == CCountryFinder::LaterInWord;
+}
+
+// Better of two ranks, NoMatch being the worst.
+Rank Better(Rank a, Rank b)
+{
+    if (a == CCountryFinder::NoMatch)
+        return b;
+    if (b == CCountryFinder::NoMatch)
+        return a;
+    return std::min(a, b);
+}
+
+struct EntryMatch
+{
+    Rank rank = CCountryFinder::NoMatch;
+    bool byName = false; // a whole match came from a name, not from a code alone
+};
+
+EntryMatch MatchEntry(const FoldedEntry &entry, const QString &pattern)
+{
+    EntryMatch m;
+    for (const FoldedKey &key : entry.keys) {
+        Rank r = CCountryFinder::NoMatch;
+        if (key.exactOnly)
+            r = key.text == pattern ? CCountryFinder::Whole : CCountryFinder::NoMatch;
+        else
+            r = CCountryFinder::Rank(key.text, pattern);
+        m.rank = Better(m.rank, r);
+        m.byName = m.byName || (r == CCountryFinder::Whole && !key.exactOnly);
+    }
+    return m;
+}
+
+// What one country makes of the pattern before matches inside words are left out.
+struct CountryMatch
+{
+    Rank nameRank;
+    std::vector<EntryMatch> entries;
+    Rank rank = CCountryFinder::NoMatch;
+};
 
 } // namespace
 
@@ -43,49 +113,87 @@ QString CCountryFinder::Fold(QStringView text)
     return FoldForSearch(text);
 }
 
-int CCountryFinder::Rank(QStringView text, QStringView pattern)
+CCountryFinder::MatchRank CCountryFinder::Rank(QStringView text, QStringView pattern)
 {
     for (qsizetype at = text.indexOf(pattern); at >= 0; at = text.indexOf(pattern, at + 1)) {
+        if (at != 0 && text[at - 1] != u' ')
+            continue;
+        const qsizetype end = at + pattern.size();
+        const bool wordEnds = end == text.size() || text[end] == u' ' || pattern.isEmpty();
         if (at == 0)
-            return text.size() == pattern.size() ? 0 : 1;
-        if (text[at - 1] == u' ' || text[at - 1] == u'(')
-            return 2;
+            return end == text.size() ? Whole : wordEnds ? StartWords : StartInWord;
+        return wordEnds ? LaterWords : LaterInWord;
     }
-    return -1;
+    return NoMatch;
 }
 
-CCountryFinder::Result CCountryFinder::Find(const QString &text)
+CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabase)
 {
     const QString pattern = Fold(text);
+    const std::vector<FoldedCountry> &table = FoldedTable(useDatabase);
+
+    std::vector<CountryMatch> matches;
+    matches.reserve(table.size());
+    bool wholeName = false;
+    for (const FoldedCountry &country : table) {
+        CountryMatch m{CCountryFinder::Rank(country.name, pattern), {}};
+        m.rank = m.nameRank;
+        wholeName = wholeName || m.nameRank == Whole;
+        for (const FoldedEntry &entry : country.entries) {
+            m.entries.push_back(MatchEntry(entry, pattern));
+            m.rank = Better(m.rank, m.entries.back().rank);
+            wholeName = wholeName || m.entries.back().byName;
+        }
+        matches.push_back(std::move(m));
+    }
+
     Result result;
-    int bestRank = 3;
-    for (const FoldedCountry &country : FoldedTable()) {
-        Country found{country.last, {}};
-        int rank = Rank(country.name, pattern);
-        int partRank = -1;
+    MatchRank bestRank = NoMatch;
+    auto dropped = [&](MatchRank r) {
+        return r == NoMatch || (wholeName && IsInWord(r));
+    };
+    for (std::size_t c = 0; c < table.size(); ++c) {
+        const FoldedCountry &country = table[c];
+        const CountryMatch &m = matches[c];
+        if (dropped(m.rank))
+            continue;
+        Country found{country.entries.back().index, {}};
+        const bool nameMatched = !dropped(m.nameRank);
+        // The part to take: a part matching better than the name, else the main part.
         int bestPart = -1;
-        for (int p = 0; p < static_cast<int>(country.parts.size()); ++p) {
-            const int r =
-                rank >= 0 ? rank : Rank(country.parts[static_cast<std::size_t>(p)], pattern);
-            if (r < 0)
+        MatchRank bestPartRank = nameMatched ? m.nameRank : NoMatch;
+        for (std::size_t e = 0; country.hasParts && e < country.entries.size(); ++e) {
+            const int index = country.entries[e].index;
+            const MatchRank r = m.entries[e].rank;
+            if (!nameMatched && dropped(r))
                 continue;
-            found.parts.push_back(country.first + p);
-            if (rank < 0 && (partRank < 0 || r < partRank)) {
-                partRank = r;
-                bestPart = static_cast<int>(found.parts.size()) - 1;
+            found.parts.push_back(index);
+            const int position = static_cast<int>(found.parts.size()) - 1;
+            if (dropped(r))
+                continue;
+            const bool main = MainPart(index, useDatabase) == index;
+            if (bestPartRank == NoMatch || r < bestPartRank ||
+                (r == bestPartRank && main && !nameMatched)) {
+                bestPartRank = r;
+                bestPart = position;
             }
         }
-        if (rank < 0 && found.parts.empty())
-            continue;
-        if (rank < 0)
-            rank = partRank;
-        else
-            bestPart = -1;
-        // Strictly better only: among equals the lowest table index, which comes first.
-        if (rank < bestRank) {
+        MatchRank rank = nameMatched ? m.nameRank : NoMatch;
+        for (const EntryMatch &entry : m.entries)
+            if (!dropped(entry.rank))
+                rank = Better(rank, entry.rank);
+        if (country.hasParts && (bestPart < 0 || (nameMatched && bestPartRank >= m.nameRank))) {
+            const int main = MainPart(found.top, useDatabase);
+            const auto it = std::find(found.parts.begin(), found.parts.end(), main);
+            bestPart = it != found.parts.end() ? static_cast<int>(it - found.parts.begin()) : 0;
+        }
+        if (!country.hasParts)
+            found.parts.clear();
+        // Strictly better only: among equals the first in list order.
+        if (bestRank == NoMatch || rank < bestRank) {
             bestRank = rank;
             result.bestCountry = static_cast<int>(result.countries.size());
-            result.bestPart = bestPart;
+            result.bestPart = country.hasParts ? bestPart : -1;
         }
         result.countries.push_back(std::move(found));
     }

@@ -5,9 +5,11 @@
 
 #include <vector>
 
-// Finds the entries of the country table that match what a person types: case, accents and
-// repeated blanks aside, at the start of a word (the start, or after a blank or "(") of a
-// country's name or of one of its parts. Widget-free; the folded names are built once.
+// Finds the places a person means by what they type: case, accents, punctuation and repeated
+// blanks aside, at the start of a word (the start, or after a blank) of a country's name, of one
+// of its parts, of a name it had or people use for it (Burma, Holland, Czech Republic), or its
+// ISO code typed whole (DE). Lists the places of one mode: the built-in table's, or those of the
+// time-zone database (zones/places.h). Widget-free; the folded names are built once per mode.
 class CCountryFinder final
 {
 public:
@@ -19,18 +21,34 @@ public:
     };
     struct Result
     {
-        std::vector<Country> countries; // in table order
+        std::vector<Country> countries; // in the mode's list order
         int bestCountry = -1;           // position in countries of the best match, or -1
-        int bestPart = -1; // position in its parts when a part is the best match, else -1
+        // Position in its parts of the part to take, or -1 for a country without parts. When
+        // the country itself matched best, the part where most of its people live.
+        int bestPart = -1;
+    };
+
+    // How well a folded pattern matches a folded text, best first.
+    enum MatchRank
+    {
+        NoMatch = -1,
+        Whole = 0,       // the whole text
+        StartWords = 1,  // its start, ending where a word ends ("new" in "new zealand")
+        StartInWord = 2, // its start, ending inside a word ("indi" in "india")
+        LaterWords = 3,  // the start of a later word, ending where a word ends
+        LaterInWord = 4, // the start of a later word, ending inside a word
     };
 
     // The search form of a name (zones/textfold.h): "São  Tomé" gives "sao tome".
     static QString Fold(QStringView text);
-    // How well folded pattern matches folded text: 0 the whole text, 1 its start, 2 the start
-    // of a later word; -1 no match. An empty pattern matches every text at its start.
-    static int Rank(QStringView text, QStringView pattern);
+    // How well folded pattern matches folded text. An empty pattern matches every text at its
+    // start.
+    static MatchRank Rank(QStringView text, QStringView pattern);
 
     // The countries matching text; an empty text lists every country. The best match has the
-    // lowest rank, the lowest table index among equals.
-    static Result Find(const QString &text);
+    // lowest rank, the first in list order among equals. When the text is the whole of a name
+    // or of a name people use, matches that end inside a longer word are left out ("india"
+    // lists India, not Indiana); an ISO code alone does not do that, as people pass through
+    // two letters while typing any name.
+    static Result Find(const QString &text, bool useDatabase);
 };

@@ -3,13 +3,13 @@
 #include "map/colourtables.h"
 #include "res/resources.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/daylight.h"
 #include "zones/zonedatabase.h"
 
 #include <QImage>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -27,7 +27,7 @@ struct FillRule
         if (filter == CCountryTree::NoFilter)
             return true;
         if (!useDatabase)
-            return CountryTable[static_cast<std::size_t>(index)].gmtOffset == filter;
+            return PlaceAt(index)->gmtOffset == filter;
         return EntryListStateAt(index, now).standardOffset == std::lround(filter * 3600.0f);
     }
 
@@ -56,9 +56,9 @@ CCountryTree::CCountryTree(QWidget *parent) : CTipTreeCtrl(parent)
             [this](QTreeWidgetItem *item) { OnRegionExpanded(item, false); });
 }
 
-QString CCountryTree::GetDisplayName(int index)
+QString CCountryTree::GetDisplayName(int index, bool useDatabase)
 {
-    return QString::fromStdString(DisplayName(index));
+    return QString::fromStdString(PlaceDisplayName(index, useDatabase));
 }
 
 QList<QIcon> CCountryTree::LoadImageStrip(int landColour)
@@ -137,6 +137,13 @@ int CCountryTree::FillTree(float filter, int select)
     setUpdatesEnabled(false);
 
     const FillRule rule{m_bUseDatabase, CurrentTime()};
+    // A duplicate the mode hides is shown as the place it is listed as.
+    select = ListedPlace(select, m_bUseDatabase);
+    const std::vector<int> &order = ListedPlaces(m_bUseDatabase);
+    const int count = static_cast<int>(order.size());
+    auto text = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
     QTreeWidgetItem *toSelect = nullptr;
     // Regions last to first, each inserted at the top, so they end up in table order. A
     // country's parts are gathered under the region of its highest passing entry without a
@@ -145,9 +152,9 @@ int CCountryTree::FillTree(float filter, int select)
     for (int r = RegionCount - 1; r >= 0; --r) {
         const RegionEntry &region = RegionTable[static_cast<std::size_t>(r)];
         QTreeWidgetItem *regionItem = nullptr;
-        for (int i = CountryCount - 1; i >= 0; --i) {
-            const CountryEntry &entry = CountryTable[static_cast<std::size_t>(i)];
-            if (!rule.Passes(i, filter) || entry.regionId != region.id)
+        for (int k = count - 1; k >= 0; --k) {
+            const int i = order[static_cast<std::size_t>(k)];
+            if (!rule.Passes(i, filter) || PlaceAt(i)->regionId != region.id)
                 continue;
             if (!regionItem) {
                 regionItem = new QTreeWidgetItem;
@@ -156,37 +163,34 @@ int CCountryTree::FillTree(float filter, int select)
                 SetItemImage(regionItem, r);
                 insertTopLevelItem(0, regionItem);
             }
-            const QString name = QString::fromUtf8(entry.name);
-            QTreeWidgetItem *countryItem = InsertSorted(regionItem, name, i);
-            if (*entry.subName == '\0') {
+            const std::string_view name = PlaceName(i, m_bUseDatabase);
+            QTreeWidgetItem *countryItem = InsertSorted(regionItem, text(name), i);
+            if (PlacePart(i, m_bUseDatabase).empty()) {
                 SetItemImage(countryItem, rule.LeafImage(i));
                 if (i == select)
                     toSelect = countryItem;
                 continue;
             }
             int countryImage = ImageNoDaylight;
-            int part = i;
-            int last = i;
-            while (part >= 0) {
-                const CountryEntry &p = CountryTable[static_cast<std::size_t>(part)];
-                const CountryEntry &before =
-                    CountryTable[static_cast<std::size_t>(part == i ? i : part + 1)];
-                if (*before.subName == '\0' || std::strcmp(p.name, entry.name) != 0 ||
-                    !rule.Passes(part, filter))
+            int last = k;
+            for (int q = k; q >= 0; --q) {
+                const int part = order[static_cast<std::size_t>(q)];
+                const int before = order[static_cast<std::size_t>(q == k ? k : q + 1)];
+                if (PlacePart(before, m_bUseDatabase).empty() ||
+                    PlaceName(part, m_bUseDatabase) != name || !rule.Passes(part, filter))
                     break;
                 const int image = rule.LeafImage(part);
                 if (image != ImageNoDaylight)
                     countryImage = ImageHasDaylight;
                 QTreeWidgetItem *partItem =
-                    InsertSorted(countryItem, QString::fromUtf8(p.subName), part);
+                    InsertSorted(countryItem, text(PlacePart(part, m_bUseDatabase)), part);
                 SetItemImage(partItem, image);
                 if (part == select)
                     toSelect = partItem;
-                last = part;
-                --part;
+                last = q;
             }
             SetItemImage(countryItem, countryImage);
-            i = last; // the walk resumes below the last part
+            k = last; // the walk resumes below the last part
         }
     }
 

@@ -30,13 +30,14 @@ public:
 
     explicit CCountryTree(QWidget *parent = nullptr);
 
-    // Rebuilds the tree with the entries whose offset equals filter (NoFilter: all) and selects
-    // the item of select. Returns select when its item was made and selected, otherwise -1 with
-    // nothing selected.
+    // Rebuilds the tree with the places the mode lists whose offset equals filter (NoFilter:
+    // all) and selects the item of select, or of the place a hidden duplicate is listed as.
+    // Returns the index selected, otherwise -1 with nothing selected.
     int FillTree(float filter, int select);
 
-    // "subName, name", or name alone; empty for -1 and any index outside the table.
-    static QString GetDisplayName(int index);
+    // "part, name", or name alone, in the names of the mode (zones/places.h); empty for -1 and
+    // any index the mode does not know.
+    static QString GetDisplayName(int index, bool useDatabase = false);
 
     // The 19 pictures of the strip drawn in land colour landColour (0-7; anything else gives
     // the grey strip), white made transparent. A strip that cannot be loaded gives null icons.

@@ -3,15 +3,15 @@
 #include "countries/countryfinder.h"
 #include "countries/propertysheet.h"
 #include "countries/tiptreectrl.h"
-#include "zones/countrytable.h"
+#include "zones/places.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFindCountryPage::CFindCountryPage(QWidget *parent)
-    : CPropertyPage(tr("Find Country/Region"), parent)
+CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
+    : CPropertyPage(tr("Find Country/Region"), parent), m_bUseDatabase(useDatabase)
 {
     setObjectName(QStringLiteral("findCountryPage"));
 
@@ -47,10 +47,10 @@ CFindCountryPage::CFindCountryPage(QWidget *parent)
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CFindCountryPage::OnDblclkMatches);
 }
 
-int CFindCountryPage::RunFindSheet(const QString &caption, QWidget *parent)
+int CFindCountryPage::RunFindSheet(const QString &caption, bool useDatabase, QWidget *parent)
 {
     CPropertySheet sheet(caption, parent);
-    auto *page = new CFindCountryPage;
+    auto *page = new CFindCountryPage(useDatabase);
     sheet.AddPage(page);
     return sheet.DoModal() == QDialog::Accepted ? page->Result() : -1;
 }
@@ -66,7 +66,11 @@ void CFindCountryPage::OnInitDialog()
 
 void CFindCountryPage::OnOK()
 {
-    m_nResult = m_tree->SelectedEntry();
+    const QTreeWidgetItem *item = m_tree->SelectedItem();
+    if (!item)
+        return;
+    const int index = item->data(0, CTipTreeCtrl::IndexRole).toInt();
+    m_nResult = item->childCount() > 0 ? MainPart(index, m_bUseDatabase) : index;
 }
 
 void CFindCountryPage::OnChangeSearch()
@@ -86,19 +90,21 @@ void CFindCountryPage::FillMatches(const QString &text)
         m_tree->viewport()->repaint();
     m_tree->setUpdatesEnabled(false);
 
-    const CCountryFinder::Result found = CCountryFinder::Find(text);
+    const CCountryFinder::Result found = CCountryFinder::Find(text, m_bUseDatabase);
+    auto label = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
     QTreeWidgetItem *toSelect = nullptr;
     for (std::size_t c = 0; c < found.countries.size(); ++c) {
         const CCountryFinder::Country &country = found.countries[c];
-        const CountryEntry *entry = CountryAt(country.top);
-        QTreeWidgetItem *top =
-            m_tree->InsertSorted(nullptr, QString::fromUtf8(entry->name), country.top);
+        QTreeWidgetItem *top = m_tree->InsertSorted(
+            nullptr, label(PlaceName(country.top, m_bUseDatabase)), country.top);
         const bool best = static_cast<int>(c) == found.bestCountry;
         if (best)
             toSelect = top;
         for (std::size_t p = 0; p < country.parts.size(); ++p) {
             QTreeWidgetItem *part = m_tree->InsertSorted(
-                top, QString::fromUtf8(CountryAt(country.parts[p])->subName), country.parts[p]);
+                top, label(PlacePart(country.parts[p], m_bUseDatabase)), country.parts[p]);
             if (best && static_cast<int>(p) == found.bestPart)
                 toSelect = part;
         }
@@ -118,7 +124,7 @@ void CFindCountryPage::OnSelchangedMatches()
 {
     const QTreeWidgetItem *item = m_tree->SelectedItem();
     if (CPropertySheet *sheet = GetSheet())
-        sheet->OkButton()->setEnabled(item && item->childCount() == 0);
+        sheet->OkButton()->setEnabled(item != nullptr);
 }
 
 void CFindCountryPage::OnDblclkMatches(QTreeWidgetItem *)

@@ -80,8 +80,9 @@ void CSetCountryPage::LayOutControls()
 void CSetCountryPage::OnInitDialog()
 {
     m_pTree->SetLandColour(m_nLandColour);
+    m_pTree->SetUseDatabase(m_bUseDatabase);
     FillTree();
-    m_pHomeName->setText(CCountryTree::GetDisplayName(m_nHomeIndex));
+    m_pHomeName->setText(CCountryTree::GetDisplayName(m_nHomeIndex, m_bUseDatabase));
     m_pHomeName->setCursorPosition(0);
     OnSelChanged();
     m_pTree->setFocus();

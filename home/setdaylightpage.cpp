@@ -315,7 +315,7 @@ bool CSetDaylightPage::HomeHasRule() const
 void CSetDaylightPage::SetUpForHome(int index)
 {
     m_dates = TableDates(index);
-    m_nHomeIndex = IsValidCountryIndex(index) ? index : -1;
+    m_nHomeIndex = IsValidPlaceIndex(index) ? index : -1;
     m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
     m_nDatesChoice = 0;
     if (isVisible()) {
@@ -344,7 +344,7 @@ bool CSetDaylightPage::OnKillActive()
 
 void CSetDaylightPage::EnableOptionRadios()
 {
-    const bool hasHome = IsValidCountryIndex(m_nHomeIndex);
+    const bool hasHome = IsValidIndexIn(m_nHomeIndex, m_bUseDatabase);
     const bool hasRule = HomeHasRule();
     for (int i = 0; i < 4; ++i) {
         const bool forRule = i != DaylightNone;
@@ -354,7 +354,7 @@ void CSetDaylightPage::EnableOptionRadios()
 
 void CSetDaylightPage::EnableDateControls()
 {
-    const bool automatic = m_nOption == DaylightAuto && IsValidCountryIndex(m_nHomeIndex);
+    const bool automatic = m_nOption == DaylightAuto && IsValidIndexIn(m_nHomeIndex, m_bUseDatabase);
     for (QRadioButton *radio : m_datesRadios)
         radio->setEnabled(automatic);
     const bool own = automatic && m_nDatesChoice == 1;
@@ -391,7 +391,7 @@ void CSetDaylightPage::OnDatabaseToggled()
     // The home may have daylight saving in one mode and none in the other: an option the
     // other mode does not offer gives way to its default.
     TransferFromControls();
-    if (IsValidCountryIndex(m_nHomeIndex) && (m_nOption == DaylightNone) == HomeHasRule())
+    if (IsValidIndexIn(m_nHomeIndex, m_bUseDatabase) && (m_nOption == DaylightNone) == HomeHasRule())
         m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
     EnableOptionRadios();
     EnableDateControls();

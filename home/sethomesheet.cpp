@@ -33,8 +33,9 @@ CSetHomeSheet::CSetHomeSheet(QWidget *parent) : CPropertySheet(tr("Set Home Coun
     connect(m_pDaylightPage, &CSetDaylightPage::activeChanged, this,
             [this](bool active) { m_pFindButton->setEnabled(!active); });
     connect(m_pFindButton, &QPushButton::clicked, this, &CSetHomeSheet::OnFindCountry);
-    m_runFind = [](QWidget *parent) {
-        return CFindCountryPage::RunFindSheet(tr("Find Home Country/Region"), parent);
+    m_runFind = [this](QWidget *parent) {
+        return CFindCountryPage::RunFindSheet(tr("Find Home Country/Region"),
+                                              m_pCountryPage->m_bUseDatabase, parent);
     };
 }
 
@@ -42,12 +43,13 @@ CSetHomeSheet::~CSetHomeSheet() = default;
 
 void CSetHomeSheet::SetValues(const SetHomeValues &values)
 {
-    const int home = IsValidCountryIndex(values.homeIndex) ? values.homeIndex : -1;
+    const int home = IsValidIndexIn(values.homeIndex, values.useDatabase) ? values.homeIndex : -1;
     m_nInitialHome = home;
     m_nChosenHome = home;
     m_nLandColour = values.landColour;
     m_pCountryPage->m_nHomeIndex = home;
     m_pCountryPage->m_nLandColour = values.landColour;
+    m_pCountryPage->m_bUseDatabase = values.useDatabase;
 
     CSetDaylightPage &page = *m_pDaylightPage;
     page.m_nHomeIndex = home;
@@ -92,7 +94,7 @@ void CSetHomeSheet::OnHomeChosen(int index)
 void CSetHomeSheet::OnFindCountry()
 {
     const int found = m_runFind ? m_runFind(this) : -1;
-    if (!IsValidCountryIndex(found))
+    if (!IsValidIndexIn(found, m_pCountryPage->m_bUseDatabase))
         return;
     m_pCountryPage->SelectHome(found);
     OnHomeChosen(found);

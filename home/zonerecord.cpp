@@ -125,7 +125,8 @@ bool FollowsDatabaseZone(const HomeZoneChoice &choice)
 
 std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choice)
 {
-    const CountryEntry *home = CountryAt(choice.homeIndex);
+    const CountryEntry *home =
+        choice.useDatabase ? PlaceAt(choice.homeIndex) : CountryAt(choice.homeIndex);
     if (!home)
         return std::nullopt;
     const int option =
@@ -181,7 +182,9 @@ std::optional<TimeZoneInformation> BuildClockZone(const HomeZoneChoice &choice)
 {
     std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
     if (zone && choice.daylightOption == DaylightByHand)
-        zone->daylightBias = -60 * CountryAt(choice.homeIndex)->daylightShift;
+        zone->daylightBias = -60 * (choice.useDatabase ? PlaceAt(choice.homeIndex)
+                                                       : CountryAt(choice.homeIndex))
+                                        ->daylightShift;
     return zone;
 }
 

@@ -45,7 +45,7 @@ void ReadIndex(const CRegistryKey &key, const char *name, int &value)
 {
     std::int32_t read = 0;
     if (key.GetDword(QLatin1StringView(name), read) == ERROR_SUCCESS)
-        value = IsValidCountryIndex(read) ? read : -1;
+        value = IsValidPlaceIndex(read) ? read : -1; // each mode decides what it shows
 }
 
 // A position in a list of count entries, or -1 for no date.

@@ -7,10 +7,19 @@
 
 namespace {
 
+// What the list shows matches at the start of any word; a name it does not show only from its
+// start, so that words the list never shows do not crowd it; a code only whole.
+enum class KeyKind
+{
+    Shown,
+    Hidden,
+    Code
+};
+
 struct FoldedKey
 {
     QString text;
-    bool exactOnly;
+    KeyKind kind;
 };
 
 // One entry of a country: its index and every folded text that names it.
@@ -45,9 +54,10 @@ std::vector<FoldedCountry> BuildTable(bool useDatabase)
             list.push_back({folded, !part.empty(), {}});
         FoldedEntry entry{i, {}};
         if (!part.empty())
-            entry.keys.push_back({FoldUtf8(part), false});
+            entry.keys.push_back({FoldUtf8(part), KeyKind::Shown});
         for (const PlaceKey &key : PlaceSearchKeys(i, useDatabase))
-            entry.keys.push_back({FoldUtf8(key.text), key.exactOnly});
+            entry.keys.push_back(
+                {FoldUtf8(key.text), key.exactOnly ? KeyKind::Code : KeyKind::Hidden});
         list.back().entries.push_back(std::move(entry));
     }
     return list;
@@ -87,13 +97,12 @@ EntryMatch MatchEntry(const FoldedEntry &entry, const QString &pattern)
 {
     EntryMatch m;
     for (const FoldedKey &key : entry.keys) {
-        Rank r = CCountryFinder::NoMatch;
-        if (key.exactOnly)
-            r = key.text == pattern ? CCountryFinder::Whole : CCountryFinder::NoMatch;
-        else
-            r = CCountryFinder::Rank(key.text, pattern);
+        Rank r = CCountryFinder::Rank(key.text, pattern);
+        if ((key.kind == KeyKind::Code && r != CCountryFinder::Whole) ||
+            (key.kind == KeyKind::Hidden && r >= CCountryFinder::LaterWords))
+            r = CCountryFinder::NoMatch;
         m.rank = Better(m.rank, r);
-        m.byName = m.byName || (r == CCountryFinder::Whole && !key.exactOnly);
+        m.byName = m.byName || (r == CCountryFinder::Whole && key.kind != KeyKind::Code);
     }
     return m;
 }
@@ -173,7 +182,7 @@ CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabas
                 continue;
             const bool main = MainPart(index, useDatabase) == index;
             if (bestPartRank == NoMatch || r < bestPartRank ||
-                (r == bestPartRank && main && !nameMatched)) {
+                (r == bestPartRank && main)) {
                 bestPartRank = r;
                 bestPart = position;
             }

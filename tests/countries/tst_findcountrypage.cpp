@@ -2,7 +2,9 @@
 #include "countries/propertysheet.h"
 #include "countries/tiptreectrl.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/textfold.h"
+#include "zones/zonedatabase.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -44,18 +46,28 @@ private slots:
     void typing();
     void closing_data();
     void closing();
+    void choosing_data();
+    void choosing();
     void fold_data();
     void fold();
 
 private:
+    void Open(bool useDatabase);
+
     CPropertySheet *m_sheet = nullptr;
     CFindCountryPage *m_page = nullptr;
 };
 
 void TestFindCountryPage::init()
 {
+    Open(false);
+}
+
+void TestFindCountryPage::Open(bool useDatabase)
+{
+    delete m_sheet;
     m_sheet = new CPropertySheet(QStringLiteral("Find Country/Region"));
-    m_page = new CFindCountryPage;
+    m_page = new CFindCountryPage(useDatabase);
     m_sheet->AddPage(m_page);
     m_sheet->show();
     m_sheet->activateWindow();
@@ -71,39 +83,63 @@ void TestFindCountryPage::cleanup()
 
 void TestFindCountryPage::typing_data()
 {
+    QTest::addColumn<bool>("database");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("listed"); // all of them, or some when count says more
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("entries"); // leaves: countries without parts and parts
     QTest::addColumn<QString>("selected");
     const QStringList aus{"Australes I.", "Australia", "Austria", "Norfolk I. (Australia)"};
-    QTest::newRow("aUS, case aside") << "aUS" << aus << 4 << 11 << "Australes I.";
+    QTest::newRow("aUS, case aside") << false << "aUS" << aus << 4 << 11 << "Australes I.";
     // Equal matches: the lowest table index wins, not the first in the list.
-    QTest::newRow("united") << "united"
+    QTest::newRow("united") << false << "united"
                             << QStringList{"United Arab Emirates", "United Kingdom",
                                            "United States of America"}
                             << 3 << 10 << "United Kingdom";
     QTest::newRow("after bracket, whole name first")
-        << "denmark"
+        << false << "denmark"
         << QStringList{"Denmark", "Faeroe Is. (Denmark)", "Greenland (Denmark)",
                        "Jan Mayen I. (Denmark)"}
         << 4 << 7 << "Denmark";
     QTest::newRow("accent in the name")
-        << "REUNION" << QStringList{"Réunion (France)"} << 1 << 1 << "Réunion (France)";
-    QTest::newRow("accent typed") << "são  tomé" << QStringList{"Sao Tome e Principe"} << 1 << 1
-                                  << "Sao Tome e Principe";
-    QTest::newRow("part only") << "queensland" << QStringList{"Australia"} << 1 << 1
+        << false << "REUNION" << QStringList{"Réunion (France)"} << 1 << 1 << "Réunion (France)";
+    QTest::newRow("accent typed") << false << "são  tomé" << QStringList{"Sao Tome e Principe"} << 1
+                                  << 1 << "Sao Tome e Principe";
+    QTest::newRow("part only") << false << "queensland" << QStringList{"Australia"} << 1 << 1
                                << "Queensland";
-    QTest::newRow("is, a name's start first")
-        << "is" << QStringList{"Israel", "Afghanistan, The Islamic Rep of", "Baleares, Is."} << 37
-        << 52 << "Israel";
-    QTest::newRow("nothing typed") << "" << QStringList{} << 267 << CountryCount << "Admiralty I.";
-    QTest::newRow("middle of a word") << "stralia" << QStringList{} << 0 << 0 << "";
+    QTest::newRow("is: a code whole first, then a name's start")
+        << false << "is" << QStringList{"Iceland", "Israel", "Baleares, Is."} << 38 << 53
+        << "Iceland";
+    QTest::newRow("nothing typed")
+        << false << "" << QStringList{} << 267 << CountryCount << "Admiralty I.";
+    // Today's names; a whole name leaves out what only begins inside a longer word.
+    QTest::newRow("india, not Indiana")
+        << true << "india" << QStringList{"India"} << 1 << 1 << "India";
+    QTest::newRow("indi, both") << true << "indi" << QStringList{"India", "United States"} << 2 << 3
+                                << "India";
+    QTest::newRow("uk, not Ukraine")
+        << true << "uk" << QStringList{"United Kingdom"} << 1 << 1 << "United Kingdom";
+    QTest::newRow("usa lists the country")
+        << true << "usa" << QStringList{"United States"} << 1 << 8 << "Eastern Time exc Indiana";
+    QTest::newRow("one place once")
+        << true << "vanuatu" << QStringList{"Vanuatu"} << 1 << 1 << "Vanuatu";
+    QTest::newRow("a name the table had")
+        << true << "new hebrides" << QStringList{"Vanuatu"} << 1 << 1 << "Vanuatu";
+    QTest::newRow("guinea whole, the rest whole words")
+        << true << "guinea"
+        << QStringList{"Equatorial Guinea", "Guinea", "Guinea-Bissau", "Papua New Guinea"} << 4 << 4
+        << "Guinea";
+    QTest::newRow("everything today")
+        << true << "" << QStringList{} << 280 << PlaceCount - 4 << "Admiralty Islands";
+    QTest::newRow("middle of a word") << false << "stralia" << QStringList{} << 0 << 0 << "";
 }
 
 void TestFindCountryPage::typing()
 {
+    QFETCH(bool, database);
     QFETCH(QString, text);
+    if (database)
+        Open(true);
     QFETCH(QStringList, listed);
     QFETCH(int, count);
     QFETCH(int, entries);
@@ -129,17 +165,13 @@ void TestFindCountryPage::typing()
 
     const QTreeWidgetItem *item = tree->SelectedItem();
     QCOMPARE(item ? item->text(0) : QString(), selected);
-    QCOMPARE(m_sheet->OkButton()->isEnabled(), item && item->childCount() == 0);
+    QCOMPARE(m_sheet->OkButton()->isEnabled(), item != nullptr);
     QVERIFY(m_page->Edit()->hasFocus());
-    // Only a single entry can be chosen, never a country with parts.
-    if (QTreeWidgetItem *first = tree->topLevelItem(0)) {
-        tree->setCurrentItem(first);
-        QCOMPARE(m_sheet->OkButton()->isEnabled(), first->childCount() == 0);
-    }
     // Emptied, the box lists everything again, with the first entry selected.
     m_page->Edit()->clear();
-    QCOMPARE(tree->topLevelItemCount(), 267);
-    QCOMPARE(tree->SelectedItem()->text(0), QStringLiteral("Admiralty I."));
+    QCOMPARE(tree->topLevelItemCount(), database ? 280 : 267);
+    QCOMPARE(tree->SelectedItem()->text(0),
+             database ? QStringLiteral("Admiralty Islands") : QStringLiteral("Admiralty I."));
 }
 
 void TestFindCountryPage::closing_data()
@@ -172,6 +204,81 @@ void TestFindCountryPage::closing()
     });
     QCOMPARE(m_sheet->DoModal(), int(how == 2 ? QDialog::Rejected : QDialog::Accepted));
     QCOMPARE(QString::fromStdString(DisplayName(m_page->Result())), result);
+}
+
+void TestFindCountryPage::choosing_data()
+{
+    QTest::addColumn<bool>("database");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("chosen"); // what Enter takes
+    QTest::addColumn<QByteArray>("zone");
+    struct Row
+    {
+        const char *name;
+        bool database;
+        const char *text;
+        const char *chosen;
+        const char *zone;
+    };
+    static const Row rows[] = {
+        {"alias usa", true, "usa", "Eastern Time exc Indiana, United States", "America/New_York"},
+        {"code typed whole", true, "US", "Eastern Time exc Indiana, United States",
+         "America/New_York"},
+        {"country with parts", true, "united states", "Eastern Time exc Indiana, United States",
+         "America/New_York"},
+        {"country with parts, table", false, "united states",
+         "Eastern Time exc Indiana, United States of America", ""},
+        {"mexico takes its capital's part", true, "mexico",
+         "exc Baja California, Sonora & Sinaloa, Mexico", "America/Mexico_City"},
+        {"greenland", true, "greenland", "exc Thule, Danmarkshavn & Scoresby Sound, Greenland",
+         "America/Nuuk"},
+        {"australia", true, "australia", "New South Wales, Australia", "Australia/Sydney"},
+        {"samoa today", true, "samoa", "Samoa", "Pacific/Apia"},
+        {"samoa, table", false, "samoa", "Western, Samoa Is.", ""},
+        {"zaire today", true, "zaire", "West, Democratic Republic of the Congo", "Africa/Kinshasa"},
+        {"uk", true, "uk", "United Kingdom", "Europe/London"},
+        {"england", true, "england", "United Kingdom", "Europe/London"},
+        {"britain, table", false, "britain", "United Kingdom", ""},
+        {"code de", true, "de", "Germany", "Europe/Berlin"},
+        {"venezuela spelled right", false, "venezuela", "Venezuela", ""},
+        {"taiwan today", true, "taiwan", "Taiwan", "Asia/Taipei"},
+        {"taiwan, table", false, "taiwan", "T'ai-wan", ""},
+        {"czechia", true, "czechia", "Czechia", "Europe/Prague"},
+        {"czech republic", true, "czech republic", "Czechia", "Europe/Prague"},
+        {"ivory coast", true, "ivory coast", "Côte d'Ivoire", "Africa/Abidjan"},
+        {"burma", true, "burma", "Myanmar", "Asia/Yangon"},
+        {"swaziland", true, "swaziland", "Eswatini", "Africa/Mbabane"},
+        {"turkiye", true, "turkiye", "Türkiye", "Europe/Istanbul"},
+        {"holland", true, "holland", "Netherlands", "Europe/Amsterdam"},
+        {"south korea", true, "south korea", "South Korea", "Asia/Seoul"},
+        {"palau listed once", true, "palau", "Palau", "Pacific/Palau"},
+        {"congo whole first", true, "congo", "Congo", "Africa/Brazzaville"},
+        {"tie: lowest first", true, "united", "United Kingdom", "Europe/London"},
+        {"south sudan", true, "south sudan", "South Sudan", "Africa/Juba"},
+        {"montenegro", true, "montenegro", "Montenegro", "Europe/Belgrade"},
+        {"kosovo", true, "kosovo", "Kosovo", "Europe/Belgrade"},
+        {"east timor", true, "east timor", "Timor-Leste", "Asia/Dili"},
+        {"north macedonia", true, "north macedonia", "North Macedonia", "Europe/Belgrade"},
+        {"vatican", true, "vatican", "Vatican City", "Europe/Rome"},
+    };
+    for (const Row &row : rows)
+        QTest::newRow(row.name) << row.database << QString::fromUtf8(row.text)
+                                << QString::fromUtf8(row.chosen) << QByteArray(row.zone);
+}
+
+void TestFindCountryPage::choosing()
+{
+    QFETCH(bool, database);
+    QFETCH(QString, text);
+    QFETCH(QString, chosen);
+    QFETCH(QByteArray, zone);
+    Open(database);
+    QTest::keyClicks(m_page->Edit(), text);
+    QTimer::singleShot(0, m_sheet, [&] { QTest::keyClick(m_page->Edit(), Qt::Key_Return); });
+    QCOMPARE(m_sheet->DoModal(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(PlaceDisplayName(m_page->Result(), database)), chosen);
+    if (database)
+        QCOMPARE(EntryZoneId(m_page->Result()), zone);
 }
 
 void TestFindCountryPage::fold_data()

@@ -4,10 +4,12 @@
 #include "clock/clockctrl.h"
 #include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/zonedatabase.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -30,8 +32,9 @@ constexpr int Germany = 121;
 constexpr int NewYork = 328;
 constexpr TimeValue FifteenOctober2026 = 1791979200; // 12:00 UTC
 
-// A store as written before the mode existed: a home and a selection, nothing about the mode.
-void WriteOldStore(int home, int selected)
+// A store as written before the mode existed: a home and a selection, nothing about the mode;
+// or, with mode 0 or 1, one that chose it.
+void WriteOldStore(int home, int selected, int mode = -1)
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/Brambleway/Orbiclock.conf");
@@ -44,6 +47,9 @@ void WriteOldStore(int home, int selected)
                    .arg(selected)
                    .arg(home)
                    .toLatin1());
+    if (mode >= 0)
+        file.write(QByteArray("[%General]\nUse%20Time%20Zone%20Database=") +
+                   QByteArray::number(mode) + '\n');
 }
 
 struct Expected
@@ -128,7 +134,7 @@ private slots:
     void initTestCase()
     {
         CTrayIcon::SetAvailabilityForTesting(true);
-        for (int i = 0; i < CountryCount; ++i) {
+        for (int i = 0; i < PlaceCount; ++i) {
             QVERIFY2(IsEntryZoneKnown(i), EntryZoneId(i).constData());
             setenv("TZ", (":" + EntryZoneId(i)).constData(), 1);
             tzset();
@@ -158,7 +164,7 @@ private slots:
         ScopedTimeSource scope(&now);
         CClockCtrl clock(0, 0xffffff);
         QStringList wrong;
-        for (int i = 0; i < CountryCount; ++i) {
+        for (int i = 0; i < PlaceCount; ++i) {
             in.selectedIndex = i;
             clock.SetUtcOffsetRule(MakeClockRules(in).selected);
             for (const Expected &e : m_expected[static_cast<std::size_t>(i)]) {
@@ -167,7 +173,7 @@ private slots:
                 const QStringList expected = showDaylight ? QStringList{e.local} : e.standardTimes;
                 if (!expected.contains(clock.FormatText()))
                     wrong << QStringLiteral("%1 (%2) at %3: %4, not %5")
-                                 .arg(QString::fromStdString(DisplayName(i)),
+                                 .arg(QString::fromStdString(PlaceDisplayName(i, true)),
                                       QString::fromLatin1(EntryZoneId(i)))
                                  .arg(e.t)
                                  .arg(clock.FormatText(), expected.join(u'/'));
@@ -213,6 +219,63 @@ private slots:
             QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
             QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
         });
+    }
+
+    // Stored indexes of hidden duplicates and of today's places open in both modes: the
+    // database shows the place listed, the table its own entry or, for a place it lacks, none
+    // while keeping it stored.
+    void storedPlaceOpens_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("home");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("tip"); // how the tray tip begins
+        QTest::addColumn<int>("saved");   // the selection written back
+        QTest::addColumn<QString>("homeTime");
+        QTest::newRow("new hebrides, database") << 1 << Germany << 218 << "Vanuatu " << 332
+                                                << "14:00:00";
+        QTest::newRow("new hebrides, table")
+            << 0 << Germany << 218 << "New Hebrides (UK & France) " << 218 << "13:00:00";
+        QTest::newRow("palau island, database") << 1 << Germany << 73 << "Palau " << 229
+                                                << "14:00:00";
+        QTest::newRow("palau island, table")
+            << 0 << Germany << 73 << "Palau Island, Caroline Is. " << 73 << "13:00:00";
+        QTest::newRow("south sudan, database") << 1 << Germany << 345 << "South Sudan " << 345
+                                               << "14:00:00";
+        QTest::newRow("south sudan, table: none, kept")
+            << 0 << Germany << 345 << "GMT+1:00 " << 345 << "13:00:00";
+        QTest::newRow("taiwan, database") << 1 << Germany << 302 << "Taiwan " << 302
+                                          << "14:00:00";
+        QTest::newRow("taiwan, table") << 0 << Germany << 302 << "T'ai-wan " << 302 << "13:00:00";
+        QTest::newRow("misspelling fixed, table")
+            << 0 << Germany << 333 << "Venezuela " << 333 << "13:00:00";
+        QTest::newRow("home timor-leste, database")
+            << 1 << 348 << 121 << "Germany " << 121 << "21:00:00";
+        QTest::newRow("home behind a hidden name, database")
+            << 1 << 292 << 121 << "Germany " << 121 << "14:00:00";
+    }
+
+    void storedPlaceOpens()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, home);
+        QFETCH(int, selected);
+        QFETCH(int, saved);
+        QFETCH(QString, tip);
+        WriteOldStore(home, selected, mode);
+        FixedTimeSource now(FifteenOctober2026);
+        ScopedTimeSource scope(&now);
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            QCOMPARE(dialog.IsUsingTimeZoneDatabase(), mode == 1);
+            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
+            QTEST(dialog.HomeTimeClock()->FormatText(), "homeTime");
+            dialog.SaveSettings();
+        });
+        QSettings store(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                            QStringLiteral("/Brambleway/Orbiclock.conf"),
+                        QSettings::IniFormat);
+        QCOMPARE(store.value("Current Selection/Current Selection").toInt(), saved);
     }
 
 private:

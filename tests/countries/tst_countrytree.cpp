@@ -1,6 +1,7 @@
 #include "countries/countrytree.h"
 #include "countries/itemtipwnd.h"
 #include "zones/countrytable.h"
+#include "zones/places.h"
 #include "zones/timesource.h"
 
 #include <QSignalSpy>
@@ -77,23 +78,32 @@ void TestCountryTree::initTestCase()
 
 void TestCountryTree::fill_data()
 {
+    QTest::addColumn<bool>("database");
     QTest::addColumn<float>("filter");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("9.5: two parts")
-        << 9.5f << "Oceania/Australia" << QStringList{"Northern Territory", "South Australia"};
-    QTest::newRow("3.0: Russia in Europe") << 3.0f << "Europe/Russia" << QStringList{"Zone  1"};
+    QTest::newRow("9.5: two parts") << false << 9.5f << "Oceania/Australia"
+                                    << QStringList{"Northern Territory", "South Australia"};
+    QTest::newRow("3.0: Russia in Europe")
+        << false << 3.0f << "Europe/Russia" << QStringList{"Zone  1"};
     QTest::newRow("3.0: Russia not in Asia")
-        << 3.0f << "Asia (exc SE Asia)/Russia" << QStringList{};
-    QTest::newRow("13.5: nothing") << 13.5f << "" << QStringList{};
+        << false << 3.0f << "Asia (exc SE Asia)/Russia" << QStringList{};
+    QTest::newRow("13.5: nothing") << false << 13.5f << "" << QStringList{};
+    // Today's names: the Caroline Islands' parts outside Palau are Micronesia's.
+    QTest::newRow("database 11.0: a part of Micronesia")
+        << true << 11.0f << "Oceania/Micronesia" << QStringList{"Pohnpei and Kosrae"};
+    QTest::newRow("database 11.0: no Caroline Is.")
+        << true << 11.0f << "Oceania/Caroline Is." << QStringList{};
 }
 
 void TestCountryTree::fill()
 {
+    QFETCH(bool, database);
     QFETCH(float, filter);
     QFETCH(QString, path);
     QFETCH(QStringList, labels);
     CCountryTree tree;
+    tree.SetUseDatabase(database);
     QCOMPARE(tree.FillTree(filter, 0), -1); // Admiralty I., of +10, is not listed
     QCOMPARE(Labels(At(tree, path)), labels);
 }
@@ -117,6 +127,20 @@ void TestCountryTree::everyEntryOnceInLabelOrder()
     QVERIFY(africa.indexOf(QStringLiteral("Réunion (France)")) <
             africa.indexOf(QStringLiteral("Rwanda")));
     QVERIFY(CTipTreeCtrl::LabelLess(QStringLiteral("zone  2"), QStringLiteral("Zone 10")));
+
+    // Database mode: four duplicates hidden, today's countries added, today's names.
+    tree.SetUseDatabase(true);
+    tree.FillTree(CCountryTree::NoFilter, -1);
+    leaves = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        leaves += (*it)->childCount() == 0 ? 1 : 0;
+    QCOMPARE(leaves, PlaceCount - 4 + 2);
+    const QStringList oceania = Labels(At(tree, "Oceania"));
+    QCOMPARE(oceania.count(QStringLiteral("Vanuatu")), 1);
+    QVERIFY(!oceania.contains(QStringLiteral("New Hebrides (UK & France)")));
+    for (const char *path : {"Africa/Eswatini", "Africa/South Sudan", "Europe/Kosovo",
+                             "Europe/Czechia", "SE Asia/Timor-Leste", "SE Asia/Hong Kong"})
+        QVERIFY2(At(tree, QString::fromLatin1(path)), path);
 }
 
 void TestCountryTree::daylightPicturesAtTheMomentOfTheFill_data()
@@ -150,26 +174,34 @@ void TestCountryTree::daylightPicturesAtTheMomentOfTheFill()
 
 void TestCountryTree::keptEntryIsSelected_data()
 {
+    QTest::addColumn<bool>("database");
     QTest::addColumn<float>("filter");
     QTest::addColumn<int>("select");
     QTest::addColumn<int>("expected");
     QTest::addColumn<QString>("region");
     const float all = CCountryTree::NoFilter;
-    QTest::newRow("plain entry") << all << 2 << 2 << "Europe";
-    QTest::newRow("part within filter") << 9.5f << 15 << 15 << "Oceania";
-    QTest::newRow("Russia listed twice") << all << 247 << 247 << "Europe";
-    QTest::newRow("Russia in Asia only") << all << 250 << 250 << "Asia (exc SE Asia)";
-    QTest::newRow("past the end") << all << CountryCount << -1 << "";
-    QTest::newRow("filtered out") << 9.5f << 18 << -1 << "";
+    QTest::newRow("plain entry") << false << all << 2 << 2 << "Europe";
+    QTest::newRow("part within filter") << false << 9.5f << 15 << 15 << "Oceania";
+    QTest::newRow("Russia listed twice") << false << all << 247 << 247 << "Europe";
+    QTest::newRow("Russia in Asia only") << false << all << 250 << 250 << "Asia (exc SE Asia)";
+    QTest::newRow("past the end") << false << all << CountryCount << -1 << "";
+    QTest::newRow("filtered out") << false << 9.5f << 18 << -1 << "";
+    QTest::newRow("hidden duplicate: the place listed") << true << all << 218 << 332 << "Oceania";
+    QTest::newRow("hidden part: the place listed") << true << all << 73 << 229 << "Oceania";
+    QTest::newRow("today's country") << true << all << 347 << 347 << "Europe";
+    QTest::newRow("today's country, table") << false << all << 347 << -1 << "";
+    QTest::newRow("past today's places") << true << all << PlaceCount << -1 << "";
 }
 
 void TestCountryTree::keptEntryIsSelected()
 {
+    QFETCH(bool, database);
     QFETCH(float, filter);
     QFETCH(int, select);
     QFETCH(int, expected);
     QFETCH(QString, region);
     CCountryTree tree;
+    tree.SetUseDatabase(database);
     QSignalSpy changes(&tree, &QTreeWidget::itemSelectionChanged);
     QCOMPARE(tree.FillTree(filter, select), expected);
     QCOMPARE(tree.SelectedEntry(), expected);

@@ -1,6 +1,7 @@
 #include "app/aboutdialog.h"
 
 #include "res/resources.h"
+#include "zones/places.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -39,14 +40,18 @@ QString CAboutDialog::VersionText()
 
 QString CAboutDialog::CreditsText()
 {
+    const std::string_view isoCodes = IsoCodesVersion();
     return QStringLiteral(
-        "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
-        "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
-        "\u00a9 OpenStreetMap contributors.\n"
-        "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
-        "(geonames.org), Creative Commons Attribution 4.0.\n"
-        "Offsets and daylight-saving rules: Orbiclock's own table of 345 countries, regions "
-        "and parts of countries.");
+               "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
+               "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
+               "\u00a9 OpenStreetMap contributors.\n"
+               "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
+               "(geonames.org), Creative Commons Attribution 4.0.\n"
+               "Offsets and daylight-saving rules: Orbiclock's own table of 345 countries, regions "
+               "and parts of countries.\n"
+               "Today's names of countries and their parts: iso-codes %1 (Debian), "
+               "LGPL 2.1 or later.")
+        .arg(QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size())));
 }
 
 CAboutDialog::CAboutDialog(QWidget *parent) : QDialog(parent)

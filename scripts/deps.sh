@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-liberation
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
-  tzdata desktop-file-utils appstream
+  tzdata iso-codes desktop-file-utils appstream
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 

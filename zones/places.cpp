@@ -309,7 +309,7 @@ constexpr std::array<PlaceRow, PlaceCount> PlaceRows = {{
     {"SG", "", Iso, Table}, // 275
     {"SK", "", Iso, Table}, // 276
     {"SI", "", Iso, Table}, // 277
-    {"PF", "", Iso, Table, 301}, // 278
+    {"PF", "", "Society Islands", Table, 301}, // 278
     {"YE", "", "Socotra", Table}, // 279
     {"SB", "", Iso, Table}, // 280
     {"SO", "", Iso, Table}, // 281
@@ -323,7 +323,7 @@ constexpr std::array<PlaceRow, PlaceCount> PlaceRows = {{
     {"ES", "ES-ML", "Spanish North Africa", Table}, // 289
     {"ES", "", "Spanish North Africa", Table}, // 290
     {"ES", "", "Spanish North Africa", Table}, // 291
-    {"SJ", "", Iso, Table, 296}, // 292
+    {"SJ", "", "Spitsbergen", Table, 296}, // 292
     {"LK", "", Iso, Table}, // 293
     {"SD", "", Iso, Table}, // 294
     {"SR", "", Iso, Table}, // 295
@@ -460,8 +460,6 @@ constexpr std::array Aliases = {
     AliasRow{nullptr, 102, "Rapa Nui"},
     AliasRow{nullptr, 137, "Hawaiian Islands"},
     AliasRow{nullptr, 140, "Futuna"},
-    AliasRow{nullptr, 278, "Society Islands"},
-    AliasRow{nullptr, 296, "Spitsbergen"},
 };
 // clang-format on
 

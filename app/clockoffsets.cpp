@@ -100,8 +100,8 @@ bool ComputeClockOffsets(const ClockOffsetInputs &in, TimeValue t, ClockOffsets 
             return false;
         out.home = HomeUtcOffsetAt(in, t);
         out.selected = SelectedUtcOffsetAt(in, t);
-        out.target = IsValidPlaceIndex(in.selectedIndex) ? EntryZone(in.selectedIndex, true, t)
-                                                         : in.mapZone;
+        out.target =
+            IsValidPlaceIndex(in.selectedIndex) ? EntryZone(in.selectedIndex, true, t) : in.mapZone;
         return true;
     }
     const CountryEntry *home = CountryAt(in.homeIndex);

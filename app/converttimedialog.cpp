@@ -121,9 +121,10 @@ void CConvertTimeDialog::SetInputs(const ClockOffsetInputs &in)
 {
     m_in = in;
     m_offsets = MakePlaceOffsets(in);
-    const QString home = IsValidIndexIn(in.homeIndex, in.useDatabase)
-                             ? QString::fromStdString(PlaceDisplayName(in.homeIndex, in.useDatabase))
-                             : tr("no home chosen");
+    const QString home =
+        IsValidIndexIn(in.homeIndex, in.useDatabase)
+            ? QString::fromStdString(PlaceDisplayName(in.homeIndex, in.useDatabase))
+            : tr("no home chosen");
     const QString selected = SelectedName(in);
     m_homeLabel->setText(tr("&Home, %1:").arg(home));
     m_selectedLabel->setText(tr("&Selected, %1:").arg(selected));

@@ -339,8 +339,7 @@ void CMainDialog::OnInitDialog()
     m_map->setObjectName(QStringLiteral("worldMap"));
     m_map->SetHomeZone(m_fHomeOffset);
     // Chosen before the map is made, so it draws its key and lights its zone once.
-    const float startOffset =
-        Knows(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
+    const float startOffset = Knows(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
     m_map->SetUseDatabaseZones(m_bUseDatabase);
     m_map->SelectZone(startOffset);
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
@@ -500,7 +499,8 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
                 m_tNextChangeDue = next->at;
         }
     }
-    QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(), m_clockSelectedTime->TextAt(now));
+    QString tip =
+        MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(), m_clockSelectedTime->TextAt(now));
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
     if (change != m_strNextChange) {
@@ -939,7 +939,8 @@ void CMainDialog::ApplyZoneMode()
     m_tree->SetUseDatabase(m_bUseDatabase);
     m_map->SetUseDatabaseZones(m_bUseDatabase);
     if (!Knows(m_nSelectedIndex)) {
-        m_nKeptSelection = IsValidPlaceIndex(m_nSelectedIndex) ? m_nSelectedIndex : m_nKeptSelection;
+        m_nKeptSelection =
+            IsValidPlaceIndex(m_nSelectedIndex) ? m_nSelectedIndex : m_nKeptSelection;
         m_nSelectedIndex = -1;
     }
     if (m_nSelectedIndex == -1 && Knows(m_nKeptSelection)) {

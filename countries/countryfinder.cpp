@@ -181,8 +181,7 @@ CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabas
             if (dropped(r))
                 continue;
             const bool main = MainPart(index, useDatabase) == index;
-            if (bestPartRank == NoMatch || r < bestPartRank ||
-                (r == bestPartRank && main)) {
+            if (bestPartRank == NoMatch || r < bestPartRank || (r == bestPartRank && main)) {
                 bestPartRank = r;
                 bestPart = position;
             }

@@ -3,8 +3,8 @@
 #include "map/colourtables.h"
 #include "res/resources.h"
 #include "zones/countrytable.h"
-#include "zones/places.h"
 #include "zones/daylight.h"
+#include "zones/places.h"
 #include "zones/zonedatabase.h"
 
 #include <QImage>

@@ -19,9 +19,9 @@ class CSetCountryPage final : public CPropertyPage
 public:
     explicit CSetCountryPage(QWidget *parent = nullptr);
 
-    int m_nHomeIndex = -1; // the entry selected when the page opens
+    int m_nHomeIndex = -1;       // the entry selected when the page opens
     bool m_bUseDatabase = false; // lists the places and names of the time-zone database
-    int m_nLandColour = 0; // the map's land colour, which tints the tree's pictures
+    int m_nLandColour = 0;       // the map's land colour, which tints the tree's pictures
 
     // Refills the tree with that entry selected and makes it the page's home; reports the
     // choice as the tree's own selection would.

@@ -354,7 +354,8 @@ void CSetDaylightPage::EnableOptionRadios()
 
 void CSetDaylightPage::EnableDateControls()
 {
-    const bool automatic = m_nOption == DaylightAuto && IsValidIndexIn(m_nHomeIndex, m_bUseDatabase);
+    const bool automatic =
+        m_nOption == DaylightAuto && IsValidIndexIn(m_nHomeIndex, m_bUseDatabase);
     for (QRadioButton *radio : m_datesRadios)
         radio->setEnabled(automatic);
     const bool own = automatic && m_nDatesChoice == 1;
@@ -391,7 +392,8 @@ void CSetDaylightPage::OnDatabaseToggled()
     // The home may have daylight saving in one mode and none in the other: an option the
     // other mode does not offer gives way to its default.
     TransferFromControls();
-    if (IsValidIndexIn(m_nHomeIndex, m_bUseDatabase) && (m_nOption == DaylightNone) == HomeHasRule())
+    if (IsValidIndexIn(m_nHomeIndex, m_bUseDatabase) &&
+        (m_nOption == DaylightNone) == HomeHasRule())
         m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
     EnableOptionRadios();
     EnableDateControls();

@@ -182,9 +182,9 @@ std::optional<TimeZoneInformation> BuildClockZone(const HomeZoneChoice &choice)
 {
     std::optional<TimeZoneInformation> zone = BuildHomeTimeZone(choice);
     if (zone && choice.daylightOption == DaylightByHand)
-        zone->daylightBias = -60 * (choice.useDatabase ? PlaceAt(choice.homeIndex)
-                                                       : CountryAt(choice.homeIndex))
-                                        ->daylightShift;
+        zone->daylightBias =
+            -60 * (choice.useDatabase ? PlaceAt(choice.homeIndex) : CountryAt(choice.homeIndex))
+                      ->daylightShift;
     return zone;
 }
 

@@ -19,8 +19,8 @@ struct CountryEntry
     const char *subName; // empty unless the country has several entries
     float gmtOffset;     // standard time, hours east of GMT
     int regionId;
-    int daylightMonthStart; // 1-12, 0 = no daylight saving (then the next five are 0 too)
-    int daylightWeekStart;  // 1-4, 5 = last
+    int daylightMonthStart;     // 1-12, 0 = no daylight saving (then the next five are 0 too)
+    int daylightWeekStart;      // 1-4, 5 = last
     int daylightDayOfWeekStart; // 1 = Sunday
     int daylightMonthEnd;
     int daylightWeekEnd;

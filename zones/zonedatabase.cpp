@@ -207,8 +207,8 @@ bool ParseSeed(const char *p, const char *end, int &index, Seed &seed)
     constexpr qint64 Day = 86400;
     qint64 v[9];
     const qint64 limits[9][2] = {{0, PlaceCount - 1}, {0, 1},         {-Day, Day},
-                                 {-Day, Day},           {0, 1},         {Earliest, Latest},
-                                 {Earliest, Latest},    {NoYear, 9999}, {0, 1}};
+                                 {-Day, Day},         {0, 1},         {Earliest, Latest},
+                                 {Earliest, Latest},  {NoYear, 9999}, {0, 1}};
     for (int i = 0; i < 9; ++i)
         if (!TakeNumber(p, end, limits[i][0], limits[i][1], v[i]))
             return false;

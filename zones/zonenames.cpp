@@ -369,6 +369,7 @@ const char *CountryZoneName(int index)
 {
     if (IsValidCountryIndex(index))
         return CountryZoneTable[static_cast<std::size_t>(index)];
-    return IsValidPlaceIndex(index) ? NewPlaceZoneTable[static_cast<std::size_t>(index - CountryCount)]
-                                    : nullptr;
+    return IsValidPlaceIndex(index)
+               ? NewPlaceZoneTable[static_cast<std::size_t>(index - CountryCount)]
+               : nullptr;
 }

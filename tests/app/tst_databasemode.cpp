@@ -232,20 +232,19 @@ private slots:
         QTest::addColumn<QString>("tip"); // how the tray tip begins
         QTest::addColumn<int>("saved");   // the selection written back
         QTest::addColumn<QString>("homeTime");
-        QTest::newRow("new hebrides, database") << 1 << Germany << 218 << "Vanuatu " << 332
-                                                << "14:00:00";
+        QTest::newRow("new hebrides, database")
+            << 1 << Germany << 218 << "Vanuatu " << 332 << "14:00:00";
         QTest::newRow("new hebrides, table")
             << 0 << Germany << 218 << "New Hebrides (UK & France) " << 218 << "13:00:00";
-        QTest::newRow("palau island, database") << 1 << Germany << 73 << "Palau " << 229
-                                                << "14:00:00";
+        QTest::newRow("palau island, database")
+            << 1 << Germany << 73 << "Palau " << 229 << "14:00:00";
         QTest::newRow("palau island, table")
             << 0 << Germany << 73 << "Palau Island, Caroline Is. " << 73 << "13:00:00";
-        QTest::newRow("south sudan, database") << 1 << Germany << 345 << "South Sudan " << 345
-                                               << "14:00:00";
+        QTest::newRow("south sudan, database")
+            << 1 << Germany << 345 << "South Sudan " << 345 << "14:00:00";
         QTest::newRow("south sudan, table: none, kept")
             << 0 << Germany << 345 << "GMT+1:00 " << 345 << "13:00:00";
-        QTest::newRow("taiwan, database") << 1 << Germany << 302 << "Taiwan " << 302
-                                          << "14:00:00";
+        QTest::newRow("taiwan, database") << 1 << Germany << 302 << "Taiwan " << 302 << "14:00:00";
         QTest::newRow("taiwan, table") << 0 << Germany << 302 << "T'ai-wan " << 302 << "13:00:00";
         QTest::newRow("misspelling fixed, table")
             << 0 << Germany << 333 << "Venezuela " << 333 << "13:00:00";
@@ -268,7 +267,8 @@ private slots:
         CMainDialog dialog;
         RunWith(dialog, [&] {
             QCOMPARE(dialog.IsUsingTimeZoneDatabase(), mode == 1);
-            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip), qPrintable(dialog.TrayIcon()->Tip()));
+            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip),
+                     qPrintable(dialog.TrayIcon()->Tip()));
             QTEST(dialog.HomeTimeClock()->FormatText(), "homeTime");
             dialog.SaveSettings();
         });

@@ -205,8 +205,7 @@ void TestDaylight::everyEntryHasACanonicalZoneNearItsOffset()
         const QTimeZone zone(name);
         QVERIFY2(zone.isValid() && !links.contains(name), name);
         const double hours = zone.standardTimeOffset(instant) / 3600.0;
-        QVERIFY2(std::abs(hours - PlaceAt(i)->gmtOffset) < 3 ||
-                     farFromTable.contains(i),
+        QVERIFY2(std::abs(hours - PlaceAt(i)->gmtOffset) < 3 || farFromTable.contains(i),
                  qPrintable(QString::number(i) + ' ' + name));
     }
     QCOMPARE(CountryZoneName(-1), nullptr);

@@ -81,11 +81,41 @@ bool SetStartAtLogin(bool on, const QString &program)
            "Name=Orbiclock\n"
            "Comment=Time and date at home and anywhere in the world, on a world map\n"
            "Exec="
-        << ExecValue(program)
+        << ExecValue(program) << ' ' << AutostartOption
         << "\n"
            "Icon=io.github.brambleway.Orbiclock\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
     out.flush();
     return out.status() == QTextStream::Ok && file.commit();
+}
+
+bool UpdateStartAtLoginEntry()
+{
+    if (!IsStartAtLogin())
+        return false;
+    const QString path = AutostartEntryPath();
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QStringList lines = QString::fromUtf8(in.readAll()).split(u'\n');
+    in.close();
+    bool inEntry = false;
+    for (QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(u'[')) {
+            inEntry = trimmed == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        if (!inEntry || trimmed.section(u'=', 0, 0).trimmed() != QLatin1String("Exec"))
+            continue;
+        if (trimmed.section(u'=', 1).split(u' ', Qt::SkipEmptyParts).contains(
+                QLatin1String(AutostartOption)))
+            return true;
+        line = line.trimmed() + u' ' + QLatin1String(AutostartOption);
+        QSaveFile out(path);
+        return out.open(QIODevice::WriteOnly | QIODevice::Text) &&
+               out.write(lines.join(u'\n').toUtf8()) >= 0 && out.commit();
+    }
+    return false;
 }

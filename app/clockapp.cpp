@@ -1,5 +1,6 @@
 #include "app/clockapp.h"
 
+#include "app/autostart.h"
 #include "app/maindialog.h"
 #include "app/sessioninstance.h"
 #include "res/resources.h"
@@ -95,7 +96,7 @@ void CClockApp::OnSignal()
         quit();
 }
 
-int CClockApp::InitInstance(bool newInstance)
+int CClockApp::InitInstance(bool newInstance, bool atLogin)
 {
     auto *session = new CSessionInstance(this);
     if (!newInstance) {
@@ -114,7 +115,9 @@ int CClockApp::InitInstance(bool newInstance)
         }
     }
     InstallSignalHandlers();
-    CMainDialog dialog;
+    // An entry written before the login start said so would show the window at every login.
+    UpdateStartAtLoginEntry();
+    CMainDialog dialog(nullptr, atLogin ? CMainDialog::StartedBy::Login : CMainDialog::StartedBy::Person);
     // Started again from the launcher or a terminal: the window comes up.
     connect(session, &CSessionInstance::Activated, &dialog, &CMainDialog::ShowMainWindow);
     m_pMainWnd = &dialog;

@@ -19,8 +19,9 @@ public:
 
     // Builds the main window, runs it until it ends and returns the process's
     // exit code. Unless newInstance is set, a copy that runs already in this session is asked to
-    // show its window instead, and this one ends at once.
-    int InitInstance(bool newInstance = false);
+    // show its window instead, and this one ends at once. A start at login (atLogin) shows the
+    // window only when "Show At Startup" is ticked; a person's start always shows it.
+    int InitInstance(bool newInstance = false, bool atLogin = false);
 
     // Routes the termination signals into the event loop; false when that cannot
     // be set up.

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/autostart.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -16,6 +18,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine",
                                     "Start another copy, even when one runs in this session."));
     parser.addOption(newInstance);
+    const QCommandLineOption atLogin(
+        QString::fromLatin1(AutostartOption).mid(2),
+        QCoreApplication::translate("CommandLine",
+                                    "Started at login: show the window only when \"Show At "
+                                    "Startup\" is ticked. Any other start shows it."));
+    parser.addOption(atLogin);
 
     CommandLine result;
     const QString name = QCoreApplication::applicationName();
@@ -38,6 +46,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         result.output = name + u' ' + QCoreApplication::applicationVersion() + u'\n';
     } else {
         result.newInstance = parser.isSet(newInstance);
+        result.atLogin = parser.isSet(atLogin);
     }
     if (result.exitStatus == 2)
         result.output += QCoreApplication::translate("CommandLine", "Try '%1 --help' for more "

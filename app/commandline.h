@@ -12,6 +12,8 @@ struct CommandLine
     QString output;
     // Run beside a copy that runs already in this session instead of handing over to it.
     bool newInstance = false;
+    // Started by the autostart entry at login, not by a person.
+    bool atLogin = false;
 };
 
 // The usual answers of a Qt program: --help, --version (from the application's version), and

@@ -19,5 +19,5 @@ int main(int argc, char *argv[])
                    commandLine.exitStatus == 0 ? stdout : stderr);
         return commandLine.exitStatus;
     }
-    return app.InitInstance(commandLine.newInstance);
+    return app.InitInstance(commandLine.newInstance, commandLine.atLogin);
 }

@@ -97,7 +97,8 @@ void SaveEntryStates()
 
 } // namespace
 
-CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(AskYesNo)
+CMainDialog::CMainDialog(QWidget *parent, StartedBy startedBy)
+    : CHideableDialog(parent), m_askExit(AskYesNo)
 {
     setObjectName(QStringLiteral("mainDialog"));
     setAccessibleName(QStringLiteral("Orbiclock"));
@@ -119,7 +120,7 @@ CMainDialog::CMainDialog(QWidget *parent) : CHideableDialog(parent), m_askExit(A
         m_fHomeOffset = 0.0f;
     } else {
         LoadGeneralSettings(*this);
-        SetVisibleAtStart(m_bShowAtStartup);
+        SetVisibleAtStart(m_bShowAtStartup || startedBy == StartedBy::Person);
         m_fHomeOffset = ZoneOf(m_nHomeIndex);
         ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
     }

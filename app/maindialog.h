@@ -62,9 +62,16 @@ public:
         IDC_TRAY_ICON = 101,
     };
 
+    // Who started the program: "Show At Startup" governs only the start at login.
+    enum class StartedBy
+    {
+        Person,
+        Login,
+    };
+
     // Reads the general settings and, when they exist, applies the home zone and
     // the daylight switch.
-    explicit CMainDialog(QWidget *parent = nullptr);
+    explicit CMainDialog(QWidget *parent = nullptr, StartedBy startedBy = StartedBy::Person);
     ~CMainDialog() override;
 
     void RecomputeClockOffsets();

@@ -313,8 +313,11 @@ private slots:
         });
         QCOMPARE(!question.isEmpty(), how == 2);
         QCOMPARE(result, answer ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        if (!question.isEmpty())
-            QVERIFY(!CMainDialog().IsVisibleAtStart());
+        // "Show At Startup" governs the login's start; a person's start always shows the window.
+        if (!question.isEmpty()) {
+            QVERIFY(!CMainDialog(nullptr, CMainDialog::StartedBy::Login).IsVisibleAtStart());
+            QVERIFY(CMainDialog().IsVisibleAtStart());
+        }
     }
 
     // What picks the selected place, and what follows it: selection, selected clocks, tree caption
@@ -488,10 +491,29 @@ private slots:
              QStringLiteral("import sys; from gi.repository import GLib; k = GLib.KeyFile(); "
                             "k.load_from_file(sys.argv[1], 0); e = k.get_string('Desktop "
                             "Entry', 'Exec').replace('%%', '%'); "
-                            "print(GLib.shell_parse_argv(e)[1][0], end='')"),
+                            "print('\\n'.join(GLib.shell_parse_argv(e)[1]), end='')"),
              entry});
         QVERIFY(glib.waitForFinished(30000));
-        QCOMPARE(QString::fromUtf8(glib.readAllStandardOutput()), program);
+        QCOMPARE(QString::fromUtf8(glib.readAllStandardOutput()),
+                 program + QStringLiteral("\n--autostart"));
+        QVERIFY(UpdateStartAtLoginEntry()); // written with the option: nothing to change
+        // An entry from before the option gets it; whatever else the file holds stays.
+        const QByteArray older = "[Desktop Entry]\nType=Application\nName=Orbiclock\n"
+                                 "Exec=/usr/bin/orbiclock\nX-KDE-Note=kept\n";
+        for (const QByteArray &expected :
+             {older, older + "X-GNOME-Autostart-enabled=true\n", older + "Hidden=true\n"}) {
+            QFile old(entry);
+            QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            old.write(expected);
+            old.close();
+            const bool on = !expected.contains("Hidden");
+            QCOMPARE(UpdateStartAtLoginEntry(), on);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QByteArray upgraded = expected;
+            if (on)
+                upgraded.replace("orbiclock\n", "orbiclock --autostart\n");
+            QCOMPARE(old.readAll(), upgraded);
+        }
         // Turned off in a desktop's settings, the entry stays but starts nothing.
         QFile file(entry);
         QVERIFY(file.open(QIODevice::Append));

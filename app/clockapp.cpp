@@ -119,7 +119,7 @@ int CClockApp::InitInstance(bool newInstance, bool atLogin)
     UpdateStartAtLoginEntry();
     CMainDialog dialog(nullptr, atLogin ? CMainDialog::StartedBy::Login : CMainDialog::StartedBy::Person);
     // Started again from the launcher or a terminal: the window comes up.
-    connect(session, &CSessionInstance::Activated, &dialog, &CMainDialog::ShowMainWindow);
+    connect(session, &CSessionInstance::Activated, &dialog, &CMainDialog::ActivateMainWindow);
     m_pMainWnd = &dialog;
     // The session is ending: keep what the user set; the session manager's
     // default answer (agree) stands.

@@ -313,6 +313,13 @@ void CMainDialog::CreateTrayMenu()
     m_trayMenu->addSeparator();
     QAction *cancel = m_trayMenu->addAction(QStringLiteral("&Cancel"));
     cancel->setObjectName(QStringLiteral("trayCancelAction"));
+    // Also when a notification-area host shows the menu: it asks just before.
+    connect(m_trayMenu.get(), &QMenu::aboutToShow, this, [this] {
+        m_trayExitAction->setEnabled(!m_bBusy && m_nHomeIndex != -1);
+        if (m_nHomeIndex == -1)
+            ShowMainWindow(); // the Set Home sheet comes forward
+    });
+    m_trayIcon->SetHostMenu(m_trayMenu.get());
 }
 
 void CMainDialog::OnInitDialog()
@@ -735,6 +742,17 @@ void CMainDialog::ShowMainWindow()
     }
 }
 
+void CMainDialog::ActivateMainWindow(const QString &activationToken)
+{
+    // On Wayland the compositor raises and focuses a window only with the token of the launch or
+    // click that asked for it; Qt hands on the one in the environment at the next activation.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    ShowMainWindow();
+    // A token is good once: where nothing took it (X11), no program started later inherits it.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
 bool CMainDialog::ConfirmExit()
 {
     SaveSettings();
@@ -785,7 +803,6 @@ void CMainDialog::ShowTrayMenu(const QPoint &screenPos)
         ShowMainWindow();
         return;
     }
-    m_trayExitAction->setEnabled(!m_bBusy);
     activateWindow();
     m_trayMenu->popup(RightAlignedAt(m_trayMenu.get(), screenPos));
 }

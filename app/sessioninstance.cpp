@@ -9,6 +9,11 @@ namespace {
 // Long enough for an owner that is itself still starting on a busy machine.
 constexpr int ActivateTimeout = 20000;
 
+QString ActivationTokenKey()
+{
+    return QStringLiteral("activation-token");
+}
+
 } // namespace
 
 QString CSessionInstance::ServiceName()
@@ -53,6 +58,9 @@ CSessionInstance::Claim CSessionInstance::ClaimSession()
         // The launcher's startup notice, so the window manager lets the owner's window come up.
         if (const QByteArray id = qgetenv("DESKTOP_STARTUP_ID"); !id.isEmpty())
             platformData.insert(QStringLiteral("desktop-startup-id"), QString::fromUtf8(id));
+        // The same on Wayland: without it the compositor may leave the window behind others.
+        if (const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN"); !token.isEmpty())
+            platformData.insert(ActivationTokenKey(), QString::fromUtf8(token));
         call << platformData;
         if (bus.call(call, QDBus::Block, ActivateTimeout).type() == QDBusMessage::ReplyMessage) {
             bus.unregisterObject(ObjectPath());
@@ -63,14 +71,14 @@ CSessionInstance::Claim CSessionInstance::ClaimSession()
     return Claim::Unanswered;
 }
 
-void CSessionInstance::Activate(const QVariantMap &)
+void CSessionInstance::Activate(const QVariantMap &platformData)
 {
-    emit Activated();
+    emit Activated(platformData.value(ActivationTokenKey()).toString());
 }
 
-void CSessionInstance::Open(const QStringList &, const QVariantMap &)
+void CSessionInstance::Open(const QStringList &, const QVariantMap &platformData)
 {
-    emit Activated();
+    Activate(platformData);
 }
 
 void CSessionInstance::ActivateAction(const QString &name, const QVariantList &,

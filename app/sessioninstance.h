@@ -33,13 +33,14 @@ public:
     Claim ClaimSession();
 
 public slots:
-    // Called over the bus; Activate and Open both emit Activated. Orbiclock opens no files and
-    // has no actions, so Open's arguments are ignored and every action name is refused.
+    // Called over the bus; Activate and Open both emit Activated with the platform data's
+    // activation token. Orbiclock opens no files and has no actions, so Open's URIs are ignored
+    // and every action name is refused.
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
     Q_SCRIPTABLE void Open(const QStringList &uris, const QVariantMap &platformData);
     Q_SCRIPTABLE void ActivateAction(const QString &name, const QVariantList &parameter,
                                      const QVariantMap &platformData);
 
 signals:
-    void Activated();
+    void Activated(const QString &activationToken);
 };

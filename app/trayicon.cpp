@@ -51,7 +51,13 @@ bool CTrayIcon::Create(bool visible, int id, const QString &tip)
         m_icon->setObjectName(QStringLiteral("systemTrayIcon"));
         // A host's activation is its icon's main action there: it counts as the double-click
         // the older trays send after their click.
-        const int trigger = IsStatusNotifierHost() ? NM_DBLCLK : NM_CLICK;
+        const bool onHost = IsStatusNotifierHost();
+        const int trigger = onHost ? NM_DBLCLK : NM_CLICK;
+        // A host publishes the menu itself. Without it, a host only asks the program to open one
+        // at a point, and on Wayland a program neither knows the pointer nor may place a window:
+        // its menu came up loose in the middle of the screen, or not at all.
+        if (onHost && m_hostMenu)
+            m_icon->setContextMenu(m_hostMenu);
         connect(m_icon, &QSystemTrayIcon::activated, this,
                 [this, trigger](QSystemTrayIcon::ActivationReason reason) {
                     switch (reason) {

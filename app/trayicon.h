@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QMenu;
 class QSystemTrayIcon;
 
 // The program's icon in the desktop's notification area, with a tip of up to 63 characters.
@@ -22,6 +23,10 @@ public:
 
     explicit CTrayIcon(QObject *parent = nullptr);
     ~CTrayIcon() override;
+
+    // The menu a StatusNotifierItem host shows itself (over D-Bus) at a right-click on the
+    // icon; older trays report the click and the program opens its menu. Given before Create.
+    void SetHostMenu(QMenu *menu) { m_hostMenu = menu; }
 
     // Makes the icon with its id and tip, and shows it when visible is set.
     bool Create(bool visible, int id, const QString &tip);
@@ -48,6 +53,7 @@ signals:
 private:
     QString m_strTip;
     QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_hostMenu = nullptr;
     bool m_bShown = false;
     int m_nId = 0;
 };

@@ -45,6 +45,9 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=self.display, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0')
         for var in ('WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
             self.env.pop(var, None)
+        self._start_bus_and_tray()
+
+    def _start_bus_and_tray(self):
         self._start_session_bus()
         if self.tray == 'sni':
             here = os.path.dirname(os.path.abspath(__file__))
@@ -56,8 +59,9 @@ class Desktop:
             wait_for('the notification area', lambda: self.xdotool(
                 'search', '--class', '^trayer$', check=False), timeout=20)
         # Everything this process asks of the accessibility interface goes to this desktop.
-        os.environ.update(DISPLAY=self.display,
-                          DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
+        os.environ.update(DBUS_SESSION_BUS_ADDRESS=self.env['DBUS_SESSION_BUS_ADDRESS'])
+        if self.display:
+            os.environ['DISPLAY'] = self.display
         self._spawn(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
         import gi
         gi.require_version('Atspi', '2.0')
@@ -159,6 +163,39 @@ class Desktop:
                 self.env['DBUS_SESSION_BUS_ADDRESS'], flags, None, None)
         return self._conn.call_sync(name, path, iface, method, args, None, 0, 5000, None).unpack()
 
+    def sni_item(self):
+        """The first registered StatusNotifierItem as (bus name, object path), or None."""
+        item = next(iter(self.sni_items() or []), None)
+        if item is None:
+            return None
+        name, _, path = item.partition('/')
+        return name, '/' + path if path else '/StatusNotifierItem'
+
+    def sni_menu(self):
+        """What the item's menu holds, as a host reads it over com.canonical.dbusmenu: (id,
+        label, enabled) of each entry, or None while the item publishes no menu."""
+        from gi.repository import GLib
+        name, path = self.sni_item()
+        menu = self.bus_call(name, path, 'org.freedesktop.DBus.Properties', 'Get',
+                             GLib.Variant('(ss)', ('org.kde.StatusNotifierItem', 'Menu')))[0]
+        if menu in ('', '/', '/NO_DBUSMENU'):
+            return None
+        iface = 'com.canonical.dbusmenu'
+        self.bus_call(name, menu, iface, 'AboutToShow', GLib.Variant('(i)', (0,)))
+        layout = self.bus_call(name, menu, iface, 'GetLayout',
+                               GLib.Variant('(iias)', (0, -1, [])))[1]
+        return [(i, p['label'], p.get('enabled', True)) for i, p, _ in layout[2] if 'label' in p]
+
+    def sni_menu_click(self, label):
+        """A click on the menu entry of that label (mnemonics as underscores), as a host sends."""
+        from gi.repository import GLib
+        name, path = self.sni_item()
+        menu = self.bus_call(name, path, 'org.freedesktop.DBus.Properties', 'Get',
+                             GLib.Variant('(ss)', ('org.kde.StatusNotifierItem', 'Menu')))[0]
+        entry = next(i for i, text, _ in self.sni_menu() if text == label)
+        self.bus_call(name, menu, 'com.canonical.dbusmenu', 'Event',
+                      GLib.Variant('(isvu)', (entry, 'clicked', GLib.Variant('s', ''), 0)))
+
     def sni_items(self):
         """The StatusNotifierItems registered with the host, or None while it is not there."""
         from gi.repository import GLib
@@ -250,3 +287,48 @@ class Desktop:
         x.XSendEvent(dpy, ctypes.c_ulong(wid), 0, ctypes.c_long(0), ev)
         x.XFlush(dpy)
         x.XCloseDisplay(dpy)
+
+
+class WaylandDesktop(Desktop):
+    """The same on Wayland: weston's headless back end (no input devices, no X server), a
+    StatusNotifierItem host for the tray. weston's debug protocol reports where it put each
+    window (its scene graph); the accessibility bus and the host report the rest."""
+
+    def __init__(self, shots, runtime):
+        self.runtime = runtime
+        super().__init__(shots, tray='sni')
+
+    def _start(self):
+        self.display = None
+        self.env = dict(os.environ, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0', XDG_RUNTIME_DIR=self.runtime,
+                        WAYLAND_DISPLAY='orbiclock-e2e')
+        for var in ('DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
+            self.env.pop(var, None)
+        self.weston_log = os.path.join(self.shots, 'weston.log')
+        log = open(self.weston_log, 'w')
+        self.procs.append(subprocess.Popen(
+            ['weston', '--backend=headless-backend.so', '--socket=orbiclock-e2e', '--idle-time=0',
+             '--debug', '--width=1280', '--height=1024'], env=self.env, stdout=log, stderr=log))
+        wait_for('weston', lambda: os.path.exists(os.path.join(self.runtime, 'orbiclock-e2e')) and
+                 self.toplevels() is not None, timeout=20)
+        self._start_bus_and_tray()
+
+    def toplevels(self):
+        """weston's top-level windows, top first: title and place, or None before it answers."""
+        run = subprocess.run(['weston-debug', 'scene-graph'], env=self.env, capture_output=True,
+                             text=True, timeout=10)
+        if run.returncode != 0 or 'Weston scene graph' not in run.stdout:
+            return None
+        found = re.findall(r"role xdg_toplevel, PID \d+, surface ID \d+, top-level window "
+                           r"'(.*)' of [^\n]*\n\s*position: \((-?\d+), (-?\d+)\) -> "
+                           r"\((-?\d+), (-?\d+)\)", run.stdout)
+        return [dict(name=n, x=int(x), y=int(y), width=int(r) - int(x), height=int(b) - int(y))
+                for n, x, y, r, b in found]
+
+    def screenshot(self, name):
+        """What weston shows, as text: its scene graph."""
+        path = os.path.join(self.shots, name + '-scene.txt')
+        with open(path, 'w') as f:
+            subprocess.run(['weston-debug', 'scene-graph'], env=self.env, stdout=f, check=False,
+                           timeout=10)
+        return path

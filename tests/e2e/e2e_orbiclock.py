@@ -50,13 +50,16 @@ class Run:
         # The machine's zone file as the program watches it, standing in for /etc/localtime.
         self.machine_zone = os.path.join(self.home, 'machine-localtime')
         shutil.copyfile('/usr/share/zoneinfo/UTC', self.machine_zone)
-        self.desktop = Desktop(os.path.join(out, 'screenshots'), tray)
+        self.desktop = self.make_desktop(os.path.join(out, 'screenshots'), tray)
         self.proc = None
         self.starts = 0
 
+    def make_desktop(self, shots, tray):
+        return Desktop(shots, tray)
+
     # --- the program ---------------------------------------------------------------------------
 
-    def spawn(self, *args):
+    def spawn(self, *args, **more_env):
         self.starts += 1
         env = dict(self.desktop.env, HOME=self.home, XDG_CONFIG_HOME=self.config,
                    XDG_DATA_HOME=os.path.join(self.home, 'data'),
@@ -64,6 +67,7 @@ class Run:
                    XDG_RUNTIME_DIR=os.path.join(self.home, 'runtime'),
                    QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
                    ORBICLOCK_MACHINE_ZONE_FILE=self.machine_zone)
+        env.update(more_env)
         env.pop('TZ', None)
         log = open(os.path.join(self.out, f'orbiclock-{self.starts}.log'), 'w')
         return subprocess.Popen([self.binary, *args], env=env, stdout=log, stderr=log)

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
   tzdata iso-codes desktop-file-utils appstream
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+  weston qt6-wayland
 )
 
 missing=()

@@ -306,9 +306,15 @@ private slots:
             QCOMPARE(dialog.IsRunning(), !answer);
             QTEST(dialog.isVisible(), "visible");
             QCOMPARE(dialog.isMinimized(), !tray);
+            // Back from the tray, or at a second start's request with its activation token,
+            // which no program started later may inherit.
             if (!answer && !dialog.isVisible()) {
-                dialog.TrayIcon()->SendNotify(NM_DBLCLK);
+                if (how == 0)
+                    dialog.TrayIcon()->SendNotify(NM_DBLCLK);
+                else
+                    dialog.ActivateMainWindow(QStringLiteral("token-of-a-second-start"));
                 QVERIFY(dialog.isVisible());
+                QVERIFY(!qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
             }
         });
         QCOMPARE(!question.isEmpty(), how == 2);

@@ -171,10 +171,13 @@ class Desktop:
         name, _, path = item.partition('/')
         return name, '/' + path if path else '/StatusNotifierItem'
 
-    def sni_menu(self):
-        """What the item's menu holds, as a host reads it over com.canonical.dbusmenu: (id,
-        label, enabled) of each entry, or None while the item publishes no menu."""
+    def sni_menu(self, click=None):
+        """What the item's menu holds, as a host reads it over com.canonical.dbusmenu: each
+        entry's label (mnemonics as underscores) and whether it is enabled; None while the item
+        publishes no menu. With click, clicks the entry of that label as a host does."""
         from gi.repository import GLib
+        if self.sni_item() is None:
+            return None
         name, path = self.sni_item()
         menu = self.bus_call(name, path, 'org.freedesktop.DBus.Properties', 'Get',
                              GLib.Variant('(ss)', ('org.kde.StatusNotifierItem', 'Menu')))[0]
@@ -182,19 +185,13 @@ class Desktop:
             return None
         iface = 'com.canonical.dbusmenu'
         self.bus_call(name, menu, iface, 'AboutToShow', GLib.Variant('(i)', (0,)))
-        layout = self.bus_call(name, menu, iface, 'GetLayout',
-                               GLib.Variant('(iias)', (0, -1, [])))[1]
-        return [(i, p['label'], p.get('enabled', True)) for i, p, _ in layout[2] if 'label' in p]
-
-    def sni_menu_click(self, label):
-        """A click on the menu entry of that label (mnemonics as underscores), as a host sends."""
-        from gi.repository import GLib
-        name, path = self.sni_item()
-        menu = self.bus_call(name, path, 'org.freedesktop.DBus.Properties', 'Get',
-                             GLib.Variant('(ss)', ('org.kde.StatusNotifierItem', 'Menu')))[0]
-        entry = next(i for i, text, _ in self.sni_menu() if text == label)
-        self.bus_call(name, menu, 'com.canonical.dbusmenu', 'Event',
-                      GLib.Variant('(isvu)', (entry, 'clicked', GLib.Variant('s', ''), 0)))
+        entries = self.bus_call(name, menu, iface, 'GetLayout',
+                                GLib.Variant('(iias)', (0, -1, [])))[1][2]
+        if click:
+            self.bus_call(name, menu, iface, 'Event', GLib.Variant('(isvu)', (next(
+                i for i, p, _ in entries if p.get('label') == click), 'clicked',
+                GLib.Variant('s', ''), 0)))
+        return {p['label']: p.get('enabled', True) for _, p, _ in entries if 'label' in p}
 
     def sni_items(self):
         """The StatusNotifierItems registered with the host, or None while it is not there."""
@@ -304,6 +301,7 @@ class WaylandDesktop(Desktop):
                         WAYLAND_DISPLAY='orbiclock-e2e')
         for var in ('DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
             self.env.pop(var, None)
+        os.environ.pop('DISPLAY', None)  # the accessibility bus is found on the session bus
         self.weston_log = os.path.join(self.shots, 'weston.log')
         log = open(self.weston_log, 'w')
         self.procs.append(subprocess.Popen(

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Orbiclock as a person meets it, in a real X server with a notification area, step by step
 (each step's docstring says what it checks). A failed step leaves a screenshot in --out. On a
-StatusNotifierItem host (--tray sni), the first two steps."""
+StatusNotifierItem host (--tray sni), the first two steps; on Wayland (--tray wayland), the
+steps of e2e_wayland.py."""
 
 import argparse
 import os
@@ -364,10 +365,12 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--binary', required=True)
     parser.add_argument('--out', required=True)
-    parser.add_argument('--tray', default='trayer', choices=('trayer', 'sni'))
+    parser.add_argument('--tray', default='trayer', choices=('trayer', 'sni', 'wayland'))
     args = parser.parse_args()
-    run = Run(os.path.abspath(args.binary), os.path.abspath(args.out), args.tray)
-    steps = STEPS if args.tray == 'trayer' else STEPS[:2]
+    runner, steps = Run, STEPS if args.tray == 'trayer' else STEPS[:2]
+    if args.tray == 'wayland':
+        from e2e_wayland import STEPS as steps, WaylandRun as runner
+    run = runner(os.path.abspath(args.binary), os.path.abspath(args.out), args.tray)
     try:
         # Each step starts where the one before left the program: the first failure ends the run.
         for number, step in enumerate(steps, 1):

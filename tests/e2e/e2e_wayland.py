@@ -1,23 +1,18 @@
-#!/usr/bin/python3
-"""Orbiclock on Wayland: weston's headless back end with a StatusNotifierItem host, step by
-step. There is no pointer or keyboard there: buttons are pressed and text is typed through the
-accessibility interface, the tray is used as a host uses it, over the session bus. weston's
-scene graph says which windows it shows. A failed step leaves that scene graph in --out."""
+"""The steps of Orbiclock's run on Wayland (e2e_orbiclock.py --tray wayland): weston's headless
+back end with a StatusNotifierItem host. There is no pointer or keyboard there: buttons are
+pressed and text is typed through the accessibility interface, and the tray is used as a host
+uses it, over the session bus. weston's scene graph says which windows it shows."""
 
-import argparse
 import os
 import re
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_session import Failure, WaylandDesktop, wait_for  # noqa: E402
-from e2e_orbiclock import APP, HOME_INDEX, TITLE, Run  # noqa: E402
+from desktop_session import Failure, WaylandDesktop, wait_for
+from e2e_orbiclock import HOME_INDEX, TITLE, Run
 
 SHEET = 'Set Home Country'
-FIND = 'Find Country/Region'
-FIND_HOME = 'Find Home Country/Region'
+EXIT = 'E_xit Orbiclock'
 
 
 class WaylandRun(Run):
@@ -31,31 +26,35 @@ class WaylandRun(Run):
                              **more_env)
 
     def main_window(self):
-        """The main window as weston shows it."""
         return next((w for w in self.desktop.toplevels() or [] if w['name'] == TITLE), None)
 
     def press(self, parent, name):
         """Presses the enabled button of that name, as a screen reader's user does."""
-        states = self.desktop.Atspi.StateType
-
-        def button():
-            node = self.desktop.find(parent, role='push button', name=name)
-            return node if node is not None and node.get_state_set().contains(
-                states.ENABLED) else None
-        node = wait_for(f'an enabled {name} button', button)
+        enabled = self.desktop.Atspi.StateType.ENABLED
+        node = wait_for(f'an enabled {name} button', lambda: next(
+            (n for n in [self.desktop.find(parent, role='push button', name=name)]
+             if n is not None and n.get_state_set().contains(enabled)), None))
         action = node.get_action_iface()
-        action.do_action(next(i for i in range(action.get_n_actions())
-                              if action.get_action_name(i) == 'Press'))
+        action.do_action([action.get_action_name(i)
+                          for i in range(action.get_n_actions())].index('Press'))
 
     def hide(self):
         self.press(self.dialog(TITLE), 'Hide')
         wait_for('the main window to go', lambda: self.main_window() is None)
 
     def menu(self):
-        return {label: enabled for _, label, enabled in wait_for(
-            'the tray icon\'s menu', self.desktop.sni_menu)}
+        return wait_for('the tray icon\'s menu', self.desktop.sni_menu)
 
-    # --- the steps -----------------------------------------------------------------------------
+    def find_sheet(self, parent, caption, text, button):
+        self.press(parent, 'Find Country')
+        find = wait_for(f'the {caption} sheet', lambda: self.dialog(caption))
+        if text:
+            wait_for('the search field', lambda: self.desktop.find(
+                find, role='text')).get_editable_text_iface().set_text_contents(text)
+        menu = self.menu()
+        self.press(find, button)
+        wait_for('the Find sheet to close', lambda: self.dialog(caption) is None)
+        return menu
 
     def step1_first_start(self):
         """first start: window and Set Home sheet; a home found by name; home clocks right"""
@@ -64,16 +63,9 @@ class WaylandRun(Run):
         sheet = wait_for('the Set Home sheet', lambda: self.dialog(SHEET))
         wait_for('the sheet on the screen', lambda: any(
             w['name'].startswith(SHEET) for w in self.desktop.toplevels()))
-        # The tray's menu, while no home is chosen: no exit past the sheet.
-        if self.menu().get('E_xit Orbiclock', True):
+        if self.menu()[EXIT]:
             raise Failure(f'the tray offers Exit while Set Home runs: {self.menu()}')
-        self.press(sheet, 'Find Country')
-        find = wait_for('the Find sheet', lambda: self.dialog(FIND_HOME))
-        edit = wait_for('the search field', lambda: self.desktop.find(
-            find, role='text', name='Country to search for'))
-        edit.get_editable_text_iface().set_text_contents('new south wales')
-        self.press(find, 'OK')
-        wait_for('the Find sheet to close', lambda: self.dialog(FIND_HOME) is None)
+        self.find_sheet(sheet, 'Find Home Country/Region', 'new south wales', 'OK')
         self.press(sheet, 'OK')
         wait_for('the Set Home sheet to close', lambda: self.dialog(SHEET) is None)
         if self.stored_home() not in (None, HOME_INDEX):
@@ -81,92 +73,46 @@ class WaylandRun(Run):
         self.check_home_clocks()
 
     def step2_tray_menu(self):
-        """the tray's menu over D-Bus: Show brings the hidden window back, no Exit past a sheet"""
-        menu = self.menu()
-        if menu != {'_Show Orbiclock': True, 'E_xit Orbiclock': True, '_Cancel': True}:
-            raise Failure(f'the tray icon\'s menu holds {menu}')
+        """the tray's menu over D-Bus: Show brings the window back; no Exit past a sheet"""
+        if self.menu() != {'_Show Orbiclock': True, EXIT: True, '_Cancel': True}:
+            raise Failure(f'the tray icon\'s menu holds {self.menu()}')
         self.hide()
-        self.desktop.sni_menu_click('_Show Orbiclock')
+        self.desktop.sni_menu('_Show Orbiclock')
         wait_for('the main window back after Show in the tray\'s menu', self.main_window)
-        self.press(self.dialog(TITLE), 'Find Country')
-        find = wait_for('the Find sheet', lambda: self.dialog(FIND))
-        if self.menu().get('E_xit Orbiclock', True):
+        if self.find_sheet(self.dialog(TITLE), 'Find Country/Region', '', 'Cancel')[EXIT]:
             raise Failure('the tray offers Exit while the Find sheet is open')
-        self.press(find, 'Cancel')
-        wait_for('the Find sheet to close', lambda: self.dialog(FIND) is None)
 
     def step3_activate(self):
-        """Activate: the host's, with its activation token, and a second start's, which hands
-        its XDG_ACTIVATION_TOKEN to the running copy and ends"""
+        """Activate: the host's with its token; a second start's with XDG_ACTIVATION_TOKEN"""
         from gi.repository import GLib
-        d = self.desktop
+        d, item = self.desktop, 'org.kde.StatusNotifierItem'
         self.hide()
-        name, path = d.sni_item()
-        iface = 'org.kde.StatusNotifierItem'
-        d.bus_call(name, path, iface, 'ProvideXdgActivationToken',
-                   GLib.Variant('(s)', ('e2e-token-host',)))
-        d.bus_call(name, path, iface, 'Activate', GLib.Variant('(ii)', (0, 0)))
+        d.bus_call(*d.sni_item(), item, 'ProvideXdgActivationToken', GLib.Variant('(s)', ('t1',)))
+        d.bus_call(*d.sni_item(), item, 'Activate', GLib.Variant('(ii)', (0, 0)))
         wait_for('the main window back after the host\'s Activate', self.main_window)
-
         self.hide()
-        monitor_log = os.path.join(self.out, 'activate-monitor.log')
-        with open(monitor_log, 'w') as log:
-            monitor = subprocess.Popen(
-                ['dbus-monitor', '--session',
-                 "type='method_call',interface='org.freedesktop.Application',member='Activate'"],
-                env=d.env, stdout=log, stderr=subprocess.DEVNULL)
-        try:
+        with open(os.path.join(self.out, 'activate-monitor.log'), 'w+') as log:
+            monitor = subprocess.Popen(['dbus-monitor', '--session', "interface='org.freedesktop."
+                                        "Application',member='Activate'"], env=d.env, stdout=log)
             time.sleep(0.5)  # the monitor is listening
-            second = self.spawn(XDG_ACTIVATION_TOKEN='e2e-token-start')
+            second = self.spawn(XDG_ACTIVATION_TOKEN='token-of-the-second-start')
             try:
                 code = second.wait(30)
             except subprocess.TimeoutExpired:
                 second.kill()
-                raise Failure('a second start still runs after 30 s')
-            if code != 0:
-                raise Failure(f'a second start ended with {code}')
+                code = 'nothing after 30 s'
             wait_for('the main window back after a second start', self.main_window)
             time.sleep(0.5)
-        finally:
             monitor.terminate()
             monitor.wait(5)
-        with open(monitor_log) as f:
-            said = f.read()
-        if not re.search(r'string "activation-token"\s+variant\s+string "e2e-token-start"', said):
+            log.seek(0)
+            said = log.read()
+        if code != 0 or self.proc.poll() is not None or len(d.sni_items()) != 1:
+            raise Failure(f'a second start ended with {code}, the first with {self.proc.poll()}, '
+                          f'{len(d.sni_items())} tray icons')
+        if not re.search(r'"activation-token"\s+variant\s+string "token-of-the-second-start"',
+                         said):
             raise Failure(f'the second start\'s Activate carried no activation token: {said!r}')
-        if len(d.sni_items()) != 1:
-            raise Failure(f'{len(d.sni_items())} tray icons after a second start, expected one')
-        if self.proc.poll() is not None:
-            raise Failure(f'the running copy ended with {self.proc.returncode}')
 
 
 STEPS = [step for name, step in vars(WaylandRun).items() if name.startswith('step')]
-
-
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--binary', required=True)
-    parser.add_argument('--out', required=True)
-    args = parser.parse_args()
-    os.environ.pop('DISPLAY', None)  # the accessibility bus is found on the session bus
-    run = WaylandRun(os.path.abspath(args.binary), os.path.abspath(args.out), 'sni')
-    try:
-        for number, step in enumerate(STEPS, 1):
-            started, title = time.monotonic(), ' '.join(step.__doc__.split())
-            try:
-                step(run)
-            except Failure as e:
-                run.desktop.screenshot(f'{number}-failed')
-                print(f'step {number}: FAILED: {e} ({title})')
-                return 1
-            finally:
-                sys.stdout.flush()
-            print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})')
-    finally:
-        run.close()
-        print(f'scene graphs and logs: {args.out}')
-    return 0
-
-
-if __name__ == '__main__':
-    sys.exit(main())

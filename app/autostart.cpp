@@ -109,8 +109,9 @@ bool UpdateStartAtLoginEntry()
         }
         if (!inEntry || trimmed.section(u'=', 0, 0).trimmed() != QLatin1String("Exec"))
             continue;
-        if (trimmed.section(u'=', 1).split(u' ', Qt::SkipEmptyParts).contains(
-                QLatin1String(AutostartOption)))
+        if (trimmed.section(u'=', 1)
+                .split(u' ', Qt::SkipEmptyParts)
+                .contains(QLatin1String(AutostartOption)))
             return true;
         line = line.trimmed() + u' ' + QLatin1String(AutostartOption);
         QSaveFile out(path);

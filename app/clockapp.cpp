@@ -117,7 +117,8 @@ int CClockApp::InitInstance(bool newInstance, bool atLogin)
     InstallSignalHandlers();
     // An entry written before the login start said so would show the window at every login.
     UpdateStartAtLoginEntry();
-    CMainDialog dialog(nullptr, atLogin ? CMainDialog::StartedBy::Login : CMainDialog::StartedBy::Person);
+    CMainDialog dialog(nullptr,
+                       atLogin ? CMainDialog::StartedBy::Login : CMainDialog::StartedBy::Person);
     // Started again from the launcher or a terminal: the window comes up.
     connect(session, &CSessionInstance::Activated, &dialog, &CMainDialog::ActivateMainWindow);
     m_pMainWnd = &dialog;

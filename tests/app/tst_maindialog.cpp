@@ -503,29 +503,20 @@ private slots:
         QCOMPARE(QString::fromUtf8(glib.readAllStandardOutput()),
                  program + QStringLiteral("\n--autostart"));
         QVERIFY(UpdateStartAtLoginEntry()); // written with the option: nothing to change
-        // An entry from before the option gets it; whatever else the file holds stays.
-        const QByteArray older = "[Desktop Entry]\nType=Application\nName=Orbiclock\n"
-                                 "Exec=/usr/bin/orbiclock\nX-KDE-Note=kept\n";
-        for (const QByteArray &expected :
-             {older, older + "X-GNOME-Autostart-enabled=true\n", older + "Hidden=true\n"}) {
-            QFile old(entry);
-            QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            old.write(expected);
-            old.close();
-            const bool on = !expected.contains("Hidden");
-            QCOMPARE(UpdateStartAtLoginEntry(), on);
-            QVERIFY(old.open(QIODevice::ReadOnly));
-            QByteArray upgraded = expected;
-            if (on)
-                upgraded.replace("orbiclock\n", "orbiclock --autostart\n");
-            QCOMPARE(old.readAll(), upgraded);
+        // An entry from before the option gets it, unless it is turned off; the rest stays.
+        for (const QByteArray &off : {QByteArray(), QByteArray("Hidden=true\n")}) {
+            const QByteArray older =
+                "[Desktop Entry]\nExec=/usr/bin/orbiclock\nX-Note=kept\n" + off;
+            QFile file(entry);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(older));
+            file.close();
+            QCOMPARE(UpdateStartAtLoginEntry(), off.isEmpty());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), off.isEmpty() ? QByteArray(older).replace(
+                                                         "orbiclock\n", "orbiclock --autostart\n")
+                                                   : older);
         }
-        // Turned off in a desktop's settings, the entry stays but starts nothing.
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("Hidden=true\n");
-        file.close();
-        QVERIFY(!IsStartAtLogin());
+        QVERIFY(!IsStartAtLogin()); // turned off in a desktop's settings: the entry starts nothing
 
         QVERIFY(SetStartAtLogin(false, program));
         QVERIFY(!QFile::exists(entry));

@@ -80,8 +80,8 @@ public:
     // From the clocks' tick only the time moved; any other caller changed what the tip names.
     void UpdateTrayTip(bool bInputsChanged = true);
     void ShowMainWindow();
-    // The same at another program's request (a second start, the notification-area host),
-    // with the activation token that lets the window come forward on Wayland, when it has one.
+    // The same at another program's request over org.freedesktop.Application (a second start,
+    // a launcher), with the activation token that lets the window come forward on Wayland.
     void ActivateMainWindow(const QString &activationToken);
     // Saves the settings and asks before ending the program. True when the answer
     // was Yes.

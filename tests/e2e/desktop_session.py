@@ -297,8 +297,8 @@ class WaylandDesktop(Desktop):
 
     def _start(self):
         self.display = None
-        self.env = dict(os.environ, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0', XDG_RUNTIME_DIR=self.runtime,
-                        WAYLAND_DISPLAY='orbiclock-e2e')
+        self.env = dict(os.environ, LC_ALL='C.UTF-8', NO_AT_BRIDGE='0',
+                        XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY='orbiclock-e2e')
         for var in ('DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'SESSION_MANAGER'):
             self.env.pop(var, None)
         os.environ.pop('DISPLAY', None)  # the accessibility bus is found on the session bus

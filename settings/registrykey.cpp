@@ -150,7 +150,7 @@ long CRegistryKey::DeleteKey(RegistryRoot parent, const QString &path)
         return ERROR_FILE_NOT_FOUND;
     // An empty key removes everything: the store's root.
     RemoveBelow(m_values, key.group);
-    m_changes.push_back({key.group, std::nullopt});
+    m_changes.push_back({key.group, std::nullopt, false, std::nullopt});
     return ERROR_SUCCESS;
 }
 
@@ -183,6 +183,11 @@ long CRegistryKey::Flush()
         !ReplaceFile(m_fileName + QStringLiteral(".damaged"), text, LinkWrite::Replace))
         return ERROR_ACCESS_DENIED;
     for (const Change &change : changes) {
+        const auto stored = ini.values.constFind(change.key);
+        if (change.conditional &&
+            (stored == ini.values.cend() ? std::nullopt : std::optional(*stored)) !=
+                change.expected)
+            continue;
         if (change.value)
             ini.values.insert(change.key, *change.value);
         else
@@ -225,26 +230,53 @@ long CRegistryKey::SetDword(const QString &name, std::uint32_t value)
     return SetDword(name, static_cast<std::int32_t>(value));
 }
 
+QString CRegistryKey::ValueKey(const QString &name) const
+{
+    if (name.isEmpty() || name.contains(u'/'))
+        return {};
+    return m_group.isEmpty() ? name : m_group + u'/' + name;
+}
+
 long CRegistryKey::SetDword(const QString &name, std::int32_t value)
+{
+    return Set(name, value, false, std::nullopt);
+}
+
+long CRegistryKey::SetDwordIfStored(const QString &name, std::int32_t value,
+                                    const std::optional<QString> &expected)
+{
+    return Set(name, value, true, expected);
+}
+
+long CRegistryKey::Set(const QString &name, std::int32_t value, bool conditional,
+                       const std::optional<QString> &expected)
 {
     if (!m_bOpen)
         return ERROR_INVALID_HANDLE;
-    if (name.isEmpty() || name.contains(u'/'))
+    const QString key = ValueKey(name);
+    if (key.isEmpty())
         return ERROR_BAD_PATHNAME;
-    const QString key = m_group.isEmpty() ? name : m_group + u'/' + name;
     const QString text = QString::number(value);
-    m_values.insert(key, text);
-    m_changes.push_back({key, text});
+    if (!conditional || StoredText(name) == expected)
+        m_values.insert(key, text);
+    m_changes.push_back({key, text, conditional, expected});
     return ERROR_SUCCESS;
+}
+
+std::optional<QString> CRegistryKey::StoredText(const QString &name) const
+{
+    const auto stored = m_bOpen ? m_values.constFind(ValueKey(name)) : m_values.cend();
+    return stored == m_values.cend() ? std::nullopt : std::optional(*stored);
 }
 
 long CRegistryKey::GetDword(const QString &name, std::uint32_t &out) const
 {
     if (!m_bOpen)
         return ERROR_INVALID_HANDLE;
-    if (name.isEmpty() || name.contains(u'/'))
+    const QString key = ValueKey(name);
+    if (key.isEmpty())
         return ERROR_FILE_NOT_FOUND;
-    const auto written = m_values.constFind(m_group.isEmpty() ? name : m_group + u'/' + name);
+    const auto written = m_values.constFind(key);
     if (written == m_values.cend())
         return ERROR_FILE_NOT_FOUND;
     const QVariant value = DecodeIniValue(*written);

@@ -65,6 +65,13 @@ public:
 
     long SetDword(const QString &name, std::uint32_t value);
     long SetDword(const QString &name, std::int32_t value);
+    // Writes value only if the file, when it is written, still holds expected for the name
+    // (nothing: no value): a repair that must not undo what another writer stored meanwhile.
+    long SetDwordIfStored(const QString &name, std::int32_t value,
+                          const std::optional<QString> &expected);
+
+    // The value's text as stored, unread; nothing when there is no such value.
+    std::optional<QString> StoredText(const QString &name) const;
 
     // Only on success is out overwritten.
     long GetDword(const QString &name, std::uint32_t &out) const;
@@ -89,7 +96,14 @@ private:
     {
         QString key;
         std::optional<QString> value; // nothing: delete the key with everything below it
+        bool conditional = false;     // applied only where the file holds expected
+        std::optional<QString> expected;
     };
+
+    long Set(const QString &name, std::int32_t value, bool conditional,
+             const std::optional<QString> &expected);
+    // The full key of a value name of the held key; empty for a name no value can have.
+    QString ValueKey(const QString &name) const;
 
     long Flush();
     // Reads the file of org/app, flushing and closing the key first when it is another file.

@@ -2,7 +2,11 @@
 
 #include "zones/daylight.h"
 
+#include <QMap>
+#include <QString>
+
 #include <cstdint>
+#include <optional>
 
 // The main window's stored values, with their defaults. Daylight option: 0 DaylightAuto,
 // 1 DaylightByHand, 2 DaylightNotAdjusted, 3 DaylightNone (home/daylightoption.h).
@@ -34,6 +38,16 @@ enum class SettingsClock
 
 // The colour of a clock whose colour nobody chose (it follows the desktop's): never stored.
 inline constexpr std::uint32_t UnchosenColour = 0xFF000000;
+
+// What the store last read or wrote for one owner, so that a save writes only what the owner
+// changed since: two running copies that change different values both keep theirs.
+struct StoredRecord
+{
+    QMap<QString, std::int32_t> values; // "Group/Name" -> the owner's value then
+    // Values read as something the owner could not take (or missing): their text then. A save
+    // writes the owner's value in their place unless another writer has stored one meanwhile.
+    QMap<QString, std::optional<QString>> unusable;
+};
 
 // Whoever holds the stored values between a load and a save: the main window, which hands each
 // value on to the object owning it. A getter gives the value in use now (before a load: the
@@ -68,4 +82,7 @@ public:
     // Whether the map shows where it is night now (0 or 1).
     virtual int GetMapShowNight() const = 0;
     virtual void SetMapShowNight(int show) = 0;
+
+    // Kept by the store (settings/settingsstore.h); nobody else reads or changes it.
+    StoredRecord storedRecord;
 };

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -61,17 +63,80 @@ bool IsPair(int pair)
     return pair >= 0 && pair < MapPairCount;
 }
 
-void Write(CRegistryKey &key, const char *name, int value)
+// One stored value as its owner holds it now; nothing for a colour nobody chose, which is not
+// stored: that clock goes on following the desktop's.
+struct OwnedValue
 {
-    key.SetDword(QLatin1StringView(name), static_cast<std::int32_t>(value));
+    const char *group;
+    const char *name;
+    std::optional<std::int32_t> value;
+};
+
+std::vector<OwnedValue> OwnedValues(const SettingsOwner &owner)
+{
+    const GeneralSettings general = owner.GetGeneralSettings();
+    const OwnDaylightDates &dates = general.ownDates;
+    auto colour = [&owner](SettingsClock clock) -> std::optional<std::int32_t> {
+        const std::uint32_t c = owner.GetClockColour(clock);
+        if (c == UnchosenColour)
+            return std::nullopt;
+        return static_cast<std::int32_t>(c);
+    };
+    return {
+        {"Version", "Version Number", SettingsLayoutVersion},
+        {"General", "Show At Startup", general.showAtStartup},
+        {"General", "Select By List Only", general.selectByListOnly},
+        {"General", "Show Daylight Saving", general.showDaylightSaving},
+        {"General", "Use Time Zone Database", general.useTimeZoneDatabase},
+        {"Clocks", "Home Time Colour", colour(SettingsClock::HomeTime)},
+        {"Clocks", "Home Date Colour", colour(SettingsClock::HomeDate)},
+        {"Clocks", "Selected Time Colour", colour(SettingsClock::SelectedTime)},
+        {"Clocks", "Selected Date Colour", colour(SettingsClock::SelectedDate)},
+        {"Clocks", "Home Time Show Seconds", owner.GetClockShowSeconds(SettingsClock::HomeTime)},
+        {"Clocks", "Selected Time Show Seconds",
+         owner.GetClockShowSeconds(SettingsClock::SelectedTime)},
+        {"Map", "Land Colour", owner.GetMapLandColour()},
+        {"Map", "Sea Colour", owner.GetMapSeaColour()},
+        {"Map", "Scroll Speed", owner.GetMapAcceleration()},
+        {"Map", "Show Night", owner.GetMapShowNight()},
+        {"Current Selection", "Current Selection", general.currentSelection},
+        {"Home Country", "Home Country", general.homeCountry},
+        {"Home Country", "Daylight Saving Option", general.daylightOption},
+        {"Home Country", "Use User Daylight Dates", general.useUserDaylightDates},
+        {"Home Country", "Daylight Week Start", dates.weekStart},
+        {"Home Country", "Daylight Month Start", dates.monthStart},
+        {"Home Country", "Daylight Day of Week Start", dates.dayOfWeekStart},
+        {"Home Country", "Daylight Week End", dates.weekEnd},
+        {"Home Country", "Daylight Month End", dates.monthEnd},
+        {"Home Country", "Daylight Day of Week End", dates.dayOfWeekEnd},
+    };
 }
 
-void WriteColour(CRegistryKey &key, const char *name, std::uint32_t colour)
+QString RecordKey(const OwnedValue &v)
 {
-    // A colour nobody chose is not stored: the clock goes on following the desktop's.
-    if (colour == UnchosenColour)
-        return;
-    key.SetDword(QLatin1StringView(name), colour);
+    return QLatin1StringView(v.group) + u'/' + QLatin1StringView(v.name);
+}
+
+// Notes what the owner took from the groups just read, and which stored texts it could not
+// take as they are.
+void Remember(CRegistryKey &key, SettingsOwner &owner, const QStringList &groups)
+{
+    StoredRecord &record = owner.storedRecord;
+    for (const OwnedValue &v : OwnedValues(owner)) {
+        const QString name = QLatin1StringView(v.group);
+        if (!groups.contains(name) || key.Open(HKEY_CURRENT_USER, SubKey(v.group)) != ERROR_SUCCESS)
+            continue;
+        const QString recordKey = RecordKey(v);
+        record.unusable.remove(recordKey);
+        if (!v.value) {
+            record.values.remove(recordKey);
+            continue;
+        }
+        record.values.insert(recordKey, *v.value);
+        const std::optional<QString> text = key.StoredText(QLatin1StringView(v.name));
+        if (text != QString::number(*v.value))
+            record.unusable.insert(recordKey, text);
+    }
 }
 
 void ReadClock(const CRegistryKey &key, SettingsOwner &owner, SettingsClock clock, const char *name)
@@ -142,6 +207,7 @@ void LoadGeneralSettings(SettingsOwner &owner)
         ReadPosition(key, "Daylight Day of Week End", 7, dates.dayOfWeekEnd);
     }
     owner.SetGeneralSettings(values);
+    Remember(key, owner, {"Version", "General", "Current Selection", "Home Country"});
 }
 
 void LoadClockAndMapSettings(SettingsOwner &owner)
@@ -178,52 +244,36 @@ void LoadClockAndMapSettings(SettingsOwner &owner)
         if (night != owner.GetMapShowNight())
             owner.SetMapShowNight(night);
     }
+    Remember(key, owner, {"Clocks", "Map"});
 }
 
-bool SaveSettings(const SettingsOwner &owner)
+bool SaveSettings(SettingsOwner &owner)
 {
     CRegistryKey key;
     if (key.Open(HKEY_CURRENT_USER, QString::fromLatin1(ProductKeyPath)) != ERROR_SUCCESS)
         return false;
 
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Version")) == ERROR_SUCCESS)
-        Write(key, "Version Number", SettingsLayoutVersion);
-
-    const GeneralSettings general = owner.GetGeneralSettings();
-    if (key.Open(HKEY_CURRENT_USER, SubKey("General")) == ERROR_SUCCESS) {
-        Write(key, "Show At Startup", general.showAtStartup);
-        Write(key, "Select By List Only", general.selectByListOnly);
-        Write(key, "Show Daylight Saving", general.showDaylightSaving);
-        Write(key, "Use Time Zone Database", general.useTimeZoneDatabase);
+    StoredRecord &record = owner.storedRecord;
+    const std::vector<OwnedValue> values = OwnedValues(owner);
+    for (const OwnedValue &v : values) {
+        const QString recordKey = RecordKey(v);
+        const auto known = record.values.constFind(recordKey);
+        const bool changed = known == record.values.cend() || *known != v.value;
+        const auto unusable = record.unusable.constFind(recordKey);
+        if (!v.value || (!changed && unusable == record.unusable.cend()) ||
+            key.Open(HKEY_CURRENT_USER, SubKey(v.group)) != ERROR_SUCCESS)
+            continue;
+        const QLatin1StringView name(v.name);
+        if (changed)
+            key.SetDword(name, *v.value);
+        else
+            key.SetDwordIfStored(name, *v.value, *unusable);
     }
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Clocks")) == ERROR_SUCCESS) {
-        WriteColour(key, "Home Time Colour", owner.GetClockColour(SettingsClock::HomeTime));
-        WriteColour(key, "Home Date Colour", owner.GetClockColour(SettingsClock::HomeDate));
-        WriteColour(key, "Selected Time Colour", owner.GetClockColour(SettingsClock::SelectedTime));
-        WriteColour(key, "Selected Date Colour", owner.GetClockColour(SettingsClock::SelectedDate));
-        Write(key, "Home Time Show Seconds", owner.GetClockShowSeconds(SettingsClock::HomeTime));
-        Write(key, "Selected Time Show Seconds",
-              owner.GetClockShowSeconds(SettingsClock::SelectedTime));
-    }
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Map")) == ERROR_SUCCESS) {
-        Write(key, "Land Colour", owner.GetMapLandColour());
-        Write(key, "Sea Colour", owner.GetMapSeaColour());
-        Write(key, "Scroll Speed", owner.GetMapAcceleration());
-        Write(key, "Show Night", owner.GetMapShowNight());
-    }
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS)
-        Write(key, "Current Selection", general.currentSelection);
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Home Country")) == ERROR_SUCCESS) {
-        Write(key, "Home Country", general.homeCountry);
-        Write(key, "Daylight Saving Option", general.daylightOption);
-        Write(key, "Use User Daylight Dates", general.useUserDaylightDates);
-        const OwnDaylightDates &dates = general.ownDates;
-        Write(key, "Daylight Week Start", dates.weekStart);
-        Write(key, "Daylight Month Start", dates.monthStart);
-        Write(key, "Daylight Day of Week Start", dates.dayOfWeekStart);
-        Write(key, "Daylight Week End", dates.weekEnd);
-        Write(key, "Daylight Month End", dates.monthEnd);
-        Write(key, "Daylight Day of Week End", dates.dayOfWeekEnd);
-    }
-    return key.Close() == ERROR_SUCCESS;
+    if (key.Close() != ERROR_SUCCESS)
+        return false;
+    record = {};
+    for (const OwnedValue &v : values)
+        if (v.value)
+            record.values.insert(RecordKey(v), *v.value);
+    return true;
 }

@@ -3,8 +3,8 @@
 #include "settings/settingsowner.h"
 
 // The settings store: every option under "Software\Brambleway\Orbiclock" (the user's settings
-// file), in six keys of 32-bit values. The store keeps nothing in memory; each operation opens
-// what it needs and closes it.
+// file), in six keys of 32-bit values. Each operation opens what it needs and closes it; what was
+// read and written is noted in the owner (settings/settingsowner.h) for the next save.
 //
 // Stored values that are not usable are never handed on:
 // - a value that is missing, not a number or longer than 32 bits keeps the owner's value;
@@ -34,6 +34,10 @@ void LoadGeneralSettings(SettingsOwner &owner);
 // then its acceleration.
 void LoadClockAndMapSettings(SettingsOwner &owner);
 
-// Writes every value from its owner, "Version Number" 3 first. Returns false when nothing could
-// be written (the store's file cannot be read or written); the file is then left as it was.
-bool SaveSettings(const SettingsOwner &owner);
+// Writes, from its owner, the values it changed since this store last read or wrote them (all of
+// them, "Version Number" 3 included, when it has done neither), merged under the file's lock with
+// what is stored now: a value another copy stored meanwhile stays unless this owner changed it
+// too. A value that was read unusable is written over unless another copy changed it. Returns
+// false when the file could not be read or written; it is then left as it was, and the next save
+// tries the same values again.
+bool SaveSettings(SettingsOwner &owner);

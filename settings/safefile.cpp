@@ -1,9 +1,16 @@
 #include "settings/safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
+#include <QDateTime>
+
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +49,46 @@ bool WriteAll(int fd, const char *data, qint64 size)
         size -= n;
     }
     return true;
+}
+
+constexpr char AsideChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int AsideSuffixLength = 6;
+// Far longer than any write takes: an aside this old belongs to a writer that was killed.
+constexpr qint64 StaleAsideSeconds = 60;
+
+// Creates name + "." + six letters or digits, new, for writing. Its mode is 0666 less the
+// umask, as any new file of the user's; mkstemp's 0600 would ignore the umask.
+int CreateAside(const QByteArray &name, QByteArray &aside)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        aside = name + '.';
+        for (int i = 0; i < AsideSuffixLength; ++i)
+            aside += AsideChars[QRandomGenerator::global()->bounded(int(sizeof AsideChars) - 1)];
+        const int fd =
+            ::open(aside.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Removes the asides of path that a killed writer left behind.
+void RemoveStaleAsides(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + u'.';
+    const QFileInfoList found = QDir(info.path()).entryInfoList(
+        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QFileInfo &aside : found) {
+        const QString suffix = aside.fileName().mid(prefix.size());
+        const bool ours = std::all_of(suffix.cbegin(), suffix.cend(), [](QChar c) {
+            return c.unicode() < 128 && std::strchr(AsideChars, char(c.unicode()));
+        });
+        if (ours && !aside.isSymLink() &&
+            now - aside.lastModified().toSecsSinceEpoch() > StaleAsideSeconds)
+            ::unlink(QFile::encodeName(aside.filePath()).constData());
+    }
 }
 
 } // namespace
@@ -92,7 +139,7 @@ bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links
         target = info.symLinkTarget();
     const QByteArray name = QFile::encodeName(target);
 
-    mode_t mode = 0644;
+    std::optional<mode_t> mode; // a new file keeps what the umask gives it
     struct stat st
     {
     };
@@ -107,11 +154,11 @@ bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links
         }
     }
 
-    QByteArray aside = name + ".XXXXXX";
-    Descriptor fd(::mkostemp(aside.data(), O_CLOEXEC));
+    QByteArray aside;
+    Descriptor fd(CreateAside(name, aside));
     if (fd.Get() < 0)
         return false;
-    const bool written = ::fchmod(fd.Get(), mode) == 0 &&
+    const bool written = (!mode || ::fchmod(fd.Get(), *mode) == 0) &&
                          WriteAll(fd.Get(), content.constData(), content.size()) &&
                          ::fsync(fd.Get()) == 0 && fd.Close();
     // rename replaces a link itself, never the file it names.
@@ -119,5 +166,6 @@ bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links
         ::unlink(aside.constData());
         return false;
     }
+    RemoveStaleAsides(QFile::decodeName(name));
     return true;
 }

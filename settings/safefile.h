@@ -27,5 +27,6 @@ enum class LinkWrite
 // Replaces path with content: written aside in the same folder, every write and the flush to
 // the disk checked, then renamed over the old file. On any failure (a full disk, a refused
 // folder, an existing file that is not writable or not a regular file) the old file stays as it
-// was and the result is false.
+// was and the result is false. A new file's mode follows the umask; a replaced one keeps its
+// mode. Asides a killed writer left (over a minute old) are removed.
 bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links);

@@ -1,6 +1,7 @@
 #include "settings/settingsstore.h"
 #include "tests/filefaults.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
@@ -124,6 +125,8 @@ private slots:
     void blockedStoreIsLeftAlone_data();
     void blockedStoreIsLeftAlone();
     void twoCopiesKeepEachOthersChanges();
+    void newFileFollowsUmask_data();
+    void newFileFollowsUmask();
 };
 
 void TestSettings::storeWithoutVersionStartsAfresh()
@@ -338,6 +341,48 @@ void TestSettings::twoCopiesKeepEachOthersChanges()
     loaded.Load();
     first.acceleration = first.general.currentSelection = 40;
     QVERIFY(loaded.SameValues(first));
+}
+
+void TestSettings::newFileFollowsUmask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("022") << 022 << 0644;
+    QTest::newRow("077 private") << 077 << 0600;
+    QTest::newRow("002 shared with the group") << 002 << 0664;
+}
+
+// A new file gets what the umask gives, and a save removes what a writer killed in the middle
+// of one left beside the file, not what one is writing now.
+void TestSettings::newFileFollowsUmask()
+{
+    QFETCH(int, mask);
+    QFETCH(int, mode);
+    QVERIFY(QDir().mkpath(QFileInfo(StoreFile()).path()));
+    const QString stale = StoreFile() + QStringLiteral(".k1LLed");
+    const QString busy = StoreFile() + QStringLiteral(".wr1tes");
+    for (const QString &aside : {stale, busy}) {
+        QFile file(aside);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QFile old(stale);
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                            QFileDevice::FileModificationTime));
+    old.close();
+
+    const mode_t before = ::umask(mode_t(mask));
+    FakeOwner owner;
+    const bool saved = SaveSettings(owner);
+    ::umask(before);
+    QVERIFY(saved);
+    struct stat st
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(StoreFile()).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 0777), mode);
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(busy));
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

@@ -156,6 +156,9 @@ IniText ParseIni(const QByteArray &text)
         // Kept to its own line (QSettings would run on to the end of the file), and closed.
         if (HasUnclosedQuote(value)) {
             ini.damaged = true;
+            // A backslash at the end would escape the closing quote: it is kept as one.
+            if (HasUnclosedQuote(value + u'"'))
+                value += u'\\';
             value += u'"';
         }
         ini.values.insert(group.isEmpty() ? name : group + u'/' + name, value);
@@ -169,7 +172,12 @@ QByteArray WriteIni(const QMap<QString, QString> &values, const QString &firstGr
 {
     QMap<QString, QByteArray> sections;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
+        // A key is split into its section and name only where both are named: "Map/" or
+        // "/Map/x" kept whole in the root's section, with its slashes escaped, reads back as
+        // written.
+        qsizetype slash = it.key().indexOf(u'/');
+        if (slash == 0 || slash == it.key().size() - 1)
+            slash = -1;
         const QString group = slash < 0 ? QString() : it.key().left(slash);
         sections[group] +=
             (EncodeName(it.key().mid(slash + 1)) + u'=' + it.value()).toUtf8() + '\n';

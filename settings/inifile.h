@@ -22,7 +22,8 @@ struct IniText
 
 IniText ParseIni(const QByteArray &text);
 
-// Sections in key order, firstGroup's first: a file cut short keeps it.
+// Sections in key order, firstGroup's first: a file cut short keeps it. Every non-empty key, and
+// every value as ParseIni gives it (one line, trimmed, quotes closed), reads back as written.
 QByteArray WriteIni(const QMap<QString, QString> &values, const QString &firstGroup);
 
 // A value as written, unquoted and unescaped: text, or bytes for "@ByteArray(...)".

@@ -1,9 +1,11 @@
+#include "settings/inifile.h"
 #include "settings/settingsstore.h"
 #include "tests/filefaults.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
@@ -125,6 +127,7 @@ private slots:
     void blockedStoreIsLeftAlone_data();
     void blockedStoreIsLeftAlone();
     void twoCopiesKeepEachOthersChanges();
+    void iniTextReadsBackAsWritten();
     void newFileFollowsUmask_data();
     void newFileFollowsUmask();
 };
@@ -341,6 +344,31 @@ void TestSettings::twoCopiesKeepEachOthersChanges()
     loaded.Load();
     first.acceleration = first.general.currentSelection = 40;
     QVERIFY(loaded.SameValues(first));
+}
+
+// Generated keys and values, with every character the layout escapes or reads as its own.
+void TestSettings::iniTextReadsBackAsWritten()
+{
+    static const QStringList pieces = {
+        "/",  "/",    "\\", "%",  "%U", "%2F", "General", "%General", "[", "]", "=", ";", "#",
+        " ",  "\t", "\"", "é",  "€",  "😀",  "@ByteArray(", ")",    "a",  "Z", "0", "x", ".."};
+    QRandomGenerator random(17);
+    auto text = [&](int most) {
+        QString out;
+        for (int n = random.bounded(1, most); n > 0; --n)
+            out += pieces[random.bounded(int(pieces.size()))];
+        return out;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        QMap<QString, QString> values;
+        for (int n = random.bounded(1, 6); n > 0; --n) {
+            // A value as the reader gives it: its quotes closed.
+            values.insert(text(8), ParseIni("v=" + text(6).toUtf8() + '\n').values.value("v"));
+        }
+        const QByteArray written = WriteIni(values, QStringLiteral("Version"));
+        const IniText read = ParseIni(written);
+        QVERIFY2(!read.damaged && read.values == values, written.constData());
+    }
 }
 
 void TestSettings::newFileFollowsUmask_data()

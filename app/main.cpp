@@ -1,5 +1,6 @@
 #include "app/clockapp.h"
 #include "app/commandline.h"
+#include "settings/userpaths.h"
 
 #include <cstdio>
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    SettleUserPaths();
     // On X11, Qt hands each repaint over in shared memory and then waits for the server's
     // answer before it may paint into it again: a second wake-up of two threads at every tick
     // of the clocks. Their few changed pixels go as well over the socket.

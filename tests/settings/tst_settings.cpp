@@ -1,5 +1,6 @@
 #include "settings/inifile.h"
 #include "settings/settingsstore.h"
+#include "settings/userpaths.h"
 #include "tests/filefaults.h"
 
 #include <QDateTime>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <optional>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -128,6 +130,8 @@ private slots:
     void blockedStoreIsLeftAlone();
     void twoCopiesKeepEachOthersChanges();
     void iniTextReadsBackAsWritten();
+    void userPathsSettled_data();
+    void userPathsSettled();
     void newFileFollowsUmask_data();
     void newFileFollowsUmask();
 };
@@ -369,6 +373,37 @@ void TestSettings::iniTextReadsBackAsWritten()
         const IniText read = ParseIni(written);
         QVERIFY2(!read.damaged && read.values == values, written.constData());
     }
+}
+
+void TestSettings::userPathsSettled_data()
+{
+    const passwd *account = getpwuid(getuid());
+    QVERIFY(account);
+    const QByteArray home(account->pw_dir);
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("value"); // null: unset
+    QTest::addColumn<QByteArray>("settled");
+    QTest::newRow("no HOME") << QByteArray("HOME") << QByteArray() << home;
+    QTest::newRow("empty HOME") << QByteArray("HOME") << QByteArray("") << home;
+    QTest::newRow("relative config") << QByteArray("XDG_CONFIG_HOME") << QByteArray("c") << QByteArray();
+    QTest::newRow("relative cache") << QByteArray("XDG_CACHE_HOME") << QByteArray("./c") << QByteArray();
+    QTest::newRow("absolute cache") << QByteArray("XDG_CACHE_HOME") << QByteArray("/c") << QByteArray("/c");
+}
+
+void TestSettings::userPathsSettled()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, settled);
+    const QByteArray before = qgetenv(name.constData());
+    auto restore = qScopeGuard([&] { qputenv(name.constData(), before); });
+    if (value.isNull())
+        qunsetenv(name.constData());
+    else
+        qputenv(name.constData(), value);
+    SettleUserPaths();
+    QCOMPARE(qEnvironmentVariableIsSet(name.constData()), !settled.isNull());
+    QCOMPARE(qgetenv(name.constData()), settled);
 }
 
 void TestSettings::newFileFollowsUmask_data()

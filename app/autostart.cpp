@@ -1,5 +1,7 @@
 #include "app/autostart.h"
 
+#include "settings/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +14,8 @@
 namespace {
 
 constexpr auto EntryName = "io.github.brambleway.Orbiclock.desktop";
+// An entry is a few hundred bytes.
+constexpr qint64 LargestEntry = 64 * 1024;
 
 } // namespace
 
@@ -23,13 +27,13 @@ QString AutostartEntryPath()
 
 bool IsStartAtLogin()
 {
-    QFile file(AutostartEntryPath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Read without blocking: a FIFO or device in the entry's place is no entry.
+    QByteArray text;
+    if (ReadSmallFile(AutostartEntryPath(), LargestEntry, text) != FileRead::Read)
         return false;
-    QTextStream in(&file);
     bool inEntry = false;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString &raw : QString::fromUtf8(text).split(u'\n')) {
+        const QString line = raw.trimmed();
         if (line.startsWith(u'[')) {
             inEntry = line == QLatin1String("[Desktop Entry]");
             continue;
@@ -57,7 +61,12 @@ QString ExecValue(const QString &program)
         }
         arg = u'"' + quoted + u'"';
     }
+    // GLib looks for the program before it reads "%%" as "%", and refuses an entry whose
+    // program it cannot find: such a path is handed to env, which GLib finds.
+    const bool percent = arg.contains(u'%');
     arg.replace(u'%', QStringLiteral("%%"));
+    if (percent)
+        arg.prepend(QStringLiteral("env "));
     // The value is a string of the file format too, with its own escapes.
     arg.replace(u'\\', QStringLiteral("\\\\"));
     arg.replace(u'\n', QStringLiteral("\\n"));

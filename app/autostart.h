@@ -28,5 +28,5 @@ bool SetStartAtLogin(bool on, const QString &program);
 bool UpdateStartAtLoginEntry();
 
 // program as a launcher entry's Exec value holds it: quoted and escaped
-// where it holds blanks or other reserved characters, "%" doubled.
+// where it holds blanks or other reserved characters, "%" doubled and then started through env.
 QString ExecValue(const QString &program);

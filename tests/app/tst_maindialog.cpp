@@ -21,6 +21,7 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -28,9 +29,11 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <ctime>
+#include <sys/stat.h>
 #include <memory>
 #include <tuple>
 
@@ -483,25 +486,30 @@ private slots:
 
     void autostartEntry()
     {
-        // Characters a shell or a desktop entry would read as its own.
-        const QString program =
-            QStringLiteral("/home/ann/\"50% off\" $HOME `x` it's\\bin/orbiclock");
+        // Characters a shell or a desktop entry would read as its own, in a program that exists:
+        // GLib refuses an entry whose program it cannot find.
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/\"50% off\" $HOME `x` it's\\bin");
+        const QString program = folder + QStringLiteral("/orbiclock");
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(QStringLiteral("/bin/true"), program));
         QVERIFY(SetStartAtLogin(true, program));
         const QString entry = AutostartEntryPath();
         QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), {entry}), 0);
         // The command a desktop would run, read back by GLib as a desktop reads it.
         QProcess glib;
-        glib.start(
-            QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral("-c"),
-             QStringLiteral("import sys; from gi.repository import GLib; k = GLib.KeyFile(); "
-                            "k.load_from_file(sys.argv[1], 0); e = k.get_string('Desktop "
-                            "Entry', 'Exec').replace('%%', '%'); "
-                            "print('\\n'.join(GLib.shell_parse_argv(e)[1]), end='')"),
-             entry});
+        glib.start(QStringLiteral("/usr/bin/python3"),
+                   {QStringLiteral("-c"),
+                    QStringLiteral("import sys, gi; gi.require_version('Gio', '2.0'); "
+                                   "from gi.repository import Gio, GLib; "
+                                   "a = Gio.DesktopAppInfo.new_from_filename(sys.argv[1]); "
+                                   "print('\\n'.join(GLib.shell_parse_argv(a.get_commandline()"
+                                   ".replace('%%', '%'))[1]) if a else 'refused', end='')"),
+                    entry});
         QVERIFY(glib.waitForFinished(30000));
+        // A path holding "%" is started through env: GLib looks for the program before it
+        // reads "%%".
         QCOMPARE(QString::fromUtf8(glib.readAllStandardOutput()),
-                 program + QStringLiteral("\n--autostart"));
+                 QStringLiteral("env\n") + program + QStringLiteral("\n--autostart"));
         QVERIFY(UpdateStartAtLoginEntry()); // written with the option: nothing to change
         // An entry from before the option gets it, unless it is turned off; the rest stays.
         for (const QByteArray &off : {QByteArray(), QByteArray("Hidden=true\n")}) {
@@ -521,6 +529,10 @@ private slots:
         QVERIFY(SetStartAtLogin(false, program));
         QVERIFY(!QFile::exists(entry));
         QVERIFY(SetStartAtLogin(false, program)); // nothing to remove is no failure
+        // A FIFO in its place is no entry, and is never waited on.
+        QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
+        QVERIFY(!IsStartAtLogin());
+        QVERIFY(SetStartAtLogin(false, program));
     }
 
     // One window through its keys and menus, the map's included. Without a date and time tool,

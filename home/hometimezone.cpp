@@ -2,6 +2,7 @@
 
 #include "home/daylightoption.h"
 #include "home/zonestore.h"
+#include "settings/safefile.h"
 #include "zones/countrytable.h"
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"
@@ -33,11 +34,13 @@ QByteArray DatabaseZoneFile(const QByteArray &zoneId)
     if (zoneId.isEmpty() || zoneId.contains("..") || zoneId.startsWith('/'))
         return {};
     const QByteArray dir = qgetenv("TZDIR");
-    QFile file(QString::fromLocal8Bit(dir.isEmpty() ? QByteArray("/usr/share/zoneinfo") : dir) +
-               u'/' + QString::fromLatin1(zoneId));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
+    // Read without blocking: a FIFO or device in a zone file's place is no zone.
+    QByteArray content;
+    if (ReadSmallFile(QString::fromLocal8Bit(dir.isEmpty() ? QByteArray("/usr/share/zoneinfo")
+                                                           : dir) +
+                          u'/' + QString::fromLatin1(zoneId),
+                      1024 * 1024, content) != FileRead::Read)
         return {};
-    const QByteArray content = file.readAll();
     return content.startsWith("TZif") ? content : QByteArray();
 }
 

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -267,6 +268,13 @@ void TestHomeTimeZone::appliedCheck()
     QVERIFY(CZoneStore().WriteZone(foreign, 0));
     QCOMPARE(CZoneStore().ReadRecord(), foreign); // read back as written
     QVERIFY(!IsHomeTimeZoneApplied(NewSouthWales));
+
+    // A FIFO in place of the database's file is no zone, and is not waited on.
+    const QByteArray tzdir = qgetenv("TZDIR");
+    auto restore = qScopeGuard([&] { qputenv("TZDIR", tzdir); });
+    qputenv("TZDIR", QFile::encodeName(m_dir.path()));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("Fifo"))), 0600), 0);
+    QVERIFY(DatabaseZoneFile("Fifo").isEmpty());
 
     // A rule the C library cannot read leaves TZ as it was.
     QVERIFY(SetCheckedProcessTimeZone("<GMT+10>-10"));

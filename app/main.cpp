@@ -1,5 +1,6 @@
 #include "app/clockapp.h"
 #include "app/commandline.h"
+#include "app/sessionbusprobe.h"
 #include "settings/userpaths.h"
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     SettleUserPaths();
+    SetAsideSilentSessionBus();
     // On X11, Qt hands each repaint over in shared memory and then waits for the server's
     // answer before it may paint into it again: a second wake-up of two threads at every tick
     // of the clocks. Their few changed pixels go as well over the socket.

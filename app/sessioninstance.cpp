@@ -3,11 +3,14 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 
 namespace {
 
-// Long enough for an owner that is itself still starting on a busy machine.
-constexpr int ActivateTimeout = 20000;
+// For both rounds together: long enough for an owner that is itself still starting on a busy
+// machine, short enough that a start facing an owner that never answers says so within two
+// seconds.
+constexpr int ActivateTimeout = 1200;
 
 QString ActivationTokenKey()
 {
@@ -40,7 +43,8 @@ CSessionInstance::Claim CSessionInstance::ClaimSession()
     if (!bus.registerObject(ObjectPath(), this, QDBusConnection::ExportScriptableSlots))
         return Claim::NoBus;
     // Two rounds: an owner that ends while we ask leaves the name free for us.
-    for (int round = 0; round < 2; ++round) {
+    const QDeadlineTimer deadline(ActivateTimeout);
+    for (int round = 0; round < 2 && !deadline.hasExpired(); ++round) {
         const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
             bus.interface()->registerService(ServiceName(),
                                              QDBusConnectionInterface::DontQueueService,
@@ -62,7 +66,8 @@ CSessionInstance::Claim CSessionInstance::ClaimSession()
         if (const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN"); !token.isEmpty())
             platformData.insert(ActivationTokenKey(), QString::fromUtf8(token));
         call << platformData;
-        if (bus.call(call, QDBus::Block, ActivateTimeout).type() == QDBusMessage::ReplyMessage) {
+        if (bus.call(call, QDBus::Block, int(qMax<qint64>(1, deadline.remainingTime()))).type() ==
+            QDBusMessage::ReplyMessage) {
             bus.unregisterObject(ObjectPath());
             return Claim::HandedOver;
         }

@@ -193,9 +193,10 @@ long CRegistryKey::Flush()
         else
             RemoveBelow(ini.values, change.key);
     }
-    // A link to the file (kept, say, with the user's other settings) stays a link.
-    if (!ReplaceFile(m_fileName, WriteIni(ini.values, QLatin1StringView(VersionGroup)),
-                     LinkWrite::Follow))
+    // A link to the file (kept, say, with the user's other settings) stays a link. A file
+    // that already holds what would be written is left as it is.
+    const QByteArray written = WriteIni(ini.values, QLatin1StringView(VersionGroup));
+    if (written != text && !ReplaceFile(m_fileName, written, LinkWrite::Follow))
         return ERROR_ACCESS_DENIED;
     m_values = ini.values;
     m_bDamaged = false;

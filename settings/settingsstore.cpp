@@ -259,15 +259,17 @@ bool SaveSettings(SettingsOwner &owner)
         const QString recordKey = RecordKey(v);
         const auto known = record.values.constFind(recordKey);
         const bool changed = known == record.values.cend() || *known != v.value;
-        const auto unusable = record.unusable.constFind(recordKey);
-        if (!v.value || (!changed && unusable == record.unusable.cend()) ||
-            key.Open(HKEY_CURRENT_USER, SubKey(v.group)) != ERROR_SUCCESS)
+        if (!v.value || key.Open(HKEY_CURRENT_USER, SubKey(v.group)) != ERROR_SUCCESS)
             continue;
         const QLatin1StringView name(v.name);
+        // Unchanged, it is written only where the file has lost it (removed by hand, say) or
+        // still holds what could not be used.
+        const auto unusable = record.unusable.constFind(recordKey);
         if (changed)
             key.SetDword(name, *v.value);
         else
-            key.SetDwordIfStored(name, *v.value, *unusable);
+            key.SetDwordIfStored(name, *v.value,
+                                 unusable == record.unusable.cend() ? std::nullopt : *unusable);
     }
     if (key.Close() != ERROR_SUCCESS)
         return false;

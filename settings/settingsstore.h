@@ -37,7 +37,8 @@ void LoadClockAndMapSettings(SettingsOwner &owner);
 // Writes, from its owner, the values it changed since this store last read or wrote them (all of
 // them, "Version Number" 3 included, when it has done neither), merged under the file's lock with
 // what is stored now: a value another copy stored meanwhile stays unless this owner changed it
-// too. A value that was read unusable is written over unless another copy changed it. Returns
+// too. A value that was read unusable, or has gone from the file, is written unless another copy
+// stored one meanwhile. Returns
 // false when the file could not be read or written; it is then left as it was, and the next save
 // tries the same values again.
 bool SaveSettings(SettingsOwner &owner);

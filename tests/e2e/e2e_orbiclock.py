@@ -70,6 +70,7 @@ class Run:
                    ORBICLOCK_MACHINE_ZONE_FILE=self.machine_zone)
         env.update(more_env)
         env.pop('TZ', None)
+        env.update(more_env)
         log = open(os.path.join(self.out, f'orbiclock-{self.starts}.log'), 'w')
         return subprocess.Popen([self.binary, *args], env=env, stdout=log, stderr=log)
 
@@ -356,6 +357,57 @@ class Run:
             said = run.stdout if status == 0 else run.stderr
             if run.returncode != status or not re.search(pattern, said, re.S | re.M):
                 raise Failure(f'{args} ended with {run.returncode}, saying {said!r}')
+
+    def _log(self):
+        return (read_bytes(os.path.join(self.out, f'orbiclock-{self.starts}.log')) or b'').decode()
+
+    def step11_silent_bus(self):
+        """a name owner, then a session bus, that never answer: a clear word or a run within 2 s"""
+        from gi.repository import Gio, GLib
+        self.proc.send_signal(signal.SIGTERM)
+        self._ended_cleanly('SIGTERM')
+        # Another program owns the name and takes calls that it never answers: the object's
+        # handler would run in this process's main loop, which does not run.
+        owner = Gio.DBusConnection.new_for_address_sync(
+            self.desktop.env['DBUS_SESSION_BUS_ADDRESS'],
+            Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+            Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        owner.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                        'RequestName', GLib.Variant('(su)', ('io.github.brambleway.Orbiclock', 4)),
+                        None, 0, 5000, None)
+        node = Gio.DBusNodeInfo.new_for_xml(
+            '<node><interface name="org.freedesktop.Application"><method name="Activate">'
+            '<arg type="a{sv}" direction="in"/></method></interface></node>')
+        owner.register_object('/io/github/brambleway/Orbiclock', node.interfaces[0],
+                              lambda *call: None, None, None)
+        started = time.monotonic()
+        proc = self.spawn()
+        try:
+            code = proc.wait(10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            raise Failure('a start still waits 10 s on an owner of the name that never answers')
+        took = time.monotonic() - started
+        owner.close_sync(None)
+        if code != 1 or took > 2.0 or '--new-instance' not in self._log():
+            raise Failure(f'facing a silent owner: status {code} after {took:.1f} s, saying '
+                          f'{self._log()!r}')
+        # A bus that takes connections and never answers, as a frozen bus daemon does.
+        import socket
+        silent = socket.socket(socket.AF_UNIX)
+        silent.bind(os.path.join(self.home, 'silent-bus'))
+        silent.listen(16)
+        try:
+            self.proc = self.spawn(DBUS_SESSION_BUS_ADDRESS='unix:path=' +
+                                   os.path.join(self.home, 'silent-bus'))
+            wait_for('the tray icon within 2 s over a silent bus',
+                     lambda: self.desktop.tray_icon(APP), timeout=2.0)
+            if 'session bus does not answer' not in self._log():
+                raise Failure(f'nothing said of the silent bus: {self._log()!r}')
+            self.proc.send_signal(signal.SIGTERM)
+            self._ended_cleanly('SIGTERM over a silent bus')
+        finally:
+            silent.close()
 
 
 STEPS = [step for name, step in vars(Run).items() if name.startswith('step')]

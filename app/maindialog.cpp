@@ -48,6 +48,7 @@
 #include <QTimerEvent>
 #include <QWindow>
 
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -755,8 +756,9 @@ void CMainDialog::ActivateMainWindow(const QString &activationToken)
 
 bool CMainDialog::ConfirmExit()
 {
-    SaveSettings();
-    if (!m_askExit(this, ExitQuestionText()))
+    const bool saved = SaveSettings(false);
+    if (!m_askExit(this, saved ? ExitQuestionText()
+                               : SaveFailedText() + QStringLiteral("\n\n") + ExitQuestionText()))
         return false;
     done(QDialog::Accepted);
     return true;
@@ -764,14 +766,37 @@ bool CMainDialog::ConfirmExit()
 
 void CMainDialog::EndNow()
 {
-    SaveSettings();
+    if (!SaveSettings(false))
+        std::fprintf(stderr, "orbiclock: %s\n", qPrintable(SaveFailedText()));
     done(QDialog::Accepted);
 }
 
-void CMainDialog::SaveSettings()
+bool CMainDialog::SaveSettings(bool tell)
 {
-    ::SaveSettings(*this);
+    const bool saved = ::SaveSettings(*this);
     SaveEntryStates();
+    if (saved || m_bToldSaveFailed)
+        return saved;
+    m_bToldSaveFailed = true;
+    if (tell) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                                    SaveFailedText(), QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("saveFailedMessage"));
+        box->setAccessibleName(QStringLiteral("Settings not saved"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open(); // nothing waits for it
+    }
+    return false;
+}
+
+QString CMainDialog::SaveFailedText()
+{
+    return QStringLiteral("Orbiclock could not save its settings in %1 (the file or its folder "
+                          "cannot be written or read, or the file is too large): changes since "
+                          "the last save will be lost at exit.")
+        .arg(QDir::toNativeSeparators(
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/Brambleway/Orbiclock.conf")));
 }
 
 void CMainDialog::OnTimeChange()

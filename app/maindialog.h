@@ -88,7 +88,10 @@ public:
     bool ConfirmExit();
     // Saves and ends the program without asking (the session ends, or a signal).
     void EndNow();
-    void SaveSettings();
+    // False when the settings could not be written; the first time, the user is told (by the
+    // caller when it asks a question anyway), so that no change is lost unknowingly.
+    bool SaveSettings(bool tell = true);
+    static QString SaveFailedText();
 
     // The home zone and daylight switch are re-checked and the clocks recomputed.
     void OnTimeChange();
@@ -262,6 +265,7 @@ private:
     // Where the window's inside was when it was hidden, so Show brings it back there.
     std::optional<QPoint> m_ptHidden;
     ExitQuestion m_askExit;
+    bool m_bToldSaveFailed = false;
     FindRun m_runFind;
     SetHomeRun m_runSetHome;
 };

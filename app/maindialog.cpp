@@ -413,10 +413,21 @@ void CMainDialog::OnInitDialog()
 
     m_showAtStartupAction->setChecked(m_bShowAtStartup);
     // What the first fill worked out is kept for the next start, once the window is up.
-    QTimer::singleShot(2000, this, [] { SaveEntryStates(); });
+    QTimer::singleShot(2000, this, [this] {
+        SaveEntryStates();
+        RefillIfEntriesDisproved();
+    });
     m_tree->setFocus();
     RecomputeClockOffsets();
     UpdateCaptions(startOffset);
+    RefillIfEntriesDisproved();
+}
+
+void CMainDialog::RefillIfEntriesDisproved()
+{
+    if (TakeEntrySnapshotDisproved())
+        m_nSelectedIndex =
+            FillTree(m_bListOnly ? CCountryTree::NoFilter : MapZone(), m_nSelectedIndex);
 }
 
 int CMainDialog::FillTree(float filter, int select)

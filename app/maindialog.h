@@ -208,6 +208,8 @@ private:
     void UpdateAdjustTimeButton();
     void HideOrMinimise();
     int FillTree(float filter, int select);
+    // The tree filled again when answers it was filled from proved wrong once zones were read.
+    void RefillIfEntriesDisproved();
     int RunFindSheet();
     bool RunSetHomeSheet(SetHomeValues &values);
 

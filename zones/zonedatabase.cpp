@@ -13,6 +13,7 @@
 #include <limits>
 #include <optional>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -49,6 +50,8 @@ struct CachedZone
 std::array<CachedZone, PlaceCount> g_zones;
 // Some answer was worked out that the last snapshot taken or restored does not hold.
 bool g_snapshotOutdated = false;
+// A restored answer was contradicted by its zone since this was last asked.
+bool g_snapshotDisproved = false;
 // The database this run's answers come from, taken when the first was restored or worked out.
 // Qt keeps each zone it read for the whole run, so after an update of the database the run's
 // answers are the old ones and must not be kept under the new database's name.
@@ -105,9 +108,23 @@ void Refresh(CachedZone &c, int index, TimeValue t)
     c.from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : Earliest;
 }
 
+// A snapshot that gave one wrong answer (damaged in a way its lines do not show, or written by
+// hand) is believed no more, by any entry.
+void DropSeeds()
+{
+    for (CachedZone &z : g_zones)
+        z.seed.reset();
+    g_snapshotDisproved = true;
+    g_snapshotOutdated = true;
+}
+
 void Recompute(CachedZone &c, int index, TimeValue t)
 {
     Refresh(c, index, t);
+    if (c.seed && c.seed->from <= t && t < c.seed->until &&
+        (c.seed->known != c.zone.isValid() || c.seed->state != c.state ||
+         c.seed->from != c.from || c.seed->until != c.until))
+        DropSeeds();
     if (!c.seed || c.seed->state != c.state || c.seed->from != c.from || c.seed->until != c.until)
         g_snapshotOutdated = true;
 }
@@ -247,20 +264,22 @@ QByteArray EntrySnapshot()
     const QByteArray identity = DatabaseIdentity();
     if (identity.isEmpty() || (!g_answersIdentity.isEmpty() && identity != g_answersIdentity))
         return {};
+    // Nothing is written that no zone gave: each restored answer this run did not ask again is
+    // asked now (reading the zones, once, after the start), and a contradicted one drops them
+    // all.
+    for (int i = 0; i < CountryCount; ++i) {
+        const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
+        if (c.seed && !c.loaded)
+            CachedState(i, c.seed->from != Earliest ? c.seed->from : c.seed->until - 1);
+        if (c.seed && c.seed->daylightYear != NoYear && c.daylightYear == NoYear)
+            EntryHasDaylightSavingThisOrNextYear(i, StartOfUtcYear(c.seed->daylightYear));
+    }
     QByteArray out = SnapshotTag + identity + '\n';
     for (int i = 0; i < PlaceCount; ++i) {
         const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
-        if (c.loaded && c.from < c.until) {
-            Seed now{c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon};
-            // The year's answer is kept from the earlier run when this one did not ask it.
-            if (now.daylightYear == NoYear && c.seed && now.known == c.seed->known) {
-                now.daylightYear = c.seed->daylightYear;
-                now.daylightSoon = c.seed->daylightSoon;
-            }
-            out += SeedLine(i, now);
-        } else if (c.seed) {
-            out += SeedLine(i, *c.seed);
-        }
+        if (c.loaded && c.from < c.until)
+            out += SeedLine(i, {c.zone.isValid(), c.state, c.from, c.until, c.daylightYear,
+                                c.daylightSoon});
     }
     g_snapshotOutdated = false;
     return out;
@@ -298,6 +317,11 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot)
 bool EntrySnapshotOutdated()
 {
     return g_snapshotOutdated;
+}
+
+bool TakeEntrySnapshotDisproved()
+{
+    return std::exchange(g_snapshotDisproved, false);
 }
 
 ZoneState EntryListStateAt(int index, TimeValue t)
@@ -398,6 +422,8 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
             for (const QTimeZone::OffsetData &d : changes)
                 c.daylightSoon = c.daylightSoon || d.daylightTimeOffset != 0;
         }
+        if (c.seed && c.seed->daylightYear == year && c.seed->daylightSoon != c.daylightSoon)
+            DropSeeds();
         if (!c.seed || c.seed->daylightYear != year || c.seed->daylightSoon != c.daylightSoon)
             g_snapshotOutdated = true;
     }

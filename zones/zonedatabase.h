@@ -64,7 +64,7 @@ QString NoChangeAheadText();
 ZoneState EntryListStateAt(int index, TimeValue t);
 bool EntryListHasDaylightSaving(int index, TimeValue t);
 
-// The answers of this run (and those restored and not asked again), bound to this machine's
+// The answers of this run (restored ones asked again of their zones first), bound to this machine's
 // database: its files' place and identity, the entries' zone names and Qt's version. Empty when
 // the database offers nothing to bind it to, or is no longer the one this run read.
 QByteArray EntrySnapshot();
@@ -73,3 +73,6 @@ QByteArray EntrySnapshot();
 bool RestoreEntrySnapshot(const QByteArray &snapshot);
 // Answers were worked out since the last snapshot taken or restored.
 bool EntrySnapshotOutdated();
+// A restored answer was contradicted once its zone was read (since the last call): every
+// restored answer was then dropped, and what lists showed of them should be shown again.
+bool TakeEntrySnapshotDisproved();

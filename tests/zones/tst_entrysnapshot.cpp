@@ -89,6 +89,26 @@ private slots:
         // Nothing of it is used, not even its good lines.
         QVERIFY(EntryListStateAt(entry, Midsummer).standardOffset != Fake);
     }
+
+    // A snapshot that reads cleanly but lies: once a zone contradicts it, no list believes any
+    // of it, and nothing of it is written back.
+    void wrongAnswersAreNeitherBelievedNorKept()
+    {
+        const int sydney = 17, beirut = 171, omsk = 251, pitcairn = 237;
+        TakeEntrySnapshotDisproved();
+        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(sydney) + FakeLine(beirut)));
+        QCOMPARE(EntryListStateAt(beirut, Midsummer).standardOffset, Fake);
+        QCOMPARE(EntryStateAt(sydney, Midsummer).utcOffset, 36000); // the clocks read the zone
+        QVERIFY(TakeEntrySnapshotDisproved());
+        QVERIFY(EntryListStateAt(beirut, Midsummer).standardOffset != Fake);
+
+        // Written back, each answer no zone gave this run is asked of its zone first.
+        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(omsk) + FakeLine(pitcairn)));
+        const QByteArray kept = EntrySnapshot();
+        QVERIFY(!kept.isEmpty() && !kept.contains(' ' + QByteArray::number(Fake) + ' '));
+        QVERIFY(TakeEntrySnapshotDisproved());
+        QVERIFY(EntryListStateAt(pitcairn, Midsummer).standardOffset != Fake);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEntrySnapshot)

@@ -2,6 +2,7 @@
 
 #include "res/resources.h"
 #include "zones/places.h"
+#include "zones/zonedatabase.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -70,12 +71,23 @@ CAboutDialog::CAboutDialog(QWidget *parent) : QDialog(parent)
     credits->setObjectName(QStringLiteral("aboutCredits"));
     credits->setAccessibleName(QStringLiteral("Data credits"));
     credits->setWordWrap(true);
+    QLabel *missing = nullptr;
+    if (IsZoneDatabaseMissing()) {
+        missing = new QLabel(ZoneDatabaseMissingText() +
+                                 QStringLiteral(" (install the tzdata package for today's rules)."),
+                             this);
+        missing->setObjectName(QStringLiteral("aboutNoZoneDatabase"));
+        missing->setAccessibleName(QStringLiteral("No time-zone database"));
+        missing->setWordWrap(true);
+    }
 
     auto *texts = new QVBoxLayout;
     texts->addWidget(name);
     texts->addWidget(version);
     texts->addSpacing(8);
     texts->addWidget(credits);
+    if (missing)
+        texts->addWidget(missing);
     texts->addStretch();
 
     auto *row = new QHBoxLayout;

@@ -172,8 +172,10 @@ ClockRules MakeClockRules(const ClockOffsetInputs &in)
 
 std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeValue t)
 {
-    return in.useDatabase ? NextEntryChange(in.selectedIndex, t)
-                          : NextTableChange(in.selectedIndex, t);
+    // An entry whose zone the machine lacks follows the table's rule, and its changes.
+    return in.useDatabase && IsEntryZoneKnown(in.selectedIndex)
+               ? NextEntryChange(in.selectedIndex, t)
+               : NextTableChange(in.selectedIndex, t);
 }
 
 Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOffset, bool listOnly,

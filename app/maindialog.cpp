@@ -523,6 +523,8 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
         MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(), m_clockSelectedTime->TextAt(now));
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
+    if (in.useDatabase && IsZoneDatabaseMissing())
+        tip += QLatin1Char('\n') + ZoneDatabaseMissingText();
     if (change != m_strNextChange) {
         m_strNextChange = change;
         for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {

@@ -1,6 +1,7 @@
 #include "zones/zonedatabase.h"
 
 #include "zones/countrytable.h"
+#include "zones/daylight.h"
 #include "zones/zonenames.h"
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -70,6 +72,11 @@ QDateTime Utc(TimeValue t)
     return QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
 }
 
+// A test's stand-in for a machine without the database.
+bool g_databaseHidden = false;
+// Whether the database is missing, once asked.
+std::optional<bool> g_databaseMissing;
+
 CachedZone &Load(int index)
 {
     CachedZone &c = g_zones[static_cast<std::size_t>(index)];
@@ -78,7 +85,7 @@ CachedZone &Load(int index)
         if (g_answersIdentity.isEmpty())
             g_answersIdentity = DatabaseIdentity();
         const char *name = CountryZoneName(index);
-        if (name && *name)
+        if (name && *name && !g_databaseHidden)
             c.zone = QTimeZone(QByteArray(name));
     }
     return c;
@@ -93,10 +100,18 @@ ZoneState StateOf(const QTimeZone::OffsetData &d)
 void Refresh(CachedZone &c, int index, TimeValue t)
 {
     if (!c.zone.isValid()) {
-        const int standard = static_cast<int>(PlaceAt(index)->gmtOffset * 3600.0f);
-        c.state = {standard, standard, false};
+        // The table's own rule, whose changes come at the computer's midnights: an answer
+        // holds for the minute.
+        const CountryEntry *entry = PlaceAt(index);
+        const int standard = static_cast<int>(std::lround(entry->gmtOffset * 3600.0f));
+        const bool daylight = IsDaylightSavingAt(index, t);
+        c.state = {standard + (daylight ? entry->daylightShift * 3600 : 0), standard, daylight};
         c.from = Earliest;
         c.until = Latest;
+        if (HasDaylightSaving(index)) {
+            c.from = t - ((t % 60) + 60) % 60;
+            c.until = c.from + 60;
+        }
         return;
     }
     const QDateTime at = Utc(t);
@@ -267,7 +282,7 @@ QByteArray EntrySnapshot()
     // Nothing is written that no zone gave: each restored answer this run did not ask again is
     // asked now (reading the zones, once, after the start), and a contradicted one drops them
     // all.
-    for (int i = 0; i < CountryCount; ++i) {
+    for (int i = 0; i < PlaceCount; ++i) {
         const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
         if (c.seed && !c.loaded)
             CachedState(i, c.seed->from != Earliest ? c.seed->from : c.seed->until - 1);
@@ -393,7 +408,7 @@ int EntryDaylightShift(int index, TimeValue t)
     if (now.daylight)
         return now.Shift();
     if (!IsEntryZoneKnown(index))
-        return 0;
+        return HasDaylightSaving(index) ? PlaceAt(index)->daylightShift * 3600 : 0;
     const QTimeZone &zone = Load(index).zone;
     const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
     for (const QTimeZone::OffsetData &d : ahead)
@@ -409,7 +424,7 @@ int EntryDaylightShift(int index, TimeValue t)
 bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
 {
     if (!IsEntryZoneKnown(index))
-        return false;
+        return HasDaylightSaving(index);
     CachedZone &c = Load(index);
     const int year = UtcYear(t);
     if (c.daylightYear != year) {
@@ -442,6 +457,33 @@ QString DescribeChange(const ZoneChange &change)
     }
     return what + LocalText(change.at, change.before.utcOffset, true) + QStringLiteral(" → ") +
            LocalText(change.at, change.after.utcOffset, false);
+}
+
+bool IsZoneDatabaseMissing()
+{
+    if (!g_databaseMissing) {
+        // Zones already read answer at once; otherwise the first the database knows.
+        bool known = false;
+        for (int i = 0; i < PlaceCount && !known; ++i)
+            known = g_zones[std::size_t(i)].loaded && g_zones[std::size_t(i)].zone.isValid();
+        for (int i = 0; i < PlaceCount && !known; ++i)
+            known = IsEntryZoneKnown(i);
+        g_databaseMissing = !known;
+    }
+    return *g_databaseMissing;
+}
+
+QString ZoneDatabaseMissingText()
+{
+    return QStringLiteral("No time-zone database: times follow the built-in table");
+}
+
+void SetZoneDatabaseHiddenForTesting(bool hidden)
+{
+    g_databaseHidden = hidden;
+    g_databaseMissing.reset();
+    g_zones = {};
+    g_answersIdentity.clear();
 }
 
 QString NoChangeAheadText()

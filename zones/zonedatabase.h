@@ -11,8 +11,8 @@
 // system's tzdata, read through QTimeZone), so they follow today's rules and the system's
 // updates. An entry's zone is loaded on its first use and kept for the run; its state is kept
 // with the span of time it holds for, so asking again within that span costs two comparisons.
-// An entry whose zone the machine does not know answers with the table's standard offset and
-// no daylight saving. Use from one thread (the GUI's).
+// An entry whose zone the machine does not know (a machine without tzdata) answers by the
+// table's offset and daylight-saving rule. Use from one thread (the GUI's).
 
 struct ZoneState
 {
@@ -56,6 +56,14 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t);
 QString DescribeChange(const ZoneChange &change);
 // The text for a place with no change ahead.
 QString NoChangeAheadText();
+
+// The machine has no time-zone database (no zone of the table can be read), asked once a run;
+// ZoneDatabaseMissingText() says so in a line.
+bool IsZoneDatabaseMissing();
+QString ZoneDatabaseMissingText();
+// Tests stand in for a machine without the database: no zone is known. Forgets every zone and
+// answer of the run.
+void SetZoneDatabaseHiddenForTesting(bool hidden);
 
 // What a list shows of an entry at t: its state, and whether it has daylight saving in the UTC
 // year of t or the next. Answered from a restored snapshot while that covers t, so a start can

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -276,6 +277,23 @@ private slots:
                             QStringLiteral("/Brambleway/Orbiclock.conf"),
                         QSettings::IniFormat);
         QCOMPARE(store.value("Current Selection/Current Selection").toInt(), saved);
+    }
+
+    // Without the database (no /usr/share/zoneinfo) every entry follows the table's rule, and
+    // the tip says why: New South Wales in its summer, Germany in its winter.
+    void withoutTheDatabase()
+    {
+        WriteOldStore(Germany, NewSouthWales);
+        SetZoneDatabaseHiddenForTesting(true);
+        auto restore = qScopeGuard([] { SetZoneDatabaseHiddenForTesting(false); });
+        FixedTimeSource now(1768478400); // 15 January 2026, 12:00 UTC
+        ScopedTimeSource scope(&now);
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            QCOMPARE(dialog.HomeTimeClock()->FormatText(), QStringLiteral("13:00:00"));
+            QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("23:00:00"));
+            QVERIFY(dialog.TrayIcon()->Tip().endsWith(u'\n' + ZoneDatabaseMissingText()));
+        });
     }
 
 private:

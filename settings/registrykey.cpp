@@ -174,6 +174,7 @@ long CRegistryKey::Flush()
     if (!lock.tryLock(LockWaitMs))
         return ERROR_ACCESS_DENIED;
 
+    RemoveStaleAsides(m_fileName);
     // Merge with the file as it is now: another copy may have written since it was read.
     QByteArray text;
     if (ReadSmallFile(m_fileName, LargestStoreFile, text) == FileRead::Refused)

@@ -72,25 +72,6 @@ int CreateAside(const QByteArray &name, QByteArray &aside)
     return -1;
 }
 
-// Removes the asides of path that a killed writer left behind.
-void RemoveStaleAsides(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString prefix = info.fileName() + u'.';
-    const QFileInfoList found = QDir(info.path()).entryInfoList(
-        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    for (const QFileInfo &aside : found) {
-        const QString suffix = aside.fileName().mid(prefix.size());
-        const bool ours = std::all_of(suffix.cbegin(), suffix.cend(), [](QChar c) {
-            return c.unicode() < 128 && std::strchr(AsideChars, char(c.unicode()));
-        });
-        if (ours && !aside.isSymLink() &&
-            now - aside.lastModified().toSecsSinceEpoch() > StaleAsideSeconds)
-            ::unlink(QFile::encodeName(aside.filePath()).constData());
-    }
-}
-
 } // namespace
 
 FileRead ReadSmallFile(const QString &path, qint64 limit, QByteArray &out)
@@ -129,6 +110,24 @@ FileRead ReadSmallFile(const QString &path, qint64 limit, QByteArray &out)
     content.truncate(size);
     out = content;
     return FileRead::Read;
+}
+
+void RemoveStaleAsides(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + u'.';
+    const QFileInfoList found = QDir(info.path()).entryInfoList(
+        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QFileInfo &aside : found) {
+        const QString suffix = aside.fileName().mid(prefix.size());
+        const bool ours = std::all_of(suffix.cbegin(), suffix.cend(), [](QChar c) {
+            return c.unicode() < 128 && std::strchr(AsideChars, char(c.unicode()));
+        });
+        if (ours && !aside.isSymLink() &&
+            now - aside.lastModified().toSecsSinceEpoch() > StaleAsideSeconds)
+            ::unlink(QFile::encodeName(aside.filePath()).constData());
+    }
 }
 
 bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links)

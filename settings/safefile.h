@@ -30,3 +30,7 @@ enum class LinkWrite
 // was and the result is false. A new file's mode follows the umask; a replaced one keeps its
 // mode. Asides a killed writer left (over a minute old) are removed.
 bool ReplaceFile(const QString &path, const QByteArray &content, LinkWrite links);
+
+// Removes the asides of path (path + "." + six letters or digits) that a writer killed in the
+// middle of ReplaceFile left behind: those over a minute old.
+void RemoveStaleAsides(const QString &path);

@@ -3,9 +3,9 @@
 #include "app/sessionbusprobe.h"
 #include "settings/userpaths.h"
 
-#include <cstdio>
-
 #include <QtGlobal>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {

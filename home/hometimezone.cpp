@@ -36,10 +36,10 @@ QByteArray DatabaseZoneFile(const QByteArray &zoneId)
     const QByteArray dir = qgetenv("TZDIR");
     // Read without blocking: a FIFO or device in a zone file's place is no zone.
     QByteArray content;
-    if (ReadSmallFile(QString::fromLocal8Bit(dir.isEmpty() ? QByteArray("/usr/share/zoneinfo")
-                                                           : dir) +
-                          u'/' + QString::fromLatin1(zoneId),
-                      1024 * 1024, content) != FileRead::Read)
+    if (ReadSmallFile(
+            QString::fromLocal8Bit(dir.isEmpty() ? QByteArray("/usr/share/zoneinfo") : dir) + u'/' +
+                QString::fromLatin1(zoneId),
+            1024 * 1024, content) != FileRead::Read)
         return {};
     return content.startsWith("TZif") ? content : QByteArray();
 }

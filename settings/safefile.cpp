@@ -1,17 +1,16 @@
 #include "settings/safefile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <QDateTime>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -116,8 +115,9 @@ void RemoveStaleAsides(const QString &path)
 {
     const QFileInfo info(path);
     const QString prefix = info.fileName() + u'.';
-    const QFileInfoList found = QDir(info.path()).entryInfoList(
-        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    const QFileInfoList found =
+        QDir(info.path())
+            .entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     for (const QFileInfo &aside : found) {
         const QString suffix = aside.fileName().mid(prefix.size());

@@ -137,8 +137,8 @@ void Recompute(CachedZone &c, int index, TimeValue t)
 {
     Refresh(c, index, t);
     if (c.seed && c.seed->from <= t && t < c.seed->until &&
-        (c.seed->known != c.zone.isValid() || c.seed->state != c.state ||
-         c.seed->from != c.from || c.seed->until != c.until))
+        (c.seed->known != c.zone.isValid() || c.seed->state != c.state || c.seed->from != c.from ||
+         c.seed->until != c.until))
         DropSeeds();
     if (!c.seed || c.seed->state != c.state || c.seed->from != c.from || c.seed->until != c.until)
         g_snapshotOutdated = true;
@@ -293,8 +293,8 @@ QByteArray EntrySnapshot()
     for (int i = 0; i < PlaceCount; ++i) {
         const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
         if (c.loaded && c.from < c.until)
-            out += SeedLine(i, {c.zone.isValid(), c.state, c.from, c.until, c.daylightYear,
-                                c.daylightSoon});
+            out += SeedLine(
+                i, {c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon});
     }
     g_snapshotOutdated = false;
     return out;

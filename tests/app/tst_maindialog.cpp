@@ -33,8 +33,8 @@
 #include <QTest>
 
 #include <ctime>
-#include <sys/stat.h>
 #include <memory>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {

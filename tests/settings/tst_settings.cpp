@@ -354,8 +354,8 @@ void TestSettings::twoCopiesKeepEachOthersChanges()
 void TestSettings::iniTextReadsBackAsWritten()
 {
     static const QStringList pieces = {
-        "/",  "/",    "\\", "%",  "%U", "%2F", "General", "%General", "[", "]", "=", ";", "#",
-        " ",  "\t", "\"", "é",  "€",  "😀",  "@ByteArray(", ")",    "a",  "Z", "0", "x", ".."};
+        "/", "/",  "\\", "%", "%U", "%2F", "General",     "%General", "[", "]", "=", ";", "#",
+        " ", "\t", "\"", "é", "€",  "😀",   "@ByteArray(", ")",        "a", "Z", "0", "x", ".."};
     QRandomGenerator random(17);
     auto text = [&](int most) {
         QString out;
@@ -385,9 +385,12 @@ void TestSettings::userPathsSettled_data()
     QTest::addColumn<QByteArray>("settled");
     QTest::newRow("no HOME") << QByteArray("HOME") << QByteArray() << home;
     QTest::newRow("empty HOME") << QByteArray("HOME") << QByteArray("") << home;
-    QTest::newRow("relative config") << QByteArray("XDG_CONFIG_HOME") << QByteArray("c") << QByteArray();
-    QTest::newRow("relative cache") << QByteArray("XDG_CACHE_HOME") << QByteArray("./c") << QByteArray();
-    QTest::newRow("absolute cache") << QByteArray("XDG_CACHE_HOME") << QByteArray("/c") << QByteArray("/c");
+    QTest::newRow("relative config")
+        << QByteArray("XDG_CONFIG_HOME") << QByteArray("c") << QByteArray();
+    QTest::newRow("relative cache")
+        << QByteArray("XDG_CACHE_HOME") << QByteArray("./c") << QByteArray();
+    QTest::newRow("absolute cache")
+        << QByteArray("XDG_CACHE_HOME") << QByteArray("/c") << QByteArray("/c");
 }
 
 void TestSettings::userPathsSettled()

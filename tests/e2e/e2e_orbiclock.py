@@ -364,51 +364,36 @@ class Run:
     def step11_silent_bus(self):
         """a name owner, then a session bus, that never answer: a clear word or a run within 2 s"""
         from gi.repository import Gio, GLib
+        import socket
         self.proc.send_signal(signal.SIGTERM)
         self._ended_cleanly('SIGTERM')
-        # Another program owns the name and takes calls that it never answers: the object's
-        # handler would run in this process's main loop, which does not run.
-        owner = Gio.DBusConnection.new_for_address_sync(
-            self.desktop.env['DBUS_SESSION_BUS_ADDRESS'],
-            Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
-            Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-        owner.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
-                        'RequestName', GLib.Variant('(su)', ('io.github.brambleway.Orbiclock', 4)),
-                        None, 0, 5000, None)
+        # Another program owns the name and takes calls it never answers: their handler would
+        # run in this process's main loop, which does not run.
+        d = self.desktop
+        d.bus_call('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                   'RequestName', GLib.Variant('(su)', ('io.github.brambleway.Orbiclock', 4)))
         node = Gio.DBusNodeInfo.new_for_xml(
             '<node><interface name="org.freedesktop.Application"><method name="Activate">'
             '<arg type="a{sv}" direction="in"/></method></interface></node>')
-        owner.register_object('/io/github/brambleway/Orbiclock', node.interfaces[0],
-                              lambda *call: None, None, None)
-        started = time.monotonic()
-        proc = self.spawn()
-        try:
-            code = proc.wait(10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            raise Failure('a start still waits 10 s on an owner of the name that never answers')
+        d._conn.register_object('/io/github/brambleway/Orbiclock', node.interfaces[0],
+                                lambda *call: None, None, None)
+        started, self.proc = time.monotonic(), self.spawn()
+        wait_for('a start facing a silent owner to end', lambda: self.proc.poll() is not None)
         took = time.monotonic() - started
-        owner.close_sync(None)
-        if code != 1 or took > 2.0 or '--new-instance' not in self._log():
-            raise Failure(f'facing a silent owner: status {code} after {took:.1f} s, saying '
-                          f'{self._log()!r}')
+        if self.proc.returncode != 1 or took > 2.0 or '--new-instance' not in self._log():
+            raise Failure(f'facing a silent owner: status {self.proc.returncode} after '
+                          f'{took:.1f} s, saying {self._log()!r}')
         # A bus that takes connections and never answers, as a frozen bus daemon does.
-        import socket
-        silent = socket.socket(socket.AF_UNIX)
-        silent.bind(os.path.join(self.home, 'silent-bus'))
-        silent.listen(16)
-        try:
-            self.proc = self.spawn(DBUS_SESSION_BUS_ADDRESS='unix:path=' +
-                                   os.path.join(self.home, 'silent-bus'))
-            wait_for('the tray icon within 2 s over a silent bus',
-                     lambda: self.desktop.tray_icon(APP), timeout=2.0)
+        with socket.socket(socket.AF_UNIX) as silent:
+            silent.bind(os.path.join(self.home, 'silent-bus'))
+            silent.listen(16)
+            self.proc = self.spawn(DBUS_SESSION_BUS_ADDRESS='unix:path=' + silent.getsockname())
+            wait_for('the tray icon within 2 s over a silent bus', lambda: d.tray_icon(APP),
+                     timeout=2.0)
             if 'session bus does not answer' not in self._log():
                 raise Failure(f'nothing said of the silent bus: {self._log()!r}')
             self.proc.send_signal(signal.SIGTERM)
             self._ended_cleanly('SIGTERM over a silent bus')
-        finally:
-            silent.close()
-
 
 STEPS = [step for name, step in vars(Run).items() if name.startswith('step')]
 

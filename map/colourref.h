@@ -15,9 +15,18 @@ constexpr COLORREF MakeColourRef(int red, int green, int blue)
            (static_cast<COLORREF>(blue & 0xff) << 16);
 }
 
-constexpr int RedOf(COLORREF c) { return static_cast<int>(c & 0xff); }
-constexpr int GreenOf(COLORREF c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int BlueOf(COLORREF c) { return static_cast<int>((c >> 16) & 0xff); }
+constexpr int RedOf(COLORREF c)
+{
+    return static_cast<int>(c & 0xff);
+}
+constexpr int GreenOf(COLORREF c)
+{
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int BlueOf(COLORREF c)
+{
+    return static_cast<int>((c >> 16) & 0xff);
+}
 
 // A colour nobody chose: a window then takes the desktop's own (its palette's text or window
 // colour) and follows it when it changes.

@@ -29,19 +29,19 @@ constexpr std::array<ZoneColourEntry, ZoneColourCount> MakeZoneTable()
         COLORREF land;
     };
     constexpr Row rows[ZoneOffsetCount] = {
-        {-12.0f, DarkGreen, None}, {-11.0f, Black, Grey},     {-10.0f, White, Silver},
-        {-9.5f, None, Navy},       {-9.0f, Yellow, Navy},     {-8.5f, None, None},
-        {-8.0f, Green, Magenta},   {-7.0f, Red, Cyan},        {-6.0f, Blue, Grey},
-        {-5.0f, Black, Purple},    {-4.0f, White, Navy},      {-3.5f, None, DarkGreen},
-        {-3.0f, Yellow, Silver},   {-2.0f, Green, None},      {-1.0f, Red, Teal},
-        {0.0f, Blue, Cyan},        {1.0f, Black, Grey},       {2.0f, White, DarkGreen},
-        {3.0f, Yellow, Purple},    {3.5f, None, Silver},      {4.0f, Green, Navy},
-        {4.5f, None, Cyan},        {5.0f, Red, Teal},         {5.5f, None, Magenta},
-        {5.75f, None, Yellow},     {6.0f, Blue, Maroon},      {6.5f, None, Silver},
-        {7.0f, Black, DarkGreen},  {8.0f, White, Grey},       {9.0f, Yellow, Navy},
-        {9.5f, None, Teal},        {10.0f, Green, Silver},    {10.5f, None, None},
-        {11.0f, Red, Magenta},     {11.5f, None, Purple},     {12.0f, Blue, Cyan},
-        {12.75f, None, None},      {13.0f, Yellow, Maroon},   {14.0f, Green, Teal},
+        {-12.0f, DarkGreen, None}, {-11.0f, Black, Grey},   {-10.0f, White, Silver},
+        {-9.5f, None, Navy},       {-9.0f, Yellow, Navy},   {-8.5f, None, None},
+        {-8.0f, Green, Magenta},   {-7.0f, Red, Cyan},      {-6.0f, Blue, Grey},
+        {-5.0f, Black, Purple},    {-4.0f, White, Navy},    {-3.5f, None, DarkGreen},
+        {-3.0f, Yellow, Silver},   {-2.0f, Green, None},    {-1.0f, Red, Teal},
+        {0.0f, Blue, Cyan},        {1.0f, Black, Grey},     {2.0f, White, DarkGreen},
+        {3.0f, Yellow, Purple},    {3.5f, None, Silver},    {4.0f, Green, Navy},
+        {4.5f, None, Cyan},        {5.0f, Red, Teal},       {5.5f, None, Magenta},
+        {5.75f, None, Yellow},     {6.0f, Blue, Maroon},    {6.5f, None, Silver},
+        {7.0f, Black, DarkGreen},  {8.0f, White, Grey},     {9.0f, Yellow, Navy},
+        {9.5f, None, Teal},        {10.0f, Green, Silver},  {10.5f, None, None},
+        {11.0f, Red, Magenta},     {11.5f, None, Purple},   {12.0f, Blue, Cyan},
+        {12.75f, None, None},      {13.0f, Yellow, Maroon}, {14.0f, Green, Teal},
     };
     std::array<ZoneColourEntry, ZoneColourCount> table{};
     for (int i = 0; i < ZoneOffsetCount; ++i) {

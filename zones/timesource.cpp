@@ -25,8 +25,7 @@ void SetTimeSource(const TimeSource *source)
 
 ScopedTimeSource::ScopedTimeSource(const TimeSource *source)
     : m_previous(g_source.exchange(source, std::memory_order_acq_rel))
-{
-}
+{}
 
 ScopedTimeSource::~ScopedTimeSource()
 {

@@ -53,8 +53,7 @@ private:
 bool LocalTime(TimeValue t, std::tm &out);
 
 // Local calendar fields to an instant (mktime, with the C library deciding daylight saving).
-TimeValue MakeLocalTime(int year, int month, int day, int hour = 0, int minute = 0,
-                        int second = 0);
+TimeValue MakeLocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // Sets the process's TZ to rule (a POSIX TZ string or ":path") and re-reads it. An empty rule
 // unsets TZ, so the machine's zone applies.

@@ -25,16 +25,16 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "rawpic: cannot read %s\n", argv[1]);
         return 1;
     }
-    const QImage image = in.convertToFormat(
-        alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32,
-        Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage image =
+        in.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32,
+                           Qt::ThresholdDither | Qt::AvoidDither);
     RawPictureHeader header;
     header.width = static_cast<quint32>(image.width());
     header.height = static_cast<quint32>(image.height());
     header.format = static_cast<quint32>(image.format());
     QFile out(QString::fromLocal8Bit(argv[2]));
-    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate)
-              && out.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header;
+    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+              out.write(reinterpret_cast<const char *>(&header), sizeof header) == sizeof header;
     for (int y = 0; ok && y < image.height(); ++y) {
         const qint64 row = qint64(image.width()) * 4;
         ok = out.write(reinterpret_cast<const char *>(image.constScanLine(y)), row) == row;

@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-liberation
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
+  clang-format-14
   tzdata iso-codes desktop-file-utils appstream
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   weston qt6-wayland

@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -39,8 +41,34 @@ QString CAboutDialog::VersionText()
     return QStringLiteral("Version %1").arg(QStringLiteral(ORBICLOCK_VERSION));
 }
 
-QString CAboutDialog::CreditsText()
+QString CAboutDialog::DatabaseVersion()
 {
+    QString dir = qEnvironmentVariable("TZDIR");
+    if (dir.isEmpty())
+        dir = QStringLiteral("/usr/share/zoneinfo");
+    QFile file(dir + QStringLiteral("/tzdata.zi"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString first = QString::fromLatin1(file.readLine(64)).trimmed();
+    static const QRegularExpression version(QStringLiteral("^# version ([0-9]{4}[a-z]+)$"));
+    const QRegularExpressionMatch m = version.match(first);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString CAboutDialog::CreditsText(bool useDatabase)
+{
+    // Without the database the clocks follow the table whatever the choice.
+    QString rules;
+    if (!useDatabase || IsZoneDatabaseMissing()) {
+        rules = QStringLiteral("Orbiclock's own table of 345 countries, regions and parts of "
+                               "countries, with the rules of the mid-1990s.");
+    } else {
+        const QString version = DatabaseVersion();
+        rules = QStringLiteral("this computer's time-zone database (the IANA tz database%1), "
+                               "public domain; each place of Orbiclock's table is tied to a "
+                               "zone of it.")
+                    .arg(version.isEmpty() ? QString() : QStringLiteral(", version ") + version);
+    }
     const std::string_view isoCodes = IsoCodesVersion();
     return QStringLiteral(
                "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
@@ -48,14 +76,13 @@ QString CAboutDialog::CreditsText()
                "\u00a9 OpenStreetMap contributors.\n"
                "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
                "(geonames.org), Creative Commons Attribution 4.0.\n"
-               "Offsets and daylight-saving rules: Orbiclock's own table of 345 countries, regions "
-               "and parts of countries.\n"
-               "Today's names of countries and their parts: iso-codes %1 (Debian), "
+               "Offsets and daylight-saving rules: %1\n"
+               "Today's names of countries and their parts: iso-codes %2 (Debian), "
                "LGPL 2.1 or later.")
-        .arg(QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size())));
+        .arg(rules, QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size())));
 }
 
-CAboutDialog::CAboutDialog(QWidget *parent) : QDialog(parent)
+CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setAccessibleName(QStringLiteral("About Orbiclock"));
@@ -67,7 +94,7 @@ CAboutDialog::CAboutDialog(QWidget *parent) : QDialog(parent)
     auto *version = new QLabel(VersionText(), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
     version->setAccessibleName(QStringLiteral("Version"));
-    auto *credits = new QLabel(CreditsText(), this);
+    auto *credits = new QLabel(CreditsText(useDatabase), this);
     credits->setObjectName(QStringLiteral("aboutCredits"));
     credits->setAccessibleName(QStringLiteral("Data credits"));
     credits->setWordWrap(true);

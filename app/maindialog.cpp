@@ -229,6 +229,9 @@ void CMainDialog::CreateControls()
     place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
           du.Rect(4, 192, 82, 51));
     m_selectedGroup->setAlignment(Qt::AlignLeft);
+    // The map's frame reaches down round the two boxes: they must lie above it to get the mouse.
+    m_listOnlyBox->raise();
+    m_showDaylightBox->raise();
     m_offsetLabel = new QLabel(QStringLiteral("Static"), this);
     place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", QStringLiteral("Map offset"),
           du.Rect(93, 6, 50, 8));
@@ -859,7 +862,7 @@ void CMainDialog::ToggleStartAtLogin()
 
 void CMainDialog::ShowAbout()
 {
-    CAboutDialog about(this);
+    CAboutDialog about(m_bUseDatabase, this);
     about.exec();
 }
 
@@ -898,7 +901,8 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent *event)
         ShowMapMenu(global);
     } else if (CClockCtrl *clock = ClockAt(local)) {
         ShowClockMenu(clock, global);
-    } else if (m_tree && m_tree->geometry().contains(local)) {
+    } else if (m_tree && m_tree->geometry().contains(local) &&
+               event->reason() != QContextMenuEvent::Keyboard) {
         event->ignore();
         return;
     } else {

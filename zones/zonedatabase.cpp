@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -91,9 +92,36 @@ CachedZone &Load(int index)
     return c;
 }
 
-ZoneState StateOf(const QTimeZone::OffsetData &d)
+// A negative saving that lasts a season is a zone's winter written that way (Ireland): its
+// standard time. A shorter one (Morocco's weeks of Ramadan) stays as the database has it.
+constexpr TimeValue Season = 90 * 86400;
+
+bool IsWinterAsNegativeSaving(const QTimeZone &zone, const QTimeZone::OffsetData &d)
 {
-    return {d.offsetFromUtc, d.standardTimeOffset, d.daylightTimeOffset != 0};
+    if (d.daylightTimeOffset >= 0)
+        return false;
+    const QTimeZone::OffsetData start = zone.previousTransition(d.atUtc.addSecs(1));
+    const QTimeZone::OffsetData end = zone.nextTransition(d.atUtc);
+    if (!start.atUtc.isValid() || !end.atUtc.isValid())
+        return true;
+    return end.atUtc.toSecsSinceEpoch() - start.atUtc.toSecsSinceEpoch() >= Season;
+}
+
+// The state as the database writes it, except for a winter written as a negative saving: that
+// is standard time, as the map's key has it, and the summer before it daylight saving.
+ZoneState StateOf(const QTimeZone &zone, const QTimeZone::OffsetData &d)
+{
+    ZoneState s{d.offsetFromUtc, d.standardTimeOffset, d.daylightTimeOffset != 0};
+    if (d.daylightTimeOffset < 0) {
+        if (IsWinterAsNegativeSaving(zone, d))
+            s = {d.offsetFromUtc, d.offsetFromUtc, false};
+    } else if (d.daylightTimeOffset == 0 && d.standardTimeOffset == d.offsetFromUtc) {
+        const QTimeZone::OffsetData winter = zone.nextTransition(d.atUtc);
+        if (winter.atUtc.isValid() && winter.offsetFromUtc < d.offsetFromUtc &&
+            IsWinterAsNegativeSaving(zone, winter))
+            s = {d.offsetFromUtc, winter.offsetFromUtc, true};
+    }
+    return s;
 }
 
 // Fills the cached state and its span for t.
@@ -115,7 +143,7 @@ void Refresh(CachedZone &c, int index, TimeValue t)
         return;
     }
     const QDateTime at = Utc(t);
-    c.state = StateOf(c.zone.offsetData(at));
+    c.state = StateOf(c.zone, c.zone.offsetData(at));
     const QTimeZone::OffsetData next = c.zone.nextTransition(at);
     c.until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : Latest;
     // The transition that began the state: the last one before t + 1, which may be at t.
@@ -179,7 +207,7 @@ QString LocalText(TimeValue t, int offset, bool withDay)
     return QString::fromLatin1(text);
 }
 
-constexpr char SnapshotTag[] = "orbiclock entry states 1 ";
+constexpr char SnapshotTag[] = "orbiclock entry states 2 ";
 
 // FNV-1a: stable from run to run, unlike qHash.
 void Mix(quint64 &hash, QByteArrayView bytes)
@@ -394,7 +422,7 @@ std::optional<ZoneChange> NextEntryChange(int index, TimeValue t)
         const QTimeZone::OffsetData next = zone.nextTransition(at);
         if (!next.atUtc.isValid())
             return std::nullopt;
-        const ZoneState after = StateOf(next);
+        const ZoneState after = StateOf(zone, next);
         if (after.utcOffset != before.utcOffset || after.daylight != before.daylight)
             return ZoneChange{next.atUtc.toSecsSinceEpoch(), before, after};
         at = next.atUtc;
@@ -412,12 +440,12 @@ int EntryDaylightShift(int index, TimeValue t)
     const QTimeZone &zone = Load(index).zone;
     const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
     for (const QTimeZone::OffsetData &d : ahead)
-        if (d.daylightTimeOffset != 0)
-            return d.daylightTimeOffset;
+        if (const ZoneState s = StateOf(zone, d); s.daylight)
+            return s.Shift();
     const QTimeZone::OffsetDataList behind = zone.transitions(Utc(t - Year), Utc(t));
     for (auto it = behind.crbegin(); it != behind.crend(); ++it)
-        if (it->daylightTimeOffset != 0)
-            return it->daylightTimeOffset;
+        if (const ZoneState s = StateOf(zone, *it); s.daylight)
+            return s.Shift();
     return 0;
 }
 

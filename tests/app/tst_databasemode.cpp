@@ -1,3 +1,4 @@
+#include "app/aboutdialog.h"
 #include "app/clockoffsets.h"
 #include "app/maindialog.h"
 #include "app/trayicon.h"
@@ -12,10 +13,13 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <tuple>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -30,6 +34,7 @@ namespace {
 constexpr int NewSouthWales = 17;
 constexpr int SaoPaulo = 42;
 constexpr int Germany = 121;
+constexpr int Ireland = 149;
 constexpr int NewYork = 328;
 constexpr TimeValue FifteenOctober2026 = 1791979200; // 12:00 UTC
 
@@ -78,6 +83,16 @@ std::tm Local(TimeValue t)
     return tm;
 }
 
+// Daylight saving as the C library marks it, but for Irish time, which the database writes with
+// its winter as a negative saving: there the summer is the daylight saving.
+bool Daylight(const std::tm &tm)
+{
+    const char *zone = std::getenv("TZ");
+    if (zone && std::strcmp(zone, ":Europe/Dublin") == 0)
+        return tm.tm_isdst == 0;
+    return tm.tm_isdst > 0;
+}
+
 // Under the process's TZ, which is the entry's zone. During daylight saving the standard offset
 // is that of the zone's time without it just before or just after: where the two differ (a zone
 // that changed its standard offset), either is accepted.
@@ -101,7 +116,7 @@ std::vector<Expected> ExpectedTimes()
                 (same(Local((low + high) / 2), previous) ? low : high) = (low + high) / 2;
             if (high > from && high < to)
                 instants.insert(instants.end(), {high - 1, high, high + 1});
-            if (tm.tm_isdst <= 0)
+            if (!Daylight(tm))
                 standard.emplace_back(high, tm.tm_gmtoff);
         }
         if (t >= from && t < to && t % (5 * 86400) == 0)
@@ -114,11 +129,12 @@ std::vector<Expected> ExpectedTimes()
         const std::tm tm = Local(t);
         Expected e{t, Text(t, tm.tm_gmtoff), {}};
         auto next = std::upper_bound(standard.begin(), standard.end(), std::pair(t, LONG_MAX));
-        if (tm.tm_isdst <= 0)
+        const bool daylight = Daylight(tm);
+        if (!daylight)
             e.standardTimes << e.local;
-        if (tm.tm_isdst > 0 && next != standard.begin())
+        if (daylight && next != standard.begin())
             e.standardTimes << Text(t, std::prev(next)->second);
-        if (tm.tm_isdst > 0 && next != standard.end())
+        if (daylight && next != standard.end())
             e.standardTimes << Text(t, next->second);
         out.push_back(e);
     }
@@ -190,15 +206,24 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("zone"); // standard time, as the map's key has it
         QTest::newRow("Berlin") << Germany << "14:00:00"
                                 << "GMT+2:00"
-                                << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00";
+                                << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00"
+                                << "GMT+1:00";
         QTest::newRow("New York") << NewYork << "08:00:00"
                                   << "GMT-4:00"
-                                  << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00";
+                                  << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00"
+                                  << "GMT-5:00";
         QTest::newRow("São Paulo") << SaoPaulo << "09:00:00"
                                    << "GMT-3:00"
-                                   << "No time change ahead";
+                                   << "No time change ahead"
+                                   << "GMT-3:00";
+        // The database writes Irish winter as a negative saving; the standard time is winter's.
+        QTest::newRow("Ireland") << Ireland << "13:00:00"
+                                 << "GMT+1:00"
+                                 << "Summer time ends Sun 25 Oct 2026, 02:00 → 01:00"
+                                 << "GMT+0:00";
     }
 
     // A user in Berlin whose store predates the mode sees today's times of every place.
@@ -216,6 +241,9 @@ private slots:
             QFETCH(QString, caption);
             QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP),
                      "Selected (" + caption + ')');
+            QFETCH(QString, zone);
+            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_TREE_GROUP),
+                     "Countries/Regions in " + zone);
             QTEST(dialog.SelectedTimeClock()->toolTip(), "change");
             QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
             QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
@@ -294,6 +322,53 @@ private slots:
             QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("23:00:00"));
             QVERIFY(dialog.TrayIcon()->Tip().endsWith(u'\n' + ZoneDatabaseMissingText()));
         });
+    void aboutNamesTheMode_data()
+    {
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<QByteArray>("versionLine"); // of the database's tzdata.zi; none if empty
+        QTest::addColumn<QString>("rules");
+        QTest::newRow("table") << false << QByteArray("# version 2031z\n")
+                               << "Orbiclock's own table of 345";
+        QTest::newRow("database") << true << QByteArray("# version 2031z\n")
+                                  << "this computer's time-zone database (the IANA tz database, "
+                                     "version 2031z)";
+        QTest::newRow("database without its version")
+            << true << QByteArray() << "this computer's time-zone database (the IANA tz database)";
+    }
+
+    void aboutNamesTheMode()
+    {
+        QFETCH(bool, database);
+        QFETCH(QByteArray, versionLine);
+        QTemporaryDir tzdir;
+        if (!versionLine.isEmpty()) {
+            QFile zi(tzdir.filePath(QStringLiteral("tzdata.zi")));
+            QVERIFY(zi.open(QIODevice::WriteOnly));
+            zi.write(versionLine + "R x 2000 o - Ja 1 0 0 -\n");
+        }
+        const bool hadTzdir = qEnvironmentVariableIsSet("TZDIR");
+        const QByteArray before = qgetenv("TZDIR");
+        qputenv("TZDIR", tzdir.path().toLocal8Bit());
+        const QString credits = CAboutDialog::CreditsText(database);
+        if (hadTzdir)
+            qputenv("TZDIR", before);
+        else
+            qunsetenv("TZDIR");
+        QFETCH(QString, rules);
+        QVERIFY2(credits.contains("Offsets and daylight-saving rules: " + rules), qPrintable(credits));
+    }
+
+    // Irish winter, a negative saving in the database, is standard time; the summer is saving.
+    void irishWinterIsStandardTime()
+    {
+        const TimeValue january = 1768478400, july = 1784116800; // the 15th, 12:00 UTC, 2026
+        const ZoneState winter = EntryStateAt(Ireland, january);
+        const ZoneState summer = EntryStateAt(Ireland, july);
+        QCOMPARE((std::tuple(winter.utcOffset, winter.standardOffset, winter.daylight)),
+                 std::tuple(0, 0, false));
+        QCOMPARE((std::tuple(summer.utcOffset, summer.standardOffset, summer.daylight)),
+                 std::tuple(3600, 0, true));
+        QCOMPARE(EntryDaylightShift(Ireland, january), 3600);
     }
 
 private:

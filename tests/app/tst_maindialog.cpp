@@ -578,6 +578,11 @@ private slots:
                 for (int x = 0; x < shown.width(); ++x)
                     lightest = std::max(lightest, qGray(shown.pixel(x, y)));
             QVERIFY(lightest > 200);
+            // The two boxes under the map's frame take the mouse: nothing lies over them.
+            for (int id : {CMainDialog::IDC_LIST_ONLY, CMainDialog::IDC_SHOW_DAYLIGHT}) {
+                QWidget *box = dialog.Control(id);
+                QCOMPARE(dialog.childAt(box->geometry().center()), box);
+            }
             CMapWnd *map = dialog.Map();
             map->setFocus();
             // The focus shows: the map's frame takes the highlight colour.
@@ -654,6 +659,20 @@ private slots:
             login->trigger();
             QVERIFY(!QFile::exists(AutostartEntryPath()));
             dialog.SystemMenu()->close();
+            // From the keyboard the tree has no menu of its own: Shift+F10 and the Menu key
+            // open the window's.
+            for (bool menuKey : {false, true}) {
+                dialog.Tree()->setFocus();
+                if (menuKey) {
+                    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                          dialog.Tree()->mapToGlobal(QPoint(5, 5)));
+                    QApplication::sendEvent(dialog.Tree(), &key);
+                } else {
+                    QTest::keyClick(dialog.Tree(), Qt::Key_F10, Qt::ShiftModifier);
+                }
+                QVERIFY(dialog.SystemMenu()->isVisible());
+                dialog.SystemMenu()->close();
+            }
         });
     }
 

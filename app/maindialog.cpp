@@ -356,6 +356,15 @@ void CMainDialog::OnInitDialog()
     m_map->SelectZone(startOffset);
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
+    // The keys reach every zone a place stands in, as the tree lists them.
+    m_map->SetPlaceZones([this] {
+        std::vector<float> zones;
+        const TimeValue now = CurrentTime();
+        for (int i = 0; i < CountryCount; ++i)
+            zones.push_back(m_bUseDatabase ? EntryListStateAt(i, now).standardOffset / 3600.0f
+                                           : CountryAt(i)->gmtOffset);
+        return zones;
+    });
 
     auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
                             const QString &accessible) {

@@ -119,7 +119,14 @@ void CMapWnd::mousePressEvent(QMouseEvent *event)
 
 std::vector<float> CMapWnd::Zones() const
 {
-    return m_zoneMap.ZoneOffsets(GetOrigin().x(), BorderWidth);
+    std::vector<float> zones = m_zoneMap.ZoneOffsets(GetOrigin().x(), BorderWidth);
+    if (m_placeZones) {
+        const std::vector<float> places = m_placeZones();
+        zones.insert(zones.end(), places.begin(), places.end());
+        std::sort(zones.begin(), zones.end());
+        zones.erase(std::unique(zones.begin(), zones.end()), zones.end());
+    }
+    return zones;
 }
 
 float CMapWnd::NeighbourZone(int step) const

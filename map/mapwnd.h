@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // The world map: land and sea in the chosen colours, the selected time zone lit in brighter
@@ -48,8 +49,13 @@ public:
     // line), Home the home zone; each sends NM_KEYDOWN as a click sends NM_CLICK. Like clicks,
     // keys select nothing while the map does not centre its zones.
     void SetHomeZone(float fOffset) { m_fHomeZone = fOffset; }
-    // The zones a click can light, west to east.
+    // The zones the keys reach, west to east: those a click can light, and those the owner's
+    // places stand in (a zone of a few small islands may have no pixel of its own).
     std::vector<float> Zones() const;
+    void SetPlaceZones(std::function<std::vector<float>()> source)
+    {
+        m_placeZones = std::move(source);
+    }
     // The zone step places west (negative) or east of the selected one.
     float NeighbourZone(int step) const;
     // The place selected in the lit zone, told by the owner; the accessible name then says
@@ -105,4 +111,5 @@ private:
     bool m_bDatabaseZones = false;
     float m_fHomeZone = 0.0f;
     QString m_strPlace;
+    std::function<std::vector<float>()> m_placeZones;
 };

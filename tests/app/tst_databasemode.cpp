@@ -3,6 +3,7 @@
 #include "app/maindialog.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
+#include "map/mapwnd.h"
 #include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
@@ -20,6 +21,7 @@
 #include <climits>
 #include <cstring>
 #include <tuple>
+#include <utility>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -247,6 +249,15 @@ private slots:
             QTEST(dialog.SelectedTimeClock()->toolTip(), "change");
             QTEST(dialog.SelectedDateClock()->accessibleDescription(), "change");
             QVERIFY(dialog.TrayIcon()->Tip().endsWith(dialog.SelectedTimeClock()->toolTip()));
+            // The keys reach +14, the Line Islands', which has no land colour west of the date
+            // line, and go round from it.
+            CMapWnd *map = dialog.Map();
+            for (const auto &[from, to] : {std::pair(13.0f, 14.0f), std::pair(14.0f, -12.0f)}) {
+                map->SelectZone(from);
+                map->FinishGlide();
+                QTest::keyClick(map, Qt::Key_Right);
+                QCOMPARE(map->GetZone(), to);
+            }
         });
     }
 

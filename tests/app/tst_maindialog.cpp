@@ -624,7 +624,10 @@ private slots:
             const std::tuple<float, Qt::Key, float> keys[] = {
                 {zones.back(), Qt::Key_Right, zones.front()}, // across the date line
                 {5.5f, Qt::Key_Right, 5.75f},                 // into a quarter hour
-                {12.75f, Qt::Key_Left, 12.0f},                // from a zone the map lacks
+                {12.75f, Qt::Key_Left, 12.0f},                // from a zone without land
+                {12.0f, Qt::Key_Right, 12.75f},               // into it: Chatham Is.
+                {10.0f, Qt::Key_Right, 10.5f},                // Lord Howe Is.
+                {-10.0f, Qt::Key_Right, -9.5f},               // Marquesas Is.
                 {-3.5f, Qt::Key_Home, 1.0f}};                 // to Germany's zone
             for (const auto &[from, key, to] : keys) {
                 map->SelectZone(from);

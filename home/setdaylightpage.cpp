@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -178,6 +179,7 @@ void CSetDaylightPage::CreateControls()
         combo->addItems(combos[i].texts);
         combo->setMaxVisibleItems(12);
         m_combos[i] = combo;
+        connect(combo, &QComboBox::currentIndexChanged, this, &CSetDaylightPage::OnComboChanged);
     }
 
     m_pBeginInLabel = new QLabel(tr("in"), this);
@@ -307,6 +309,15 @@ OwnDaylightDates CSetDaylightPage::TableDates(int index)
             entry->daylightMonthEnd - 1,       entry->daylightDayOfWeekEnd - 1};
 }
 
+OwnDaylightDates CSetDaylightPage::DefaultDates() const
+{
+    if (!m_bUseDatabase)
+        return TableDates(m_nHomeIndex);
+    const std::optional<DatabaseDaylightDates> next =
+        NextDatabaseDaylight(m_nHomeIndex, CurrentTime());
+    return next ? next->dates : OwnDaylightDates{};
+}
+
 bool CSetDaylightPage::HomeHasRule() const
 {
     return HomeHasDaylightSaving(m_nHomeIndex, m_bUseDatabase, CurrentTime());
@@ -314,8 +325,8 @@ bool CSetDaylightPage::HomeHasRule() const
 
 void CSetDaylightPage::SetUpForHome(int index)
 {
-    m_dates = TableDates(index);
     m_nHomeIndex = IsValidPlaceIndex(index) ? index : -1;
+    m_dates = DefaultDates();
     m_nOption = HomeHasRule() ? DaylightAuto : DaylightNone;
     m_nDatesChoice = 0;
     if (isVisible()) {
@@ -365,26 +376,53 @@ void CSetDaylightPage::EnableDateControls()
 
 void CSetDaylightPage::TransferToControls()
 {
+    m_bTransferring = true;
     CheckOnly(m_pOptionGroup, IsValidDaylightOption(m_nOption) ? m_nOption : -1);
     CheckOnly(m_pDatesGroup, m_nDatesChoice == 0 || m_nDatesChoice == 1 ? m_nDatesChoice : -1);
-    const std::array<int, 6> values{m_dates.weekStart, m_dates.monthStart, m_dates.dayOfWeekStart,
-                                    m_dates.weekEnd,   m_dates.monthEnd,   m_dates.dayOfWeekEnd};
+    m_pDatabaseBox->setChecked(m_bUseDatabase);
+    const OwnDaylightDates d = m_nDatesChoice == 1 ? m_dates : DefaultDates();
+    const std::array<int, 6> values{d.weekStart, d.monthStart, d.dayOfWeekStart,
+                                    d.weekEnd,   d.monthEnd,   d.dayOfWeekEnd};
     for (int i = 0; i < 6; ++i)
         m_combos[i]->setCurrentIndex(ClampPosition(values[i], m_combos[i]->count()));
-    m_pDatabaseBox->setChecked(m_bUseDatabase);
+    UpdateDateTitles();
+    m_bTransferring = false;
 }
 
 void CSetDaylightPage::TransferFromControls()
 {
     m_nOption = m_pOptionGroup->checkedId();
     m_nDatesChoice = m_pDatesGroup->checkedId();
-    m_dates.weekStart = m_combos[0]->currentIndex();
-    m_dates.monthStart = m_combos[1]->currentIndex();
-    m_dates.dayOfWeekStart = m_combos[2]->currentIndex();
-    m_dates.weekEnd = m_combos[3]->currentIndex();
-    m_dates.monthEnd = m_combos[4]->currentIndex();
-    m_dates.dayOfWeekEnd = m_combos[5]->currentIndex();
     m_bUseDatabase = m_pDatabaseBox->isChecked();
+}
+
+void CSetDaylightPage::OnComboChanged()
+{
+    // The lists edit the own dates only while those are shown.
+    if (m_bTransferring || m_pDatesGroup->checkedId() != 1)
+        return;
+    int *const fields[] = {&m_dates.weekStart, &m_dates.monthStart, &m_dates.dayOfWeekStart,
+                           &m_dates.weekEnd,   &m_dates.monthEnd,   &m_dates.dayOfWeekEnd};
+    for (int i = 0; i < 6; ++i)
+        *fields[i] = m_combos[i]->currentIndex();
+}
+
+void CSetDaylightPage::UpdateDateTitles()
+{
+    std::optional<DatabaseDaylightDates> next;
+    if (m_bUseDatabase && m_nDatesChoice != 1)
+        next = NextDatabaseDaylight(m_nHomeIndex, CurrentTime());
+    const auto day = [](const ZoneChange &change) {
+        return QDateTime::fromSecsSinceEpoch(change.at + change.before.utcOffset, Qt::UTC)
+            .date()
+            .toString(QStringLiteral("ddd d MMM yyyy"));
+    };
+    m_pBeginBox->setTitle(next && next->begin ? tr("Begins %1").arg(day(*next->begin))
+                          : m_bUseDatabase && m_nDatesChoice != 1 ? tr("No start ahead")
+                                                                  : tr("Begin daylight saving"));
+    m_pEndBox->setTitle(next && next->end ? tr("Ends %1").arg(day(*next->end))
+                        : m_bUseDatabase && m_nDatesChoice != 1 ? tr("No end ahead")
+                                                                : tr("End daylight saving"));
 }
 
 void CSetDaylightPage::OnDatabaseToggled()
@@ -402,6 +440,13 @@ void CSetDaylightPage::OnDatabaseToggled()
 
 void CSetDaylightPage::OnRadioClicked()
 {
+    const int datesChoice = m_nDatesChoice;
     TransferFromControls();
+    if (m_nDatesChoice != datesChoice) {
+        // Own dates start from the dates shown until now.
+        if (m_nDatesChoice == 1 && !m_dates.IsComplete())
+            m_dates = DefaultDates();
+        TransferToControls();
+    }
     EnableDateControls();
 }

@@ -52,6 +52,10 @@ public:
 
     // The entry's table rule as positions in the lists; all -1 without a rule.
     static OwnDaylightDates TableDates(int index);
+    // The home's dates in the page's mode: the table's, or the next start and end that the
+    // database has (all -1 when it has none ahead). The lists show them while the default
+    // dates are chosen; the own dates stay in m_dates meanwhile.
+    OwnDaylightDates DefaultDates() const;
 
     // The texts of the combo lists, in list order.
     static const QStringList &WeekTexts();
@@ -74,6 +78,9 @@ private:
     void EnableDateControls();
     void OnRadioClicked();
     void OnDatabaseToggled();
+    void OnComboChanged();
+    // The group titles name the database's next start and end while its dates are shown.
+    void UpdateDateTitles();
 
     int m_nExtraHeight = 0; // pixels the option labels need beyond the template's height
 
@@ -92,4 +99,5 @@ private:
     // In the order of OwnDaylightDates: start week, month, day; end week, month, day.
     std::array<QComboBox *, 6> m_combos{};
     QCheckBox *m_pDatabaseBox = nullptr;
+    bool m_bTransferring = false; // the lists are being set from the members
 };

@@ -68,7 +68,7 @@ void CSetHomeSheet::SetValues(const SetHomeValues &values)
     if (!hasRule)
         page.m_nOption = DaylightNone;
     if (hasRule && !page.m_dates.IsComplete())
-        page.m_dates = CSetDaylightPage::TableDates(home);
+        page.m_dates = page.DefaultDates();
 }
 
 SetHomeValues CSetHomeSheet::GetValues() const

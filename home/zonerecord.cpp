@@ -6,6 +6,8 @@
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"
 
+#include <QDateTime>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -109,6 +111,42 @@ QByteArray Unquoted(const std::string &abbreviation)
 int HomeBias(float gmtOffset)
 {
     return -static_cast<int>(std::trunc(gmtOffset * 60.0f));
+}
+
+std::optional<DatabaseDaylightDates> NextDatabaseDaylight(int homeIndex, TimeValue t)
+{
+    if (!IsEntryZoneKnown(homeIndex))
+        return std::nullopt;
+    DatabaseDaylightDates found;
+    // A change of offset within standard time (a zone moving for good) is stepped over.
+    const TimeValue until = t + 2 * 366 * 86400;
+    for (int step = 0; step < 16 && !(found.begin && found.end); ++step) {
+        const std::optional<ZoneChange> change = NextEntryChange(homeIndex, t);
+        if (!change || change->at > until)
+            break;
+        if (!change->before.daylight && change->after.daylight && !found.begin)
+            found.begin = change;
+        else if (change->before.daylight && !change->after.daylight && !found.end)
+            found.end = change;
+        t = change->at;
+    }
+    if (!found.begin && !found.end)
+        return std::nullopt;
+    // The day the change falls on at home, before the clocks move.
+    const auto positions = [](const std::optional<ZoneChange> &change, int &week, int &month,
+                              int &dayOfWeek) {
+        if (!change)
+            return;
+        const QDate day =
+            QDateTime::fromSecsSinceEpoch(change->at + change->before.utcOffset, Qt::UTC).date();
+        week = day.day() + 7 > day.daysInMonth() ? 4 : (day.day() - 1) / 7;
+        month = day.month() - 1;
+        dayOfWeek = day.dayOfWeek() % 7;
+    };
+    positions(found.begin, found.dates.weekStart, found.dates.monthStart,
+              found.dates.dayOfWeekStart);
+    positions(found.end, found.dates.weekEnd, found.dates.monthEnd, found.dates.dayOfWeekEnd);
+    return found;
 }
 
 bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zones/daylight.h"
+#include "zones/zonedatabase.h"
 
 #include <QByteArray>
 #include <QString>
@@ -58,6 +59,18 @@ int HomeBias(float gmtOffset);
 
 // Whether the home has daylight saving: by its table rule, or in the database this year or next.
 bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t);
+
+// The home's next daylight-saving period in the database as of t: the next change into daylight
+// saving and the next one out of it (either may be missing), with their local days as positions
+// of the date lists (week 1st-4th or last, month, weekday). Nothing for a home outside the
+// table or with neither change within two years.
+struct DatabaseDaylightDates
+{
+    std::optional<ZoneChange> begin;
+    std::optional<ZoneChange> end;
+    OwnDaylightDates dates; // -1 where the change is missing
+};
+std::optional<DatabaseDaylightDates> NextDatabaseDaylight(int homeIndex, TimeValue t);
 
 // With the database, Auto, By hand and None follow the home's zone as the database has it: its
 // compiled file is used as it is. Not adjusted and the user's own dates build a rule instead.

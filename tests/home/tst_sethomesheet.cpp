@@ -3,8 +3,11 @@
 #include "home/setcountrypage.h"
 #include "home/setdaylightpage.h"
 #include "home/sethomesheet.h"
+#include "zones/timesource.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -27,9 +30,9 @@ const QStringList NoDates{"", "", "", "", "", ""};
 struct SheetFixture
 {
     explicit SheetFixture(int home, int option = DaylightAuto, bool ownDates = false,
-                          OwnDaylightDates dates = {})
+                          OwnDaylightDates dates = {}, bool database = true)
     {
-        sheet.SetValues({home, 2, option, ownDates, dates});
+        sheet.SetValues({home, 2, option, ownDates, dates, database});
         sheet.show();
     }
 
@@ -80,6 +83,10 @@ struct SheetFixture
         const QChar combosState = combos == 0 ? u'0' : combos == 6 ? u'1' : u'?';
         return options + u'/' + (dates ? u'1' : u'0') + u'/' + combosState + checked;
     }
+    QString Title(const char *box) const
+    {
+        return sheet.DaylightPage()->findChild<QGroupBox *>(QString::fromLatin1(box))->title();
+    }
     QStringList ComboTexts() const
     {
         QStringList texts;
@@ -103,6 +110,12 @@ private slots:
     void valuesAfterOk_data();
     void valuesAfterOk();
     void noWayOutWithoutAHome();
+    void datesOfTheMode_data();
+    void datesOfTheMode();
+
+private:
+    FixedTimeSource m_clock{1782907200}; // 2026-07-01 12:00:00 GMT
+    ScopedTimeSource m_scopedClock{&m_clock};
 };
 
 void TestSetHomeSheet::daylightPageFollowsTheHome_data()
@@ -114,8 +127,9 @@ void TestSetHomeSheet::daylightPageFollowsTheHome_data()
     QTest::newRow("same home") << Victoria << "1110/0/0 2"
                                << QStringList{"1st", "Sep", "Sun", "1st", "Mar", "Sat"};
     QTest::newRow("home without a rule") << Admiralty << "0001/0/0 3" << NoDates;
+    // The database's next start and end, 4 October 2026 and 4 April 2027.
     QTest::newRow("southern rule")
-        << NewSouthWales << "1110/1/0 0" << QStringList{"last", "Oct", "Sun", "1st", "Mar", "Sun"};
+        << NewSouthWales << "1110/1/0 0" << QStringList{"1st", "Oct", "Sun", "1st", "Apr", "Sun"};
     QTest::newRow("country with parts") << -1 << "0000/0/0 3" << NoDates;
 }
 
@@ -192,8 +206,9 @@ void TestSetHomeSheet::valuesAfterOk()
     QFETCH(bool, own);
     QFETCH(OwnDaylightDates, dates);
 
+    // The table's dates, which do not move with the year.
     SheetFixture f(home, stored[0], stored[1] != 0,
-                   {stored[2], stored[3], stored[4], stored[5], stored[6], stored[7]});
+                   {stored[2], stored[3], stored[4], stored[5], stored[6], stored[7]}, false);
     f.ShowDaylightPage();
     for (const QString &click : clicks) {
         if (click == u"edit")
@@ -236,6 +251,53 @@ void TestSetHomeSheet::noWayOutWithoutAHome()
     SheetFixture g(Austria);
     QVERIFY(g.sheet.close());
     QCOMPARE(g.sheet.result(), int(QDialog::Rejected));
+}
+
+void TestSetHomeSheet::datesOfTheMode_data()
+{
+    QTest::addColumn<bool>("database");
+    QTest::addColumn<QStringList>("clicks"); // radios, or "edit" for the own dates
+    QTest::addColumn<QStringList>("combos");
+    QTest::addColumn<QString>("titles");
+    const QStringList table{"last", "Mar", "Sun", "last", "Sep", "Sun"};
+    const QStringList database{"last", "Mar", "Sun", "last", "Oct", "Sun"};
+    const QStringList edited{"1st", "Sep", "Sun", "last", "Oct", "Sat"};
+    const QString plain = QStringLiteral("Begin daylight saving/End daylight saving");
+    const QString next = QStringLiteral("Begins Sun 28 Mar 2027/Ends Sun 25 Oct 2026");
+    QTest::newRow("table") << false << QStringList{} << table << plain;
+    QTest::newRow("database") << true << QStringList{} << database << next;
+    QTest::newRow("database, own dates")
+        << true << QStringList{"ownDatesRadio"} << database << plain;
+    QTest::newRow("database, own dates tried, default again")
+        << true << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio"} << database << next;
+    QTest::newRow("own dates kept for a second try")
+        << true << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio", "ownDatesRadio"}
+        << edited << plain;
+    QTest::newRow("table, own dates tried, database")
+        << false << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio", "database"}
+        << database << next;
+}
+
+// Austria in the summer of 2026: the table ends its summer time in September, the database in
+// October. The default dates show the mode's; the own dates wait until chosen again.
+void TestSetHomeSheet::datesOfTheMode()
+{
+    QFETCH(bool, database);
+    QFETCH(QStringList, clicks);
+    SheetFixture f(Austria, DaylightAuto, false, {}, database);
+    f.ShowDaylightPage();
+    for (const QString &click : clicks) {
+        if (click == u"edit")
+            f.EditDates();
+        else if (click == u"database")
+            QTest::mouseClick(f.sheet.DaylightPage()->findChild<QCheckBox *>(
+                                  QStringLiteral("timeZoneDatabaseBox")),
+                              Qt::LeftButton);
+        else
+            f.Click(qPrintable(click));
+    }
+    QTEST(f.ComboTexts(), "combos");
+    QTEST(f.Title("beginBox") + u'/' + f.Title("endBox"), "titles");
 }
 
 QTEST_MAIN(TestSetHomeSheet)

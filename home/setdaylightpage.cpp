@@ -417,12 +417,14 @@ void CSetDaylightPage::UpdateDateTitles()
             .date()
             .toString(QStringLiteral("ddd d MMM yyyy"));
     };
-    m_pBeginBox->setTitle(next && next->begin ? tr("Begins %1").arg(day(*next->begin))
-                          : m_bUseDatabase && m_nDatesChoice != 1 ? tr("No start ahead")
-                                                                  : tr("Begin daylight saving"));
-    m_pEndBox->setTitle(next && next->end ? tr("Ends %1").arg(day(*next->end))
-                        : m_bUseDatabase && m_nDatesChoice != 1 ? tr("No end ahead")
-                                                                : tr("End daylight saving"));
+    QString begin = tr("Begin daylight saving");
+    QString end = tr("End daylight saving");
+    if (m_bUseDatabase && m_nDatesChoice != 1) {
+        begin = next && next->begin ? tr("Begins %1").arg(day(*next->begin)) : tr("No start ahead");
+        end = next && next->end ? tr("Ends %1").arg(day(*next->end)) : tr("No end ahead");
+    }
+    m_pBeginBox->setTitle(begin);
+    m_pEndBox->setTitle(end);
 }
 
 void CSetDaylightPage::OnDatabaseToggled()

@@ -19,11 +19,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <tuple>
 #include <utility>
-#include <cstdlib>
-#include <ctime>
 #include <vector>
 
 // Database mode. The selected time clock against the C library: for every entry, at instants
@@ -366,7 +366,8 @@ private slots:
         else
             qunsetenv("TZDIR");
         QFETCH(QString, rules);
-        QVERIFY2(credits.contains("Offsets and daylight-saving rules: " + rules), qPrintable(credits));
+        QVERIFY2(credits.contains("Offsets and daylight-saving rules: " + rules),
+                 qPrintable(credits));
     }
 
     // Irish winter, a negative saving in the database, is standard time; the summer is saving.

@@ -7,6 +7,7 @@
 #include "zones/places.h"
 #include "zones/zonedatabase.h"
 
+#include <QHash>
 #include <QImage>
 
 #include <cmath>
@@ -152,6 +153,9 @@ int CCountryTree::FillTree(float filter, int select)
     for (int r = RegionCount - 1; r >= 0; --r) {
         const RegionEntry &region = RegionTable[static_cast<std::size_t>(r)];
         QTreeWidgetItem *regionItem = nullptr;
+        // A zone may list a country's parts apart in the table (Canada's, by the database):
+        // they all go under the country's one row.
+        QHash<QString, QTreeWidgetItem *> countries;
         for (int k = count - 1; k >= 0; --k) {
             const int i = order[static_cast<std::size_t>(k)];
             if (!rule.Passes(i, filter) || PlaceAt(i)->regionId != region.id)
@@ -164,14 +168,18 @@ int CCountryTree::FillTree(float filter, int select)
                 insertTopLevelItem(0, regionItem);
             }
             const std::string_view name = PlaceName(i, m_bUseDatabase);
-            QTreeWidgetItem *countryItem = InsertSorted(regionItem, text(name), i);
             if (PlacePart(i, m_bUseDatabase).empty()) {
+                QTreeWidgetItem *countryItem = InsertSorted(regionItem, text(name), i);
                 SetItemImage(countryItem, rule.LeafImage(i));
                 if (i == select)
                     toSelect = countryItem;
                 continue;
             }
-            int countryImage = ImageNoDaylight;
+            QTreeWidgetItem *&countryItem = countries[text(name)];
+            if (!countryItem)
+                countryItem = InsertSorted(regionItem, text(name), i);
+            int countryImage =
+                ItemImage(countryItem) == ImageHasDaylight ? ImageHasDaylight : ImageNoDaylight;
             int last = k;
             for (int q = k; q >= 0; --q) {
                 const int part = order[static_cast<std::size_t>(q)];

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
+
 namespace {
 
 // Folds one character for ordering: ASCII by case only, others to their lower-case base
@@ -34,16 +36,17 @@ CTipTreeCtrl::CTipTreeCtrl(QWidget *parent) : QTreeWidget(parent)
     setAccessibleName(tr("List"));
     setColumnCount(1);
     setHeaderHidden(true);
-    header()->setStretchLastSection(true);
+    header()->setStretchLastSection(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setUniformRowHeights(true);
     setAnimated(false);
-    // Long labels are cut at the edge, not shortened with an ellipsis: the tip shows them whole.
+    // Long labels are never shortened with an ellipsis: the tree scrolls sideways to them, and
+    // one cut at the edge shows whole in its tip.
     setTextElideMode(Qt::ElideNone);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setMouseTracking(true);
 
     // A tip must never outlive the item it shows.
@@ -274,6 +277,14 @@ void CTipTreeCtrl::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && !IsTopWindowActive())
         HideTip();
     QTreeWidget::changeEvent(event);
+}
+
+void CTipTreeCtrl::updateGeometries()
+{
+    const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+    if (header()->sectionSize(0) != wanted)
+        header()->resizeSection(0, wanted);
+    QTreeWidget::updateGeometries();
 }
 
 void CTipTreeCtrl::hideEvent(QHideEvent *event)

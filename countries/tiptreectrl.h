@@ -50,6 +50,8 @@ protected:
     void timerEvent(QTimerEvent *event) override;
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // The column is as wide as the widest label shown, so a long one scrolls into view.
+    void updateGeometries() override;
 
 private:
     QTreeWidgetItem *ItemAtLabel(const QPoint &pos) const;

@@ -3,9 +3,14 @@
 #include "zones/countrytable.h"
 #include "zones/places.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <QSignalSpy>
+#include <QScrollBar>
+#include <QSet>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -57,6 +62,8 @@ private slots:
     void fill_data();
     void fill();
     void everyEntryOnceInLabelOrder();
+    void noTwinRowsInAnyZone_data();
+    void noTwinRowsInAnyZone();
     void daylightPicturesAtTheMomentOfTheFill_data();
     void daylightPicturesAtTheMomentOfTheFill();
     void keptEntryIsSelected_data();
@@ -64,6 +71,8 @@ private slots:
     void refillEmptiesTheSelectionFirst();
     void imageStrip();
     void noTipJustAfterAClick();
+    void longLabelsScrollIntoView_data();
+    void longLabelsScrollIntoView();
 
 private:
     FixedTimeSource m_clock;
@@ -141,6 +150,40 @@ void TestCountryTree::everyEntryOnceInLabelOrder()
     for (const char *path : {"Africa/Eswatini", "Africa/South Sudan", "Europe/Kosovo",
                              "Europe/Czechia", "SE Asia/Timor-Leste", "SE Asia/Hong Kong"})
         QVERIFY2(At(tree, QString::fromLatin1(path)), path);
+}
+
+void TestCountryTree::noTwinRowsInAnyZone_data()
+{
+    QTest::addColumn<bool>("database");
+    QTest::newRow("table") << false;
+    QTest::newRow("database") << true;
+}
+
+// In every zone's list, in either mode, a country's parts sit under one row of the country, and
+// no two rows under one parent read the same.
+void TestCountryTree::noTwinRowsInAnyZone()
+{
+    QFETCH(bool, database);
+    CCountryTree tree;
+    tree.SetUseDatabase(database);
+    QSet<int> zones;
+    for (int i = 0; i < CountryCount; ++i)
+        zones << (database ? EntryListStateAt(i, m_clock.Now()).standardOffset
+                           : std::lround(CountryTable[std::size_t(i)].gmtOffset * 3600.0f));
+    QStringList twins;
+    for (int zone : zones) {
+        tree.FillTree(zone / 3600.0f, -1);
+        for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+            const QStringList labels = Labels(*it);
+            for (const QString &label : labels)
+                if (labels.count(label) > 1)
+                    twins << QStringLiteral("%1 in %2 (%3)").arg(label, (*it)->text(0)).arg(zone);
+        }
+        const QStringList regions = Labels(tree.invisibleRootItem());
+        QCOMPARE(QSet<QString>(regions.begin(), regions.end()).size(), regions.size());
+    }
+    twins.removeDuplicates();
+    QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral("; "))));
 }
 
 void TestCountryTree::daylightPicturesAtTheMomentOfTheFill_data()
@@ -288,6 +331,31 @@ void TestCountryTree::noTipJustAfterAClick()
     QTRY_VERIFY(tree->TipWindow() && tree->TipWindow()->isVisible());
     QCOMPARE(tree->TipWindow()->Text(), next->text(0));
     // The window goes with the tip still shown: the tree's destructor must not reach itself.
+}
+
+void TestCountryTree::longLabelsScrollIntoView_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("region") << "Central America & West Indies";
+    QTest::newRow("part") << "Oceania/Phoenix Is./Those in Rep of Kiribati";
+}
+
+// A label wider than the tree, as in the main window, can be scrolled to and read whole.
+void TestCountryTree::longLabelsScrollIntoView()
+{
+    QFETCH(QString, path);
+    CCountryTree tree;
+    tree.setFixedSize(196, 136);
+    tree.show();
+    tree.FillTree(CCountryTree::NoFilter, -1);
+    QTreeWidgetItem *item = At(tree, path);
+    QVERIFY(item);
+    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    tree.scrollToItem(item);
+    QVERIFY(!tree.viewport()->rect().contains(tree.LabelRect(item)));
+    tree.horizontalScrollBar()->setValue(tree.horizontalScrollBar()->maximum());
+    QVERIFY(tree.viewport()->rect().contains(tree.LabelRect(item)));
 }
 
 QTEST_MAIN(TestCountryTree)

@@ -5,9 +5,9 @@
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"
 
-#include <QSignalSpy>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>

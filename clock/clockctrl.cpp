@@ -51,6 +51,25 @@ QString CClockCtrl::FormatDate(const QDate &date)
     return text;
 }
 
+QString CClockCtrl::LocaleDigits(QString text)
+{
+    // The date's digits, so a clock's time and date read alike (Arabic-Indic in ar_EG).
+    const QList<uint> zero = QLocale().zeroDigit().toUcs4();
+    if (zero.size() != 1 || zero.front() == U'0')
+        return text;
+    QString out;
+    out.reserve(text.size() * 2);
+    for (const QChar c : std::as_const(text)) {
+        if (c >= u'0' && c <= u'9') {
+            const char32_t digit = zero.front() + (c.unicode() - u'0');
+            out += QString::fromUcs4(&digit, 1);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 void CClockCtrl::FitFontToMode()
 {
     QStringList samples;
@@ -60,6 +79,14 @@ void CClockCtrl::FitFontToMode()
         LocalTime(CurrentTime(), tm);
         for (int month = 1; month <= 12; ++month)
             samples << FormatDate(QDate(tm.tm_year + 1900, month, 28));
+    } else if (m_nMode == ModeTime) {
+        // A font whose lines stand tall for its width (a Japanese desktop's) would make the
+        // panel too narrow for the time at full height: every digit's widest time must fit.
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            QString sample = QStringLiteral("88:88:88").left(m_bSeconds ? 8 : 5);
+            sample.replace(u'8', QChar::fromLatin1(digit));
+            samples << LocaleDigits(sample);
+        }
     }
     FitFontTo(samples);
 }
@@ -117,6 +144,7 @@ void CClockCtrl::SetOffset(int days, int hours, int minutes, int seconds)
 void CClockCtrl::SetShowSeconds(bool bSeconds)
 {
     m_bSeconds = bSeconds;
+    FitFontToMode();
     if (m_nMode == ModeTime && m_nTickerId != 0) {
         m_nPeriod = bSeconds ? TimePeriod : MinutePeriod;
         CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds);
@@ -287,5 +315,5 @@ void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text) const
         else
             std::snprintf(buffer, sizeof buffer, "%lld:%.2d", totalHours, minutes);
     }
-    text = QString::fromLatin1(buffer);
+    text = LocaleDigits(QString::fromLatin1(buffer));
 }

@@ -94,6 +94,8 @@ private:
     static QString DefaultLabel(int nMode);
     // The locale's short date, at most MaxDateLength characters.
     static QString FormatDate(const QDate &date);
+    // The text with its ASCII digits written in the locale's digits.
+    static QString LocaleDigits(QString text);
     // The font of a date clock fits the widest date of the year shown, so none is cut.
     void FitFontToMode();
 

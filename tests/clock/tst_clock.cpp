@@ -52,8 +52,8 @@ private slots:
     void formatText();
     void sharedTick();
     void newOffsetRedrawsAtOnce();
-    void dateFitsItsPanel_data();
-    void dateFitsItsPanel();
+    void textFitsItsPanel_data();
+    void textFitsItsPanel();
     void changesLeaveNoTrace_data();
     void changesLeaveNoTrace();
 
@@ -138,17 +138,22 @@ void TestClock::newOffsetRedrawsAtOnce()
     QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
 }
 
-void TestClock::dateFitsItsPanel_data()
+void TestClock::textFitsItsPanel_data()
 {
+    QTest::addColumn<int>("mode");
     QTest::addColumn<QSize>("panel");
-    // The main window's date panels with the desktop's font at 96 and 144 dpi.
-    QTest::newRow("96 dpi") << QSize(124, 28);
-    QTest::newRow("144 dpi") << QSize(186, 42);
+    // The main window's date panels with the desktop's font at 96 and 144 dpi, and a time panel
+    // as narrow for its height as a Japanese desktop font's lines make it.
+    QTest::newRow("date, 96 dpi") << CClockCtrl::ModeDate << QSize(124, 28);
+    QTest::newRow("date, 144 dpi") << CClockCtrl::ModeDate << QSize(186, 42);
+    QTest::newRow("time, narrow") << CClockCtrl::ModeTime << QSize(90, 34);
 }
 
-// Every locale's date, in every month, shows all its ink: as wide as drawn without a panel.
-void TestClock::dateFitsItsPanel()
+// Every locale's date, in every month, and its times show all their ink: as wide as drawn
+// without a panel. Times are written in the digits of the locale's dates.
+void TestClock::textFitsItsPanel()
 {
+    QFETCH(int, mode);
     QFETCH(QSize, panel);
     auto inkSpan = [](const QImage &image) {
         const QImage ink = image.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
@@ -160,30 +165,49 @@ void TestClock::dateFitsItsPanel()
     const auto locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale &locale : locales) {
-        QStringList dates;
-        for (int month = 1; month <= 12; ++month)
-            dates << locale.toString(QDate(2026, month, 28), QLocale::ShortFormat);
+        QLocale::setDefault(locale);
+        QStringList texts;
+        if (mode == CClockCtrl::ModeDate) {
+            for (int month = 1; month <= 12; ++month)
+                texts << locale.toString(QDate(2026, month, 28), QLocale::ShortFormat);
+        } else {
+            clock.SetMode(CClockCtrl::ModeDate);
+            clock.SetMode(CClockCtrl::ModeTime);
+            for (int digit = 0; digit <= 9; ++digit) {
+                // 00:00:00, 11:11:11, 22:22:22, 23:33:33, 04:44:44 ... 09:59:59
+                const int hour = digit < 3 ? digit * 11 : digit == 3 ? 23 : digit;
+                const int rest = digit < 3 ? digit * 11 : 10 * std::min(digit, 5) + digit;
+                m_clock.Set(MakeLocalTime(2026, 3, 14, hour, rest, rest));
+                clock.Refresh();
+                texts << clock.GetText();
+                const QString date = locale.toString(QDate(2026, 3, 14), QLocale::ShortFormat);
+                const uint zero = locale.zeroDigit().toUcs4().value(0);
+                for (uint c : clock.GetText().toUcs4())
+                    QVERIFY2(c == u':' || (c >= zero && c <= zero + 9),
+                             qPrintable(locale.name() + u' ' + clock.GetText() + u' ' + date));
+            }
+        }
         // Glyphs of a fallback font stand taller than the panel's own and lose their tops.
         const QRawFont font = QRawFont::fromFont(clock.GetFont());
-        const QString all = dates.join(QString());
+        const QString all = texts.join(QString());
         if (seen.contains(all) || !std::all_of(all.begin(), all.end(), [&](QChar c) {
                 return font.supportsCharacter(c) || c.category() == QChar::Other_Format;
             }))
             continue;
         seen.insert(all);
-        QLocale::setDefault(locale);
-        clock.SetMode(CClockCtrl::ModeTime); // the date's font is fitted as the mode changes
-        clock.SetMode(CClockCtrl::ModeDate);
-        for (const QString &date : std::as_const(dates)) {
-            clock.SetText(date);
+        // The font is fitted as the mode changes.
+        clock.SetMode(mode == CClockCtrl::ModeDate ? CClockCtrl::ModeTime : CClockCtrl::ModeDate);
+        clock.SetMode(mode);
+        for (const QString &text : std::as_const(texts)) {
+            clock.SetText(text);
             const QImage shown = clock.grab(clock.InnerRect()).toImage();
             QImage free(shown.width() * 3, shown.height() * 2, QImage::Format_RGB32);
             free.fill(Qt::white);
             QPainter painter(&free);
             painter.setFont(clock.GetFont());
-            painter.drawText(shown.width(), shown.height(), date);
+            painter.drawText(shown.width(), shown.height(), text);
             painter.end();
-            QVERIFY2(inkSpan(shown) == inkSpan(free), qPrintable(locale.name() + u' ' + date));
+            QVERIFY2(inkSpan(shown) == inkSpan(free), qPrintable(locale.name() + u' ' + text));
         }
     }
     QLocale::setDefault(QLocale::system());

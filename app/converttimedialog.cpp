@@ -4,24 +4,19 @@
 #include "zones/countrytable.h"
 #include "zones/places.h"
 
-#include <QDateTimeEdit>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
-// The fields hold wall-clock times, so they run in GMT, where no time is skipped or repeated.
 QDateTime WallToDateTime(WallTime wall)
 {
     return QDateTime::fromSecsSinceEpoch(wall, Qt::UTC);
-}
-
-WallTime DateTimeToWall(const QDateTime &value)
-{
-    return QDateTime(value.date(), value.time(), Qt::UTC).toSecsSinceEpoch();
 }
 
 QString ShortText(WallTime wall)
@@ -58,6 +53,81 @@ TimeValue Day(WallTime wall)
 
 } // namespace
 
+CWallTimeEdit::CWallTimeEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setText(FormatWallTime(m_wall));
+    connect(this, &QLineEdit::textEdited, this, &CWallTimeEdit::Follow);
+    connect(this, &QLineEdit::editingFinished, this, &CWallTimeEdit::Finish);
+}
+
+void CWallTimeEdit::SetWall(WallTime wall)
+{
+    m_base = wall;
+    setText(FormatWallTime(wall));
+    SetUnreadable(false);
+    if (wall == m_wall)
+        return;
+    m_wall = wall;
+    emit wallChanged();
+}
+
+void CWallTimeEdit::Follow()
+{
+    const std::optional<WallTime> typed = ParseWallTime(text(), m_base);
+    if (!typed)
+        return;
+    SetUnreadable(false);
+    if (*typed == m_wall)
+        return;
+    m_wall = *typed;
+    emit wallChanged();
+}
+
+void CWallTimeEdit::Finish()
+{
+    if (const std::optional<WallTime> typed = ParseWallTime(text(), m_base))
+        SetWall(*typed);
+    else
+        SetUnreadable(true);
+}
+
+void CWallTimeEdit::SetUnreadable(bool unreadable)
+{
+    if (unreadable == m_bUnreadable)
+        return;
+    m_bUnreadable = unreadable;
+    emit unreadableChanged();
+}
+
+void CWallTimeEdit::keyPressEvent(QKeyEvent *event)
+{
+    int steps = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        steps = 1;
+        break;
+    case Qt::Key_Down:
+        steps = -1;
+        break;
+    case Qt::Key_PageUp:
+        steps = 10;
+        break;
+    case Qt::Key_PageDown:
+        steps = -10;
+        break;
+    default:
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Typed text that reads as a time is taken first; the cursor stays where it was.
+    const WallPart part = WallPartAt(text(), cursorPosition());
+    const int cursor = cursorPosition();
+    const std::optional<WallTime> typed = ParseWallTime(text(), m_base);
+    SetWall(StepWallTime(typed.value_or(m_wall), part, steps));
+    setCursorPosition(cursor);
+    event->accept();
+}
+
 CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("convertTimeDialog"));
@@ -65,13 +135,10 @@ CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Convert a Time"));
 
     auto edit = [this](const char *name) {
-        auto *e = new QDateTimeEdit(this);
+        auto *e = new CWallTimeEdit(this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setTimeSpec(Qt::UTC);
-        e->setDisplayFormat(QStringLiteral("ddd d MMM yyyy  HH:mm"));
-        e->setCalendarPopup(true);
-        e->setDateTimeRange(QDateTime(QDate(1902, 1, 1), QTime(0, 0), Qt::UTC),
-                            QDateTime(QDate(2099, 12, 31), QTime(23, 59), Qt::UTC));
+        e->setToolTip(tr("Type a time such as 12:00, 7 Dec 14:30 or Mon 7 Dec 2026 12:00; Up "
+                         "and Down change the part at the cursor"));
         return e;
     };
     m_homeEdit = edit("homeTimeEdit");
@@ -89,7 +156,9 @@ CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
     m_noteLabel->setObjectName(QStringLiteral("changeDayNote"));
     m_noteLabel->setAccessibleName(tr("Change day"));
     m_noteLabel->setWordWrap(true);
-    m_noteLabel->hide();
+    m_noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest note from the start, so nothing moves when one appears.
+    m_noteLabel->setMinimumHeight(fontMetrics().lineSpacing() * 3);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("convertButtons"));
@@ -113,8 +182,10 @@ CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(now, &QPushButton::clicked, this, &CConvertTimeDialog::ShowNow);
-    connect(m_homeEdit, &QDateTimeEdit::dateTimeChanged, this, [this] { Convert(true); });
-    connect(m_selectedEdit, &QDateTimeEdit::dateTimeChanged, this, [this] { Convert(false); });
+    connect(m_homeEdit, &CWallTimeEdit::wallChanged, this, [this] { Convert(true); });
+    connect(m_selectedEdit, &CWallTimeEdit::wallChanged, this, [this] { Convert(false); });
+    connect(m_homeEdit, &CWallTimeEdit::unreadableChanged, this, &CConvertTimeDialog::ShowNote);
+    connect(m_selectedEdit, &CWallTimeEdit::unreadableChanged, this, &CConvertTimeDialog::ShowNote);
 }
 
 void CConvertTimeDialog::SetInputs(const ClockOffsetInputs &in)
@@ -155,11 +226,23 @@ QString CConvertTimeDialog::NoteText() const
     return m_noteLabel->text();
 }
 
-void CConvertTimeDialog::SetWall(QDateTimeEdit *edit, WallTime wall)
+void CConvertTimeDialog::SetWall(CWallTimeEdit *edit, WallTime wall)
 {
     m_bSetting = true;
-    edit->setDateTime(WallToDateTime(wall));
+    edit->SetWall(wall);
     m_bSetting = false;
+}
+
+void CConvertTimeDialog::ShowNote()
+{
+    // Text that reads as no time is named first; the conversion shown is the last one read.
+    for (const CWallTimeEdit *edit : {m_homeEdit, m_selectedEdit})
+        if (edit->IsUnreadable())
+            return m_noteLabel->setText(
+                tr("\"%1\" is not a date and time Orbiclock can read: type it as 12:00, "
+                   "7 Dec 14:30 or Mon 7 Dec 2026 12:00.")
+                    .arg(edit->text().trimmed()));
+    m_noteLabel->setText(m_strChangeNote);
 }
 
 void CConvertTimeDialog::Convert(bool fromHome)
@@ -168,7 +251,7 @@ void CConvertTimeDialog::Convert(bool fromHome)
         return;
     const WallOffset &from = fromHome ? m_offsets.home : m_offsets.selected;
     const WallOffset &to = fromHome ? m_offsets.selected : m_offsets.home;
-    const WallTime wall = DateTimeToWall((fromHome ? m_homeEdit : m_selectedEdit)->dateTime());
+    const WallTime wall = (fromHome ? m_homeEdit : m_selectedEdit)->Wall();
     const WallInstants found = InstantsShowing(wall, from);
     const TimeValue t = found.first;
     SetWall(fromHome ? m_selectedEdit : m_homeEdit, t + to(t));
@@ -193,6 +276,6 @@ void CConvertTimeDialog::Convert(bool fromHome)
                    .arg(ShortText(wall), where, ShortText(found.second + to(found.second)),
                         fromHome ? tr("there") : tr("at home"));
     }
-    m_noteLabel->setText(note);
-    m_noteLabel->setVisible(!note.isEmpty());
+    m_strChangeNote = note;
+    ShowNote();
 }

@@ -3,9 +3,45 @@
 #include "app/timeconversion.h"
 
 #include <QDialog>
+#include <QLineEdit>
 
-class QDateTimeEdit;
 class QLabel;
+
+// A field for a wall time that reads what is typed as a person says it (ParseWallTime): it
+// follows while the text reads as a time, Enter or leaving the field shows it in full, and text
+// that reads as none stays as typed and is reported. Up and Down step the part under the cursor,
+// Page Up and Page Down by ten.
+class CWallTimeEdit final : public QLineEdit
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CWallTimeEdit)
+
+public:
+    explicit CWallTimeEdit(QWidget *parent = nullptr);
+
+    WallTime Wall() const { return m_wall; }
+    // Shows wall in full; wallChanged when it differs from the one held.
+    void SetWall(WallTime wall);
+    // The text, as left, reads as no date and time.
+    bool IsUnreadable() const { return m_bUnreadable; }
+
+signals:
+    void wallChanged();
+    void unreadableChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Reads the text against the time shown before it was edited.
+    void Follow();
+    void Finish();
+    void SetUnreadable(bool unreadable);
+
+    WallTime m_wall = 0;
+    WallTime m_base = 0; // what the field showed when the typing began
+    bool m_bUnreadable = false;
+};
 
 // A small window beside the main one: a date and time at home and the same instant at the
 // selected place, converted by the rules the clocks follow. Editing either sets the other; a
@@ -25,15 +61,16 @@ public:
     // Both fields to the current instant.
     void ShowNow();
 
-    QDateTimeEdit *HomeEdit() const { return m_homeEdit; }
-    QDateTimeEdit *SelectedEdit() const { return m_selectedEdit; }
+    CWallTimeEdit *HomeEdit() const { return m_homeEdit; }
+    CWallTimeEdit *SelectedEdit() const { return m_selectedEdit; }
     QString DayText() const;
     QString NoteText() const;
 
 private:
     // Converts the field that was edited into the other one.
     void Convert(bool fromHome);
-    void SetWall(QDateTimeEdit *edit, WallTime wall);
+    void SetWall(CWallTimeEdit *edit, WallTime wall);
+    void ShowNote();
 
     ClockOffsetInputs m_in;
     PlaceOffsets m_offsets;
@@ -41,8 +78,9 @@ private:
     bool m_bSetting = false;
     QLabel *m_homeLabel = nullptr;
     QLabel *m_selectedLabel = nullptr;
-    QDateTimeEdit *m_homeEdit = nullptr;
-    QDateTimeEdit *m_selectedEdit = nullptr;
+    CWallTimeEdit *m_homeEdit = nullptr;
+    CWallTimeEdit *m_selectedEdit = nullptr;
+    QString m_strChangeNote; // what the last conversion met on a change day
     QLabel *m_dayLabel = nullptr;
     QLabel *m_noteLabel = nullptr;
 };

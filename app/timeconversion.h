@@ -2,7 +2,11 @@
 
 #include "app/clockoffsets.h"
 
+#include <QLocale>
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 // A time at home converted to the selected place and back, by the rules the clocks follow.
 // Widget-free.
@@ -45,3 +49,30 @@ struct WallInstants
 };
 
 WallInstants InstantsShowing(WallTime wall, const WallOffset &offset);
+
+// Typing a time as a person says it. The text is read in the locale (its month and weekday
+// names, and English ones; its digits) against the time the field showed: "12:00" keeps the
+// day, "7 Dec 14:30" the year, "Mon 7 Dec 2026 12:00" and "2026-12-07 12:00" are whole, "Fri"
+// is the next Friday from the shown day on. Hours go 0-23, or 1-12 with am or pm. Nothing for
+// text that is no date and time, a day its month lacks, a weekday the date does not fall on, or
+// a year outside 1902-2099.
+std::optional<WallTime> ParseWallTime(const QString &text, WallTime shown,
+                                      const QLocale &locale = QLocale());
+// "Mon 7 Dec 2026  12:00" in the locale: what the field shows, and what ParseWallTime reads.
+QString FormatWallTime(WallTime wall, const QLocale &locale = QLocale());
+
+// The parts of a wall time the arrow keys step.
+enum class WallPart
+{
+    Year,
+    Month,
+    Day,
+    Hour,
+    Minute,
+};
+// The part of text at a cursor position: the word it is in or just after (a weekday counts as
+// the day; a time's hours before its colon, minutes after). Minutes when no word is near.
+WallPart WallPartAt(const QString &text, int position, const QLocale &locale = QLocale());
+// wall moved by steps of the part, within 1902-2099; a month or year keeps the day where the
+// new month has it, else takes its last.
+WallTime StepWallTime(WallTime wall, WallPart part, int steps);

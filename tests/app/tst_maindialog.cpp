@@ -3,6 +3,7 @@
 #include "app/converttimedialog.h"
 #include "app/maindialog.h"
 #include "app/popupmenus.h"
+#include "app/timeconversion.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
@@ -20,10 +21,10 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDateTime>
-#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QProcess>
@@ -709,11 +710,127 @@ private slots:
                           .ownDates = {},
                           .useDatabase = *r.homeZone == ':'});
         (r.fromHome ? dialog.HomeEdit() : dialog.SelectedEdit())
-            ->setDateTime(QDateTime::fromString(QLatin1String(r.typed) + u'Z', Qt::ISODate));
-        QCOMPARE((r.fromHome ? dialog.SelectedEdit() : dialog.HomeEdit())->dateTime(), expected);
+            ->SetWall(QDateTime::fromString(QLatin1String(r.typed) + u'Z', Qt::ISODate)
+                          .toSecsSinceEpoch());
+        QCOMPARE(QDateTime::fromSecsSinceEpoch(
+                     (r.fromHome ? dialog.SelectedEdit() : dialog.HomeEdit())->Wall(), Qt::UTC),
+                 expected);
         QCOMPARE(dialog.NoteText().isEmpty(), !*r.note);
         QVERIFY2(dialog.NoteText().contains(QLatin1String(r.note)), qPrintable(dialog.NoteText()));
         QVERIFY2(dialog.DayText().startsWith(QLatin1String(r.day)), qPrintable(dialog.DayText()));
+    }
+
+    void parseTypedTime_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read"); // empty: not read
+        // Shown before: Wed 1 Jul 2026 09:15.
+        const auto row = [](const char *name, const char *locale, const QString &typed,
+                            const char *read) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << typed
+                                << QString::fromLatin1(read);
+        };
+        row("time alone keeps the day", "C", "12:00", "2026-07-01T12:00");
+        row("day and month keep the year", "C", "7 Dec 14:30", "2026-12-07T14:30");
+        row("whole, as shown", "C", "Mon 7 Dec 2026 12:00", "2026-12-07T12:00");
+        row("ISO date", "C", "2026-12-07 12:00", "2026-12-07T12:00");
+        row("month alone keeps the day and time", "C", "december", "2026-12-01T09:15");
+        row("weekday alone: the next one", "C", "Fri", "2026-07-03T09:15");
+        row("pm", "C", "2:30 pm", "2026-07-01T14:30");
+        row("am, joined", "C", "12:15am", "2026-07-01T00:15");
+        row("German, as shown", "de_DE", FormatWallTime(1796644800, QLocale("de_DE")),
+            "2026-12-07T12:00");
+        row("Arabic-Indic digits", "ar_EG", QStringLiteral("١٢:٠٠"), "2026-07-01T12:00");
+        row("weekday the date is not", "C", "Tue 7 Dec 2026 12:00", "");
+        row("a day June lacks", "C", "31 Jun", "");
+        row("hour 25", "C", "25:00", "");
+        row("13 pm", "C", "13:00 pm", "");
+        row("two times", "C", "12:00 13:00", "");
+        row("before 1902", "C", "1 Jan 1901 12:00", "");
+        row("words", "C", "teatime", "");
+        row("nothing", "C", "  ", "");
+    }
+
+    void parseTypedTime()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        const WallTime shown = 1782897300; // Wed 1 Jul 2026 09:15
+        const std::optional<WallTime> wall = ParseWallTime(typed, shown, QLocale(locale));
+        QCOMPARE(wall ? QDateTime::fromSecsSinceEpoch(*wall, Qt::UTC).toString(Qt::ISODate)
+                      : QString(),
+                 read.isEmpty() ? QString() : read + QStringLiteral(":00Z"));
+    }
+
+    void typeAndStep_data()
+    {
+        QTest::addColumn<QString>("typed"); // over the whole field, then Enter
+        QTest::addColumn<int>("cursor");    // then Up at this place, if not -1
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("selected"); // New York; empty: the field could not be read
+        const int none = -1;
+        QTest::newRow("whole") << "Mon 7 Dec 2026 12:00" << none << 0 << "2026-12-07T12:00"
+                               << "2026-12-07T06:00";
+        QTest::newRow("time") << "12:00" << none << 0 << "2026-07-01T12:00"
+                              << "2026-07-01T06:00";
+        // "Wed 1 Jul 2026  09:15": day at 4, month at 6, year at 10, hour at 16, minutes at 19.
+        QTest::newRow("Up on the minutes") << "" << 20 << int(Qt::Key_Up) << "2026-07-01T09:16"
+                                           << "2026-07-01T03:16";
+        QTest::newRow("Down on the hour") << "" << 16 << int(Qt::Key_Down) << "2026-07-01T08:15"
+                                          << "2026-07-01T02:15";
+        QTest::newRow("Up on the month") << "" << 7 << int(Qt::Key_Up) << "2026-08-01T09:15"
+                                         << "2026-08-01T03:15";
+        QTest::newRow("Page Down on the day")
+            << "" << 4 << int(Qt::Key_PageDown) << "2026-06-21T09:15"
+            << "2026-06-21T03:15";
+        QTest::newRow("not a time") << "teatime" << none << 0 << "2026-07-01T09:15"
+                                    << "";
+    }
+
+    // A person types into the home field as they would say the time, or steps it with the keys.
+    void typeAndStep()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, cursor);
+        QFETCH(int, key);
+        QFETCH(QString, selected);
+        CConvertTimeDialog dialog;
+        dialog.SetInputs({.homeIndex = Germany,
+                          .selectedIndex = UsEastern,
+                          .ownDates = {},
+                          .useDatabase = true});
+        dialog.show();
+        const QRect buttons = Child<QWidget>(&dialog, "convertButtons")->geometry();
+        CWallTimeEdit *home = dialog.HomeEdit();
+        home->SetWall(1782897300); // Wed 1 Jul 2026 09:15
+        home->setFocus();
+        if (!typed.isEmpty()) {
+            home->selectAll();
+            QTest::keyClicks(home, typed);
+            QTest::keyClick(home, Qt::Key_Return);
+        }
+        if (cursor != -1) {
+            home->setCursorPosition(cursor);
+            QTest::keyClick(home, Qt::Key(key));
+        }
+        const auto iso = [](WallTime wall) {
+            return QDateTime::fromSecsSinceEpoch(wall, Qt::UTC).toString(Qt::ISODate).chopped(4);
+        };
+        QTEST(iso(home->Wall()), "home");
+        if (selected.isEmpty()) {
+            QCOMPARE(home->text(), typed); // kept as typed, and named
+            QVERIFY2(dialog.NoteText().contains(QStringLiteral("\"teatime\" is not a date")),
+                     qPrintable(dialog.NoteText()));
+        } else {
+            QCOMPARE(iso(dialog.SelectedEdit()->Wall()), selected);
+            QCOMPARE(home->text(), FormatWallTime(home->Wall()));
+        }
+        // A note appearing moves nothing.
+        dialog.layout()->activate();
+        QCOMPARE(Child<QWidget>(&dialog, "convertButtons")->geometry(), buttons);
     }
 
 private:

@@ -115,6 +115,12 @@ void CWallTimeEdit::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageDown:
         steps = -10;
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter takes the typed time; it does not close the window.
+        QLineEdit::keyPressEvent(event);
+        event->accept();
+        return;
     default:
         QLineEdit::keyPressEvent(event);
         return;

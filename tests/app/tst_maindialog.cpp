@@ -811,6 +811,7 @@ private slots:
             home->selectAll();
             QTest::keyClicks(home, typed);
             QTest::keyClick(home, Qt::Key_Return);
+            QVERIFY(dialog.isVisible()); // Enter takes the time, and leaves the window open
         }
         if (cursor != -1) {
             home->setCursorPosition(cursor);

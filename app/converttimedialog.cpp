@@ -143,6 +143,10 @@ CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
     auto edit = [this](const char *name) {
         auto *e = new CWallTimeEdit(this);
         e->setObjectName(QString::fromLatin1(name));
+        // Wide enough for the longest time shown: a Wednesday in September, in the locale.
+        const QFontMetrics metrics = e->fontMetrics();
+        e->setMinimumWidth(metrics.horizontalAdvance(FormatWallTime(1790812740)) +
+                           4 * metrics.averageCharWidth());
         e->setToolTip(tr("Type a time such as 12:00, 7 Dec 14:30 or Mon 7 Dec 2026 12:00; Up "
                          "and Down change the part at the cursor"));
         return e;

@@ -343,7 +343,29 @@ class Run:
         d.key('Escape')
         wait_for('the menu to close', lambda: self._popup() is None)
 
-    def step10_command_line(self):
+    def step10_check_boxes_and_tree_menu(self):
+        """mouse on both check boxes; Shift+F10 and Menu on the tree open the window's menu"""
+        d = self.desktop
+        window = self.dialog(TITLE)
+        checked = d.Atspi.StateType.CHECKED
+        for name in ('Select time from list only', 'Show daylight saving'):
+            box = d.find(window, role='check box', name=name)
+            if box is None:
+                raise Failure(f'no check box "{name}"')
+            for _ in range(2):  # on, then back as it was
+                was = box.get_state_set().contains(checked)
+                d.click(box)
+                wait_for(f'"{name}" toggled by a click',
+                         lambda: box.get_state_set().contains(checked) != was, timeout=3)
+        tree = d.find(window, role='tree', name='Countries and regions')
+        for key in ('shift+F10', 'Menu'):
+            self._tab_to(tree)
+            d.key(key)
+            wait_for(f'the window\'s menu from {key} on the tree', self._popup, timeout=3)
+            d.key('Escape')
+            wait_for('the menu to close', lambda: self._popup() is None)
+
+    def step11_command_line(self):
         """command line: --help and --version answer, a bad option or argument ends with 2"""
         rows = [(['--help'], 0,
                  r'Usage: \S*orbiclock \[options\]\n.*--version.*--new-instance.*--autostart'),
@@ -361,7 +383,7 @@ class Run:
     def _log(self):
         return (read_bytes(os.path.join(self.out, f'orbiclock-{self.starts}.log')) or b'').decode()
 
-    def step11_silent_bus(self):
+    def step12_silent_bus(self):
         """a name owner, then a session bus, that never answer: a clear word or a run within 2 s"""
         from gi.repository import Gio, GLib
         import socket

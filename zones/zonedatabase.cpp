@@ -109,16 +109,18 @@ bool IsWinterAsNegativeSaving(const QTimeZone &zone, const QTimeZone::OffsetData
 
 // The state as the database writes it, except for a winter written as a negative saving: that
 // is standard time, as the map's key has it, and the summer before it daylight saving.
-ZoneState StateOf(const QTimeZone &zone, const QTimeZone::OffsetData &d)
+// next: the transition after d's, when the caller has it.
+ZoneState StateOf(const QTimeZone &zone, const QTimeZone::OffsetData &d,
+                  const QTimeZone::OffsetData *next = nullptr)
 {
     ZoneState s{d.offsetFromUtc, d.standardTimeOffset, d.daylightTimeOffset != 0};
     if (d.daylightTimeOffset < 0) {
         if (IsWinterAsNegativeSaving(zone, d))
             s = {d.offsetFromUtc, d.offsetFromUtc, false};
     } else if (d.daylightTimeOffset == 0 && d.standardTimeOffset == d.offsetFromUtc) {
-        const QTimeZone::OffsetData winter = zone.nextTransition(d.atUtc);
-        if (winter.atUtc.isValid() && winter.offsetFromUtc < d.offsetFromUtc &&
-            IsWinterAsNegativeSaving(zone, winter))
+        const QTimeZone::OffsetData winter = next ? *next : zone.nextTransition(d.atUtc);
+        if (winter.atUtc.isValid() && winter.daylightTimeOffset < 0 &&
+            winter.offsetFromUtc < d.offsetFromUtc && IsWinterAsNegativeSaving(zone, winter))
             s = {d.offsetFromUtc, winter.offsetFromUtc, true};
     }
     return s;
@@ -143,8 +145,8 @@ void Refresh(CachedZone &c, int index, TimeValue t)
         return;
     }
     const QDateTime at = Utc(t);
-    c.state = StateOf(c.zone, c.zone.offsetData(at));
     const QTimeZone::OffsetData next = c.zone.nextTransition(at);
+    c.state = StateOf(c.zone, c.zone.offsetData(at), &next);
     c.until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : Latest;
     // The transition that began the state: the last one before t + 1, which may be at t.
     const QTimeZone::OffsetData previous = c.zone.previousTransition(Utc(t + 1));
@@ -438,14 +440,19 @@ int EntryDaylightShift(int index, TimeValue t)
     if (!IsEntryZoneKnown(index))
         return HasDaylightSaving(index) ? PlaceAt(index)->daylightShift * 3600 : 0;
     const QTimeZone &zone = Load(index).zone;
+    // A winter written as a negative saving has the summer's shift the other way round.
+    const auto shift = [&zone](const QTimeZone::OffsetData &d) {
+        return d.daylightTimeOffset < 0 && IsWinterAsNegativeSaving(zone, d) ? -d.daylightTimeOffset
+                                                                             : d.daylightTimeOffset;
+    };
     const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
     for (const QTimeZone::OffsetData &d : ahead)
-        if (const ZoneState s = StateOf(zone, d); s.daylight)
-            return s.Shift();
+        if (d.daylightTimeOffset != 0)
+            return shift(d);
     const QTimeZone::OffsetDataList behind = zone.transitions(Utc(t - Year), Utc(t));
     for (auto it = behind.crbegin(); it != behind.crend(); ++it)
-        if (const ZoneState s = StateOf(zone, *it); s.daylight)
-            return s.Shift();
+        if (it->daylightTimeOffset != 0)
+            return shift(*it);
     return 0;
 }
 

@@ -360,9 +360,9 @@ void CMainDialog::OnInitDialog()
     m_map->SetPlaceZones([this] {
         std::vector<float> zones;
         const TimeValue now = CurrentTime();
-        for (int i = 0; i < CountryCount; ++i)
+        for (int i : ListedPlaces(m_bUseDatabase))
             zones.push_back(m_bUseDatabase ? EntryListStateAt(i, now).standardOffset / 3600.0f
-                                           : CountryAt(i)->gmtOffset);
+                                           : PlaceAt(i)->gmtOffset);
         return zones;
     });
 

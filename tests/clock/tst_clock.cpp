@@ -180,11 +180,9 @@ void TestClock::textFitsItsPanel()
                 m_clock.Set(MakeLocalTime(2026, 3, 14, hour, rest, rest));
                 clock.Refresh();
                 texts << clock.GetText();
-                const QString date = locale.toString(QDate(2026, 3, 14), QLocale::ShortFormat);
                 const uint zero = locale.zeroDigit().toUcs4().value(0);
                 for (uint c : clock.GetText().toUcs4())
-                    QVERIFY2(c == u':' || (c >= zero && c <= zero + 9),
-                             qPrintable(locale.name() + u' ' + clock.GetText() + u' ' + date));
+                    QVERIFY2(c == u':' || (c >= zero && c <= zero + 9), qPrintable(texts.back()));
             }
         }
         // Glyphs of a fallback font stand taller than the panel's own and lose their tops.

@@ -3,14 +3,10 @@
 #include "zones/countrytable.h"
 #include "zones/places.h"
 #include "zones/timesource.h"
-#include "zones/zonedatabase.h"
 
 #include <QScrollBar>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <cmath>
 
 namespace {
 
@@ -166,21 +162,13 @@ void TestCountryTree::noTwinRowsInAnyZone()
     QFETCH(bool, database);
     CCountryTree tree;
     tree.SetUseDatabase(database);
-    QSet<int> zones;
-    for (int i = 0; i < CountryCount; ++i)
-        zones << (database ? EntryListStateAt(i, m_clock.Now()).standardOffset
-                           : std::lround(CountryTable[std::size_t(i)].gmtOffset * 3600.0f));
     QStringList twins;
-    for (int zone : zones) {
-        tree.FillTree(zone / 3600.0f, -1);
-        for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
-            const QStringList labels = Labels(*it);
-            for (const QString &label : labels)
-                if (labels.count(label) > 1)
-                    twins << QStringLiteral("%1 in %2 (%3)").arg(label, (*it)->text(0)).arg(zone);
-        }
-        const QStringList regions = Labels(tree.invisibleRootItem());
-        QCOMPARE(QSet<QString>(regions.begin(), regions.end()).size(), regions.size());
+    for (int quarter = -48; quarter <= 56; ++quarter) { // every zone from -12 to +14
+        tree.FillTree(quarter / 4.0f, -1);
+        for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+            for (const QString &label : Labels(*it))
+                if (Labels(*it).count(label) > 1)
+                    twins << (*it)->text(0) + u'/' + label;
     }
     twins.removeDuplicates();
     QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral("; "))));

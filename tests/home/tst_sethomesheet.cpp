@@ -266,8 +266,6 @@ void TestSetHomeSheet::datesOfTheMode_data()
     const QString next = QStringLiteral("Begins Sun 28 Mar 2027/Ends Sun 25 Oct 2026");
     QTest::newRow("table") << false << QStringList{} << table << plain;
     QTest::newRow("database") << true << QStringList{} << database << next;
-    QTest::newRow("database, own dates")
-        << true << QStringList{"ownDatesRadio"} << database << plain;
     QTest::newRow("database, own dates tried, default again")
         << true << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio"} << database << next;
     QTest::newRow("own dates kept for a second try")

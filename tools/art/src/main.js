@@ -10,6 +10,7 @@ import { cursorRgba, Size as CursorSize } from './cursor.js';
 import { Width, Height, LandRgb, SeaRgb, landMask, zonePicture } from './worldmap.js';
 import { standardOffset } from './offsets.js';
 import { citiesResource } from './cities.js';
+import { zoneKey } from './zonekey.js';
 import { stripPictures, stripPixels, Shades, W as StripImageWidth, H as StripHeight, Count as StripCount } from './strips.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -41,6 +42,8 @@ export function build(outDir, { quiet = false } = {}) {
   for (const [rel, bytes] of Object.entries(iconFiles())) write(rel, bytes);
   write('cursors/hand.png', encodeRgba(CursorSize, CursorSize, cursorRgba()));
   write('data/cities.bin', citiesResource());
+  // The zone key by zone name at four levels of detail, from the finer land data.
+  write('data/zonekey.bin', zoneKey(loadLand('10m'), log).bytes);
   return zones;
 }
 

@@ -71,7 +71,8 @@ QString CAboutDialog::CreditsText(bool useDatabase)
     }
     const std::string_view isoCodes = IsoCodesVersion();
     return QStringLiteral(
-               "Land and sea: Natural Earth 1:50m land, public domain (naturalearthdata.com).\n"
+               "Land and sea: Natural Earth 1:50m and 1:10m land, public domain "
+               "(naturalearthdata.com).\n"
                "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
                "\u00a9 OpenStreetMap contributors.\n"
                "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "

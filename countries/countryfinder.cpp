@@ -138,7 +138,12 @@ CCountryFinder::MatchRank CCountryFinder::Rank(QStringView text, QStringView pat
 
 CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabase)
 {
-    const QString pattern = Fold(text);
+    return FindFolded(Fold(text), useDatabase);
+}
+
+CCountryFinder::Result CCountryFinder::FindFolded(const QString &pattern, bool useDatabase,
+                                                  bool *wholeNameOut)
+{
     const std::vector<FoldedCountry> &table = FoldedTable(useDatabase);
 
     std::vector<CountryMatch> matches;
@@ -166,7 +171,7 @@ CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabas
         const CountryMatch &m = matches[c];
         if (dropped(m.rank))
             continue;
-        Country found{country.entries.back().index, {}};
+        Country found{country.entries.back().index, {}, NoMatch};
         const bool nameMatched = !dropped(m.nameRank);
         // The part to take: a part matching better than the name, else the main part.
         int bestPart = -1;
@@ -197,6 +202,7 @@ CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabas
         }
         if (!country.hasParts)
             found.parts.clear();
+        found.rank = rank;
         // Strictly better only: among equals the first in list order.
         if (bestRank == NoMatch || rank < bestRank) {
             bestRank = rank;
@@ -205,5 +211,7 @@ CCountryFinder::Result CCountryFinder::Find(const QString &text, bool useDatabas
         }
         result.countries.push_back(std::move(found));
     }
+    if (wholeNameOut)
+        *wholeNameOut = wholeName;
     return result;
 }

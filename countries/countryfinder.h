@@ -13,21 +13,6 @@
 class CCountryFinder final
 {
 public:
-    // One country of the result: its top-level entry and the parts to list under it.
-    struct Country
-    {
-        int top;                // the entry, or for a country with parts its highest entry
-        std::vector<int> parts; // every part when the name matched, else the matching parts
-    };
-    struct Result
-    {
-        std::vector<Country> countries; // in the mode's list order
-        int bestCountry = -1;           // position in countries of the best match, or -1
-        // Position in its parts of the part to take, or -1 for a country without parts. When
-        // the country itself matched best, the part where most of its people live.
-        int bestPart = -1;
-    };
-
     // How well a folded pattern matches a folded text, best first.
     enum MatchRank
     {
@@ -37,6 +22,22 @@ public:
         StartInWord = 2, // its start, ending inside a word ("indi" in "india")
         LaterWords = 3,  // the start of a later word, ending where a word ends
         LaterInWord = 4, // the start of a later word, ending inside a word
+    };
+
+    // One country of the result: its top-level entry and the parts to list under it.
+    struct Country
+    {
+        int top;                // the entry, or for a country with parts its highest entry
+        std::vector<int> parts; // every part when the name matched, else the matching parts
+        MatchRank rank = NoMatch; // its best match: the name, a part or a key
+    };
+    struct Result
+    {
+        std::vector<Country> countries; // in the mode's list order
+        int bestCountry = -1;           // position in countries of the best match, or -1
+        // Position in its parts of the part to take, or -1 for a country without parts. When
+        // the country itself matched best, the part where most of its people live.
+        int bestPart = -1;
     };
 
     // The search form of a name (zones/textfold.h): "São  Tomé" gives "sao tome".
@@ -51,4 +52,7 @@ public:
     // lists India, not Indiana); an ISO code alone does not do that, as people pass through
     // two letters while typing any name.
     static Result Find(const QString &text, bool useDatabase);
+    // The same for a pattern already folded; wholeName tells whether the text is the whole of
+    // a name or of a name people use, so other searches can leave out matches inside words too.
+    static Result FindFolded(const QString &pattern, bool useDatabase, bool *wholeName = nullptr);
 };

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <sys/stat.h>
 #include <utility>
@@ -302,6 +303,91 @@ const Seed *SeedFor(int index, TimeValue t)
     return !c.loaded && c.seed && c.seed->from <= t && t < c.seed->until ? &*c.seed : nullptr;
 }
 
+// A zone asked for by name (a city's), not an entry's; kept for the run like the entries'.
+struct NamedZone
+{
+    QTimeZone zone;
+    TimeValue from = 1;
+    TimeValue until = 0;
+    ZoneState state;
+    int daylightYear = NoYear;
+    bool daylightSoon = false;
+};
+
+// A zone's state at an instant. Qt's fixed zones ("UTC") give no offset data, only offsets.
+ZoneState StateAt(const QTimeZone &zone, const QDateTime &at)
+{
+    const QTimeZone::OffsetData d = zone.offsetData(at);
+    if (d.atUtc.isValid())
+        return StateOf(zone, d);
+    return {zone.offsetFromUtc(at), zone.standardTimeOffset(at), zone.isDaylightTime(at)};
+}
+
+NamedZone *LoadNamed(const QByteArray &zoneId)
+{
+    static std::map<QByteArray, NamedZone> zones;
+    if (zoneId.isEmpty())
+        return nullptr;
+    auto it = zones.find(zoneId);
+    if (it == zones.end()) {
+        NamedZone z;
+        // A name that could climb out of the database's folder is no zone.
+        if (!zoneId.contains("..") && !zoneId.startsWith('/'))
+            z.zone = QTimeZone(zoneId);
+        it = zones.emplace(zoneId, std::move(z)).first;
+    }
+    return it->second.zone.isValid() ? &it->second : nullptr;
+}
+
+std::optional<ZoneChange> NextChangeOf(const QTimeZone &zone, const ZoneState &before, TimeValue t)
+{
+    // The database also records changes of a zone's name alone: step over them.
+    QDateTime at = Utc(t);
+    for (int step = 0; step < 16; ++step) {
+        const QTimeZone::OffsetData next = zone.nextTransition(at);
+        if (!next.atUtc.isValid())
+            return std::nullopt;
+        const ZoneState after = StateOf(zone, next);
+        if (after.utcOffset != before.utcOffset || after.daylight != before.daylight)
+            return ZoneChange{next.atUtc.toSecsSinceEpoch(), before, after};
+        at = next.atUtc;
+    }
+    return std::nullopt;
+}
+
+int DaylightShiftOf(const QTimeZone &zone, TimeValue t)
+{
+    // A winter written as a negative saving has the summer's shift the other way round.
+    const auto shift = [&zone](const QTimeZone::OffsetData &d) {
+        return d.daylightTimeOffset < 0 && IsWinterAsNegativeSaving(zone, d) ? -d.daylightTimeOffset
+                                                                             : d.daylightTimeOffset;
+    };
+    const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
+    for (const QTimeZone::OffsetData &d : ahead)
+        if (d.daylightTimeOffset != 0)
+            return shift(d);
+    const QTimeZone::OffsetDataList behind = zone.transitions(Utc(t - Year), Utc(t));
+    for (auto it = behind.crbegin(); it != behind.crend(); ++it)
+        if (it->daylightTimeOffset != 0)
+            return shift(*it);
+    return 0;
+}
+
+bool DaylightInYears(const QTimeZone &zone, int year)
+{
+    const QDateTime from = Utc(StartOfUtcYear(year));
+    const QDateTime to = Utc(StartOfUtcYear(year + 2) - 1);
+    // A fixed zone ("UTC") gives no offset data at all.
+    const QTimeZone::OffsetData first = zone.offsetData(from);
+    if (first.atUtc.isValid() && first.daylightTimeOffset != 0)
+        return true;
+    const QTimeZone::OffsetDataList changes = zone.transitions(from, to);
+    for (const QTimeZone::OffsetData &d : changes)
+        if (d.daylightTimeOffset != 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 QByteArray EntrySnapshot()
@@ -416,20 +502,7 @@ std::optional<ZoneChange> NextEntryChange(int index, TimeValue t)
 {
     if (!IsEntryZoneKnown(index))
         return std::nullopt;
-    const QTimeZone &zone = Load(index).zone;
-    const ZoneState before = EntryStateAt(index, t);
-    // The database also records changes of a zone's name alone: step over them.
-    QDateTime at = Utc(t);
-    for (int step = 0; step < 16; ++step) {
-        const QTimeZone::OffsetData next = zone.nextTransition(at);
-        if (!next.atUtc.isValid())
-            return std::nullopt;
-        const ZoneState after = StateOf(zone, next);
-        if (after.utcOffset != before.utcOffset || after.daylight != before.daylight)
-            return ZoneChange{next.atUtc.toSecsSinceEpoch(), before, after};
-        at = next.atUtc;
-    }
-    return std::nullopt;
+    return NextChangeOf(Load(index).zone, EntryStateAt(index, t), t);
 }
 
 int EntryDaylightShift(int index, TimeValue t)
@@ -439,21 +512,7 @@ int EntryDaylightShift(int index, TimeValue t)
         return now.Shift();
     if (!IsEntryZoneKnown(index))
         return HasDaylightSaving(index) ? PlaceAt(index)->daylightShift * 3600 : 0;
-    const QTimeZone &zone = Load(index).zone;
-    // A winter written as a negative saving has the summer's shift the other way round.
-    const auto shift = [&zone](const QTimeZone::OffsetData &d) {
-        return d.daylightTimeOffset < 0 && IsWinterAsNegativeSaving(zone, d) ? -d.daylightTimeOffset
-                                                                             : d.daylightTimeOffset;
-    };
-    const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
-    for (const QTimeZone::OffsetData &d : ahead)
-        if (d.daylightTimeOffset != 0)
-            return shift(d);
-    const QTimeZone::OffsetDataList behind = zone.transitions(Utc(t - Year), Utc(t));
-    for (auto it = behind.crbegin(); it != behind.crend(); ++it)
-        if (it->daylightTimeOffset != 0)
-            return shift(*it);
-    return 0;
+    return DaylightShiftOf(Load(index).zone, t);
 }
 
 bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
@@ -464,20 +523,62 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
     const int year = UtcYear(t);
     if (c.daylightYear != year) {
         c.daylightYear = year;
-        const QDateTime from = Utc(StartOfUtcYear(year));
-        const QDateTime to = Utc(StartOfUtcYear(year + 2) - 1);
-        c.daylightSoon = c.zone.offsetData(from).daylightTimeOffset != 0;
-        if (!c.daylightSoon) {
-            const QTimeZone::OffsetDataList changes = c.zone.transitions(from, to);
-            for (const QTimeZone::OffsetData &d : changes)
-                c.daylightSoon = c.daylightSoon || d.daylightTimeOffset != 0;
-        }
+        c.daylightSoon = DaylightInYears(c.zone, year);
         if (c.seed && c.seed->daylightYear == year && c.seed->daylightSoon != c.daylightSoon)
             DropSeeds();
         if (!c.seed || c.seed->daylightYear != year || c.seed->daylightSoon != c.daylightSoon)
             g_snapshotOutdated = true;
     }
     return c.daylightSoon;
+}
+
+bool IsZoneKnown(const QByteArray &zoneId)
+{
+    return LoadNamed(zoneId) != nullptr;
+}
+
+ZoneState ZoneStateAt(const QByteArray &zoneId, TimeValue t)
+{
+    NamedZone *z = LoadNamed(zoneId);
+    if (!z)
+        return {};
+    if (t < z->from || t >= z->until) {
+        const QDateTime at = Utc(t);
+        z->state = StateAt(z->zone, at);
+        const QTimeZone::OffsetData next = z->zone.nextTransition(at);
+        z->until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : Latest;
+        const QTimeZone::OffsetData previous = z->zone.previousTransition(Utc(t + 1));
+        z->from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : Earliest;
+    }
+    return z->state;
+}
+
+std::optional<ZoneChange> NextZoneChange(const QByteArray &zoneId, TimeValue t)
+{
+    NamedZone *z = LoadNamed(zoneId);
+    return z ? NextChangeOf(z->zone, ZoneStateAt(zoneId, t), t) : std::nullopt;
+}
+
+int ZoneDaylightShift(const QByteArray &zoneId, TimeValue t)
+{
+    const ZoneState now = ZoneStateAt(zoneId, t);
+    if (now.daylight)
+        return now.Shift();
+    NamedZone *z = LoadNamed(zoneId);
+    return z ? DaylightShiftOf(z->zone, t) : 0;
+}
+
+bool ZoneHasDaylightSavingThisOrNextYear(const QByteArray &zoneId, TimeValue t)
+{
+    NamedZone *z = LoadNamed(zoneId);
+    if (!z)
+        return false;
+    const int year = UtcYear(t);
+    if (z->daylightYear != year) {
+        z->daylightYear = year;
+        z->daylightSoon = DaylightInYears(z->zone, year);
+    }
+    return z->daylightSoon;
 }
 
 QString DescribeChange(const ZoneChange &change)

@@ -51,6 +51,15 @@ int EntryDaylightShift(int index, TimeValue t);
 // Daylight saving is in effect at some time of the UTC year of t or of the year after.
 bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t);
 
+// The same answers for any zone of the database by its name (a city's, "America/Phoenix"),
+// loaded on first use and kept for the run. An unknown zone is not known, answers all zero,
+// has no change and no daylight saving.
+bool IsZoneKnown(const QByteArray &zoneId);
+ZoneState ZoneStateAt(const QByteArray &zoneId, TimeValue t);
+std::optional<ZoneChange> NextZoneChange(const QByteArray &zoneId, TimeValue t);
+int ZoneDaylightShift(const QByteArray &zoneId, TimeValue t);
+bool ZoneHasDaylightSavingThisOrNextYear(const QByteArray &zoneId, TimeValue t);
+
 // "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00": what happens, on which local day, and the
 // local time before and after.
 QString DescribeChange(const ZoneChange &change);

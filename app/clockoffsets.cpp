@@ -19,6 +19,18 @@ bool FollowsOwnDates(const ClockOffsetInputs &in)
     return in.daylightOption == DaylightAuto && in.useOwnDaylightDates;
 }
 
+// The state of the home's or the selection's zone: a city's own, else the entry's.
+ZoneState HomeStateAt(const ClockOffsetInputs &in, TimeValue t)
+{
+    return in.homeZone.isEmpty() ? EntryStateAt(in.homeIndex, t) : ZoneStateAt(in.homeZone, t);
+}
+
+ZoneState SelectedStateAt(const ClockOffsetInputs &in, TimeValue t)
+{
+    return in.selectedZone.isEmpty() ? EntryStateAt(in.selectedIndex, t)
+                                     : ZoneStateAt(in.selectedZone, t);
+}
+
 TimeValue ProcessUtcOffsetAt(TimeValue t)
 {
     std::tm fields{};
@@ -72,7 +84,7 @@ bool IsHomeDaylightSavingAt(const ClockOffsetInputs &in, TimeValue t)
             std::tm fields{};
             return LocalTime(t, fields) && fields.tm_isdst > 0;
         }
-        return EntryStateAt(in.homeIndex, t).daylight;
+        return HomeStateAt(in, t).daylight;
     }
     switch (in.daylightOption) {
     case DaylightAuto:
@@ -140,9 +152,23 @@ float EntryZone(int index, bool useDatabase, TimeValue t)
     return entry ? entry->gmtOffset : 0.0f;
 }
 
+QByteArray HomeZoneId(const ClockOffsetInputs &in)
+{
+    if (!in.useDatabase)
+        return {};
+    return in.homeZone.isEmpty() ? EntryZoneId(in.homeIndex) : in.homeZone;
+}
+
+QByteArray SelectedZoneId(const ClockOffsetInputs &in)
+{
+    if (!in.useDatabase || !IsValidPlaceIndex(in.selectedIndex))
+        return {};
+    return in.selectedZone.isEmpty() ? EntryZoneId(in.selectedIndex) : in.selectedZone;
+}
+
 TimeValue HomeUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
 {
-    const ZoneState home = EntryStateAt(in.homeIndex, t);
+    const ZoneState home = HomeStateAt(in, t);
     if (!in.showDaylightSaving || in.daylightOption == DaylightNotAdjusted)
         return home.standardOffset;
     if (FollowsOwnDates(in))
@@ -154,9 +180,11 @@ TimeValue SelectedUtcOffsetAt(const ClockOffsetInputs &in, TimeValue t)
 {
     if (!IsValidPlaceIndex(in.selectedIndex))
         return HoursToSpan(in.mapZone);
-    if (in.selectedIndex == in.homeIndex)
+    // The home's own clocks may run on the user's dates or on standard time: the selection of
+    // the home itself shows what they show.
+    if (in.selectedIndex == in.homeIndex && SelectedZoneId(in) == HomeZoneId(in))
         return HomeUtcOffsetAt(in, t);
-    const ZoneState selected = EntryStateAt(in.selectedIndex, t);
+    const ZoneState selected = SelectedStateAt(in, t);
     return in.showDaylightSaving ? selected.utcOffset : selected.standardOffset;
 }
 
@@ -172,6 +200,8 @@ ClockRules MakeClockRules(const ClockOffsetInputs &in)
 
 std::optional<ZoneChange> NextSelectedChange(const ClockOffsetInputs &in, TimeValue t)
 {
+    if (in.useDatabase && !in.selectedZone.isEmpty() && IsValidPlaceIndex(in.selectedIndex))
+        return NextZoneChange(in.selectedZone, t);
     // An entry whose zone the machine lacks follows the table's rule, and its changes.
     return in.useDatabase && IsEntryZoneKnown(in.selectedIndex)
                ? NextEntryChange(in.selectedIndex, t)
@@ -184,8 +214,11 @@ Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOff
     if (!in.useDatabase || !IsValidPlaceIndex(in.homeIndex))
         return MakeCaptions(offset, homeOffset, listOnly);
     Captions c = MakeCaptions(offset, Hours(HomeUtcOffsetAt(in, t)), listOnly);
-    c.selectedGroup = QStringLiteral("Selected (") +
-                      FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t))) + QLatin1Char(')');
+    const QString name = IsValidPlaceIndex(in.selectedIndex) && !in.selectedName.isEmpty()
+                             ? in.selectedName
+                             : QStringLiteral("Selected");
+    c.selectedGroup =
+        name + QStringLiteral(" (") + FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t))) + u')';
     return c;
 }
 
@@ -203,10 +236,12 @@ Captions MakeCaptions(float offset, float homeOffset, bool listOnly)
 }
 
 QString MakeTrayTip(int selectedIndex, bool useDatabase, float mapZone,
-                    const QString &selectedTimeText)
+                    const QString &selectedTimeText, const QString &selectedName)
 {
-    const QString tip = IsValidIndexIn(selectedIndex, useDatabase)
-                            ? QString::fromStdString(PlaceDisplayName(selectedIndex, useDatabase))
-                            : FormatGmtOffset(mapZone);
+    const bool selected = IsValidIndexIn(selectedIndex, useDatabase);
+    const QString tip =
+        !selected                 ? FormatGmtOffset(mapZone)
+        : !selectedName.isEmpty() ? selectedName
+                                  : QString::fromStdString(PlaceDisplayName(selectedIndex, useDatabase));
     return tip + QLatin1Char(' ') + selectedTimeText;
 }

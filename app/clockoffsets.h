@@ -27,7 +27,19 @@ struct ClockOffsetInputs
     bool showDaylightSaving = true;
     float mapZone = 0.0f; // the map's selected zone, used when nothing is selected
     bool useDatabase = false;
+    // Database mode: a city's zone (or a zone chosen by name) that the selected or the home
+    // clocks follow instead of their entry's, and the name the selected clocks' caption and
+    // the tray tip give instead of the entry's. Empty: the entry's own.
+    QByteArray selectedZone{};
+    QString selectedName{};
+    QByteArray homeZone{};
+    QString homeName{};
 };
+
+// Database mode: the zone the home and the selected clocks follow: the city's, else the
+// entry's. Empty in table mode or for none.
+QByteArray HomeZoneId(const ClockOffsetInputs &in);
+QByteArray SelectedZoneId(const ClockOffsetInputs &in);
 
 // In database mode home and selected are the offsets from UTC the clocks show at the instant.
 struct ClockOffsets
@@ -92,6 +104,7 @@ Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOff
                         TimeValue t);
 
 // "part, name " or "name " in the mode's names (zones/places.h), or the map zone's text and a
-// blank when nothing is selected, followed by what the selected time clock shows.
+// blank when nothing is selected, followed by what the selected time clock shows. A name given
+// (a city's: "Phoenix, Arizona, United States") stands for the selected entry's.
 QString MakeTrayTip(int selectedIndex, bool useDatabase, float mapZone,
-                    const QString &selectedTimeText);
+                    const QString &selectedTimeText, const QString &selectedName = QString());

@@ -26,6 +26,8 @@ QString ShortText(WallTime wall)
 
 QString SelectedName(const ClockOffsetInputs &in)
 {
+    if (IsValidIndexIn(in.selectedIndex, in.useDatabase) && !in.selectedName.isEmpty())
+        return in.selectedName;
     if (IsValidIndexIn(in.selectedIndex, in.useDatabase))
         return QString::fromStdString(PlaceDisplayName(in.selectedIndex, in.useDatabase));
     return FormatGmtOffset(in.mapZone);
@@ -203,7 +205,8 @@ void CConvertTimeDialog::SetInputs(const ClockOffsetInputs &in)
     m_in = in;
     m_offsets = MakePlaceOffsets(in);
     const QString home =
-        IsValidIndexIn(in.homeIndex, in.useDatabase)
+        IsValidIndexIn(in.homeIndex, in.useDatabase) && !in.homeName.isEmpty() ? in.homeName
+        : IsValidIndexIn(in.homeIndex, in.useDatabase)
             ? QString::fromStdString(PlaceDisplayName(in.homeIndex, in.useDatabase))
             : tr("no home chosen");
     const QString selected = SelectedName(in);

@@ -20,8 +20,11 @@
 #include "res/resources.h"
 #include "settings/safefile.h"
 #include "settings/settingsstore.h"
+#include "zones/cityplaces.h"
+#include "zones/citytable.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
+#include "zones/zonesearch.h"
 #include "zones/zonedatabase.h"
 
 #include <QAction>
@@ -145,7 +148,38 @@ QString CMainDialog::ExitQuestionText()
 
 HomeZoneChoice CMainDialog::ZoneChoice() const
 {
-    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates, m_ownDates, m_bUseDatabase};
+    return {m_nHomeIndex,   m_nDaylightOption,
+            m_bUseOwnDaylightDates, m_ownDates,
+            m_bUseDatabase, m_bUseDatabase ? m_homeZone : QByteArray()};
+}
+
+void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
+{
+    // A city or zone the database does not know is left out: the entry's zone stays.
+    const QByteArray id = city >= 0 ? Cities::ZoneId(city) : zone;
+    if ((city < 0 && zone.isEmpty()) || !IsZoneKnown(id)) {
+        m_nSelectedCity = -1;
+        m_selectedZone.clear();
+        m_strSelectedName.clear();
+        return;
+    }
+    m_nSelectedCity = city;
+    m_selectedZone = id;
+    m_strSelectedName = city >= 0 ? CityDisplayName(city) : ZoneDisplayName(zone);
+}
+
+void CMainDialog::SetHomeCity(int city)
+{
+    const QByteArray id = Cities::ZoneId(city);
+    if (city < 0 || !IsZoneKnown(id)) {
+        m_nHomeCity = -1;
+        m_homeZone.clear();
+        m_strHomeName.clear();
+        return;
+    }
+    m_nHomeCity = city;
+    m_homeZone = id;
+    m_strHomeName = CityDisplayName(city);
 }
 
 float CMainDialog::ZoneOf(int index) const
@@ -463,6 +497,13 @@ ClockOffsetInputs CMainDialog::OffsetInputs() const
     in.showDaylightSaving = m_bShowDaylightSaving;
     in.mapZone = MapZone();
     in.useDatabase = m_bUseDatabase;
+    // The built-in table knows no cities: its clocks and names keep the entries'.
+    if (m_bUseDatabase) {
+        in.selectedZone = m_selectedZone;
+        in.selectedName = m_strSelectedName;
+        in.homeZone = m_homeZone;
+        in.homeName = m_strHomeName;
+    }
     return in;
 }
 
@@ -475,7 +516,9 @@ void CMainDialog::RecomputeClockOffsets()
 {
     if (m_map)
         m_map->SetPlaceName(
-            QString::fromStdString(PlaceDisplayName(m_nSelectedIndex, m_bUseDatabase)));
+            m_bUseDatabase && !m_strSelectedName.isEmpty() && Knows(m_nSelectedIndex)
+                ? m_strSelectedName
+                : QString::fromStdString(PlaceDisplayName(m_nSelectedIndex, m_bUseDatabase)));
     const ClockOffsetInputs in = OffsetInputs();
     ClockOffsets out;
     if (!ComputeClockOffsets(in, CurrentTime(), out))
@@ -531,8 +574,8 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
                 m_tNextChangeDue = next->at;
         }
     }
-    QString tip =
-        MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(), m_clockSelectedTime->TextAt(now));
+    QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(),
+                              m_clockSelectedTime->TextAt(now), in.selectedName);
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
     if (in.useDatabase && IsZoneDatabaseMissing())
@@ -590,6 +633,7 @@ void CMainDialog::OnTreeSelectionChanged()
     if (items.isEmpty())
         return;
     QTreeWidgetItem *item = items.first();
+    const int before = m_nSelectedIndex;
     if (item->childCount() > 0) {
         m_nSelectedIndex = -1;
     } else {
@@ -600,6 +644,9 @@ void CMainDialog::OnTreeSelectionChanged()
         else if (m_bListOnly)
             m_map->SelectZone(ZoneOf(m_nSelectedIndex));
     }
+    // Another entry chosen leaves the city; the tree choosing the same again keeps it.
+    if (m_nSelectedIndex != before)
+        SetSelectedCityOrZone(-1, {});
     RecomputeClockOffsets();
     UpdateTrayTip();
 }
@@ -611,6 +658,8 @@ void CMainDialog::OnMapNotify(const PanelNotify &notify)
     m_map->setFocus();
     const float zone = m_map->GetZone();
     if (!m_bListOnly) {
+        // A zone chosen on the map is a new choice: the city goes.
+        SetSelectedCityOrZone(-1, {});
         m_nSelectedIndex = FillTree(zone, m_nSelectedIndex);
         UpdateCaptions(zone);
         // When the zone does not list the selected entry nothing is selected in the
@@ -670,7 +719,7 @@ bool CMainDialog::RunSetHomeSheet(SetHomeValues &values)
     return true;
 }
 
-int CMainDialog::RunFindSheet()
+PlaceChoice CMainDialog::RunFindSheet()
 {
     if (m_runFind)
         return m_runFind(this);
@@ -681,15 +730,21 @@ int CMainDialog::RunFindSheet()
 void CMainDialog::OnFindCountry()
 {
     m_bBusy = true;
-    const int found = RunFindSheet();
-    if (Knows(found) && found != m_nSelectedIndex) {
-        const float zone = ZoneOf(found);
+    const PlaceChoice found = RunFindSheet();
+    const bool sameCity =
+        found.city == m_nSelectedCity && (found.city >= 0 || found.zone == m_selectedZone);
+    if (Knows(found.place) && (found.place != m_nSelectedIndex || !sameCity)) {
+        const float zone = ZoneOf(found.place);
         if (m_map->GetZone() != zone) {
             m_map->SelectZone(zone);
             UpdateCaptions(zone);
         }
-        FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, found);
-        m_nSelectedIndex = found;
+        FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, found.place);
+        m_nSelectedIndex = found.place;
+        m_nKeptSelection = -1;
+        // After the tree's own choice, which leaves any city before.
+        if (m_bUseDatabase)
+            SetSelectedCityOrZone(found.city, found.zone);
         RecomputeClockOffsets();
     }
     m_bBusy = false;
@@ -936,6 +991,7 @@ void CMainDialog::OnSetHome()
     values.useOwnDaylightDates = m_bUseOwnDaylightDates;
     values.ownDates = m_ownDates;
     values.useDatabase = m_bUseDatabase;
+    values.homeCity = m_nHomeCity;
 
     m_bBusy = true;
     const bool ok = RunSetHomeSheet(values);
@@ -944,12 +1000,16 @@ void CMainDialog::OnSetHome()
     if (ok) {
         m_nDaylightOption = values.daylightOption;
         m_bUseOwnDaylightDates = values.useOwnDaylightDates;
-        m_ownDates = HomeHasDaylightSaving(values.homeIndex, values.useDatabase, CurrentTime())
+        const bool modeChanged = values.useDatabase != m_bUseDatabase;
+        const bool cityChanged = values.homeCity != m_nHomeCity;
+        if (cityChanged)
+            SetHomeCity(values.homeCity);
+        m_bUseDatabase = values.useDatabase;
+        m_ownDates = HomeHasDaylightSaving(values.homeIndex, values.useDatabase, CurrentTime(),
+                                           ZoneChoice().zoneId)
                          ? values.ownDates
                          : OwnDaylightDates{};
-        const bool modeChanged = values.useDatabase != m_bUseDatabase;
-        m_bUseDatabase = values.useDatabase;
-        if (values.homeIndex != m_nHomeIndex || modeChanged) {
+        if (values.homeIndex != m_nHomeIndex || modeChanged || cityChanged) {
             m_nHomeIndex = values.homeIndex;
             m_fHomeOffset = ZoneOf(m_nHomeIndex);
             m_map->SetHomeZone(m_fHomeOffset);
@@ -979,6 +1039,11 @@ GeneralSettings CMainDialog::GetGeneralSettings() const
     s.useUserDaylightDates = m_bUseOwnDaylightDates;
     s.ownDates = m_ownDates;
     s.useTimeZoneDatabase = m_bUseDatabase ? 1 : 0;
+    // Kept whatever the mode, with the entry it lies in.
+    s.currentCity = s.currentSelection != -1 && m_nSelectedCity >= 0
+                        ? Cities::GeonameId(m_nSelectedCity)
+                        : -1;
+    s.homeCity = m_nHomeIndex != -1 && m_nHomeCity >= 0 ? Cities::GeonameId(m_nHomeCity) : -1;
     return s;
 }
 
@@ -999,6 +1064,15 @@ void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
         IsValidDaylightOption(values.daylightOption) ? values.daylightOption : DaylightAuto;
     m_bUseOwnDaylightDates = values.useUserDaylightDates != 0;
     m_ownDates = values.ownDates;
+    // The cities' index is read only for a store that names a city. An id no city has (the
+    // data changed, or a damaged store) leaves the entry alone.
+    SetSelectedCityOrZone(
+        values.currentCity > 0 && (m_nSelectedIndex != -1 || m_nKeptSelection != -1)
+            ? Cities::ByGeonameId(values.currentCity)
+            : -1,
+        {});
+    SetHomeCity(values.homeCity > 0 && m_nHomeIndex != -1 ? Cities::ByGeonameId(values.homeCity)
+                                                          : -1);
 }
 
 void CMainDialog::ApplyZoneMode()

@@ -2,6 +2,7 @@
 
 #include "app/clockoffsets.h"
 #include "app/hideabledialog.h"
+#include "countries/placesearch.h"
 #include "home/zonerecord.h"
 #include "settings/settingsowner.h"
 
@@ -101,9 +102,9 @@ public:
     void SetExitQuestion(ExitQuestion ask) { m_askExit = std::move(ask); }
     static QString ExitQuestionText();
 
-    // The Find sheet's run, replaceable by tests: the chosen entry, or -1 for
+    // The Find sheet's run, replaceable by tests: the choice, or none (place -1) for
     // Cancel.
-    using FindRun = std::function<int(QWidget *parent)>;
+    using FindRun = std::function<PlaceChoice(QWidget *parent)>;
     void SetFindRun(FindRun run) { m_runFind = std::move(run); }
 
     // The Set Home sheet's run, replaceable by tests: true for OK, with values then holding the
@@ -120,6 +121,13 @@ public:
     // State, read by the menus and by tests.
     int HomeIndex() const { return m_nHomeIndex; }
     int SelectedIndex() const { return m_nSelectedIndex; }
+    // The city selected (citytable.h) or chosen as home, -1 for none; only the time-zone
+    // database's mode follows them.
+    int SelectedCity() const { return m_nSelectedCity; }
+    int HomeCity() const { return m_nHomeCity; }
+    // The zone the selected clocks follow in place of the entry's: the city's or one chosen by
+    // name; empty for the entry's.
+    QByteArray SelectedZoneOverride() const { return m_selectedZone; }
     float HomeOffset() const { return m_fHomeOffset; }
     int DaylightOptionValue() const { return m_nDaylightOption; }
     bool IsBusy() const { return m_bBusy; }
@@ -210,7 +218,11 @@ private:
     int FillTree(float filter, int select);
     // The tree filled again when answers it was filled from proved wrong once zones were read.
     void RefillIfEntriesDisproved();
-    int RunFindSheet();
+    PlaceChoice RunFindSheet();
+    // The selection's city or zone (from a search), or none; the name the captions give it.
+    void SetSelectedCityOrZone(int city, const QByteArray &zone);
+    // The home's city, or none.
+    void SetHomeCity(int city);
     bool RunSetHomeSheet(SetHomeValues &values);
 
     // Field order follows ownership: the tree and captions, then state, then the
@@ -236,6 +248,14 @@ private:
     // A stored selection the mode cannot show (a place of today in table mode), written back
     // until another is chosen.
     int m_nKeptSelection = -1;
+    // A city or zone the selected clocks follow instead of the entry's zone (database mode),
+    // and its name; a city is kept by its index, -1 for none.
+    int m_nSelectedCity = -1;
+    QByteArray m_selectedZone;
+    QString m_strSelectedName;
+    int m_nHomeCity = -1;
+    QByteArray m_homeZone;
+    QString m_strHomeName;
     bool m_bShowAtStartup = false;
     OwnDaylightDates m_ownDates;
     CClockCtrl *m_pMenuClock = nullptr;

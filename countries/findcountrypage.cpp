@@ -1,11 +1,11 @@
 #include "countries/findcountrypage.h"
 
-#include "countries/countryfinder.h"
 #include "countries/propertysheet.h"
 #include "countries/tiptreectrl.h"
 #include "zones/places.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,6 +30,11 @@ CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
     m_tree = new CTipTreeCtrl(matchGroup);
     m_tree->setObjectName(QStringLiteral("matchTree"));
     m_tree->setAccessibleName(tr("Matches"));
+    m_tree->setColumnCount(3);
+    m_tree->setHeaderLabels({tr("Name"), tr("What"), tr("Time now")});
+    m_tree->setHeaderHidden(false);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     auto *matchLayout = new QVBoxLayout(matchGroup);
     matchLayout->addWidget(m_tree);
 
@@ -40,6 +45,9 @@ CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
     // About the size of the country page, in the dialog font's average character.
     const QFontMetrics metrics(font());
     setMinimumSize(metrics.averageCharWidth() * 246 / 4, metrics.height() * 126 / 8);
+    // Wide enough for "Time zone, AEST" and "Wed 23:45"; the names take the rest.
+    m_tree->header()->resizeSection(KindColumn, metrics.horizontalAdvance(u'x') * 20);
+    m_tree->header()->resizeSection(TimeColumn, metrics.horizontalAdvance(QStringLiteral("Wed 00:00  ")));
 
     connect(m_edit, &QLineEdit::textChanged, this, &CFindCountryPage::OnChangeSearch);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this,
@@ -47,12 +55,13 @@ CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CFindCountryPage::OnDblclkMatches);
 }
 
-int CFindCountryPage::RunFindSheet(const QString &caption, bool useDatabase, QWidget *parent)
+PlaceChoice CFindCountryPage::RunFindSheet(const QString &caption, bool useDatabase,
+                                           QWidget *parent)
 {
     CPropertySheet sheet(caption, parent);
     auto *page = new CFindCountryPage(useDatabase);
     sheet.AddPage(page);
-    return sheet.DoModal() == QDialog::Accepted ? page->Result() : -1;
+    return sheet.DoModal() == QDialog::Accepted ? page->Choice() : PlaceChoice();
 }
 
 void CFindCountryPage::OnInitDialog()
@@ -64,13 +73,24 @@ void CFindCountryPage::OnInitDialog()
     OnSelchangedMatches();
 }
 
+PlaceChoice CFindCountryPage::ChoiceOf(const QTreeWidgetItem *item) const
+{
+    if (!item)
+        return {};
+    const int index = item->data(0, CTipTreeCtrl::IndexRole).toInt();
+    const int hit = item->data(0, HitRole).toInt();
+    if (hit >= 0 && hit < static_cast<int>(m_found.hits.size())) {
+        const SearchHit &found = m_found.hits[static_cast<std::size_t>(hit)];
+        if (found.kind != SearchHit::Place)
+            return ChoiceForHit(found, -1, m_bUseDatabase, CurrentTime());
+    }
+    return PlaceChoice(item->childCount() > 0 ? MainPart(index, m_bUseDatabase) : index);
+}
+
 void CFindCountryPage::OnOK()
 {
-    const QTreeWidgetItem *item = m_tree->SelectedItem();
-    if (!item)
-        return;
-    const int index = item->data(0, CTipTreeCtrl::IndexRole).toInt();
-    m_nResult = item->childCount() > 0 ? MainPart(index, m_bUseDatabase) : index;
+    if (const QTreeWidgetItem *item = m_tree->SelectedItem())
+        m_result = ChoiceOf(item);
 }
 
 void CFindCountryPage::OnChangeSearch()
@@ -90,25 +110,43 @@ void CFindCountryPage::FillMatches(const QString &text)
         m_tree->viewport()->repaint();
     m_tree->setUpdatesEnabled(false);
 
-    const CCountryFinder::Result found = CCountryFinder::Find(text, m_bUseDatabase);
+    m_found = SearchPlaces(text, m_bUseDatabase);
+    const TimeValue now = CurrentTime();
     auto label = [](std::string_view name) {
         return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     };
     QTreeWidgetItem *toSelect = nullptr;
-    for (std::size_t c = 0; c < found.countries.size(); ++c) {
-        const CCountryFinder::Country &country = found.countries[c];
-        QTreeWidgetItem *top = m_tree->InsertSorted(
-            nullptr, label(PlaceName(country.top, m_bUseDatabase)), country.top);
-        const bool best = static_cast<int>(c) == found.bestCountry;
+    QList<QTreeWidgetItem *> items;
+    items.reserve(static_cast<qsizetype>(m_found.hits.size()));
+    for (std::size_t h = 0; h < m_found.hits.size(); ++h) {
+        const SearchHit &hit = m_found.hits[h];
+        auto *item = new QTreeWidgetItem;
+        item->setText(NameColumn, HitLabel(hit, m_bUseDatabase));
+        item->setText(KindColumn, HitKindText(hit, m_bUseDatabase));
+        const bool place = hit.kind == SearchHit::Place;
+        item->setText(TimeColumn,
+                      place ? PlaceTimeText(hit.parts.empty() ? hit.place
+                                                              : MainPart(hit.place, m_bUseDatabase),
+                                            m_bUseDatabase, now)
+                            : ZoneTimeText(hit.zone, now));
+        item->setData(0, CTipTreeCtrl::IndexRole, place ? hit.place : -1);
+        item->setData(0, HitRole, static_cast<int>(h));
+        items.append(item);
+        const bool best = static_cast<int>(h) == m_found.best;
         if (best)
-            toSelect = top;
-        for (std::size_t p = 0; p < country.parts.size(); ++p) {
-            QTreeWidgetItem *part = m_tree->InsertSorted(
-                top, label(PlacePart(country.parts[p], m_bUseDatabase)), country.parts[p]);
-            if (best && static_cast<int>(p) == found.bestPart)
+            toSelect = item;
+        for (std::size_t p = 0; p < hit.parts.size(); ++p) {
+            const int index = hit.parts[p];
+            QTreeWidgetItem *part =
+                m_tree->InsertSorted(item, label(PlacePart(index, m_bUseDatabase)), index);
+            part->setData(0, HitRole, static_cast<int>(h));
+            part->setText(KindColumn, tr("Part"));
+            part->setText(TimeColumn, PlaceTimeText(index, m_bUseDatabase, now));
+            if (best && static_cast<int>(p) == hit.bestPart)
                 toSelect = part;
         }
     }
+    m_tree->addTopLevelItems(items);
 
     if (toSelect) {
         if (toSelect->parent())
@@ -133,7 +171,7 @@ void CFindCountryPage::OnDblclkMatches(QTreeWidgetItem *)
     const QTreeWidgetItem *item = m_tree->SelectedItem();
     if (!item || item->childCount() > 0)
         return;
-    m_nResult = item->data(0, CTipTreeCtrl::IndexRole).toInt();
+    m_result = ChoiceOf(item);
     if (CPropertySheet *sheet = GetSheet())
         sheet->EndDialog(QDialog::Accepted);
 }

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "countries/placesearch.h"
 #include "countries/propertypage.h"
 
 class CTipTreeCtrl;
 class QLineEdit;
 class QTreeWidgetItem;
 
-// Finds a place by the start of a word of its country's or its part's name, of a name people use
-// for it, or by its ISO code, case and accents aside (CCountryFinder). Every change of the typed
-// text rebuilds the list of matching countries (with their matching parts); the place chosen
-// with "&Select" (Enter), or a double-click on a place, is the result. Select on a country with
-// parts takes the part where most of its people live.
+// Finds a place as people name it (SearchPlaces): a country or a part of one by any name or ISO
+// code, and with the time-zone database also a city or a zone by name or abbreviation. Every
+// change of the typed text rebuilds the ranked list, each row saying what it is and its time
+// now; the row chosen with "&Select" (Enter), or a double-click, is the result. Select on a
+// country with parts takes the part where most of its people live; on a city or a zone, the
+// place of the tree it lies in, with the city or zone kept for the clocks.
 class CFindCountryPage final : public CPropertyPage
 {
     Q_OBJECT
@@ -21,11 +23,25 @@ public:
     // than the built-in table's.
     explicit CFindCountryPage(bool useDatabase = false, QWidget *parent = nullptr);
 
-    // Runs a sheet captioned caption with this page alone; the chosen entry, or -1 on Cancel.
-    static int RunFindSheet(const QString &caption, bool useDatabase, QWidget *parent = nullptr);
+    // Runs a sheet captioned caption with this page alone; the choice, or none (place -1) on
+    // Cancel.
+    static PlaceChoice RunFindSheet(const QString &caption, bool useDatabase,
+                                    QWidget *parent = nullptr);
 
     // The entry chosen when the sheet ended with OK; -1 before.
-    int Result() const { return m_nResult; }
+    int Result() const { return m_result.place; }
+    // With the city or zone that was chosen, if any.
+    const PlaceChoice &Choice() const { return m_result; }
+
+    // The columns of the list: the name, what it is, the time there now.
+    enum Column
+    {
+        NameColumn,
+        KindColumn,
+        TimeColumn,
+    };
+    // An item's position in the search's hits lives in this role (parts share their country's).
+    static constexpr int HitRole = Qt::UserRole + 1;
 
     // Lists the matches of the typed text and selects the best one.
     void FillMatches(const QString &text);
@@ -43,6 +59,10 @@ private:
 
     CTipTreeCtrl *m_tree = nullptr;
     QLineEdit *m_edit = nullptr;
-    int m_nResult = -1;
+    // The choice an item makes.
+    PlaceChoice ChoiceOf(const QTreeWidgetItem *item) const;
+
+    PlaceChoice m_result;
     bool m_bUseDatabase = false;
+    SearchResults m_found; // what the list shows
 };

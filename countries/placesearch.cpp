@@ -108,7 +108,6 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
                 hit.rank = m.rank == 0 ? CCountryFinder::Whole
                                        : (m.rank == 1 ? CCountryFinder::StartInWord
                                                       : CCountryFinder::LaterInWord);
-            wholeName = wholeName || hit.rank == CCountryFinder::Whole;
             cities.push_back(std::move(hit));
         }
         for (const ZoneMatch &m : FindZones(pattern, ZoneLimit)) {
@@ -118,13 +117,21 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
             hit.abbreviation = m.abbreviation;
             // The zone's whole name is a whole match; its place part alone ("new york") comes
             // after a city or place of that name, which a person more likely means.
-            const bool wholeId = CCountryFinder::Fold(QString::fromLatin1(m.zoneId)) == pattern;
-            hit.rank = m.rank == 0 && (wholeId || !m.abbreviation.isEmpty()) ? CCountryFinder::Whole
-                       : m.rank <= 1 ? CCountryFinder::StartWords
-                                     : CCountryFinder::LaterWords;
+            const QString id = QString::fromLatin1(m.zoneId);
+            const QString folded = CCountryFinder::Fold(id);
+            const QString place =
+                CCountryFinder::Fold(QStringView(id).sliced(id.lastIndexOf(u'/') + 1));
+            int rank = CCountryFinder::Rank(folded, pattern);
+            if (place == pattern)
+                rank = CCountryFinder::StartWords;
+            if (!m.abbreviation.isEmpty() || folded == pattern)
+                rank = CCountryFinder::Whole;
+            hit.rank = rank < 0 ? CCountryFinder::LaterInWord : rank;
             cities.push_back(std::move(hit));
         }
-        // A whole name leaves out what only begins inside a longer word, as for the places.
+        // A place's whole name leaves out what only begins inside a longer word, as among the
+        // places. A city's does not: among so many, a text on its way to a country's name
+        // ("indi") is often some town's whole name.
         for (SearchHit &hit : cities)
             if (!(wholeName && InWord(hit.rank)))
                 hits.push_back(std::move(hit));

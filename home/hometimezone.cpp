@@ -50,7 +50,8 @@ bool ApplyHomeTimeZone(const HomeZoneChoice &choice)
     if (!zone)
         return false;
     if (FollowsDatabaseZone(choice)) {
-        const QByteArray id = EntryZoneId(choice.homeIndex);
+        const QByteArray id =
+            choice.zoneId.isEmpty() ? EntryZoneId(choice.homeIndex) : choice.zoneId;
         const QByteArray compiled = DatabaseZoneFile(id);
         if (!compiled.isEmpty()) {
             if (!SetCheckedProcessTimeZone(':' + id.toStdString()))

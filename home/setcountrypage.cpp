@@ -82,7 +82,9 @@ void CSetCountryPage::OnInitDialog()
     m_pTree->SetLandColour(m_nLandColour);
     m_pTree->SetUseDatabase(m_bUseDatabase);
     FillTree();
-    m_pHomeName->setText(CCountryTree::GetDisplayName(m_nHomeIndex, m_bUseDatabase));
+    m_pHomeName->setText(m_strHomeCity.isEmpty()
+                             ? CCountryTree::GetDisplayName(m_nHomeIndex, m_bUseDatabase)
+                             : m_strHomeCity);
     m_pHomeName->setCursorPosition(0);
     OnSelChanged();
     m_pTree->setFocus();

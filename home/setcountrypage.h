@@ -22,6 +22,7 @@ public:
     int m_nHomeIndex = -1;       // the entry selected when the page opens
     bool m_bUseDatabase = false; // lists the places and names of the time-zone database
     int m_nLandColour = 0;       // the map's land colour, which tints the tree's pictures
+    QString m_strHomeCity;       // the home city's name, shown for the home when not empty
 
     // Refills the tree with that entry selected and makes it the page's home; reports the
     // choice as the tree's own selection would.

@@ -5,6 +5,8 @@
 #include "home/setcountrypage.h"
 #include "home/setdaylightpage.h"
 #include "home/zonerecord.h"
+#include "zones/cityplaces.h"
+#include "zones/citytable.h"
 #include "zones/countrytable.h"
 
 #include <QCloseEvent>
@@ -50,6 +52,8 @@ void CSetHomeSheet::SetValues(const SetHomeValues &values)
     m_pCountryPage->m_nHomeIndex = home;
     m_pCountryPage->m_nLandColour = values.landColour;
     m_pCountryPage->m_bUseDatabase = values.useDatabase;
+    m_nChosenCity = home != -1 && values.useDatabase ? values.homeCity : -1;
+    m_pCountryPage->m_strHomeCity = CityDisplayName(m_nChosenCity);
 
     CSetDaylightPage &page = *m_pDaylightPage;
     page.m_nHomeIndex = home;
@@ -79,13 +83,19 @@ SetHomeValues CSetHomeSheet::GetValues() const
     values.daylightOption = m_pDaylightPage->m_nOption;
     values.useOwnDaylightDates = m_pDaylightPage->m_nDatesChoice == 1;
     values.useDatabase = m_pDaylightPage->m_bUseDatabase;
-    if (HomeHasDaylightSaving(m_nChosenHome, values.useDatabase, CurrentTime()))
+    values.homeCity = m_nChosenCity;
+    if (HomeHasDaylightSaving(m_nChosenHome, values.useDatabase, CurrentTime(),
+                              values.useDatabase && m_nChosenCity >= 0
+                                  ? Cities::ZoneId(m_nChosenCity)
+                                  : QByteArray()))
         values.ownDates = m_pDaylightPage->m_dates;
     return values;
 }
 
 void CSetHomeSheet::OnHomeChosen(int index)
 {
+    if (index != m_nChosenHome)
+        m_nChosenCity = -1;
     m_nChosenHome = index;
     if (index != m_pDaylightPage->m_nHomeIndex)
         m_pDaylightPage->SetUpForHome(index);
@@ -93,11 +103,13 @@ void CSetHomeSheet::OnHomeChosen(int index)
 
 void CSetHomeSheet::OnFindCountry()
 {
-    const int found = m_runFind ? m_runFind(this) : -1;
-    if (!IsValidIndexIn(found, m_pCountryPage->m_bUseDatabase))
+    const PlaceChoice found = m_runFind ? m_runFind(this) : PlaceChoice();
+    if (!IsValidIndexIn(found.place, m_pCountryPage->m_bUseDatabase))
         return;
-    m_pCountryPage->SelectHome(found);
-    OnHomeChosen(found);
+    m_pCountryPage->SelectHome(found.place);
+    OnHomeChosen(found.place);
+    // A zone found by name is no home of its own: its place is.
+    m_nChosenCity = found.city;
 }
 
 void CSetHomeSheet::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "countries/placesearch.h"
 #include "countries/propertysheet.h"
 #include "zones/daylight.h"
 
@@ -18,6 +19,7 @@ struct SetHomeValues
     bool useOwnDaylightDates = false;
     OwnDaylightDates ownDates; // all -1 when the home has no daylight saving
     bool useDatabase = true;   // the computer's time-zone database, not the table
+    int homeCity = -1;         // a city chosen as home (citytable.h), in homeIndex's place
 };
 
 // The modal sheet in which the home and its daylight-saving handling are chosen: a
@@ -42,15 +44,17 @@ public:
 
     int m_nChosenHome = -1;  // the entry last chosen on the country page
     int m_nInitialHome = -1; // the home when the sheet opened
+    int m_nChosenCity = -1;  // the city found as home, or -1; another entry chosen clears it
 
     // Home chosen on the country page: a change of home resets the daylight page to the new
     // home's defaults; choosing the same home again keeps its edits.
     void OnHomeChosen(int index);
-    // The "&Find Country" button: a modal Find sheet; its pick becomes the chosen home.
+    // The "&Find Country" button: a modal Find sheet; its pick becomes the chosen home, a city
+    // with the place it lies in.
     void OnFindCountry();
 
-    // The Find sheet's run, replaceable by tests: the entry picked, or -1.
-    using FindRun = std::function<int(QWidget *parent)>;
+    // The Find sheet's run, replaceable by tests: the choice, or none (place -1).
+    using FindRun = std::function<PlaceChoice(QWidget *parent)>;
     void SetFindRun(FindRun run) { m_runFind = std::move(run); }
 
     CSetCountryPage *CountryPage() const { return m_pCountryPage; }

@@ -149,8 +149,10 @@ std::optional<DatabaseDaylightDates> NextDatabaseDaylight(int homeIndex, TimeVal
     return found;
 }
 
-bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t)
+bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t, const QByteArray &zoneId)
 {
+    if (useDatabase && !zoneId.isEmpty() && IsValidPlaceIndex(homeIndex))
+        return ZoneHasDaylightSavingThisOrNextYear(zoneId, t);
     return useDatabase ? EntryHasDaylightSavingThisOrNextYear(homeIndex, t)
                        : HasDaylightSaving(homeIndex);
 }
@@ -170,9 +172,11 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
     const int option =
         IsValidDaylightOption(choice.daylightOption) ? choice.daylightOption : DaylightAuto;
     const TimeValue now = CurrentTime();
-    const float standard = choice.useDatabase
-                               ? EntryStateAt(choice.homeIndex, now).standardOffset / 3600.0f
-                               : home->gmtOffset;
+    const bool ownZone = choice.useDatabase && !choice.zoneId.isEmpty();
+    const float standard =
+        !choice.useDatabase ? home->gmtOffset
+        : ownZone           ? ZoneStateAt(choice.zoneId, now).standardOffset / 3600.0f
+                            : EntryStateAt(choice.homeIndex, now).standardOffset / 3600.0f;
 
     TimeZoneInformation zone;
     zone.bias = HomeBias(standard);
@@ -180,18 +184,21 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
     zone.daylightBias = option == DaylightByHand ? 0 : -60 * home->daylightShift;
     if (choice.useDatabase) {
         // Nobody moves this program's clock by hand: By hand follows the changes too.
-        const int shift = EntryDaylightShift(choice.homeIndex, now);
+        const int shift = ownZone ? ZoneDaylightShift(choice.zoneId, now)
+                                  : EntryDaylightShift(choice.homeIndex, now);
         zone.daylightBias = -(shift != 0 ? shift : 3600) / 60;
     }
     if (FollowsDatabaseZone(choice)) {
-        zone.standardName = CutName(QString::fromLatin1(EntryZoneId(choice.homeIndex)));
+        zone.standardName = CutName(
+            QString::fromLatin1(ownZone ? choice.zoneId : EntryZoneId(choice.homeIndex)));
         zone.daylightName = zone.standardName;
         return zone;
     }
 
     if (option == DaylightAuto && choice.useOwnDates) {
         const OwnDaylightDates &own = choice.ownDates;
-        if (own.IsComplete() && HomeHasDaylightSaving(choice.homeIndex, choice.useDatabase, now)) {
+        if (own.IsComplete() &&
+            HomeHasDaylightSaving(choice.homeIndex, choice.useDatabase, now, choice.zoneId)) {
             zone.standardDate = OwnDate(own.weekEnd, own.monthEnd, own.dayOfWeekEnd);
             zone.daylightDate = OwnDate(own.weekStart, own.monthStart, own.dayOfWeekStart);
         }

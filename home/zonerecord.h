@@ -50,6 +50,9 @@ struct HomeZoneChoice
     bool useOwnDates = false;
     OwnDaylightDates ownDates;
     bool useDatabase = false; // the computer's time-zone database rather than the table
+    // With the database, a home city's own zone ("America/Phoenix") in place of the entry's;
+    // empty for the entry's.
+    QByteArray zoneId{};
 };
 
 inline constexpr int ZoneNameLength = 31;
@@ -57,8 +60,10 @@ inline constexpr int ZoneNameLength = 31;
 // -(gmtOffset x 60) truncated toward zero: +5.75 gives -345, -3.5 gives 210.
 int HomeBias(float gmtOffset);
 
-// Whether the home has daylight saving: by its table rule, or in the database this year or next.
-bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t);
+// Whether the home has daylight saving: by its table rule, or in the database this year or next
+// (in zoneId when given: a home city's zone).
+bool HomeHasDaylightSaving(int homeIndex, bool useDatabase, TimeValue t,
+                           const QByteArray &zoneId = QByteArray());
 
 // The home's next daylight-saving period in the database as of t: the next change into daylight
 // saving and the next one out of it (either may be missing), with their local days as positions

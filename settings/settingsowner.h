@@ -23,6 +23,10 @@ struct GeneralSettings
     // Times from the computer's time-zone database (1) or from the built-in table (0). A store
     // written before this value existed has none: it opens with the database.
     int useTimeZoneDatabase = 1;
+    // The city chosen as the selection or as home, by its GeoNames id (zones/citytable.h), or
+    // -1. Only the time-zone database's mode follows it; a store without it has none.
+    int currentCity = -1;
+    int homeCity = -1;
 
     friend bool operator==(const GeneralSettings &, const GeneralSettings &) = default;
 };

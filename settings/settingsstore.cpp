@@ -100,7 +100,9 @@ std::vector<OwnedValue> OwnedValues(const SettingsOwner &owner)
         {"Map", "Scroll Speed", owner.GetMapAcceleration()},
         {"Map", "Show Night", owner.GetMapShowNight()},
         {"Current Selection", "Current Selection", general.currentSelection},
+        {"Current Selection", "City", general.currentCity},
         {"Home Country", "Home Country", general.homeCountry},
+        {"Home Country", "Home City", general.homeCity},
         {"Home Country", "Daylight Saving Option", general.daylightOption},
         {"Home Country", "Use User Daylight Dates", general.useUserDaylightDates},
         {"Home Country", "Daylight Week Start", dates.weekStart},
@@ -191,10 +193,15 @@ void LoadGeneralSettings(SettingsOwner &owner)
         ReadFlag(key, "Show Daylight Saving", values.showDaylightSaving);
         ReadFlag(key, "Use Time Zone Database", values.useTimeZoneDatabase);
     }
-    if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS)
+    // A city is a GeoNames id; whether a city has it is for the owner to find out.
+    const auto cityId = [](int id) { return id > 0 || id == -1; };
+    if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS) {
         ReadIndex(key, "Current Selection", values.currentSelection);
+        ReadInt(key, "City", values.currentCity, cityId);
+    }
     if (key.Open(HKEY_CURRENT_USER, SubKey("Home Country")) == ERROR_SUCCESS) {
         ReadIndex(key, "Home Country", values.homeCountry);
+        ReadInt(key, "Home City", values.homeCity, cityId);
         ReadInt(key, "Daylight Saving Option", values.daylightOption,
                 [](int option) { return option >= 0 && option <= 3; });
         ReadFlag(key, "Use User Daylight Dates", values.useUserDaylightDates);

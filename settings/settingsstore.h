@@ -8,7 +8,8 @@
 //
 // Stored values that are not usable are never handed on:
 // - a value that is missing, not a number or longer than 32 bits keeps the owner's value;
-// - "Home Country" and "Current Selection" outside 0-344 become -1;
+// - "Home Country" and "Current Selection" outside the places (0-351) become -1;
+// - "City" and "Home City" (GeoNames ids) other than -1 or above 0 keep the owner's;
 // - a flag other than 0 counts as 1;
 // - "Daylight Saving Option" outside 0-3 keeps the owner's option;
 // - a daylight week, month or day outside its list becomes -1 (no date);

@@ -115,20 +115,26 @@ void TestFindCountryPage::typing_data()
     // Today's names; a whole name leaves out what only begins inside a longer word.
     QTest::newRow("india, not Indiana")
         << true << "india" << QStringList{"India"} << 1 << 1 << "India";
-    QTest::newRow("indi, both") << true << "indi" << QStringList{"India", "United States"} << 2 << 3
-                                << "India";
-    QTest::newRow("uk, not Ukraine")
-        << true << "uk" << QStringList{"United Kingdom"} << 1 << 1 << "United Kingdom";
-    QTest::newRow("usa lists the country")
-        << true << "usa" << QStringList{"United States"} << 1 << 8 << "Eastern Time exc Indiana";
+    // Cities and zones too, ranked: a whole name first, a town's included, then starts of
+    // names; whole words inside names last.
+    QTest::newRow("indi: a town's whole name, then India and Indiana")
+        << true << "indi" << QStringList{"Indi, Karnataka, India", "India", "United States"} << 22
+        << 23 << "Indi, Karnataka, India";
+    QTest::newRow("uk, not Ukraine; a city's other name")
+        << true << "uk" << QStringList{"United Kingdom", "Jiayuguan, Gansu, China"} << 2 << 2
+        << "United Kingdom";
+    QTest::newRow("usa lists the country first")
+        << true << "usa" << QStringList{"United States", "Usa River, Arusha, Tanzania"} << 2 << 9
+        << "Eastern Time exc Indiana";
     QTest::newRow("one place once")
         << true << "vanuatu" << QStringList{"Vanuatu"} << 1 << 1 << "Vanuatu";
     QTest::newRow("a name the table had")
         << true << "new hebrides" << QStringList{"Vanuatu"} << 1 << 1 << "Vanuatu";
-    QTest::newRow("guinea whole, the rest whole words")
+    QTest::newRow("guinea whole, then its start, then later words")
         << true << "guinea"
-        << QStringList{"Equatorial Guinea", "Guinea", "Guinea-Bissau", "Papua New Guinea"} << 4 << 4
-        << "Guinea";
+        << QStringList{"Guinea", "Guinea-Bissau", "Equatorial Guinea", "Papua New Guinea",
+                       "Nueva Guinea, South Caribbean Coast, Nicaragua"}
+        << 5 << 5 << "Guinea";
     QTest::newRow("everything today")
         << true << "" << QStringList{} << 280 << PlaceCount - 4 << "Admiralty Islands";
     QTest::newRow("middle of a word") << false << "stralia" << QStringList{} << 0 << 0 << "";

@@ -3,10 +3,15 @@
 #include "app/maindialog.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
+#include "countries/countrytree.h"
+#include "home/zonestore.h"
 #include "map/mapwnd.h"
 #include "tests/app/mainwindowrun.h"
+#include "zones/cityplaces.h"
+#include "zones/citytable.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
+#include "zones/textfold.h"
 #include "zones/zonedatabase.h"
 
 #include <QDir>
@@ -21,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -39,8 +45,8 @@ constexpr int NewYork = 328;
 constexpr TimeValue FifteenOctober2026 = 1791979200; // 12:00 UTC
 
 // A store as written before the mode existed: a home and a selection, nothing about the mode;
-// or, with mode 0 or 1, one that chose it.
-void WriteOldStore(int home, int selected, int mode = -1)
+// or, with mode 0 or 1, one that chose it; with cities' GeoNames ids, one with them.
+void WriteOldStore(int home, int selected, int mode = -1, int city = 0, int homeCity = 0)
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/Brambleway/Orbiclock.conf");
@@ -56,6 +62,18 @@ void WriteOldStore(int home, int selected, int mode = -1)
     if (mode >= 0)
         file.write(QByteArray("[%General]\nUse%20Time%20Zone%20Database=") +
                    QByteArray::number(mode) + '\n');
+    if (city != 0)
+        file.write("[Current%20Selection]\nCity=" + QByteArray::number(city) + '\n');
+    if (homeCity != 0)
+        file.write("[Home%20Country]\nHome%20City=" + QByteArray::number(homeCity) + '\n');
+}
+
+// The most populous city of the name.
+int City(const char *name)
+{
+    const std::vector<Cities::Match> found =
+        Cities::Find(FoldForSearch(QString::fromUtf8(name)), 1);
+    return found.empty() ? -1 : found.front().city;
 }
 
 struct Expected
@@ -340,6 +358,147 @@ private slots:
             QVERIFY(CAboutDialog::CreditsText(database).contains(
                 database ? "rules: this computer's time-zone database (the IANA tz database"
                          : "rules: Orbiclock's own table of 345"));
+    }
+
+    // A store from before cities (an index) and one with a city open at the same place; the
+    // table keeps its entry and the city stored; an id no city has is dropped.
+    void storedCityOpens_data()
+    {
+        const int phoenix = Cities::GeonameId(City("phoenix"));
+        const int brokenHill = Cities::GeonameId(City("broken hill"));
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("city");     // GeoNames id stored, 0 none
+        QTest::addColumn<int>("homeCity"); // the same for home
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip"); // how the tray tip begins
+        QTest::addColumn<int>("savedCity");
+        QTest::addColumn<QString>("record"); // the home zone store's zone name
+        const QString arizona = QStringLiteral("Arizona, United States ");
+        QTest::newRow("index only")
+            << 1 << 326 << 0 << 0 << "Selected (GMT-7:00)" << arizona << -1 << "Europe/Berlin";
+        QTest::newRow("with a city")
+            << 1 << 326 << phoenix << 0 << "Phoenix, Arizona, United States (GMT-7:00)"
+            << "Phoenix, Arizona, United States " << phoenix << "Europe/Berlin";
+        QTest::newRow("with a city, table")
+            << 0 << 326 << phoenix << 0 << "Selected (GMT-7:00)"
+            << "Arizona, United States of America " << phoenix << "GMT+1:00 - Germany Std Time";
+        QTest::newRow("an id no city has") << 1 << 326 << 999999999 << 0 << "Selected (GMT-7:00)"
+                                           << arizona << -1 << "Europe/Berlin";
+        QTest::newRow("home city") << 1 << 326 << 0 << brokenHill << "Selected (GMT-7:00)"
+                                   << arizona << -1 << "Australia/Broken_Hill";
+    }
+
+    void storedCityOpens()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, selected);
+        QFETCH(int, city);
+        QFETCH(int, homeCity);
+        QFETCH(QString, tip);
+        WriteOldStore(homeCity ? 16 : Germany, selected, mode, city, homeCity);
+        FixedTimeSource now(FifteenOctober2026);
+        ScopedTimeSource scope(&now);
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            QCOMPARE(dialog.SelectedIndex(), selected);
+            QTEST(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP), "caption");
+            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip),
+                     qPrintable(dialog.TrayIcon()->Tip()));
+            QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("05:00:00"));
+            dialog.SaveSettings();
+        });
+        QSettings store(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                            QStringLiteral("/Brambleway/Orbiclock.conf"),
+                        QSettings::IniFormat);
+        QCOMPARE(store.value("Current Selection/Current Selection").toInt(), selected);
+        QTEST(store.value("Current Selection/City").toInt(), "savedCity");
+        QCOMPARE(store.value("Home Country/Home City").toInt(), homeCity ? homeCity : -1);
+        QTEST(CZoneStore().ReadRecord()->standardName, "record");
+    }
+
+    // Found, a city selects its place with the clocks on its own zone; choosing another entry
+    // in the tree leaves the city.
+    void cityFoundThenEntryChosen()
+    {
+        WriteOldStore(Germany, Germany);
+        FixedTimeSource now(FifteenOctober2026);
+        ScopedTimeSource scope(&now);
+        CMainDialog dialog;
+        const int city = City("broken hill");
+        dialog.SetFindRun([&](QWidget *) {
+            return PlaceChoice(PlaceForCity(city, true, now.Now()), city, Cities::ZoneId(city));
+        });
+        RunWith(dialog, [&] {
+            dialog.OnFindCountry();
+            QCOMPARE(dialog.SelectedIndex(), 16); // South Australia
+            QCOMPARE(dialog.SelectedCity(), city);
+            QCOMPARE(dialog.SelectedZoneOverride(), QByteArray("Australia/Broken_Hill"));
+            QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP),
+                     QStringLiteral("Broken Hill, New South Wales, Australia (GMT+10:30)"));
+            QVERIFY(
+                dialog.TrayIcon()->Tip().startsWith("Broken Hill, New South Wales, Australia "));
+            QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("22:30:00"));
+            dialog.Tree()->FillTree(CCountryTree::NoFilter, 17); // New South Wales, as a click
+            QCOMPARE(dialog.SelectedIndex(), 17);
+            QCOMPARE(dialog.SelectedCity(), -1);
+            QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("23:00:00"));
+        });
+    }
+
+    // At instants around each 2026 change of their zones, 500 and more cities spread over all
+    // the zones the cities have: the selected clock's offset is what the C library gives under
+    // the city's zone.
+    void cityClocksAgainstCLibrary()
+    {
+        std::map<QByteArray, std::vector<int>> byZone; // the cities of each zone, largest first
+        for (int c = 0; c < Cities::Count(); ++c)
+            byZone[Cities::ZoneId(c)].push_back(c);
+        std::vector<int> sample;
+        for (std::size_t round = 0; sample.size() < 520; ++round)
+            for (const auto &[zone, cities] : byZone)
+                if (round < cities.size())
+                    sample.push_back(cities[round]);
+        QVERIFY(byZone.size() > 300);
+        const TimeValue from = 1767225600; // 2026-01-01 00:00 UTC
+        const TimeValue to = 1798761600;   // 2027-01-01
+        ClockOffsetInputs in;
+        in.homeIndex = Germany;
+        in.useDatabase = true;
+        QStringList wrong;
+        int checked = 0;
+        for (const int city : sample) {
+            const QByteArray zone = Cities::ZoneId(city);
+            in.selectedIndex = PlaceForCity(city, true, from);
+            in.selectedZone = zone;
+            const auto selected = MakeClockRules(in).selected;
+            setenv("TZ", (":" + zone).constData(), 1);
+            tzset();
+            std::vector<TimeValue> instants{from + 754, from + 180 * 86400};
+            for (TimeValue t = from + 6 * 3600; t <= to; t += 6 * 3600) {
+                if (Local(t).tm_gmtoff == Local(t - 6 * 3600).tm_gmtoff)
+                    continue;
+                TimeValue low = t - 6 * 3600, high = t;
+                while (high - low > 1)
+                    (Local((low + high) / 2).tm_gmtoff == Local(low).tm_gmtoff ? low : high) =
+                        (low + high) / 2;
+                instants.insert(instants.end(), {high - 1, high, high + 1});
+            }
+            for (const TimeValue t : instants) {
+                ++checked;
+                if (selected(t) != Local(t).tm_gmtoff)
+                    wrong << QStringLiteral("%1 (%2) at %3: %4, not %5")
+                                 .arg(CityDisplayName(city), QString::fromLatin1(zone))
+                                 .arg(t)
+                                 .arg(selected(t))
+                                 .arg(Local(t).tm_gmtoff);
+            }
+        }
+        unsetenv("TZ");
+        tzset();
+        QVERIFY(checked > 2000);
+        QVERIFY2(wrong.isEmpty(), qPrintable(QString::number(wrong.size()) + QStringLiteral(": ") +
+                                             wrong.mid(0, 8).join(QStringLiteral("; "))));
     }
 
 private:

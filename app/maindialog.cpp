@@ -170,7 +170,8 @@ void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
 
 void CMainDialog::SetHomeCity(int city)
 {
-    const QByteArray id = Cities::ZoneId(city);
+    // No city: the cities' index is not read.
+    const QByteArray id = city >= 0 ? Cities::ZoneId(city) : QByteArray();
     if (city < 0 || !IsZoneKnown(id)) {
         m_nHomeCity = -1;
         m_homeZone.clear();

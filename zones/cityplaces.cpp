@@ -56,6 +56,8 @@ struct Closeness
 
 QString CityDisplayName(int city)
 {
+    if (city < 0) // no city: the index is not read
+        return {};
     const QString name = Cities::Name(city);
     if (name.isEmpty())
         return {};
@@ -130,7 +132,7 @@ int PlaceForZone(const QByteArray &zoneId, std::string_view countryCode, QString
 
 int PlaceForCity(int city, bool useDatabase, TimeValue t)
 {
-    if (city < 0 || city >= Cities::Count())
+    if (city < 0 || city >= Cities::Count()) // -1 reads nothing
         return -1;
     return PlaceForZone(Cities::ZoneId(city), Cities::CountryCode(city).toStdString(),
                         Cities::RegionName(city), useDatabase, t);

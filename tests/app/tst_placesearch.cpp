@@ -72,6 +72,8 @@ private slots:
             {"tokyo", "Japan", "Asia/Tokyo", "Tokyo, Japan|City|Wed 21:00"},
             {"kyiv", "Ukraine", "Europe/Kyiv", "Kyiv, Kyiv City, Ukraine|City|Wed 15:00"},
             {"kiev", "Ukraine", "Europe/Kyiv", "Kyiv, Kyiv City, Ukraine|City|Wed 15:00"},
+            {"bombay", "India", "Asia/Kolkata", "Mumbai, Maharashtra, India|City|Wed 17:30"},
+            {"peking", "China", "Asia/Shanghai", "Beijing, China|City|Wed 20:00"},
             // Countries with several zones: the entry keeping the city's offsets, else the
             // nearest; among equals the city's region.
             {"phoenix", "Arizona, United States", "America/Phoenix", "Phoenix, Arizona, United States|City|Wed 05:00"},

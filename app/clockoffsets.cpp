@@ -214,8 +214,8 @@ Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOff
     if (!in.useDatabase || !IsValidPlaceIndex(in.homeIndex))
         return MakeCaptions(offset, homeOffset, listOnly);
     Captions c = MakeCaptions(offset, Hours(HomeUtcOffsetAt(in, t)), listOnly);
-    const QString name = IsValidPlaceIndex(in.selectedIndex) && !in.selectedName.isEmpty()
-                             ? in.selectedName
+    const QString name = IsValidPlaceIndex(in.selectedIndex) && !in.selectedCaption.isEmpty()
+                             ? in.selectedCaption
                              : QStringLiteral("Selected");
     c.selectedGroup =
         name + QStringLiteral(" (") + FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t))) + u')';

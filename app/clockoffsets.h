@@ -31,7 +31,8 @@ struct ClockOffsetInputs
     // clocks follow instead of their entry's, and the name the selected clocks' caption and
     // the tray tip give instead of the entry's. Empty: the entry's own.
     QByteArray selectedZone{};
-    QString selectedName{};
+    QString selectedName{};    // "Phoenix, Arizona, United States", for the tip
+    QString selectedCaption{}; // "Phoenix", for the clocks' caption
     QByteArray homeZone{};
     QString homeName{};
 };

@@ -161,11 +161,14 @@ void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
         m_nSelectedCity = -1;
         m_selectedZone.clear();
         m_strSelectedName.clear();
+        m_strSelectedCaption.clear();
         return;
     }
     m_nSelectedCity = city;
     m_selectedZone = id;
     m_strSelectedName = city >= 0 ? CityDisplayName(city) : ZoneDisplayName(zone);
+    // The clocks' caption has room for the city's own name and the offset.
+    m_strSelectedCaption = city >= 0 ? Cities::Name(city) : ZoneDisplayName(zone);
 }
 
 void CMainDialog::SetHomeCity(int city)
@@ -502,6 +505,7 @@ ClockOffsetInputs CMainDialog::OffsetInputs() const
     if (m_bUseDatabase) {
         in.selectedZone = m_selectedZone;
         in.selectedName = m_strSelectedName;
+        in.selectedCaption = m_strSelectedCaption;
         in.homeZone = m_homeZone;
         in.homeName = m_strHomeName;
     }

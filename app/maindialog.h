@@ -253,6 +253,7 @@ private:
     int m_nSelectedCity = -1;
     QByteArray m_selectedZone;
     QString m_strSelectedName;
+    QString m_strSelectedCaption;
     int m_nHomeCity = -1;
     QByteArray m_homeZone;
     QString m_strHomeName;

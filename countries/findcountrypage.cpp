@@ -44,10 +44,14 @@ CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
 
     // About the size of the country page, in the dialog font's average character.
     const QFontMetrics metrics(font());
-    setMinimumSize(metrics.averageCharWidth() * 246 / 4, metrics.height() * 126 / 8);
+    // Wider than the country page: a row names a city with its region and country, what it is
+    // and its time.
+    setMinimumSize(metrics.averageCharWidth() * 92, metrics.height() * 126 / 8);
     // Wide enough for "Time zone, AEST" and "Wed 23:45"; the names take the rest.
-    m_tree->header()->resizeSection(KindColumn, metrics.horizontalAdvance(u'x') * 20);
-    m_tree->header()->resizeSection(TimeColumn, metrics.horizontalAdvance(QStringLiteral("Wed 00:00  ")));
+    m_tree->header()->resizeSection(KindColumn,
+                                    metrics.horizontalAdvance(QStringLiteral("Time zone, AEST  ")));
+    m_tree->header()->resizeSection(TimeColumn,
+                                    metrics.horizontalAdvance(QStringLiteral("Wed 00:00  ")));
 
     connect(m_edit, &QLineEdit::textChanged, this, &CFindCountryPage::OnChangeSearch);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this,

@@ -219,9 +219,8 @@ QString HitKindText(const SearchHit &hit, bool useDatabase)
     case SearchHit::City:
         return QStringLiteral("City");
     case SearchHit::Zone:
-        return hit.abbreviation.isEmpty()
-                   ? QStringLiteral("Time zone ") + QString::fromLatin1(hit.zone)
-                   : QStringLiteral("Time zone, ") + hit.abbreviation;
+        return hit.abbreviation.isEmpty() ? QStringLiteral("Time zone")
+                                          : QStringLiteral("Time zone, ") + hit.abbreviation;
     }
     return {};
 }

@@ -65,7 +65,8 @@ PlaceChoice ChoiceForHit(const SearchHit &hit, int part, bool useDatabase, TimeV
 PlaceChoice ChooseFor(const QString &text, bool useDatabase, TimeValue t);
 
 // What a hit shows: its name ("Phoenix, Arizona, United States", "Australia", "Chicago
-// (America)"), what it is ("City", "Country", "Region of Portugal", "Time zone, CST"), and the
+// (America)"), what it is ("City", "Country", "Region of Portugal", "Time zone" or with the
+// abbreviation that found it "Time zone, CST"), and the
 // time there at t ("Mon 14:05").
 QString HitLabel(const SearchHit &hit, bool useDatabase);
 QString HitKindText(const SearchHit &hit, bool useDatabase);

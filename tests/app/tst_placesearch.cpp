@@ -89,7 +89,7 @@ private slots:
             {"saint john's", "Newfoundland, Canada", "America/St_Johns", "St. John's, Newfoundland and Labrador, Canada|City|Wed 09:30"},
             {"st  johns", "Newfoundland, Canada", "America/St_Johns", "St. John's, Newfoundland and Labrador, Canada|City|Wed 09:30"},
             // Zone names and abbreviations: the zone's place, the clocks on the zone.
-            {"America/Chicago", "Central Time, United States", "America/Chicago", "Chicago (America)|Time zone America/Chicago|Wed 07:00"},
+            {"America/Chicago", "Central Time, United States", "America/Chicago", "Chicago (America)|Time zone|Wed 07:00"},
             {"EST", "Eastern Time exc Indiana, United States", "America/New_York", "New York (America)|Time zone, EST|Wed 08:00"},
             {"cet", "France", "Europe/Paris", "Paris (Europe)|Time zone, CET|Wed 14:00"},
             {"PST", "Pacific Time, United States", "America/Los_Angeles", "Los Angeles (America)|Time zone, PST|Wed 05:00"},

@@ -4,6 +4,7 @@
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
+#include "home/sethomesheet.h"
 #include "home/zonestore.h"
 #include "map/mapwnd.h"
 #include "tests/app/mainwindowrun.h"
@@ -443,6 +444,17 @@ private slots:
             QCOMPARE(dialog.SelectedIndex(), 17);
             QCOMPARE(dialog.SelectedCity(), -1);
             QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("23:00:00"));
+            // The same city as home: the home zone stored is the city's.
+            dialog.SetSetHomeRun([&](QWidget *, SetHomeValues &values) {
+                values.homeIndex = 16;
+                values.homeCity = city;
+                return true;
+            });
+            dialog.OnSetHome();
+            QCOMPARE(dialog.HomeCity(), city);
+            QCOMPARE(CZoneStore().ReadRecord()->standardName,
+                     QStringLiteral("Australia/Broken_Hill"));
+            QCOMPARE(dialog.HomeTimeClock()->FormatText(), QStringLiteral("22:30:00"));
         });
     }
 

@@ -239,9 +239,9 @@ QString MakeTrayTip(int selectedIndex, bool useDatabase, float mapZone,
                     const QString &selectedTimeText, const QString &selectedName)
 {
     const bool selected = IsValidIndexIn(selectedIndex, useDatabase);
-    const QString tip =
-        !selected                 ? FormatGmtOffset(mapZone)
-        : !selectedName.isEmpty() ? selectedName
-                                  : QString::fromStdString(PlaceDisplayName(selectedIndex, useDatabase));
+    const QString tip = !selected ? FormatGmtOffset(mapZone)
+                        : !selectedName.isEmpty()
+                            ? selectedName
+                            : QString::fromStdString(PlaceDisplayName(selectedIndex, useDatabase));
     return tip + QLatin1Char(' ') + selectedTimeText;
 }

@@ -24,8 +24,8 @@
 #include "zones/citytable.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
-#include "zones/zonesearch.h"
 #include "zones/zonedatabase.h"
+#include "zones/zonesearch.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,9 +148,8 @@ QString CMainDialog::ExitQuestionText()
 
 HomeZoneChoice CMainDialog::ZoneChoice() const
 {
-    return {m_nHomeIndex,   m_nDaylightOption,
-            m_bUseOwnDaylightDates, m_ownDates,
-            m_bUseDatabase, m_bUseDatabase ? m_homeZone : QByteArray()};
+    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates,
+            m_ownDates,   m_bUseDatabase,    m_bUseDatabase ? m_homeZone : QByteArray()};
 }
 
 void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
@@ -1045,9 +1044,8 @@ GeneralSettings CMainDialog::GetGeneralSettings() const
     s.ownDates = m_ownDates;
     s.useTimeZoneDatabase = m_bUseDatabase ? 1 : 0;
     // Kept whatever the mode, with the entry it lies in.
-    s.currentCity = s.currentSelection != -1 && m_nSelectedCity >= 0
-                        ? Cities::GeonameId(m_nSelectedCity)
-                        : -1;
+    s.currentCity =
+        s.currentSelection != -1 && m_nSelectedCity >= 0 ? Cities::GeonameId(m_nSelectedCity) : -1;
     s.homeCity = m_nHomeIndex != -1 && m_nHomeCity >= 0 ? Cities::GeonameId(m_nHomeCity) : -1;
     return s;
 }
@@ -1071,11 +1069,11 @@ void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
     m_ownDates = values.ownDates;
     // The cities' index is read only for a store that names a city. An id no city has (the
     // data changed, or a damaged store) leaves the entry alone.
-    SetSelectedCityOrZone(
-        values.currentCity > 0 && (m_nSelectedIndex != -1 || m_nKeptSelection != -1)
-            ? Cities::ByGeonameId(values.currentCity)
-            : -1,
-        {});
+    SetSelectedCityOrZone(values.currentCity > 0 &&
+                                  (m_nSelectedIndex != -1 || m_nKeptSelection != -1)
+                              ? Cities::ByGeonameId(values.currentCity)
+                              : -1,
+                          {});
     SetHomeCity(values.homeCity > 0 && m_nHomeIndex != -1 ? Cities::ByGeonameId(values.homeCity)
                                                           : -1);
 }

@@ -27,8 +27,8 @@ public:
     // One country of the result: its top-level entry and the parts to list under it.
     struct Country
     {
-        int top;                // the entry, or for a country with parts its highest entry
-        std::vector<int> parts; // every part when the name matched, else the matching parts
+        int top;                  // the entry, or for a country with parts its highest entry
+        std::vector<int> parts;   // every part when the name matched, else the matching parts
         MatchRank rank = NoMatch; // its best match: the name, a part or a key
     };
     struct Result

@@ -173,10 +173,9 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
         IsValidDaylightOption(choice.daylightOption) ? choice.daylightOption : DaylightAuto;
     const TimeValue now = CurrentTime();
     const bool ownZone = choice.useDatabase && !choice.zoneId.isEmpty();
-    const float standard =
-        !choice.useDatabase ? home->gmtOffset
-        : ownZone           ? ZoneStateAt(choice.zoneId, now).standardOffset / 3600.0f
-                            : EntryStateAt(choice.homeIndex, now).standardOffset / 3600.0f;
+    const float standard = !choice.useDatabase ? home->gmtOffset
+                           : ownZone ? ZoneStateAt(choice.zoneId, now).standardOffset / 3600.0f
+                                     : EntryStateAt(choice.homeIndex, now).standardOffset / 3600.0f;
 
     TimeZoneInformation zone;
     zone.bias = HomeBias(standard);
@@ -189,8 +188,8 @@ std::optional<TimeZoneInformation> BuildHomeTimeZone(const HomeZoneChoice &choic
         zone.daylightBias = -(shift != 0 ? shift : 3600) / 60;
     }
     if (FollowsDatabaseZone(choice)) {
-        zone.standardName = CutName(
-            QString::fromLatin1(ownZone ? choice.zoneId : EntryZoneId(choice.homeIndex)));
+        zone.standardName =
+            CutName(QString::fromLatin1(ownZone ? choice.zoneId : EntryZoneId(choice.homeIndex)));
         zone.daylightName = zone.standardName;
         return zone;
     }

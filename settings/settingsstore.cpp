@@ -194,7 +194,9 @@ void LoadGeneralSettings(SettingsOwner &owner)
         ReadFlag(key, "Use Time Zone Database", values.useTimeZoneDatabase);
     }
     // A city is a GeoNames id; whether a city has it is for the owner to find out.
-    const auto cityId = [](int id) { return id > 0 || id == -1; };
+    const auto cityId = [](int id) {
+        return id > 0 || id == -1;
+    };
     if (key.Open(HKEY_CURRENT_USER, SubKey("Current Selection")) == ERROR_SUCCESS) {
         ReadIndex(key, "Current Selection", values.currentSelection);
         ReadInt(key, "City", values.currentCity, cityId);

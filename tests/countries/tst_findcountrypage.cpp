@@ -216,8 +216,8 @@ void TestFindCountryPage::choosing_data()
 {
     QTest::addColumn<bool>("database");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("chosen"); // what Enter takes
-    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("chosen");  // what Enter takes
+    QTest::addColumn<QByteArray>("zone"); // of the selected clocks
     struct Row
     {
         const char *name;
@@ -226,46 +226,25 @@ void TestFindCountryPage::choosing_data()
         const char *chosen;
         const char *zone;
     };
+    // Most of what people type is in the search's own table (tst_placesearch); here what the
+    // page adds: Enter on the row the search chose, in both modes.
     static const Row rows[] = {
-        {"alias usa", true, "usa", "Eastern Time exc Indiana, United States", "America/New_York"},
-        {"code typed whole", true, "US", "Eastern Time exc Indiana, United States",
-         "America/New_York"},
-        {"country with parts", true, "united states", "Eastern Time exc Indiana, United States",
-         "America/New_York"},
         {"country with parts, table", false, "united states",
          "Eastern Time exc Indiana, United States of America", ""},
-        {"mexico takes its capital's part", true, "mexico",
-         "exc Baja California, Sonora & Sinaloa, Mexico", "America/Mexico_City"},
-        {"greenland", true, "greenland", "exc Thule, Danmarkshavn & Scoresby Sound, Greenland",
-         "America/Nuuk"},
         {"australia", true, "australia", "New South Wales, Australia", "Australia/Sydney"},
-        {"samoa today", true, "samoa", "Samoa", "Pacific/Apia"},
         {"samoa, table", false, "samoa", "Western, Samoa Is.", ""},
         {"zaire today", true, "zaire", "West, Democratic Republic of the Congo", "Africa/Kinshasa"},
-        {"uk", true, "uk", "United Kingdom", "Europe/London"},
-        {"england", true, "england", "United Kingdom", "Europe/London"},
         {"britain, table", false, "britain", "United Kingdom", ""},
-        {"code de", true, "de", "Germany", "Europe/Berlin"},
         {"venezuela spelled right", false, "venezuela", "Venezuela", ""},
-        {"taiwan today", true, "taiwan", "Taiwan", "Asia/Taipei"},
         {"taiwan, table", false, "taiwan", "T'ai-wan", ""},
-        {"czechia", true, "czechia", "Czechia", "Europe/Prague"},
         {"czech republic", true, "czech republic", "Czechia", "Europe/Prague"},
-        {"ivory coast", true, "ivory coast", "Côte d'Ivoire", "Africa/Abidjan"},
-        {"burma", true, "burma", "Myanmar", "Asia/Yangon"},
         {"swaziland", true, "swaziland", "Eswatini", "Africa/Mbabane"},
-        {"turkiye", true, "turkiye", "Türkiye", "Europe/Istanbul"},
-        {"holland", true, "holland", "Netherlands", "Europe/Amsterdam"},
-        {"south korea", true, "south korea", "South Korea", "Asia/Seoul"},
         {"palau listed once", true, "palau", "Palau", "Pacific/Palau"},
         {"congo whole first", true, "congo", "Congo", "Africa/Brazzaville"},
-        {"tie: lowest first", true, "united", "United Kingdom", "Europe/London"},
-        {"south sudan", true, "south sudan", "South Sudan", "Africa/Juba"},
-        {"montenegro", true, "montenegro", "Montenegro", "Europe/Belgrade"},
-        {"kosovo", true, "kosovo", "Kosovo", "Europe/Belgrade"},
         {"east timor", true, "east timor", "Timor-Leste", "Asia/Dili"},
-        {"north macedonia", true, "north macedonia", "North Macedonia", "Europe/Belgrade"},
-        {"vatican", true, "vatican", "Vatican City", "Europe/Rome"},
+        {"a city: its place, its zone", true, "broken hill", "South Australia, Australia",
+         "Australia/Broken_Hill"},
+        {"an abbreviation", true, "pst", "Pacific Time, United States", "America/Los_Angeles"},
     };
     for (const Row &row : rows)
         QTest::newRow(row.name) << row.database << QString::fromUtf8(row.text)
@@ -283,8 +262,9 @@ void TestFindCountryPage::choosing()
     QTimer::singleShot(0, m_sheet, [&] { QTest::keyClick(m_page->Edit(), Qt::Key_Return); });
     QCOMPARE(m_sheet->DoModal(), int(QDialog::Accepted));
     QCOMPARE(QString::fromStdString(PlaceDisplayName(m_page->Result(), database)), chosen);
-    if (database)
-        QCOMPARE(EntryZoneId(m_page->Result()), zone);
+    const PlaceChoice &choice = m_page->Choice();
+    if (database) // the zone the selected clocks follow
+        QCOMPARE(choice.zone.isEmpty() ? EntryZoneId(choice.place) : choice.zone, zone);
 }
 
 void TestFindCountryPage::fold_data()

@@ -125,9 +125,6 @@ public:
     // database's mode follows them.
     int SelectedCity() const { return m_nSelectedCity; }
     int HomeCity() const { return m_nHomeCity; }
-    // The zone the selected clocks follow in place of the entry's: the city's or one chosen by
-    // name; empty for the entry's.
-    QByteArray SelectedZoneOverride() const { return m_selectedZone; }
     float HomeOffset() const { return m_fHomeOffset; }
     int DaylightOptionValue() const { return m_nDaylightOption; }
     bool IsBusy() const { return m_bBusy; }

@@ -84,13 +84,14 @@ QByteArray ZoneCountryCode(const QByteArray &zoneId)
 int PlaceForZone(const QByteArray &zoneId, std::string_view countryCode, QStringView region,
                  bool useDatabase, TimeValue t)
 {
-    if (!IsZoneKnown(zoneId))
-        return -1;
     const std::vector<int> &listed = ListedPlaces(useDatabase);
     std::vector<int> candidates;
     for (const int i : listed)
         if (!countryCode.empty() && PlaceIsoCode(i) == countryCode)
             candidates.push_back(i);
+    // Without the zone in the database its offsets are not known: the country's main part.
+    if (!IsZoneKnown(zoneId))
+        return candidates.empty() ? -1 : MainPart(candidates.front(), useDatabase);
     if (candidates.empty())
         candidates = listed;
 

@@ -20,7 +20,7 @@ QString CityDisplayName(int city);
 
 // The place the mode lists for a zone of the database in the country of that ISO code (any
 // listed place when the country has none); region, folded or not, prefers a part of that name.
-// -1 when the zone is unknown.
+// A zone the database lacks gives its country's main part, or -1 without a country.
 int PlaceForZone(const QByteArray &zoneId, std::string_view countryCode, QStringView region,
                  bool useDatabase, TimeValue t);
 

@@ -371,23 +371,21 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("city");     // GeoNames id stored, 0 none
         QTest::addColumn<int>("homeCity"); // the same for home
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tip"); // how the tray tip begins
+        QTest::addColumn<QString>("tip");  // how the tray tip begins
         QTest::addColumn<int>("savedCity");
         QTest::addColumn<QString>("record"); // the home zone store's zone name
         const QString arizona = QStringLiteral("Arizona, United States ");
-        QTest::newRow("index only")
-            << 1 << 326 << 0 << 0 << "Selected (GMT-7:00)" << arizona << -1 << "Europe/Berlin";
+        QTest::newRow("index only") << 1 << 326 << 0 << 0 << arizona << -1 << "Europe/Berlin";
         QTest::newRow("with a city")
-            << 1 << 326 << phoenix << 0 << "Phoenix (GMT-7:00)"
-            << "Phoenix, Arizona, United States " << phoenix << "Europe/Berlin";
+            << 1 << 326 << phoenix << 0 << "Phoenix, Arizona, United States " << phoenix
+            << "Europe/Berlin";
         QTest::newRow("with a city, table")
-            << 0 << 326 << phoenix << 0 << "Selected (GMT-7:00)"
-            << "Arizona, United States of America " << phoenix << "GMT+1:00 - Germany Std Time";
-        QTest::newRow("an id no city has") << 1 << 326 << 999999999 << 0 << "Selected (GMT-7:00)"
-                                           << arizona << -1 << "Europe/Berlin";
-        QTest::newRow("home city") << 1 << 326 << 0 << brokenHill << "Selected (GMT-7:00)"
-                                   << arizona << -1 << "Australia/Broken_Hill";
+            << 0 << 326 << phoenix << 0 << "Arizona, United States of America " << phoenix
+            << "GMT+1:00 - Germany Std Time";
+        QTest::newRow("an id no city has")
+            << 1 << 326 << 999999999 << 0 << arizona << -1 << "Europe/Berlin";
+        QTest::newRow("home city")
+            << 1 << 326 << 0 << brokenHill << arizona << -1 << "Australia/Broken_Hill";
     }
 
     void storedCityOpens()
@@ -403,9 +401,7 @@ private slots:
         CMainDialog dialog;
         RunWith(dialog, [&] {
             QCOMPARE(dialog.SelectedIndex(), selected);
-            QTEST(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP), "caption");
-            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip),
-                     qPrintable(dialog.TrayIcon()->Tip()));
+            QVERIFY(dialog.TrayIcon()->Tip().startsWith(tip));
             QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("05:00:00"));
             dialog.SaveSettings();
         });
@@ -434,7 +430,6 @@ private slots:
             dialog.OnFindCountry();
             QCOMPARE(dialog.SelectedIndex(), 16); // South Australia
             QCOMPARE(dialog.SelectedCity(), city);
-            QCOMPARE(dialog.SelectedZoneOverride(), QByteArray("Australia/Broken_Hill"));
             QCOMPARE(GroupTitle(dialog, CMainDialog::IDC_SELECTED_GROUP),
                      QStringLiteral("Broken Hill (GMT+10:30)"));
             QVERIFY(
@@ -477,8 +472,8 @@ private slots:
         ClockOffsetInputs in;
         in.homeIndex = Germany;
         in.useDatabase = true;
-        QStringList wrong;
-        int checked = 0;
+        QStringList wrong; // city@instant
+        std::size_t checked = 0;
         for (const int city : sample) {
             const QByteArray zone = Cities::ZoneId(city);
             in.selectedIndex = PlaceForCity(city, true, from);
@@ -496,15 +491,10 @@ private slots:
                         (low + high) / 2;
                 instants.insert(instants.end(), {high - 1, high, high + 1});
             }
-            for (const TimeValue t : instants) {
-                ++checked;
+            checked += instants.size();
+            for (const TimeValue t : instants)
                 if (selected(t) != Local(t).tm_gmtoff)
-                    wrong << QStringLiteral("%1 (%2) at %3: %4, not %5")
-                                 .arg(CityDisplayName(city), QString::fromLatin1(zone))
-                                 .arg(t)
-                                 .arg(selected(t))
-                                 .arg(Local(t).tm_gmtoff);
-            }
+                    wrong << CityDisplayName(city) + u'@' + QString::number(t);
         }
         unsetenv("TZ");
         tzset();

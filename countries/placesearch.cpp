@@ -97,7 +97,7 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
         places.bestCountry >= 0 ? hits[static_cast<std::size_t>(places.bestCountry)] : SearchHit();
 
     if (useDatabase && !pattern.isEmpty()) {
-        std::vector<SearchHit> cities;
+        std::vector<SearchHit> others; // cities and zones
         for (const Cities::Match &m : Cities::Find(pattern, CityLimit)) {
             SearchHit hit;
             hit.kind = SearchHit::City;
@@ -108,7 +108,7 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
                 hit.rank = m.rank == 0 ? CCountryFinder::Whole
                                        : (m.rank == 1 ? CCountryFinder::StartInWord
                                                       : CCountryFinder::LaterInWord);
-            cities.push_back(std::move(hit));
+            others.push_back(std::move(hit));
         }
         for (const ZoneMatch &m : FindZones(pattern, ZoneLimit)) {
             SearchHit hit;
@@ -127,12 +127,12 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
             if (!m.abbreviation.isEmpty() || folded == pattern)
                 rank = CCountryFinder::Whole;
             hit.rank = rank < 0 ? CCountryFinder::LaterInWord : rank;
-            cities.push_back(std::move(hit));
+            others.push_back(std::move(hit));
         }
         // A place's whole name leaves out what only begins inside a longer word, as among the
         // places. A city's does not: among so many, a text on its way to a country's name
         // ("indi") is often some town's whole name.
-        for (SearchHit &hit : cities)
+        for (SearchHit &hit : others)
             if (!(wholeName && InWord(hit.rank)))
                 hits.push_back(std::move(hit));
         if (wholeName)

@@ -166,8 +166,9 @@ void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
     m_nSelectedCity = city;
     m_selectedZone = id;
     m_strSelectedName = city >= 0 ? CityDisplayName(city) : ZoneDisplayName(zone);
-    // The clocks' caption has room for the city's own name and the offset.
-    m_strSelectedCaption = city >= 0 ? Cities::Name(city) : ZoneDisplayName(zone);
+    // The clocks' caption has room for the city's or the zone's own name and the offset.
+    m_strSelectedCaption =
+        city >= 0 ? Cities::Name(city) : m_strSelectedName.left(m_strSelectedName.indexOf(u" ("));
 }
 
 void CMainDialog::SetHomeCity(int city)

@@ -8,12 +8,6 @@
 // What people type and what is chosen: the place of the tree Enter takes and the zone the
 // selected clocks then follow, with what the best hit shows.
 
-namespace {
-
-constexpr TimeValue FourteenOctober2026 = 1791979200; // 12:00 UTC, a Wednesday
-
-} // namespace
-
 class TestPlaceSearch final : public QObject
 {
     Q_OBJECT
@@ -113,7 +107,7 @@ private slots:
         QFETCH(bool, database);
         QFETCH(QString, typed);
         QFETCH(QByteArray, zone);
-        const TimeValue t = FourteenOctober2026;
+        const TimeValue t = 1791979200; // 14 October 2026, 12:00 UTC, a Wednesday
         const PlaceChoice choice = ChooseFor(typed, database, t);
         QTEST(QString::fromStdString(PlaceDisplayName(choice.place, database)), "chosen");
 

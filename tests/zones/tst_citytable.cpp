@@ -1,5 +1,6 @@
 #include "zones/citytable.h"
 #include "zones/textfold.h"
+#include "zones/timesource.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -59,33 +60,27 @@ private slots:
         QTest::addColumn<int>("january"); // offsets in 2026, seconds east of UTC
         QTest::addColumn<int>("july");
 
-        QTest::newRow("renamed since the data") << 1278994 << "Prayagraj"
-                                                << "Prayagraj"
-                                                << "Allahābād" << QByteArray("IN") << QString()
-                                                << QByteArray("Asia/Kolkata") << 19800 << 19800;
-        QTest::newRow("today's spelling, old kept") << 703448 << "Kyiv"
-                                                    << "Kyiv"
-                                                    << "Kiev" << QByteArray("UA") << "Kyiv City"
-                                                    << QByteArray("Europe/Kyiv") << 7200 << 10800;
-        QTest::newRow("accented") << 3448439 << "São Paulo"
-                                  << "Sao Paulo" << QString() << QByteArray("BR") << "São Paulo"
-                                  << QByteArray("America/Sao_Paulo") << -10800 << -10800;
-        QTest::newRow("Arizona keeps standard time")
-            << 5308655 << "Phoenix"
-            << "Phoenix" << QString() << QByteArray("US") << "Arizona"
-            << QByteArray("America/Phoenix") << -25200 << -25200;
-        QTest::newRow("Adelaide's time in New South Wales")
-            << 2173911 << "Broken Hill"
-            << "Broken Hill" << QString() << QByteArray("AU") << "New South Wales"
-            << QByteArray("Australia/Broken_Hill") << 37800 << 34200;
-        QTest::newRow("former English name") << 1275339 << "Mumbai"
-                                             << "Mumbai"
-                                             << "Bombay" << QByteArray("IN") << "Maharashtra"
-                                             << QByteArray("Asia/Kolkata") << 19800 << 19800;
-        QTest::newRow("older name") << 1566083 << "Ho Chi Minh City"
-                                    << "Ho Chi Minh City"
-                                    << "Saigon" << QByteArray("VN") << QString()
-                                    << QByteArray("Asia/Ho_Chi_Minh") << 25200 << 25200;
+        auto row = [](const char *what, int id, const char *name, const char *ascii,
+                      const char *alternate, const char *country, const char *region,
+                      const char *zone, int january, int july) {
+            QTest::newRow(what) << id << QString(name) << QString(ascii) << QString(alternate)
+                                << QByteArray(country) << QString(region) << QByteArray(zone)
+                                << january << july;
+        };
+        row("renamed since the data", 1278994, "Prayagraj", "Prayagraj", "Allahābād", "IN", "",
+            "Asia/Kolkata", 19800, 19800);
+        row("today's spelling, old kept", 703448, "Kyiv", "Kyiv", "Kiev", "UA", "Kyiv City",
+            "Europe/Kyiv", 7200, 10800);
+        row("accented", 3448439, "São Paulo", "Sao Paulo", "", "BR", "São Paulo",
+            "America/Sao_Paulo", -10800, -10800);
+        row("Arizona keeps standard time", 5308655, "Phoenix", "Phoenix", "", "US", "Arizona",
+            "America/Phoenix", -25200, -25200);
+        row("Adelaide's time in New South Wales", 2173911, "Broken Hill", "Broken Hill", "", "AU",
+            "New South Wales", "Australia/Broken_Hill", 37800, 34200);
+        row("former English name", 1275339, "Mumbai", "Mumbai", "Bombay", "IN", "Maharashtra",
+            "Asia/Kolkata", 19800, 19800);
+        row("older name", 1566083, "Ho Chi Minh City", "Ho Chi Minh City", "Saigon", "VN", "",
+            "Asia/Ho_Chi_Minh", 25200, 25200);
     }
 
     void cities()
@@ -164,14 +159,12 @@ private slots:
     void outOfRange()
     {
         for (int city : {-1, Cities::Count(), 1 << 30}) {
-            QCOMPARE(Cities::GeonameId(city), 0);
+            QVERIFY(Cities::GeonameId(city) == 0 && Cities::Population(city) == 0);
             QVERIFY(Cities::Name(city).isEmpty() && Cities::AsciiName(city).isEmpty());
             QVERIFY(Cities::Alternates(city).isEmpty() && Cities::RegionName(city).isEmpty());
             QVERIFY(Cities::CountryCode(city).isEmpty() && Cities::ZoneId(city).isEmpty());
-            QCOMPARE(Cities::Population(city), 0);
         }
-        QCOMPARE(Cities::ByGeonameId(0), -1);
-        QCOMPARE(Cities::ByGeonameId(-5), -1);
+        QVERIFY(Cities::ByGeonameId(0) == -1 && Cities::ByGeonameId(-5) == -1);
     }
 
     void damaged_data()
@@ -196,7 +189,6 @@ private slots:
         QTest::newRow("city count") << resealed(count);
         QTest::newRow("key outside the pool") << resealed(key);
         QTest::newRow("zone out of range") << resealed(zone);
-        QTest::newRow("garbage") << QByteArray(4096, 'x');
     }
 
     void damaged()
@@ -236,27 +228,17 @@ private slots:
         QVERIFY(Cities::Load(good));
     }
 
-    // At instants around each of 2026's changes, the offset Qt gives the clocks for a city's
-    // zone is the C library's under TZ=zone. The sample holds the largest city of every zone
-    // and cities spread over the whole table.
+    // At instants around each of 2026's changes, the offset Qt gives the clocks for the zone of
+    // every city is the C library's under TZ=zone.
     void cityClocksMatchCLibrary()
     {
         QSet<QByteArray> zones;
-        QList<int> sample;
-        const int step = Cities::Count() / 300;
-        for (int city = 0; city < Cities::Count(); ++city) {
-            const QByteArray zone = Cities::ZoneId(city);
-            if (!zones.contains(zone) || city % step == 0)
-                sample.append(city);
-            zones.insert(zone);
-        }
-        QVERIFY(sample.size() >= 500);
-        const QByteArray savedTz = qgetenv("TZ");
+        for (int city = 0; city < Cities::Count(); ++city)
+            zones.insert(Cities::ZoneId(city));
+        QVERIFY(zones.size() >= 300);
         const QDateTime from(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
-        const QDateTime until(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC);
-        int compared = 0;
-        for (int city : sample) {
-            const QByteArray id = Cities::ZoneId(city);
+        const QDateTime until = from.addYears(1);
+        for (const QByteArray &id : std::as_const(zones)) {
             const QTimeZone zone(id);
             QVERIFY2(zone.isValid(), id.constData());
             QList<qint64> instants = {from.toSecsSinceEpoch(), until.toSecsSinceEpoch() - 1};
@@ -264,29 +246,17 @@ private slots:
                 const qint64 at = change.atUtc.toSecsSinceEpoch();
                 instants << at - 1 << at << at + 3600;
             }
-            qputenv("TZ", id);
-            tzset();
+            SetProcessTimeZone(id.constData());
             for (qint64 at : instants) {
                 const time_t t = time_t(at);
                 tm local{};
                 QVERIFY(localtime_r(&t, &local));
-                const int qt = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at, Qt::UTC));
-                if (qt != local.tm_gmtoff) {
-                    QFAIL(qPrintable(QStringLiteral("%1 (%2) at %3: Qt %4, C library %5")
-                                         .arg(Cities::Name(city), QString::fromLatin1(id))
-                                         .arg(at)
-                                         .arg(qt)
-                                         .arg(local.tm_gmtoff)));
-                }
-                ++compared;
+                QVERIFY2(zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at, Qt::UTC)) ==
+                             local.tm_gmtoff,
+                         qPrintable(QString::fromLatin1(id) + u' ' + QString::number(at)));
             }
         }
-        if (savedTz.isNull())
-            qunsetenv("TZ");
-        else
-            qputenv("TZ", savedTz);
-        tzset();
-        QVERIFY(compared > 2000);
+        SetProcessTimeZone(nullptr);
     }
 };
 

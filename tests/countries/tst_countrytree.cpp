@@ -41,6 +41,14 @@ int Data(const QTreeWidgetItem *item)
     return item->data(0, CTipTreeCtrl::IndexRole).toInt();
 }
 
+int Leaves(QTreeWidget &tree)
+{
+    int leaves = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        leaves += (*it)->childCount() == 0 ? 1 : 0;
+    return leaves;
+}
+
 int Image(const QTreeWidget &tree, const QString &path)
 {
     return CCountryTree::ItemImage(At(tree, path));
@@ -53,298 +61,273 @@ class TestCountryTree final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanupTestCase() { SetTimeSource(nullptr); }
-    void fill_data();
-    void fill();
-    void everyEntryOnceInLabelOrder();
-    void noTwinRowsInAnyZone_data();
-    void noTwinRowsInAnyZone();
-    void daylightPicturesAtTheMomentOfTheFill_data();
-    void daylightPicturesAtTheMomentOfTheFill();
-    void keptEntryIsSelected_data();
-    void keptEntryIsSelected();
-    void refillEmptiesTheSelectionFirst();
-    void imageStrip();
-    void noTipJustAfterAClick();
-    void longLabelsScrollIntoView_data();
-    void longLabelsScrollIntoView();
+
+    void initTestCase()
+    {
+        SetProcessTimeZone("UTC0");
+        SetTimeSource(&m_clock);
+        m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
+    }
+
+    void fill_data()
+    {
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<float>("filter");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("9.5: two parts") << false << 9.5f << "Oceania/Australia"
+                                        << QStringList{"Northern Territory", "South Australia"};
+        QTest::newRow("3.0: Russia in Europe")
+            << false << 3.0f << "Europe/Russia" << QStringList{"Zone  1"};
+        QTest::newRow("3.0: Russia not in Asia")
+            << false << 3.0f << "Asia (exc SE Asia)/Russia" << QStringList{};
+        QTest::newRow("13.5: nothing") << false << 13.5f << "" << QStringList{};
+        // Today's names: the Caroline Islands' parts outside Palau are Micronesia's.
+        QTest::newRow("database 11.0: a part of Micronesia")
+            << true << 11.0f << "Oceania/Micronesia" << QStringList{"Pohnpei and Kosrae"};
+        QTest::newRow("database 11.0: no Caroline Is.")
+            << true << 11.0f << "Oceania/Caroline Is." << QStringList{};
+    }
+
+    void fill()
+    {
+        QFETCH(bool, database);
+        QFETCH(float, filter);
+        QFETCH(QString, path);
+        QFETCH(QStringList, labels);
+        CCountryTree tree;
+        tree.SetUseDatabase(database);
+        QCOMPARE(tree.FillTree(filter, 0), -1); // Admiralty I., of +10, is not listed
+        QCOMPARE(Labels(At(tree, path)), labels);
+    }
+
+    void everyEntryOnceInLabelOrder()
+    {
+        CCountryTree tree;
+        tree.FillTree(CCountryTree::NoFilter, -1);
+        QVERIFY(tree.SelectedItem() == nullptr);
+        // Every entry once, Russia's two European parts twice.
+        QCOMPARE(Leaves(tree), CountryCount + 2);
+        QCOMPARE(Data(At(tree, "Asia (exc SE Asia)/Russia/Zone 10")), 257);
+
+        // Countries in label order, case and accents aside, blanks counting.
+        const QStringList africa = Labels(At(tree, "Africa"));
+        for (qsizetype i = 1; i < africa.size(); ++i)
+            QVERIFY2(!CTipTreeCtrl::LabelLess(africa[i], africa[i - 1]), qPrintable(africa[i]));
+        QVERIFY(africa.indexOf(QStringLiteral("Réunion (France)")) <
+                africa.indexOf(QStringLiteral("Rwanda")));
+        QVERIFY(CTipTreeCtrl::LabelLess(QStringLiteral("zone  2"), QStringLiteral("Zone 10")));
+
+        // Database mode: four duplicates hidden, today's countries added, today's names.
+        tree.SetUseDatabase(true);
+        tree.FillTree(CCountryTree::NoFilter, -1);
+        QCOMPARE(Leaves(tree), PlaceCount - 4 + 2);
+        const QStringList oceania = Labels(At(tree, "Oceania"));
+        QCOMPARE(oceania.count(QStringLiteral("Vanuatu")), 1);
+        QVERIFY(!oceania.contains(QStringLiteral("New Hebrides (UK & France)")));
+        for (const char *path : {"Africa/Eswatini", "Africa/South Sudan", "Europe/Kosovo",
+                                 "Europe/Czechia", "SE Asia/Timor-Leste", "SE Asia/Hong Kong"})
+            QVERIFY2(At(tree, QString::fromLatin1(path)), path);
+    }
+
+    // In every zone's list, in either mode, a country's parts sit under one row of the country, and
+    // no two rows under one parent read the same.
+    void noTwinRowsInAnyZone()
+    {
+        CCountryTree tree;
+        QStringList twins;
+        for (const bool database : {false, true}) {
+            tree.SetUseDatabase(database);
+            for (int quarter = -48; quarter <= 56; ++quarter) { // every zone from -12 to +14
+                tree.FillTree(quarter / 4.0f, -1);
+                for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+                    for (const QString &label : Labels(*it))
+                        if (Labels(*it).count(label) > 1)
+                            twins << QString::number(database) + (*it)->text(0) + u'/' + label;
+            }
+        }
+        twins.removeDuplicates();
+        QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral("; "))));
+    }
+
+    void daylightPicturesAtTheMomentOfTheFill_data()
+    {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("albania");  // northern rule
+        QTest::addColumn<int>("victoria"); // southern rule
+        QTest::newRow("January") << 1 << 17 << 18;
+        QTest::newRow("July") << 7 << 18 << 17;
+    }
+
+    void daylightPicturesAtTheMomentOfTheFill()
+    {
+        QFETCH(int, month);
+        QFETCH(int, albania);
+        QFETCH(int, victoria);
+        m_clock.Set(MakeLocalTime(2026, month, 15, 12));
+        CCountryTree tree;
+        tree.FillTree(CCountryTree::NoFilter, -1);
+        QCOMPARE(Image(tree, "Europe/Albania"), albania);
+        QCOMPARE(Image(tree, "Oceania/Australia/Victoria"), victoria);
+        QCOMPARE(Image(tree, "Oceania/Australia/Queensland"), 16);
+        // A country with parts says only that one of them has daylight saving.
+        QCOMPARE(Image(tree, "Oceania/Australia"), 17);
+
+        // The pictures tell the moment of the fill, not the present.
+        m_clock.Set(MakeLocalTime(2026, month == 1 ? 7 : 1, 15, 12));
+        QCOMPARE(Image(tree, "Europe/Albania"), albania);
+        m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
+    }
+
+    void keptEntryIsSelected_data()
+    {
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<float>("filter");
+        QTest::addColumn<int>("select");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("region");
+        const float all = CCountryTree::NoFilter;
+        QTest::newRow("plain entry") << false << all << 2 << 2 << "Europe";
+        QTest::newRow("part within filter") << false << 9.5f << 15 << 15 << "Oceania";
+        QTest::newRow("Russia listed twice") << false << all << 247 << 247 << "Europe";
+        QTest::newRow("Russia in Asia only") << false << all << 250 << 250 << "Asia (exc SE Asia)";
+        QTest::newRow("past the end") << false << all << CountryCount << -1 << "";
+        QTest::newRow("filtered out") << false << 9.5f << 18 << -1 << "";
+        QTest::newRow("hidden duplicate: the place listed")
+            << true << all << 218 << 332 << "Oceania";
+        QTest::newRow("hidden part: the place listed") << true << all << 73 << 229 << "Oceania";
+        QTest::newRow("today's country") << true << all << 347 << 347 << "Europe";
+        QTest::newRow("today's country, table") << false << all << 347 << -1 << "";
+        QTest::newRow("past today's places") << true << all << PlaceCount << -1 << "";
+    }
+
+    void keptEntryIsSelected()
+    {
+        QFETCH(bool, database);
+        QFETCH(float, filter);
+        QFETCH(int, select);
+        QFETCH(int, expected);
+        CCountryTree tree;
+        tree.SetUseDatabase(database);
+        QSignalSpy changes(&tree, &QTreeWidget::itemSelectionChanged);
+        QCOMPARE(tree.FillTree(filter, select), expected);
+        QCOMPARE(tree.SelectedEntry(), expected);
+        const QTreeWidgetItem *item = tree.SelectedItem();
+        QCOMPARE(item != nullptr, expected >= 0);
+        if (!item)
+            return;
+        QCOMPARE(changes.count(), 1); // owners learn of the choice from the tree
+        QVERIFY(item == tree.currentItem());
+        while (item->parent()) {
+            item = item->parent();
+            QVERIFY(item->isExpanded());
+        }
+        QTEST(item->text(0), "region");
+    }
+
+    void refillEmptiesTheSelectionFirst()
+    {
+        CCountryTree tree;
+        tree.FillTree(CCountryTree::NoFilter, 17);
+        QList<int> seen;
+        connect(&tree, &QTreeWidget::itemSelectionChanged, &tree,
+                [&] { seen << tree.SelectedEntry(); });
+        tree.FillTree(10.0f, 18);
+        // First nothing (the list is rebuilt), then the kept entry.
+        QCOMPARE(seen.front(), -1);
+        QCOMPARE(seen.back(), 18);
+
+        // A node with children is no choice.
+        tree.setCurrentItem(tree.topLevelItem(0));
+        QCOMPARE(tree.SelectedEntry(), -1);
+    }
+
+    void imageStrip()
+    {
+        // Picture i of the strip in shade i * 10; items filled later take the attached pictures
+        // too.
+        QImage strip(CCountryTree::ImageCount * 24, 16, QImage::Format_RGB32);
+        for (int x = 0; x < strip.width(); ++x) {
+            for (int y = 0; y < 16; ++y)
+                strip.setPixel(x, y, qRgb(x / 24 * 10, 50, 50));
+        }
+        CCountryTree tree;
+        tree.SetImageList(CCountryTree::CutImageStrip(strip));
+        tree.FillTree(CCountryTree::NoFilter, -1);
+        const QTreeWidgetItem *queensland = At(tree, "Oceania/Australia/Queensland");
+        QCOMPARE(qRed(queensland->icon(0).pixmap(QSize(24, 16)).toImage().pixel(3, 3)), 160);
+
+        // A strip that is missing or too short gives empty pictures, never a crash.
+        QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());
+        const QList<QIcon> shortStrip = CCountryTree::CutImageStrip(strip.copy(0, 0, 240, 16));
+        QCOMPARE(shortStrip.size(), CCountryTree::ImageCount);
+        QVERIFY(!shortStrip[9].isNull() && shortStrip[10].isNull());
+        QCOMPARE(CCountryTree::LoadImageStrip(42).size(), CCountryTree::ImageCount);
+    }
+
+    void noTipJustAfterAClick()
+    {
+        QWidget window;
+        auto *tree = new CTipTreeCtrl(&window);
+        tree->setFixedSize(120, 200);
+        const int restMs = 60;
+        const int pauseMs = 300;
+        tree->SetTipIntervals(restMs, pauseMs);
+        QTreeWidgetItem *clicked =
+            tree->InsertSorted(nullptr, "Afghanistan, The Islamic Rep of", 2);
+        QTreeWidgetItem *next = tree->InsertSorted(nullptr, "Spanish Possessions in N Africa", 3);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto onLabel = [&](QTreeWidgetItem *item) {
+            const QRect label = tree->LabelRect(item);
+            return QPoint(label.left() + 8, label.center().y());
+        };
+        QTest::mouseMove(tree->viewport(), QPoint(60, 190)); // below the items
+
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, onLabel(clicked));
+        QVERIFY(clicked->isSelected()); // the click did its usual work
+        QTest::mouseMove(tree->viewport(), onLabel(next));
+        QTest::qWait(2 * restMs);
+        QVERIFY(!tree->TipWindow());
+
+        // Once the pause is over the next move arms the tip again, for the cut-off label under it.
+        QTest::qWait(pauseMs);
+        QTest::mouseMove(tree->viewport(), onLabel(next) + QPoint(1, 0));
+        QTRY_VERIFY(tree->TipWindow() && tree->TipWindow()->isVisible());
+        QCOMPARE(tree->TipWindow()->Text(), next->text(0));
+        // The window goes with the tip still shown: the tree's destructor must not reach itself.
+    }
+
+    void longLabelsScrollIntoView_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("region") << "Central America & West Indies";
+        QTest::newRow("part") << "Oceania/Phoenix Is./Those in Rep of Kiribati";
+    }
+
+    // A label wider than the tree, as in the main window, can be scrolled to and read whole.
+    void longLabelsScrollIntoView()
+    {
+        QFETCH(QString, path);
+        CCountryTree tree;
+        tree.setFixedSize(196, 136);
+        tree.show();
+        tree.FillTree(CCountryTree::NoFilter, -1);
+        QTreeWidgetItem *item = At(tree, path);
+        QVERIFY(item);
+        for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
+            p->setExpanded(true);
+        tree.scrollToItem(item);
+        QVERIFY(!tree.viewport()->rect().contains(tree.LabelRect(item)));
+        tree.horizontalScrollBar()->setValue(tree.horizontalScrollBar()->maximum());
+        QVERIFY(tree.viewport()->rect().contains(tree.LabelRect(item)));
+    }
 
 private:
     FixedTimeSource m_clock;
 };
-
-void TestCountryTree::initTestCase()
-{
-    SetProcessTimeZone("UTC0");
-    SetTimeSource(&m_clock);
-    m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
-}
-
-void TestCountryTree::fill_data()
-{
-    QTest::addColumn<bool>("database");
-    QTest::addColumn<float>("filter");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("labels");
-    QTest::newRow("9.5: two parts") << false << 9.5f << "Oceania/Australia"
-                                    << QStringList{"Northern Territory", "South Australia"};
-    QTest::newRow("3.0: Russia in Europe")
-        << false << 3.0f << "Europe/Russia" << QStringList{"Zone  1"};
-    QTest::newRow("3.0: Russia not in Asia")
-        << false << 3.0f << "Asia (exc SE Asia)/Russia" << QStringList{};
-    QTest::newRow("13.5: nothing") << false << 13.5f << "" << QStringList{};
-    // Today's names: the Caroline Islands' parts outside Palau are Micronesia's.
-    QTest::newRow("database 11.0: a part of Micronesia")
-        << true << 11.0f << "Oceania/Micronesia" << QStringList{"Pohnpei and Kosrae"};
-    QTest::newRow("database 11.0: no Caroline Is.")
-        << true << 11.0f << "Oceania/Caroline Is." << QStringList{};
-}
-
-void TestCountryTree::fill()
-{
-    QFETCH(bool, database);
-    QFETCH(float, filter);
-    QFETCH(QString, path);
-    QFETCH(QStringList, labels);
-    CCountryTree tree;
-    tree.SetUseDatabase(database);
-    QCOMPARE(tree.FillTree(filter, 0), -1); // Admiralty I., of +10, is not listed
-    QCOMPARE(Labels(At(tree, path)), labels);
-}
-
-void TestCountryTree::everyEntryOnceInLabelOrder()
-{
-    CCountryTree tree;
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    QVERIFY(tree.SelectedItem() == nullptr);
-    // Every entry once, Russia's two European parts twice.
-    int leaves = 0;
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-        leaves += (*it)->childCount() == 0 ? 1 : 0;
-    QCOMPARE(leaves, CountryCount + 2);
-    QCOMPARE(Data(At(tree, "Asia (exc SE Asia)/Russia/Zone 10")), 257);
-
-    // Countries in label order, case and accents aside, blanks counting.
-    const QStringList africa = Labels(At(tree, "Africa"));
-    for (qsizetype i = 1; i < africa.size(); ++i)
-        QVERIFY2(!CTipTreeCtrl::LabelLess(africa[i], africa[i - 1]), qPrintable(africa[i]));
-    QVERIFY(africa.indexOf(QStringLiteral("Réunion (France)")) <
-            africa.indexOf(QStringLiteral("Rwanda")));
-    QVERIFY(CTipTreeCtrl::LabelLess(QStringLiteral("zone  2"), QStringLiteral("Zone 10")));
-
-    // Database mode: four duplicates hidden, today's countries added, today's names.
-    tree.SetUseDatabase(true);
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    leaves = 0;
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-        leaves += (*it)->childCount() == 0 ? 1 : 0;
-    QCOMPARE(leaves, PlaceCount - 4 + 2);
-    const QStringList oceania = Labels(At(tree, "Oceania"));
-    QCOMPARE(oceania.count(QStringLiteral("Vanuatu")), 1);
-    QVERIFY(!oceania.contains(QStringLiteral("New Hebrides (UK & France)")));
-    for (const char *path : {"Africa/Eswatini", "Africa/South Sudan", "Europe/Kosovo",
-                             "Europe/Czechia", "SE Asia/Timor-Leste", "SE Asia/Hong Kong"})
-        QVERIFY2(At(tree, QString::fromLatin1(path)), path);
-}
-
-void TestCountryTree::noTwinRowsInAnyZone_data()
-{
-    QTest::addColumn<bool>("database");
-    QTest::newRow("table") << false;
-    QTest::newRow("database") << true;
-}
-
-// In every zone's list, in either mode, a country's parts sit under one row of the country, and
-// no two rows under one parent read the same.
-void TestCountryTree::noTwinRowsInAnyZone()
-{
-    QFETCH(bool, database);
-    CCountryTree tree;
-    tree.SetUseDatabase(database);
-    QStringList twins;
-    for (int quarter = -48; quarter <= 56; ++quarter) { // every zone from -12 to +14
-        tree.FillTree(quarter / 4.0f, -1);
-        for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-            for (const QString &label : Labels(*it))
-                if (Labels(*it).count(label) > 1)
-                    twins << (*it)->text(0) + u'/' + label;
-    }
-    twins.removeDuplicates();
-    QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral("; "))));
-}
-
-void TestCountryTree::daylightPicturesAtTheMomentOfTheFill_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("albania");  // northern rule
-    QTest::addColumn<int>("victoria"); // southern rule
-    QTest::newRow("January") << 1 << 17 << 18;
-    QTest::newRow("July") << 7 << 18 << 17;
-}
-
-void TestCountryTree::daylightPicturesAtTheMomentOfTheFill()
-{
-    QFETCH(int, month);
-    QFETCH(int, albania);
-    QFETCH(int, victoria);
-    m_clock.Set(MakeLocalTime(2026, month, 15, 12));
-    CCountryTree tree;
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    QCOMPARE(Image(tree, "Europe/Albania"), albania);
-    QCOMPARE(Image(tree, "Oceania/Australia/Victoria"), victoria);
-    QCOMPARE(Image(tree, "Oceania/Australia/Queensland"), 16);
-    // A country with parts says only that one of them has daylight saving.
-    QCOMPARE(Image(tree, "Oceania/Australia"), 17);
-
-    // The pictures tell the moment of the fill, not the present.
-    m_clock.Set(MakeLocalTime(2026, month == 1 ? 7 : 1, 15, 12));
-    QCOMPARE(Image(tree, "Europe/Albania"), albania);
-    m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
-}
-
-void TestCountryTree::keptEntryIsSelected_data()
-{
-    QTest::addColumn<bool>("database");
-    QTest::addColumn<float>("filter");
-    QTest::addColumn<int>("select");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QString>("region");
-    const float all = CCountryTree::NoFilter;
-    QTest::newRow("plain entry") << false << all << 2 << 2 << "Europe";
-    QTest::newRow("part within filter") << false << 9.5f << 15 << 15 << "Oceania";
-    QTest::newRow("Russia listed twice") << false << all << 247 << 247 << "Europe";
-    QTest::newRow("Russia in Asia only") << false << all << 250 << 250 << "Asia (exc SE Asia)";
-    QTest::newRow("past the end") << false << all << CountryCount << -1 << "";
-    QTest::newRow("filtered out") << false << 9.5f << 18 << -1 << "";
-    QTest::newRow("hidden duplicate: the place listed") << true << all << 218 << 332 << "Oceania";
-    QTest::newRow("hidden part: the place listed") << true << all << 73 << 229 << "Oceania";
-    QTest::newRow("today's country") << true << all << 347 << 347 << "Europe";
-    QTest::newRow("today's country, table") << false << all << 347 << -1 << "";
-    QTest::newRow("past today's places") << true << all << PlaceCount << -1 << "";
-}
-
-void TestCountryTree::keptEntryIsSelected()
-{
-    QFETCH(bool, database);
-    QFETCH(float, filter);
-    QFETCH(int, select);
-    QFETCH(int, expected);
-    QFETCH(QString, region);
-    CCountryTree tree;
-    tree.SetUseDatabase(database);
-    QSignalSpy changes(&tree, &QTreeWidget::itemSelectionChanged);
-    QCOMPARE(tree.FillTree(filter, select), expected);
-    QCOMPARE(tree.SelectedEntry(), expected);
-    const QTreeWidgetItem *item = tree.SelectedItem();
-    QCOMPARE(item != nullptr, expected >= 0);
-    if (!item)
-        return;
-    QCOMPARE(changes.count(), 1); // owners learn of the choice from the tree
-    QVERIFY(item == tree.currentItem());
-    while (item->parent()) {
-        item = item->parent();
-        QVERIFY(item->isExpanded());
-    }
-    QCOMPARE(item->text(0), region);
-}
-
-void TestCountryTree::refillEmptiesTheSelectionFirst()
-{
-    CCountryTree tree;
-    tree.FillTree(CCountryTree::NoFilter, 17);
-    QList<int> seen;
-    connect(&tree, &QTreeWidget::itemSelectionChanged, &tree,
-            [&] { seen << tree.SelectedEntry(); });
-    tree.FillTree(10.0f, 18);
-    // First nothing (the list is rebuilt), then the kept entry.
-    QCOMPARE(seen.front(), -1);
-    QCOMPARE(seen.back(), 18);
-
-    // A node with children is no choice.
-    tree.setCurrentItem(tree.topLevelItem(0));
-    QCOMPARE(tree.SelectedEntry(), -1);
-}
-
-void TestCountryTree::imageStrip()
-{
-    // Picture i of the strip in shade i * 10; items filled later take the attached pictures too.
-    QImage strip(CCountryTree::ImageCount * 24, 16, QImage::Format_RGB32);
-    for (int x = 0; x < strip.width(); ++x) {
-        for (int y = 0; y < 16; ++y)
-            strip.setPixel(x, y, qRgb(x / 24 * 10, 50, 50));
-    }
-    CCountryTree tree;
-    tree.SetImageList(CCountryTree::CutImageStrip(strip));
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    const QTreeWidgetItem *queensland = At(tree, "Oceania/Australia/Queensland");
-    QCOMPARE(qRed(queensland->icon(0).pixmap(QSize(24, 16)).toImage().pixel(3, 3)), 160);
-
-    // A strip that is missing or too short gives empty pictures, never a crash.
-    QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());
-    const QList<QIcon> shortStrip = CCountryTree::CutImageStrip(strip.copy(0, 0, 240, 16));
-    QCOMPARE(shortStrip.size(), CCountryTree::ImageCount);
-    QVERIFY(!shortStrip[9].isNull() && shortStrip[10].isNull());
-    QCOMPARE(CCountryTree::LoadImageStrip(42).size(), CCountryTree::ImageCount);
-}
-
-void TestCountryTree::noTipJustAfterAClick()
-{
-    QWidget window;
-    auto *tree = new CTipTreeCtrl(&window);
-    tree->setFixedSize(120, 200);
-    const int restMs = 60;
-    const int pauseMs = 300;
-    tree->SetTipIntervals(restMs, pauseMs);
-    QTreeWidgetItem *clicked = tree->InsertSorted(nullptr, "Afghanistan, The Islamic Rep of", 2);
-    QTreeWidgetItem *next = tree->InsertSorted(nullptr, "Spanish Possessions in N Africa", 3);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto onLabel = [&](QTreeWidgetItem *item) {
-        const QRect label = tree->LabelRect(item);
-        return QPoint(label.left() + 8, label.center().y());
-    };
-    QTest::mouseMove(tree->viewport(), QPoint(60, 190)); // below the items
-
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, onLabel(clicked));
-    QVERIFY(clicked->isSelected()); // the click did its usual work
-    QTest::mouseMove(tree->viewport(), onLabel(next));
-    QTest::qWait(2 * restMs);
-    QVERIFY(!tree->TipWindow());
-
-    // Once the pause is over the next move arms the tip again, for the cut-off label under it.
-    QTest::qWait(pauseMs);
-    QTest::mouseMove(tree->viewport(), onLabel(next) + QPoint(1, 0));
-    QTRY_VERIFY(tree->TipWindow() && tree->TipWindow()->isVisible());
-    QCOMPARE(tree->TipWindow()->Text(), next->text(0));
-    // The window goes with the tip still shown: the tree's destructor must not reach itself.
-}
-
-void TestCountryTree::longLabelsScrollIntoView_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::newRow("region") << "Central America & West Indies";
-    QTest::newRow("part") << "Oceania/Phoenix Is./Those in Rep of Kiribati";
-}
-
-// A label wider than the tree, as in the main window, can be scrolled to and read whole.
-void TestCountryTree::longLabelsScrollIntoView()
-{
-    QFETCH(QString, path);
-    CCountryTree tree;
-    tree.setFixedSize(196, 136);
-    tree.show();
-    tree.FillTree(CCountryTree::NoFilter, -1);
-    QTreeWidgetItem *item = At(tree, path);
-    QVERIFY(item);
-    for (QTreeWidgetItem *p = item->parent(); p; p = p->parent())
-        p->setExpanded(true);
-    tree.scrollToItem(item);
-    QVERIFY(!tree.viewport()->rect().contains(tree.LabelRect(item)));
-    tree.horizontalScrollBar()->setValue(tree.horizontalScrollBar()->maximum());
-    QVERIFY(tree.viewport()->rect().contains(tree.LabelRect(item)));
-}
 
 QTEST_MAIN(TestCountryTree)
 #include "tst_countrytree.moc"

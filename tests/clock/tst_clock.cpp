@@ -48,197 +48,192 @@ private slots:
     // Ten hours east, so a clock that ignored local time would show other hours.
     void initTestCase() { SetProcessTimeZone("<GMT+10>-10"); }
     void init() { m_clock.Set(MakeLocalTime(2026, 3, 14, 9, 5, 3)); }
-    void formatText_data();
-    void formatText();
-    void sharedTick();
-    void newOffsetRedrawsAtOnce();
-    void textFitsItsPanel_data();
-    void textFitsItsPanel();
-    void changesLeaveNoTrace_data();
-    void changesLeaveNoTrace();
+
+    void formatText_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("flags"); // 24: 24-hour, s: seconds, d: days
+        // Time and date: local time of day in seconds on 2026-03-14; elapsed: seconds counted.
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<QString>("expected");
+        const int Time = CClockCtrl::ModeTime;
+        const int Date = CClockCtrl::ModeDate;
+        const int Elapsed = CClockCtrl::ModeElapsed;
+        const qint64 t090503 = 9 * 3600 + 5 * 60 + 3;
+        const qint64 span = 86400 + 3600 + 60 + 1;
+        QTest::newRow("24-hour with seconds") << Time << "24 s" << t090503 << 0ll << "09:05:03";
+        QTest::newRow("24-hour without seconds") << Time << "24" << t090503 << 0ll << "09:05";
+        QTest::newRow("date") << Date << "24 s" << t090503 << 0ll << ShortDate(2026, 3, 14);
+        QTest::newRow("east, tomorrow") << Date << "" << 86370ll << 60ll << ShortDate(2026, 3, 15);
+        QTest::newRow("west, into yesterday") << Time << "24 s" << 20ll << -60ll << "23:59:20";
+        QTest::newRow("west, yesterday") << Date << "" << 20ll << -60ll << ShortDate(2026, 3, 13);
+        QTest::newRow("elapsed with days") << Elapsed << "s d" << span << 0ll << "1:1:01:01";
+    }
+
+    void formatText()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, flags);
+        QFETCH(qint64, value);
+        QFETCH(qint64, offset);
+        QFETCH(QString, expected);
+        m_clock.Set(MakeLocalTime(2026, 3, 14) + value);
+        const auto clock = MakeClock(mode);
+        if (mode == CClockCtrl::ModeElapsed)
+            clock->SetElapsed(value);
+        clock->Set24Hour(flags.contains(u"24"));
+        clock->SetShowSeconds(flags.contains(u's'));
+        clock->SetShowDays(flags.contains(u'd'));
+        clock->SetOffset(offset);
+
+        QString text = QStringLiteral("left over");
+        clock->FormatText(text);
+        QCOMPARE(text, expected);
+        QCOMPARE(clock->GetText(), expected);
+    }
+
+    // The tick every clock shares: a date turns at midnight, a paused clock catches up as it
+    // resumes, and the tick slows to a minute once no clock shows seconds.
+    void sharedTick()
+    {
+        m_clock.Set(MakeLocalTime(2026, 3, 14, 23, 59, 55));
+        const auto clock = MakeClock();
+        auto dateClock = MakeClock(CClockCtrl::ModeDate);
+        clock->SetOffset(2 * 3600); // the tray tip reads a selected clock, hours from home
+        QCOMPARE(CClockTicker::Instance().Period(), 1000);
+        m_clock.Advance(10);
+        clock->SetPaused(true);
+        CClockTicker::Instance().TickNow();
+        QCOMPARE(dateClock->GetText(), ShortDate(2026, 3, 15));
+        QCOMPARE(clock->GetText(), QStringLiteral("01:59:55"));
+        QCOMPARE(clock->TextAt(CurrentTime()), QStringLiteral("02:00:05"));
+        clock->SetPaused(false);
+        QCOMPARE(clock->GetText(), QStringLiteral("02:00:05"));
+        dateClock.reset();
+        clock->SetShowSeconds(false);
+        QCOMPARE(CClockTicker::Instance().Period(), 60000);
+    }
+
+    void newOffsetRedrawsAtOnce()
+    {
+        const auto clock = MakeClock();
+        QVERIFY(QTest::qWaitForWindowExposed(clock.get()));
+        clock->SetOffset(0, 1, 30, 0);
+        QCOMPARE(clock->GetOffset(), TimeSpan(5400));
+        // Painted before SetOffset returned, not at the next tick or event loop pass.
+        QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
+    }
+
+    void textFitsItsPanel_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("panel");
+        // The main window's date panels with the desktop's font at 96 and 144 dpi, and a time panel
+        // as narrow for its height as a Japanese desktop font's lines make it.
+        QTest::newRow("date, 96 dpi") << CClockCtrl::ModeDate << QSize(124, 28);
+        QTest::newRow("date, 144 dpi") << CClockCtrl::ModeDate << QSize(186, 42);
+        QTest::newRow("time, narrow") << CClockCtrl::ModeTime << QSize(90, 34);
+    }
+
+    // Every locale's date, in every month, and its times show all their ink: as wide as drawn
+    // without a panel. Times are written in the digits of the locale's dates.
+    void textFitsItsPanel()
+    {
+        QFETCH(int, mode);
+        QFETCH(QSize, panel);
+        auto inkSpan = [](const QImage &image) {
+            const QImage ink = image.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
+            return QRegion(QBitmap::fromImage(ink)).boundingRect().width();
+        };
+        QSet<QString> seen;
+        CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
+        clock.Create(QRect(QPoint(), panel), nullptr, 1010);
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                      QLocale::AnyTerritory);
+        for (const QLocale &locale : locales) {
+            QLocale::setDefault(locale);
+            QStringList texts;
+            if (mode == CClockCtrl::ModeDate) {
+                for (int month = 1; month <= 12; ++month)
+                    texts << locale.toString(QDate(2026, month, 28), QLocale::ShortFormat);
+            } else {
+                clock.SetMode(CClockCtrl::ModeDate);
+                clock.SetMode(CClockCtrl::ModeTime);
+                for (int digit = 0; digit <= 9; ++digit) {
+                    // 00:00:00, 11:11:11, 22:22:22, 23:33:33, 04:44:44 ... 09:59:59
+                    const int hour = digit < 3 ? digit * 11 : digit == 3 ? 23 : digit;
+                    const int rest = digit < 3 ? digit * 11 : 10 * std::min(digit, 5) + digit;
+                    m_clock.Set(MakeLocalTime(2026, 3, 14, hour, rest, rest));
+                    clock.Refresh();
+                    texts << clock.GetText();
+                    const uint zero = locale.zeroDigit().toUcs4().value(0);
+                    for (uint c : clock.GetText().toUcs4())
+                        QVERIFY2(c == u':' || (c >= zero && c <= zero + 9),
+                                 qPrintable(texts.back()));
+                }
+            }
+            // Glyphs of a fallback font stand taller than the panel's own and lose their tops.
+            const QRawFont font = QRawFont::fromFont(clock.GetFont());
+            const QString all = texts.join(QString());
+            if (seen.contains(all) || !std::all_of(all.begin(), all.end(), [&](QChar c) {
+                    return font.supportsCharacter(c) || c.category() == QChar::Other_Format;
+                }))
+                continue;
+            seen.insert(all);
+            // The font is fitted as the mode changes.
+            clock.SetMode(mode == CClockCtrl::ModeDate ? CClockCtrl::ModeTime
+                                                       : CClockCtrl::ModeDate);
+            clock.SetMode(mode);
+            for (const QString &text : std::as_const(texts)) {
+                clock.SetText(text);
+                const QImage shown = clock.grab(clock.InnerRect()).toImage();
+                QImage free(shown.width() * 3, shown.height() * 2, QImage::Format_RGB32);
+                free.fill(Qt::white);
+                QPainter painter(&free);
+                painter.setFont(clock.GetFont());
+                painter.drawText(shown.width(), shown.height(), text);
+                painter.end();
+                QVERIFY2(inkSpan(shown) == inkSpan(free), qPrintable(locale.name() + u' ' + text));
+            }
+        }
+        QLocale::setDefault(QLocale::system());
+    }
+
+    // Whatever was shown before, the window ends up as if it had shown the last text from the
+    // start.
+    void changesLeaveNoTrace_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<COLORREF>("colour"); // given after the texts
+        QStringList ticks;
+        for (int s = 0; s < 12; ++s)
+            ticks << QStringLiteral("12:00:%1").arg(s, 2, 10, QLatin1Char('0'));
+        QTest::newRow("seconds ticking") << ticks << Black;
+        QTest::newRow("shorter") << QStringList{"12:00:00", "9:59"} << Black;
+        QTest::newRow("narrower, same length") << QStringList{"WWWW:1", "iiii:1"} << Black;
+        QTest::newRow("red") << QStringList{"12:00:00"} << MakeColourRef(255, 0, 0);
+    }
+
+    void changesLeaveNoTrace()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(COLORREF, colour);
+        CTextWnd w(Black, Face);
+        w.Create(Geometry, nullptr, 1013);
+        for (const QString &text : texts)
+            w.SetText(text);
+        w.SetTextColour(colour);
+        CTextWnd fresh(colour, Face);
+        fresh.Create(Geometry, nullptr, 1013);
+        fresh.SetText(texts.last());
+        QCOMPARE(Shot(w), Shot(fresh));
+    }
 
 private:
     FixedTimeSource m_clock;
     ScopedTimeSource m_scope{&m_clock};
 };
-
-void TestClock::formatText_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("flags"); // 24: 24-hour, s: seconds, d: days
-    // Time and date: local time of day in seconds on 2026-03-14; elapsed: seconds counted.
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<qint64>("offset");
-    QTest::addColumn<QString>("expected");
-    const int Time = CClockCtrl::ModeTime;
-    const int Date = CClockCtrl::ModeDate;
-    const int Elapsed = CClockCtrl::ModeElapsed;
-    const qint64 t090503 = 9 * 3600 + 5 * 60 + 3;
-    const qint64 span = 86400 + 3600 + 60 + 1;
-    QTest::newRow("24-hour with seconds") << Time << "24 s" << t090503 << 0ll << "09:05:03";
-    QTest::newRow("24-hour without seconds") << Time << "24" << t090503 << 0ll << "09:05";
-    QTest::newRow("date") << Date << "24 s" << t090503 << 0ll << ShortDate(2026, 3, 14);
-    QTest::newRow("east, date tomorrow") << Date << "" << 86370ll << 60ll << ShortDate(2026, 3, 15);
-    QTest::newRow("west, into yesterday") << Time << "24 s" << 20ll << -60ll << "23:59:20";
-    QTest::newRow("west, date yesterday") << Date << "" << 20ll << -60ll << ShortDate(2026, 3, 13);
-    QTest::newRow("elapsed, days and seconds") << Elapsed << "s d" << span << 0ll << "1:1:01:01";
-}
-
-void TestClock::formatText()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, flags);
-    QFETCH(qint64, value);
-    QFETCH(qint64, offset);
-    QFETCH(QString, expected);
-    m_clock.Set(MakeLocalTime(2026, 3, 14) + value);
-    const auto clock = MakeClock(mode);
-    if (mode == CClockCtrl::ModeElapsed)
-        clock->SetElapsed(value);
-    clock->Set24Hour(flags.contains(u"24"));
-    clock->SetShowSeconds(flags.contains(u's'));
-    clock->SetShowDays(flags.contains(u'd'));
-    clock->SetOffset(offset);
-
-    QString text = QStringLiteral("left over");
-    clock->FormatText(text);
-    QCOMPARE(text, expected);
-    QCOMPARE(clock->GetText(), expected);
-}
-
-// The tick every clock shares: a date turns at midnight, a paused clock catches up as it resumes,
-// and the tick slows to a minute once no clock shows seconds.
-void TestClock::sharedTick()
-{
-    m_clock.Set(MakeLocalTime(2026, 3, 14, 23, 59, 55));
-    const auto clock = MakeClock();
-    auto dateClock = MakeClock(CClockCtrl::ModeDate);
-    clock->SetOffset(2 * 3600); // the tray tip reads a selected clock, hours from home
-    QCOMPARE(CClockTicker::Instance().Period(), 1000);
-    m_clock.Advance(10);
-    clock->SetPaused(true);
-    CClockTicker::Instance().TickNow();
-    QCOMPARE(dateClock->GetText(), ShortDate(2026, 3, 15));
-    QCOMPARE(clock->GetText(), QStringLiteral("01:59:55"));
-    QCOMPARE(clock->TextAt(CurrentTime()), QStringLiteral("02:00:05"));
-    clock->SetPaused(false);
-    QCOMPARE(clock->GetText(), QStringLiteral("02:00:05"));
-    dateClock.reset();
-    clock->SetShowSeconds(false);
-    QCOMPARE(CClockTicker::Instance().Period(), 60000);
-}
-
-void TestClock::newOffsetRedrawsAtOnce()
-{
-    const auto clock = MakeClock();
-    QVERIFY(QTest::qWaitForWindowExposed(clock.get()));
-    clock->SetOffset(0, 1, 30, 0);
-    QCOMPARE(clock->GetOffset(), TimeSpan(5400));
-    // Painted before SetOffset returned, not at the next tick or event loop pass.
-    QCOMPARE(clock->GetPaintedText(), QStringLiteral("10:35:03"));
-}
-
-void TestClock::textFitsItsPanel_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QSize>("panel");
-    // The main window's date panels with the desktop's font at 96 and 144 dpi, and a time panel
-    // as narrow for its height as a Japanese desktop font's lines make it.
-    QTest::newRow("date, 96 dpi") << CClockCtrl::ModeDate << QSize(124, 28);
-    QTest::newRow("date, 144 dpi") << CClockCtrl::ModeDate << QSize(186, 42);
-    QTest::newRow("time, narrow") << CClockCtrl::ModeTime << QSize(90, 34);
-}
-
-// Every locale's date, in every month, and its times show all their ink: as wide as drawn
-// without a panel. Times are written in the digits of the locale's dates.
-void TestClock::textFitsItsPanel()
-{
-    QFETCH(int, mode);
-    QFETCH(QSize, panel);
-    auto inkSpan = [](const QImage &image) {
-        const QImage ink = image.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor);
-        return QRegion(QBitmap::fromImage(ink)).boundingRect().width();
-    };
-    QSet<QString> seen;
-    CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
-    clock.Create(QRect(QPoint(), panel), nullptr, 1010);
-    const auto locales =
-        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
-    for (const QLocale &locale : locales) {
-        QLocale::setDefault(locale);
-        QStringList texts;
-        if (mode == CClockCtrl::ModeDate) {
-            for (int month = 1; month <= 12; ++month)
-                texts << locale.toString(QDate(2026, month, 28), QLocale::ShortFormat);
-        } else {
-            clock.SetMode(CClockCtrl::ModeDate);
-            clock.SetMode(CClockCtrl::ModeTime);
-            for (int digit = 0; digit <= 9; ++digit) {
-                // 00:00:00, 11:11:11, 22:22:22, 23:33:33, 04:44:44 ... 09:59:59
-                const int hour = digit < 3 ? digit * 11 : digit == 3 ? 23 : digit;
-                const int rest = digit < 3 ? digit * 11 : 10 * std::min(digit, 5) + digit;
-                m_clock.Set(MakeLocalTime(2026, 3, 14, hour, rest, rest));
-                clock.Refresh();
-                texts << clock.GetText();
-                const uint zero = locale.zeroDigit().toUcs4().value(0);
-                for (uint c : clock.GetText().toUcs4())
-                    QVERIFY2(c == u':' || (c >= zero && c <= zero + 9), qPrintable(texts.back()));
-            }
-        }
-        // Glyphs of a fallback font stand taller than the panel's own and lose their tops.
-        const QRawFont font = QRawFont::fromFont(clock.GetFont());
-        const QString all = texts.join(QString());
-        if (seen.contains(all) || !std::all_of(all.begin(), all.end(), [&](QChar c) {
-                return font.supportsCharacter(c) || c.category() == QChar::Other_Format;
-            }))
-            continue;
-        seen.insert(all);
-        // The font is fitted as the mode changes.
-        clock.SetMode(mode == CClockCtrl::ModeDate ? CClockCtrl::ModeTime : CClockCtrl::ModeDate);
-        clock.SetMode(mode);
-        for (const QString &text : std::as_const(texts)) {
-            clock.SetText(text);
-            const QImage shown = clock.grab(clock.InnerRect()).toImage();
-            QImage free(shown.width() * 3, shown.height() * 2, QImage::Format_RGB32);
-            free.fill(Qt::white);
-            QPainter painter(&free);
-            painter.setFont(clock.GetFont());
-            painter.drawText(shown.width(), shown.height(), text);
-            painter.end();
-            QVERIFY2(inkSpan(shown) == inkSpan(free), qPrintable(locale.name() + u' ' + text));
-        }
-    }
-    QLocale::setDefault(QLocale::system());
-}
-
-// Whatever was shown before, the window ends up as if it had shown the last text from the start.
-void TestClock::changesLeaveNoTrace_data()
-{
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<COLORREF>("colour"); // given after the texts
-    QStringList ticks;
-    for (int s = 0; s < 12; ++s)
-        ticks << QStringLiteral("12:00:%1").arg(s, 2, 10, QLatin1Char('0'));
-    QTest::newRow("seconds ticking") << ticks << Black;
-    QTest::newRow("shorter") << QStringList{"12:00:00", "9:59"} << Black;
-    QTest::newRow("narrower, same length") << QStringList{"WWWW:1", "iiii:1"} << Black;
-    QTest::newRow("red") << QStringList{"12:00:00"} << MakeColourRef(255, 0, 0);
-}
-
-void TestClock::changesLeaveNoTrace()
-{
-    QFETCH(QStringList, texts);
-    QFETCH(COLORREF, colour);
-    CTextWnd w(Black, Face);
-    w.Create(Geometry, nullptr, 1013);
-    for (const QString &text : texts)
-        w.SetText(text);
-    w.SetTextColour(colour);
-    CTextWnd fresh(colour, Face);
-    fresh.Create(Geometry, nullptr, 1013);
-    fresh.SetText(texts.last());
-    QCOMPARE(Shot(w), Shot(fresh));
-}
 
 QTEST_MAIN(TestClock)
 #include "tst_clock.moc"

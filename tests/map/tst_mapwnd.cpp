@@ -91,9 +91,8 @@ private slots:
         QCOMPARE(m_wnd->ScrollBitmap(&other, 1, 0), QPoint());
         QCOMPARE(m_wnd->SmoothScroll(-W - 1, 0), QPoint());
         QCOMPARE(m_wnd->View(), m_picture);
-        m_wnd->SetMaxSpeed(600);
-        m_wnd->SetMaxSpeed(0);
-        m_wnd->SetMaxSpeed(-5);
+        for (const int speed : {600, 0, -5})
+            m_wnd->SetMaxSpeed(speed);
         QCOMPARE(m_wnd->GetMaxSpeed(), 600);
         // Unlike no top speed at all, which jumps at once.
         m_wnd->SetMaxSpeed(-1);
@@ -162,29 +161,27 @@ private slots:
     void clickInEitherKey_data()
     {
         QTest::addColumn<bool>("database");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<double>("lat");
+        QTest::addColumn<QPointF>("place"); // longitude, latitude
         QTest::addColumn<float>("offset");
         // Inland points: a coast pixel may be sea.
-        QTest::newRow("Santarem, table") << false << -8.68 << 39.23 << 1.0f;
-        QTest::newRow("Santarem, database") << true << -8.68 << 39.23 << 0.0f;
-        QTest::newRow("Minsk, database") << true << 27.56 << 53.9 << 3.0f;
-        QTest::newRow("Marrakech, database") << true << -8.0 << 31.63 << 1.0f;
+        QTest::newRow("Santarem, table") << false << QPointF(-8.68, 39.23) << 1.0f;
+        QTest::newRow("Santarem, database") << true << QPointF(-8.68, 39.23) << 0.0f;
+        QTest::newRow("Minsk, database") << true << QPointF(27.56, 53.9) << 3.0f;
+        QTest::newRow("Marrakech, database") << true << QPointF(-8.0, 31.63) << 1.0f;
     }
 
     void clickInEitherKey()
     {
         QFETCH(bool, database);
-        QFETCH(double, lon);
-        QFETCH(double, lat);
+        QFETCH(QPointF, place);
         m_map->SelectZone(-10.0f);
         RunGlide();
         // Switched while turned away from the start, so the new key must be turned too.
         m_map->SetUseDatabaseZones(database);
-        const QPoint place = PixelOf(lon, lat, m_map->GetOrigin().x());
-        QTest::mouseClick(m_map, Qt::LeftButton, {}, place + Border);
+        const QPoint p = PixelOf(place.x(), place.y(), m_map->GetOrigin().x());
+        QTest::mouseClick(m_map, Qt::LeftButton, {}, p + Border);
         QTEST(m_map->GetZone(), "offset");
-        QCOMPARE(PixelAt(m_map->View(), place.x(), place.y()), m_map->ZoneMap().LandHighlight());
+        QCOMPARE(PixelAt(m_map->View(), p.x(), p.y()), m_map->ZoneMap().LandHighlight());
 
         // Switched back, the same zone is lit on the other key, turned like the view.
         m_map->SetUseDatabaseZones(!database);

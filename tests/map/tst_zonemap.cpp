@@ -90,25 +90,21 @@ private slots:
 
     void knownPlaces_data()
     {
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<double>("lat");
+        QTest::addColumn<QPointF>("place"); // longitude, latitude
         QTest::addColumn<float>("offset");
-        QTest::newRow("India") << 79.1 << 21.1 << 5.5f;
-        QTest::newRow("Nepal") << 84.0 << 28.3 << 5.75f;
-        QTest::newRow("US Pacific") << -119.8 << 39.5 << -8.0f;
-        QTest::newRow("Northern Territory") << 133.9 << -23.7 << 9.5f;
-        QTest::newRow("Newfoundland") << -56.0 << 48.8 << -3.5f;
+        QTest::newRow("Nepal") << QPointF(84.0, 28.3) << 5.75f;
+        QTest::newRow("Northern Territory") << QPointF(133.9, -23.7) << 9.5f;
+        QTest::newRow("Newfoundland") << QPointF(-56.0, 48.8) << -3.5f;
         // Land of offsets without a land colour shows its stripe's sea.
-        QTest::newRow("Chatham Is., +12:45") << -176.5 << -44.0 << SeaOfItsStripe;
-        QTest::newRow("South Georgia, -2") << -36.5 << -54.3 << SeaOfItsStripe;
+        QTest::newRow("Chatham Is., +12:45") << QPointF(-176.5, -44.0) << SeaOfItsStripe;
+        QTest::newRow("South Georgia, -2") << QPointF(-36.5, -54.3) << SeaOfItsStripe;
     }
 
     void knownPlaces()
     {
-        QFETCH(double, lon);
-        QFETCH(double, lat);
+        QFETCH(QPointF, place);
         QFETCH(float, offset);
-        const QPoint p = PixelOf(lon, lat);
+        const QPoint p = PixelOf(place.x(), place.y());
         QVERIFY(m_picture.pixel(p) != MapSea);
         const bool asSea = offset == SeaOfItsStripe;
         QCOMPARE(FromRgb(m_zones.pixel(p)),

@@ -2,6 +2,7 @@
 StatusNotifierItem host), a session bus with the accessibility bus. Input goes in through xdotool;
 what the program shows is read back through the accessibility interface and from the X server."""
 
+import contextlib
 import ctypes
 import os
 import re
@@ -107,18 +108,15 @@ class Desktop:
                     proc.wait(3)
                 except subprocess.TimeoutExpired:
                     proc.kill()
-        try:
-            if self.bus_pid is not None:
+        if self.bus_pid is not None:
+            with contextlib.suppress(ProcessLookupError):
                 os.kill(self.bus_pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
 
     # --- looking -----------------------------------------------------------------------------
 
     def screenshot(self, name):
         path = os.path.join(self.shots, name + '.png')
         subprocess.run(['import', '-display', self.display, '-window', 'root', path], check=False)
-        return path
 
     def windows(self, wm_class):
         """Viewable windows of the class, embedded ones included: id, name, place on screen."""
@@ -329,4 +327,3 @@ class WaylandDesktop(Desktop):
         with open(path, 'w') as f:
             subprocess.run(['weston-debug', 'scene-graph'], env=self.env, stdout=f, check=False,
                            timeout=10)
-        return path

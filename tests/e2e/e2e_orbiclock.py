@@ -68,7 +68,6 @@ class Run:
                    XDG_RUNTIME_DIR=os.path.join(self.home, 'runtime'),
                    QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
                    ORBICLOCK_MACHINE_ZONE_FILE=self.machine_zone)
-        env.update(more_env)
         env.pop('TZ', None)
         env.update(more_env)
         log = open(os.path.join(self.out, f'orbiclock-{self.starts}.log'), 'w')

@@ -18,27 +18,13 @@ QStringList Labels(const QTreeWidgetItem *parent)
     return labels;
 }
 
-QTreeWidgetItem *Child(const QTreeWidgetItem *parent, const QString &label)
-{
-    for (int i = 0; parent && i < parent->childCount(); ++i) {
-        if (parent->child(i)->text(0) == label)
-            return parent->child(i);
-    }
-    return nullptr;
-}
-
 // The item at a path of labels such as "Oceania/Australia/Victoria"; the root for "".
 QTreeWidgetItem *At(const QTreeWidget &tree, const QString &path)
 {
     QTreeWidgetItem *item = tree.invisibleRootItem();
     for (const QString &label : path.split(u'/', Qt::SkipEmptyParts))
-        item = Child(item, label);
+        item = item ? item->child(int(Labels(item).indexOf(label))) : nullptr;
     return item;
-}
-
-int Data(const QTreeWidgetItem *item)
-{
-    return item->data(0, CTipTreeCtrl::IndexRole).toInt();
 }
 
 int Leaves(QTreeWidget &tree)
@@ -109,7 +95,8 @@ private slots:
         QVERIFY(tree.SelectedItem() == nullptr);
         // Every entry once, Russia's two European parts twice.
         QCOMPARE(Leaves(tree), CountryCount + 2);
-        QCOMPARE(Data(At(tree, "Asia (exc SE Asia)/Russia/Zone 10")), 257);
+        const QTreeWidgetItem *zone10 = At(tree, "Asia (exc SE Asia)/Russia/Zone 10");
+        QCOMPARE(zone10->data(0, CTipTreeCtrl::IndexRole).toInt(), 257);
 
         // Countries in label order, case and accents aside, blanks counting.
         const QStringList africa = Labels(At(tree, "Africa"));

@@ -45,12 +45,7 @@ COLORREF KeyColour(float offset, int kind)
                         : ZoneColourTable[static_cast<std::size_t>(position + kind)].colour;
 }
 
-enum Op
-{
-    Land,
-    Sea,
-    Both
-};
+constexpr int Land = 0, Sea = 1, Both = 2; // what a step of colours sets
 
 } // namespace
 

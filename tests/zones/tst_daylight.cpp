@@ -202,8 +202,7 @@ private slots:
             QVERIFY2(std::abs(hours - PlaceAt(i)->gmtOffset) < 3 || farFromTable.contains(i),
                      qPrintable(QString::number(i) + ' ' + name));
         }
-        QCOMPARE(CountryZoneName(-1), nullptr);
-        QCOMPARE(CountryZoneName(PlaceCount), nullptr);
+        QVERIFY(!CountryZoneName(-1) && !CountryZoneName(PlaceCount));
     }
 };
 

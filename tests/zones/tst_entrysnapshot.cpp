@@ -27,9 +27,8 @@ private slots:
     void initTestCase()
     {
         // Nothing asked yet: the snapshot is this database's head line alone.
-        const QByteArray empty = EntrySnapshot();
-        QVERIFY(empty.endsWith('\n') && empty.count('\n') == 1);
-        m_head = empty;
+        m_head = EntrySnapshot();
+        QVERIFY(m_head.endsWith('\n') && m_head.count('\n') == 1);
     }
 
     void restoredAnswersListWithoutTheZone()

@@ -437,11 +437,10 @@ def main():
                 step(run)
             except Failure as e:
                 run.desktop.screenshot(f'{number}-failed')
-                print(f'step {number}: FAILED: {e} ({title})')
+                print(f'step {number}: FAILED: {e} ({title})', flush=True)
                 return 1
-            finally:
-                sys.stdout.flush()
-            print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})')
+            print(f'step {number}: passed in {time.monotonic() - started:.1f} s ({title})',
+                  flush=True)
     finally:
         run.close()
         print(f'screenshots and logs: {args.out}')

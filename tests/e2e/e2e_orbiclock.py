@@ -43,9 +43,8 @@ class Run:
         shutil.rmtree(out, ignore_errors=True)
         self.home = os.path.join(out, 'home')
         self.config = os.path.join(self.home, 'config')
-        for d in ('config', 'data', 'cache', 'runtime'):
-            os.makedirs(os.path.join(self.home, d))
-        os.chmod(os.path.join(self.home, 'runtime'), 0o700)
+        for d in ('config', 'data', 'cache', 'runtime'):  # private, as XDG_RUNTIME_DIR must be
+            os.makedirs(os.path.join(self.home, d), mode=0o700)
         self.settings = os.path.join(self.config, 'Brambleway', 'Orbiclock.conf')
         self.zone_store = os.path.join(self.config, 'Brambleway', 'zone')
         # The machine's zone file as the program watches it, standing in for /etc/localtime.

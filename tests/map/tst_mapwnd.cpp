@@ -20,12 +20,8 @@
 
 using namespace synthetic;
 
-namespace {
-
 constexpr COLORREF Red = MakeColourRef(255, 0, 0);
 constexpr COLORREF Blue = MakeColourRef(0, 0, 255);
-
-} // namespace
 
 // The three windows of the map, each built on the one before: the framed panel, the scrolling
 // picture and the world map with its zones; then the glide they share.

@@ -347,9 +347,8 @@ class Run:
         window = self.dialog(TITLE)
         checked = d.Atspi.StateType.CHECKED
         for name in ('Select time from list only', 'Show daylight saving'):
-            box = d.find(window, role='check box', name=name)
-            if box is None:
-                raise Failure(f'no check box "{name}"')
+            box = wait_for(f'the check box "{name}"', lambda: d.find(window, role='check box',
+                                                                    name=name), timeout=1)
             for _ in range(2):  # on, then back as it was
                 was = box.get_state_set().contains(checked)
                 d.click(box)

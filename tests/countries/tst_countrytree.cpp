@@ -151,12 +151,11 @@ private slots:
     {
         QFETCH(int, month);
         QFETCH(int, albania);
-        QFETCH(int, victoria);
         m_clock.Set(MakeLocalTime(2026, month, 15, 12));
         CCountryTree tree;
         tree.FillTree(CCountryTree::NoFilter, -1);
         QCOMPARE(Image(tree, "Europe/Albania"), albania);
-        QCOMPARE(Image(tree, "Oceania/Australia/Victoria"), victoria);
+        QTEST(Image(tree, "Oceania/Australia/Victoria"), "victoria");
         QCOMPARE(Image(tree, "Oceania/Australia/Queensland"), 16);
         // A country with parts says only that one of them has daylight saving.
         QCOMPARE(Image(tree, "Oceania/Australia"), 17);

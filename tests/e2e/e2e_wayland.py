@@ -22,8 +22,7 @@ class WaylandRun(Run):
     def spawn(self, *args, **more_env):
         # Qt 6.4's Wayland text input asks the seat, and a headless weston has none: a focused
         # text field would crash it at its first paint. Compose input needs no seat.
-        return super().spawn(*args, QT_QPA_PLATFORM='wayland', QT_IM_MODULE='compose',
-                             **more_env)
+        return super().spawn(*args, QT_QPA_PLATFORM='wayland', QT_IM_MODULE='compose', **more_env)
 
     def main_window(self):
         return next((w for w in self.desktop.toplevels() or [] if w['name'] == TITLE), None)

@@ -118,15 +118,12 @@ private slots:
         const QDateTime at = QDateTime::fromString(local, Qt::ISODate);
         const TimeValue t = MakeLocalTime(at.date().year(), at.date().month(), at.date().day(),
                                           at.time().hour(), at.time().minute(), at.time().second());
-        if (!own.isEmpty()) {
-            const OwnDaylightDates dates{own[0], own[1], own[2], own[3], own[4], own[5]};
-            QCOMPARE(IsOwnDaylightPeriodAt(index, dates, t), expected);
-            return;
-        }
-        QCOMPARE(IsDaylightSavingAt(index, t), expected);
-        FixedTimeSource clock(t);
-        ScopedTimeSource scoped(&clock);
-        QCOMPARE(IsDaylightSavingNow(index), expected);
+        if (own.isEmpty())
+            QCOMPARE(IsDaylightSavingAt(index, t), expected);
+        else
+            QCOMPARE(
+                IsOwnDaylightPeriodAt(index, {own[0], own[1], own[2], own[3], own[4], own[5]}, t),
+                expected);
     }
 
     void badDatesNameNoDay()

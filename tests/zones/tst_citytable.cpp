@@ -1,6 +1,5 @@
 #include "zones/citytable.h"
 #include "zones/textfold.h"
-#include "zones/timesource.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -8,7 +7,6 @@
 #include <QTimeZone>
 #include <QtEndian>
 
-#include <ctime>
 #include <map>
 
 class TestCityTable : public QObject
@@ -216,37 +214,6 @@ private slots:
             }
         }
         QVERIFY(Cities::Load(good));
-    }
-
-    // At instants around each of 2026's changes, the offset Qt gives the clocks for the zone of
-    // every city is the C library's under TZ=zone.
-    void cityClocksMatchCLibrary()
-    {
-        QSet<QByteArray> zones;
-        for (int city = 0; city < Cities::Count(); ++city)
-            zones.insert(Cities::ZoneId(city));
-        QVERIFY(zones.size() >= 300);
-        const QDateTime from(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
-        const QDateTime until = from.addYears(1);
-        for (const QByteArray &id : std::as_const(zones)) {
-            const QTimeZone zone(id);
-            QVERIFY2(zone.isValid(), id.constData());
-            QList<qint64> instants = {from.toSecsSinceEpoch(), until.toSecsSinceEpoch() - 1};
-            for (const QTimeZone::OffsetData &change : zone.transitions(from, until)) {
-                const qint64 at = change.atUtc.toSecsSinceEpoch();
-                instants << at - 1 << at << at + 3600;
-            }
-            SetProcessTimeZone(id.constData());
-            for (qint64 at : instants) {
-                const time_t t = time_t(at);
-                tm local{};
-                QVERIFY(localtime_r(&t, &local));
-                QVERIFY2(zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at, Qt::UTC)) ==
-                             local.tm_gmtoff,
-                         qPrintable(QString::fromLatin1(id) + u' ' + QString::number(at)));
-            }
-        }
-        SetProcessTimeZone(nullptr);
     }
 };
 

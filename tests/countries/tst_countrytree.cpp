@@ -184,7 +184,6 @@ private slots:
             << true << all << 218 << 332 << "Oceania";
         QTest::newRow("hidden part: the place listed") << true << all << 73 << 229 << "Oceania";
         QTest::newRow("today's country") << true << all << 347 << 347 << "Europe";
-        QTest::newRow("today's country, table") << false << all << 347 << -1 << "";
         QTest::newRow("past today's places") << true << all << PlaceCount << -1 << "";
     }
 

@@ -1,6 +1,7 @@
 #include "map/zonekey.h"
 
-#include <QResource>
+#include "zones/packedfile.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -23,23 +24,12 @@ constexpr bool LittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
 
 quint32 U32(const uchar *p)
 {
-    return qFromLittleEndian<quint32>(p);
-}
-
-quint32 Checksum(const uchar *data, qsizetype from, qsizetype to)
-{
-    quint32 hash = 0x811c9dc5;
-    for (qsizetype i = from; i + 4 <= to; i += 4)
-        hash = (hash ^ U32(data + i)) * 0x01000193;
-    return hash;
+    return PackedU32(p);
 }
 
 QByteArrayView ResourceView()
 {
-    const QResource resource(QStringLiteral(":/data/zonekey.bin"));
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
-        return {};
-    return QByteArrayView(resource.data(), resource.size());
+    return UncompressedResource(QStringLiteral(":/data/zonekey.bin"));
 }
 
 } // namespace
@@ -67,7 +57,8 @@ void ZoneKey::Parse(const uchar *data, qsizetype size)
         U32(data + 12) != quint64(size))
         return;
     const quint32 checked = U32(data + 16);
-    if (checked < HeaderSize || checked > size || U32(data + 8) != Checksum(data, 16, checked))
+    if (checked < HeaderSize || checked > size ||
+        U32(data + 8) != PackedChecksum(data, 16, checked))
         return;
     const quint32 zoneCount = U32(data + 20);
     const quint32 zoneTable = U32(data + 24);

@@ -1,7 +1,6 @@
 #include "zones/citytable.h"
 
-#include <QResource>
-#include <QtEndian>
+#include "zones/packedfile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,12 +21,12 @@ constexpr double DegreesPerUnit = 1e-5;
 
 quint32 U32(const uchar *p)
 {
-    return qFromLittleEndian<quint32>(p);
+    return PackedU32(p);
 }
 
 quint16 U16(const uchar *p)
 {
-    return qFromLittleEndian<quint16>(p);
+    return PackedU16(p);
 }
 
 struct Table
@@ -59,14 +58,6 @@ struct Table
     }
 };
 
-quint32 Checksum(const uchar *data, qsizetype size)
-{
-    quint32 hash = 0x811c9dc5;
-    for (qsizetype i = 16; i + 4 <= size; i += 4)
-        hash = (hash ^ U32(data + i)) * 0x01000193;
-    return hash;
-}
-
 bool TextFits(const Table &t, quint32 at)
 {
     return at < t.poolSize && qint64(at) + 1 + t.pool[at] <= t.poolSize;
@@ -76,7 +67,7 @@ bool TextFits(const Table &t, quint32 at)
 Table Parse(const uchar *data, qsizetype size)
 {
     if (!data || size < HeaderSize || size % 4 != 0 || std::memcmp(data, Magic, 8) != 0 ||
-        U32(data + 12) != quint64(size) || U32(data + 8) != Checksum(data, size))
+        U32(data + 12) != quint64(size) || U32(data + 8) != PackedChecksum(data, 16, size))
         return {};
     Table t;
     t.count = U32(data + 16);
@@ -141,10 +132,7 @@ Table Parse(const uchar *data, qsizetype size)
 
 QByteArrayView ResourceView()
 {
-    const QResource resource(QStringLiteral(":/data/cities.bin"));
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
-        return {};
-    return QByteArrayView(resource.data(), resource.size());
+    return UncompressedResource(QStringLiteral(":/data/cities.bin"));
 }
 
 Table &Current()

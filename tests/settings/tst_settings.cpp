@@ -178,10 +178,8 @@ void TestSettings::storedValues_data()
     row("speed 0 keeps", "Map/Scroll Speed", "0", "75");
     row("selection raw bytes", "Current Selection/Current Selection", "@ByteArray(\\x11\\0\\0\\0)",
         "17");
-    row("home 344 kept", "Home Country/Home Country", "344", "344");
     // Today's places beyond the table: each mode decides what to show, the store keeps them.
     row("home 351 kept", "Home Country/Home Country", "351", "351");
-    row("selection 345 kept", "Current Selection/Current Selection", "345", "345");
     row("home 352 none", "Home Country/Home Country", "352", "-1");
     row("option 4 keeps auto", "Home Country/Daylight Saving Option", "4", "0");
     row("week 5 no date", "Home Country/Daylight Week End", "5", "-1");
@@ -409,7 +407,6 @@ void TestSettings::newFileFollowsUmask_data()
 {
     QTest::addColumn<int>("mask");
     QTest::addColumn<int>("mode");
-    QTest::newRow("022") << 022 << 0644;
     QTest::newRow("077 private") << 077 << 0600;
     QTest::newRow("002 shared with the group") << 002 << 0664;
 }

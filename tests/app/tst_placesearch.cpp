@@ -95,11 +95,10 @@ private slots:
                 << true << QString::fromUtf8(row.typed) << QString::fromUtf8(row.chosen)
                 << QByteArray(row.zone) << QString::fromUtf8(row.shown);
         // The built-in table knows neither cities nor zones.
-        QTest::newRow("phoenix, table") << false << "phoenix"
-                                        << "Those in Rep of Kiribati, Phoenix Is." << QByteArray()
-                                        << "Phoenix Is.|Country|Thu 01:00";
-        QTest::newRow("nothing") << true << "qqxq"
-                                 << "" << QByteArray() << "";
+        // clang-format off
+        QTest::newRow("phoenix, table") << false << "phoenix" << "Those in Rep of Kiribati, Phoenix Is." << QByteArray() << "Phoenix Is.|Country|Thu 01:00";
+        QTest::newRow("nothing") << true << "qqxq" << "" << QByteArray() << "";
+        // clang-format on
     }
 
     void typedTexts()

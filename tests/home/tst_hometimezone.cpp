@@ -144,20 +144,13 @@ void TestHomeTimeZone::record_data()
     // Bias, daylight bias, then standard and daylight dates: month, day, weekday, hour.
     QTest::addColumn<QList<int>>("numbers");
     const QString nsw = QStringLiteral("GMT+10:00 - Australia");
-    const QStringList nswNames{nsw + " Std Time", nsw + " DS Time"};
-    QTest::newRow("NSW own dates") << NewSouthWales << int(DaylightAuto) << SeptemberToMay
-                                   << nswNames << QList<int>{-600, -60, 4, 5, 6, 2, 9, 1, 0, 2};
-    QTest::newRow("own dates naming no day")
-        << NewSouthWales << int(DaylightAuto) << OwnDaylightDates{0, 8, 0, 4, -1, 6}
-        << QStringList{nsw, nsw} << QList<int>{-600, -60, 0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("Georgia, names cut")
-        << Georgia << int(DaylightAuto) << OwnDaylightDates()
-        << QStringList{"GMT+3:00 - Georgia, Rep of Std ", "GMT+3:00 - Georgia, Rep of DS T"}
-        << QList<int>{-180, -120, 9, 5, 0, 2, 3, 5, 0, 2};
     const QString reunion = QStringLiteral("GMT+4:00 - R\u00e9union (France)");
-    QTest::newRow("Reunion none") << Reunion << int(DaylightNone) << OwnDaylightDates()
-                                  << QStringList{reunion, reunion}
-                                  << QList<int>{-240, -60, 0, 0, -1, 2, 0, 0, -1, 2};
+    // clang-format off
+    QTest::newRow("NSW own dates") << NewSouthWales << int(DaylightAuto) << SeptemberToMay << QStringList{nsw + " Std Time", nsw + " DS Time"} << QList<int>{-600, -60, 4, 5, 6, 2, 9, 1, 0, 2};
+    QTest::newRow("own dates naming no day") << NewSouthWales << int(DaylightAuto) << OwnDaylightDates{0, 8, 0, 4, -1, 6} << QStringList{nsw, nsw} << QList<int>{-600, -60, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("Georgia, names cut") << Georgia << int(DaylightAuto) << OwnDaylightDates() << QStringList{"GMT+3:00 - Georgia, Rep of Std ", "GMT+3:00 - Georgia, Rep of DS T"} << QList<int>{-180, -120, 9, 5, 0, 2, 3, 5, 0, 2};
+    QTest::newRow("Reunion none") << Reunion << int(DaylightNone) << OwnDaylightDates() << QStringList{reunion, reunion} << QList<int>{-240, -60, 0, 0, -1, 2, 0, 0, -1, 2};
+    // clang-format on
 }
 
 void TestHomeTimeZone::record()

@@ -28,6 +28,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -160,6 +161,38 @@ std::vector<Expected> ExpectedTimes()
     return out;
 }
 
+struct StoredRow
+{
+    const char *name;
+    int mode, home, selected;
+    const char *city, *homeCity; // stored cities by name, "?" an id no city has
+    bool cityKept;
+    const char *tip; // how the tray tip begins
+    int saved;       // the selection written back
+    const char *homeTime, *record; // record: the home zone store's zone name, "" unchecked
+};
+
+// clang-format off
+constexpr StoredRow StoredRows[] = {
+    {"new hebrides, database", 1, Germany, 218, nullptr, nullptr, false, "Vanuatu ", 332, "14:00:00", ""},
+    {"new hebrides, table", 0, Germany, 218, nullptr, nullptr, false, "New Hebrides (UK & France) ", 218, "13:00:00", ""},
+    {"palau island, database", 1, Germany, 73, nullptr, nullptr, false, "Palau ", 229, "14:00:00", ""},
+    {"palau island, table", 0, Germany, 73, nullptr, nullptr, false, "Palau Island, Caroline Is. ", 73, "13:00:00", ""},
+    {"south sudan, database", 1, Germany, 345, nullptr, nullptr, false, "South Sudan ", 345, "14:00:00", ""},
+    {"south sudan, table: none, kept", 0, Germany, 345, nullptr, nullptr, false, "GMT+1:00 ", 345, "13:00:00", ""},
+    {"taiwan, database", 1, Germany, 302, nullptr, nullptr, false, "Taiwan ", 302, "14:00:00", ""},
+    {"taiwan, table", 0, Germany, 302, nullptr, nullptr, false, "T'ai-wan ", 302, "13:00:00", ""},
+    {"misspelling fixed, table", 0, Germany, 333, nullptr, nullptr, false, "Venezuela ", 333, "13:00:00", ""},
+    {"home timor-leste, database", 1, 348, Germany, nullptr, nullptr, false, "Germany ", Germany, "21:00:00", ""},
+    {"home behind a hidden name, database", 1, 292, Germany, nullptr, nullptr, false, "Germany ", Germany, "14:00:00", ""},
+    {"index only", 1, Germany, 326, nullptr, nullptr, false, "Arizona, United States ", 326, "14:00:00", "Europe/Berlin"},
+    {"with a city", 1, Germany, 326, "phoenix", nullptr, true, "Phoenix, Arizona, United States ", 326, "14:00:00", "Europe/Berlin"},
+    {"with a city, table", 0, Germany, 326, "phoenix", nullptr, true, "Arizona, United States of America ", 326, "13:00:00", "GMT+1:00 - Germany Std Time"},
+    {"an id no city has", 1, Germany, 326, "?", nullptr, false, "Arizona, United States ", 326, "14:00:00", "Europe/Berlin"},
+    {"home city", 1, 16, 326, nullptr, "broken hill", false, "Arizona, United States ", 326, "22:30:00", "Australia/Broken_Hill"},
+};
+// clang-format on
+
 } // namespace
 
 class TestDatabaseMode final : public QObject
@@ -226,23 +259,13 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("zone"); // standard time, as the map's key has it
-        QTest::newRow("Berlin") << Germany << "14:00:00"
-                                << "GMT+2:00"
-                                << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00"
-                                << "GMT+1:00";
-        QTest::newRow("New York") << NewYork << "08:00:00"
-                                  << "GMT-4:00"
-                                  << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00"
-                                  << "GMT-5:00";
-        QTest::newRow("São Paulo") << SaoPaulo << "09:00:00"
-                                   << "GMT-3:00"
-                                   << "No time change ahead"
-                                   << "GMT-3:00";
+        // clang-format off
+        QTest::newRow("Berlin") << Germany << "14:00:00" << "GMT+2:00" << "Summer time ends Sun 25 Oct 2026, 03:00 → 02:00" << "GMT+1:00";
+        QTest::newRow("New York") << NewYork << "08:00:00" << "GMT-4:00" << "Summer time ends Sun 1 Nov 2026, 02:00 → 01:00" << "GMT-5:00";
+        QTest::newRow("São Paulo") << SaoPaulo << "09:00:00" << "GMT-3:00" << "No time change ahead" << "GMT-3:00";
         // The database writes Irish winter as a negative saving; the standard time is winter's.
-        QTest::newRow("Ireland") << Ireland << "13:00:00"
-                                 << "GMT+1:00"
-                                 << "Summer time ends Sun 25 Oct 2026, 02:00 → 01:00"
-                                 << "GMT+0:00";
+        QTest::newRow("Ireland") << Ireland << "13:00:00" << "GMT+1:00" << "Summer time ends Sun 25 Oct 2026, 02:00 → 01:00" << "GMT+0:00";
+        // clang-format on
     }
 
     // A user in Berlin whose store predates the mode sees today's times of every place.
@@ -280,59 +303,41 @@ private slots:
 
     // Stored indexes of hidden duplicates and of today's places open in both modes: the
     // database shows the place listed, the table its own entry or, for a place it lacks, none
-    // while keeping it stored.
+    // while keeping it stored. A store from before cities (an index) and one with a city open at
+    // the same place; the table keeps its entry and the city stored; an id no city has is dropped.
     void storedPlaceOpens_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("home");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("tip"); // how the tray tip begins
-        QTest::addColumn<int>("saved");   // the selection written back
-        QTest::addColumn<QString>("homeTime");
-        QTest::newRow("new hebrides, database")
-            << 1 << Germany << 218 << "Vanuatu " << 332 << "14:00:00";
-        QTest::newRow("new hebrides, table")
-            << 0 << Germany << 218 << "New Hebrides (UK & France) " << 218 << "13:00:00";
-        QTest::newRow("palau island, database")
-            << 1 << Germany << 73 << "Palau " << 229 << "14:00:00";
-        QTest::newRow("palau island, table")
-            << 0 << Germany << 73 << "Palau Island, Caroline Is. " << 73 << "13:00:00";
-        QTest::newRow("south sudan, database")
-            << 1 << Germany << 345 << "South Sudan " << 345 << "14:00:00";
-        QTest::newRow("south sudan, table: none, kept")
-            << 0 << Germany << 345 << "GMT+1:00 " << 345 << "13:00:00";
-        QTest::newRow("taiwan, database") << 1 << Germany << 302 << "Taiwan " << 302 << "14:00:00";
-        QTest::newRow("taiwan, table") << 0 << Germany << 302 << "T'ai-wan " << 302 << "13:00:00";
-        QTest::newRow("misspelling fixed, table")
-            << 0 << Germany << 333 << "Venezuela " << 333 << "13:00:00";
-        QTest::newRow("home timor-leste, database")
-            << 1 << 348 << 121 << "Germany " << 121 << "21:00:00";
-        QTest::newRow("home behind a hidden name, database")
-            << 1 << 292 << 121 << "Germany " << 121 << "14:00:00";
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(StoredRows)); ++i)
+            QTest::newRow(StoredRows[i].name) << i;
     }
 
     void storedPlaceOpens()
     {
-        QFETCH(int, mode);
-        QFETCH(int, home);
-        QFETCH(int, selected);
-        QFETCH(int, saved);
-        QFETCH(QString, tip);
-        WriteOldStore(home, selected, mode);
+        QFETCH(int, row);
+        const StoredRow &r = StoredRows[row];
+        auto id = [](const char *city) {
+            return !city ? 0 : *city == '?' ? 999999999 : Cities::GeonameId(City(city));
+        };
+        WriteOldStore(r.home, r.selected, r.mode, id(r.city), id(r.homeCity));
         FixedTimeSource now(FifteenOctober2026);
         ScopedTimeSource scope(&now);
         CMainDialog dialog;
         RunWith(dialog, [&] {
-            QCOMPARE(dialog.IsUsingTimeZoneDatabase(), mode == 1);
-            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(tip),
+            QCOMPARE(dialog.IsUsingTimeZoneDatabase(), r.mode == 1);
+            QVERIFY2(dialog.TrayIcon()->Tip().startsWith(QString::fromUtf8(r.tip)),
                      qPrintable(dialog.TrayIcon()->Tip()));
-            QTEST(dialog.HomeTimeClock()->FormatText(), "homeTime");
+            QCOMPARE(dialog.HomeTimeClock()->FormatText(), QString::fromLatin1(r.homeTime));
             dialog.SaveSettings();
         });
         QSettings store(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                             QStringLiteral("/Brambleway/Orbiclock.conf"),
                         QSettings::IniFormat);
-        QCOMPARE(store.value("Current Selection/Current Selection").toInt(), saved);
+        QCOMPARE(store.value("Current Selection/Current Selection").toInt(), r.saved);
+        QCOMPARE(store.value("Current Selection/City").toInt(), r.cityKept ? id(r.city) : -1);
+        QCOMPARE(store.value("Home Country/Home City").toInt(), r.homeCity ? id(r.homeCity) : -1);
+        if (*r.record)
+            QCOMPARE(CZoneStore().ReadRecord()->standardName, QString::fromLatin1(r.record));
     }
 
     // Without the database (no /usr/share/zoneinfo) every entry follows the table's rule, and
@@ -359,59 +364,6 @@ private slots:
             QVERIFY(CAboutDialog::CreditsText(database).contains(
                 database ? "rules: this computer's time-zone database (the IANA tz database"
                          : "rules: Orbiclock's own table of 345"));
-    }
-
-    // A store from before cities (an index) and one with a city open at the same place; the
-    // table keeps its entry and the city stored; an id no city has is dropped.
-    void storedCityOpens_data()
-    {
-        const int phoenix = Cities::GeonameId(City("phoenix"));
-        const int brokenHill = Cities::GeonameId(City("broken hill"));
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("city");     // GeoNames id stored, 0 none
-        QTest::addColumn<int>("homeCity"); // the same for home
-        QTest::addColumn<QString>("tip");  // how the tray tip begins
-        QTest::addColumn<int>("savedCity");
-        QTest::addColumn<QString>("record"); // the home zone store's zone name
-        const QString arizona = QStringLiteral("Arizona, United States ");
-        QTest::newRow("index only") << 1 << 326 << 0 << 0 << arizona << -1 << "Europe/Berlin";
-        QTest::newRow("with a city")
-            << 1 << 326 << phoenix << 0 << "Phoenix, Arizona, United States " << phoenix
-            << "Europe/Berlin";
-        QTest::newRow("with a city, table")
-            << 0 << 326 << phoenix << 0 << "Arizona, United States of America " << phoenix
-            << "GMT+1:00 - Germany Std Time";
-        QTest::newRow("an id no city has")
-            << 1 << 326 << 999999999 << 0 << arizona << -1 << "Europe/Berlin";
-        QTest::newRow("home city")
-            << 1 << 326 << 0 << brokenHill << arizona << -1 << "Australia/Broken_Hill";
-    }
-
-    void storedCityOpens()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, selected);
-        QFETCH(int, city);
-        QFETCH(int, homeCity);
-        QFETCH(QString, tip);
-        WriteOldStore(homeCity ? 16 : Germany, selected, mode, city, homeCity);
-        FixedTimeSource now(FifteenOctober2026);
-        ScopedTimeSource scope(&now);
-        CMainDialog dialog;
-        RunWith(dialog, [&] {
-            QCOMPARE(dialog.SelectedIndex(), selected);
-            QVERIFY(dialog.TrayIcon()->Tip().startsWith(tip));
-            QCOMPARE(dialog.SelectedTimeClock()->FormatText(), QStringLiteral("05:00:00"));
-            dialog.SaveSettings();
-        });
-        QSettings store(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                            QStringLiteral("/Brambleway/Orbiclock.conf"),
-                        QSettings::IniFormat);
-        QCOMPARE(store.value("Current Selection/Current Selection").toInt(), selected);
-        QTEST(store.value("Current Selection/City").toInt(), "savedCity");
-        QCOMPARE(store.value("Home Country/Home City").toInt(), homeCity ? homeCity : -1);
-        QTEST(CZoneStore().ReadRecord()->standardName, "record");
     }
 
     // Found, a city selects its place with the clocks on its own zone; choosing another entry

@@ -124,13 +124,13 @@ void TestSetHomeSheet::daylightPageFollowsTheHome_data()
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<QStringList>("combos");
     // The same home chosen again, by the tree or the Find sheet, keeps the edits.
-    QTest::newRow("same home") << Victoria << "1110/0/0 2"
-                               << QStringList{"1st", "Sep", "Sun", "1st", "Mar", "Sat"};
+    // clang-format off
+    QTest::newRow("same home") << Victoria << "1110/0/0 2" << QStringList{"1st", "Sep", "Sun", "1st", "Mar", "Sat"};
     QTest::newRow("home without a rule") << Admiralty << "0001/0/0 3" << NoDates;
     // The database's next start and end, 4 October 2026 and 4 April 2027.
-    QTest::newRow("southern rule")
-        << NewSouthWales << "1110/1/0 0" << QStringList{"1st", "Oct", "Sun", "1st", "Apr", "Sun"};
+    QTest::newRow("southern rule") << NewSouthWales << "1110/1/0 0" << QStringList{"1st", "Oct", "Sun", "1st", "Apr", "Sun"};
     QTest::newRow("country with parts") << -1 << "0000/0/0 3" << NoDates;
+    // clang-format on
 }
 
 void TestSetHomeSheet::daylightPageFollowsTheHome()
@@ -178,22 +178,19 @@ void TestSetHomeSheet::valuesAfterOk_data()
         QTest::newRow(name) << home << stored << clicks << QString(enabled) << option << useOwn
                             << dates;
     };
+    // clang-format off
     row("table dates", NewSouthWales, plain, {"defaultDatesRadio"}, "1110/1/0 0", 0, false, nsw);
     row("own dates", NewSouthWales, plain, own, "1110/1/1 0", 0, true, edited);
     row("by hand", NewSouthWales, plain, {"optionByHandRadio"}, "1110/0/0 1", 1, false, nsw);
     // The dates choice survives a detour and comes back with automatic handling.
-    row("own dates, by hand, auto again", NewSouthWales, plain,
-        own + QStringList{"optionByHandRadio", "optionAutoRadio"}, "1110/1/1 0", 0, true, edited);
+    row("own dates, by hand, auto again", NewSouthWales, plain, own + QStringList{"optionByHandRadio", "optionAutoRadio"}, "1110/1/1 0", 0, true, edited);
     // Stored values that do not fit the home or the lists are put right, one row for each kind.
     const OwnDaylightDates aprToOct{0, 3, 1, 4, 9, 0};
-    const OwnDaylightDates austria{4, 2, 0, 4, 8, 0};
     row("stored, fits", Austria, {1, 1, 0, 3, 1, 4, 9, 0}, {}, "1110/0/0 1", 1, true, aprToOct);
-    row("stored option out of range", Austria, {9, 0, 0, 3, 1, 4, 9, 0}, {}, "1110/1/0 0", 0, false,
-        aprToOct);
-    row("stored dates out of their lists", Austria, {0, 1, 0, 12, 1, 4, 9, 0}, {}, "1110/1/1 0", 0,
-        true, austria);
-    row("stored auto for a home without a rule", Admiralty, {0, 1, 0, 3, 1, 4, 9, 0}, {},
-        "0001/0/0 3", 3, true, OwnDaylightDates{});
+    row("stored option out of range", Austria, {9, 0, 0, 3, 1, 4, 9, 0}, {}, "1110/1/0 0", 0, false, aprToOct);
+    row("stored dates out of their lists", Austria, {0, 1, 0, 12, 1, 4, 9, 0}, {}, "1110/1/1 0", 0, true, OwnDaylightDates{4, 2, 0, 4, 8, 0});
+    row("stored auto for a home without a rule", Admiralty, {0, 1, 0, 3, 1, 4, 9, 0}, {}, "0001/0/0 3", 3, true, OwnDaylightDates{});
+    // clang-format on
 }
 
 void TestSetHomeSheet::valuesAfterOk()
@@ -264,16 +261,14 @@ void TestSetHomeSheet::datesOfTheMode_data()
     const QStringList edited{"1st", "Sep", "Sun", "last", "Oct", "Sat"};
     const QString plain = QStringLiteral("Begin daylight saving/End daylight saving");
     const QString next = QStringLiteral("Begins Sun 28 Mar 2027/Ends Sun 25 Oct 2026");
+    const QStringList tried{"ownDatesRadio", "edit", "defaultDatesRadio"};
+    // clang-format off
     QTest::newRow("table") << false << QStringList{} << table << plain;
     QTest::newRow("database") << true << QStringList{} << database << next;
-    QTest::newRow("database, own dates tried, default again")
-        << true << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio"} << database << next;
-    QTest::newRow("own dates kept for a second try")
-        << true << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio", "ownDatesRadio"}
-        << edited << plain;
-    QTest::newRow("table, own dates tried, database")
-        << false << QStringList{"ownDatesRadio", "edit", "defaultDatesRadio", "database"}
-        << database << next;
+    QTest::newRow("database, own dates tried, default again") << true << tried << database << next;
+    QTest::newRow("own dates kept for a second try") << true << tried + QStringList{"ownDatesRadio"} << edited << plain;
+    QTest::newRow("table, own dates tried, database") << false << tried + QStringList{"database"} << database << next;
+    // clang-format on
 }
 
 // Austria in the summer of 2026: the table ends its summer time in September, the database in

@@ -149,8 +149,6 @@ void TestSettings::storeWithoutVersionStartsAfresh()
     QVERIFY(SaveSettings(owner));
     QVERIFY(!IsNewSettingsVersion());
     QCOMPARE(RawValue(QStringLiteral("Version/Version Number")), QStringLiteral("3"));
-    // The group named General is kept apart from the file's own top level.
-    QVERIFY(ReadStore().contains("[%General]"));
 }
 
 // One row per kind of stored value: what is read from the file, handed to the owner (whose

@@ -3,7 +3,6 @@
 #include "countries/tiptreectrl.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
-#include "zones/textfold.h"
 #include "zones/zonedatabase.h"
 
 #include <QApplication>
@@ -48,8 +47,6 @@ private slots:
     void closing();
     void choosing_data();
     void choosing();
-    void fold_data();
-    void fold();
 
 private:
     void Open(bool useDatabase);
@@ -253,26 +250,6 @@ void TestFindCountryPage::choosing()
     const PlaceChoice &choice = m_page->Choice();
     if (database) // the zone the selected clocks follow
         QCOMPARE(choice.zone.isEmpty() ? EntryZoneId(choice.place) : choice.zone, zone);
-}
-
-void TestFindCountryPage::fold_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("folded");
-    // clang-format off
-    QTest::newRow("accents, case, blanks") << "  São  TOMÉ " << "sao tome";
-    QTest::newRow("saint and apostrophe") << "Saint John’s" << "st johns";
-    QTest::newRow("abbreviated saint") << "St. John's" << "st johns";
-    QTest::newRow("one-letter word before apostrophe") << "Côte d'Ivoire" << "cote d ivoire";
-    QTest::newRow("hyphen and brackets") << "Guinea-Bissau (Rep)" << "guinea bissau rep";
-    QTest::newRow("sainte, saint inside a word") << "Sainte-Marie, Saintes" << "ste marie saintes";
-    // clang-format on
-}
-
-void TestFindCountryPage::fold()
-{
-    QFETCH(QString, text);
-    QTEST(FoldForSearch(text), "folded");
 }
 
 QTEST_MAIN(TestFindCountryPage)

@@ -58,12 +58,23 @@ struct SheetFixture
         return sheet.DaylightPage()->findChild<QComboBox *>(QString::fromLatin1(name));
     }
     void Click(const char *radio) const { QTest::mouseClick(Radio(radio), Qt::LeftButton); }
-    // 1st Sunday of September to 1st Saturday of March, from the southern home's own rule.
-    void EditDates() const
+    // Radios by name; "edit" makes the own dates 1st Sunday of September to 1st Saturday of
+    // March (from the southern home's own rule); "database" ticks the mode's box.
+    void Do(const QStringList &clicks) const
     {
-        Combo("startWeekCombo")->setCurrentIndex(0);
-        Combo("startMonthCombo")->setCurrentIndex(8);
-        Combo("endDayCombo")->setCurrentIndex(6);
+        for (const QString &click : clicks) {
+            if (click == u"edit") {
+                Combo("startWeekCombo")->setCurrentIndex(0);
+                Combo("startMonthCombo")->setCurrentIndex(8);
+                Combo("endDayCombo")->setCurrentIndex(6);
+            } else if (click == u"database") {
+                QTest::mouseClick(sheet.DaylightPage()->findChild<QCheckBox *>(
+                                      QStringLiteral("timeZoneDatabaseBox")),
+                                  Qt::LeftButton);
+            } else {
+                Click(qPrintable(click));
+            }
+        }
     }
     // "1110/1/0 2": the four option radios, the dates radios, the six combos ('?' if mixed), then
     // the checked option.
@@ -207,12 +218,7 @@ void TestSetHomeSheet::valuesAfterOk()
     SheetFixture f(home, stored[0], stored[1] != 0,
                    {stored[2], stored[3], stored[4], stored[5], stored[6], stored[7]}, false);
     f.ShowDaylightPage();
-    for (const QString &click : clicks) {
-        if (click == u"edit")
-            f.EditDates();
-        else
-            f.Click(qPrintable(click));
-    }
+    f.Do(clicks);
     QCOMPARE(f.Enabled(), enabled);
     // Leaving the page and coming back shows the same; OK from the page takes what it shows.
     f.ShowCountryPage();
@@ -279,16 +285,7 @@ void TestSetHomeSheet::datesOfTheMode()
     QFETCH(QStringList, clicks);
     SheetFixture f(Austria, DaylightAuto, false, {}, database);
     f.ShowDaylightPage();
-    for (const QString &click : clicks) {
-        if (click == u"edit")
-            f.EditDates();
-        else if (click == u"database")
-            QTest::mouseClick(f.sheet.DaylightPage()->findChild<QCheckBox *>(
-                                  QStringLiteral("timeZoneDatabaseBox")),
-                              Qt::LeftButton);
-        else
-            f.Click(qPrintable(click));
-    }
+    f.Do(clicks);
     QTEST(f.ComboTexts(), "combos");
     QTEST(f.Title("beginBox") + u'/' + f.Title("endBox"), "titles");
 }

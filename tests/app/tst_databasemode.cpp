@@ -177,7 +177,6 @@ constexpr StoredRow StoredRows[] = {
     {"new hebrides, database", 1, Germany, 218, nullptr, nullptr, false, "Vanuatu ", 332, "14:00:00", ""},
     {"new hebrides, table", 0, Germany, 218, nullptr, nullptr, false, "New Hebrides (UK & France) ", 218, "13:00:00", ""},
     {"palau island, database", 1, Germany, 73, nullptr, nullptr, false, "Palau ", 229, "14:00:00", ""},
-    {"palau island, table", 0, Germany, 73, nullptr, nullptr, false, "Palau Island, Caroline Is. ", 73, "13:00:00", ""},
     {"south sudan, database", 1, Germany, 345, nullptr, nullptr, false, "South Sudan ", 345, "14:00:00", ""},
     {"south sudan, table: none, kept", 0, Germany, 345, nullptr, nullptr, false, "GMT+1:00 ", 345, "13:00:00", ""},
     {"taiwan, database", 1, Germany, 302, nullptr, nullptr, false, "Taiwan ", 302, "14:00:00", ""},

@@ -21,7 +21,6 @@ class TestFindCountryPage final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
 
     void typing_data();
@@ -35,11 +34,6 @@ private:
     CPropertySheet *m_sheet = nullptr;
     CFindCountryPage *m_page = nullptr;
 };
-
-void TestFindCountryPage::init()
-{
-    Open(false);
-}
 
 void TestFindCountryPage::Open(bool useDatabase)
 {
@@ -110,8 +104,7 @@ void TestFindCountryPage::typing()
 {
     QFETCH(bool, database);
     QFETCH(QString, text);
-    if (database)
-        Open(true);
+    Open(database);
     QFETCH(QStringList, listed);
     QFETCH(int, count);
     QFETCH(int, entries);

@@ -57,7 +57,6 @@ struct SheetFixture
     {
         return sheet.DaylightPage()->findChild<QComboBox *>(QString::fromLatin1(name));
     }
-    void Click(const char *radio) const { QTest::mouseClick(Radio(radio), Qt::LeftButton); }
     // Radios by name; "edit" makes the own dates 1st Sunday of September to 1st Saturday of
     // March (from the southern home's own rule); "database" ticks the mode's box.
     void Do(const QStringList &clicks) const
@@ -72,7 +71,7 @@ struct SheetFixture
                                       QStringLiteral("timeZoneDatabaseBox")),
                                   Qt::LeftButton);
             } else {
-                Click(qPrintable(click));
+                QTest::mouseClick(Radio(qPrintable(click)), Qt::LeftButton);
             }
         }
     }
@@ -153,7 +152,7 @@ void TestSetHomeSheet::daylightPageFollowsTheHome()
     // Leftovers of the earlier home must not survive the change.
     SheetFixture f(Victoria, DaylightByHand, true, {0, 8, 0, 0, 2, 6});
     f.ShowDaylightPage();
-    f.Click("optionNotAdjustedRadio");
+    f.Do({"optionNotAdjustedRadio"});
     f.ShowCountryPage();
     if (entry >= 0) {
         f.Choose(entry);

@@ -585,6 +585,9 @@ private slots:
                 QCOMPARE(dialog.childAt(box->geometry().center()), box);
             }
             CMapWnd *map = dialog.Map();
+            // Focus goes only to an active window, which a slow (sanitized) build may not yet be.
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             map->setFocus();
             // The focus shows: the map's frame takes the highlight colour.
             const QColor highlight = map->palette().color(QPalette::Highlight);

@@ -27,8 +27,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <map>
 #include <iterator>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -167,8 +167,8 @@ struct StoredRow
     int mode, home, selected;
     const char *city, *homeCity; // stored cities by name, "?" an id no city has
     bool cityKept;
-    const char *tip; // how the tray tip begins
-    int saved;       // the selection written back
+    const char *tip;               // how the tray tip begins
+    int saved;                     // the selection written back
     const char *homeTime, *record; // record: the home zone store's zone name, "" unchecked
 };
 

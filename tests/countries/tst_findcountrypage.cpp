@@ -13,7 +13,13 @@
 #include <QTimer>
 
 namespace {
-enum How { Enter, DoubleClickVictoria, Select, Cancel }; // how the sheet is closed
+enum How
+{
+    Enter,
+    DoubleClickVictoria,
+    Select,
+    Cancel
+}; // how the sheet is closed
 } // namespace
 
 class TestFindCountryPage final : public QObject

@@ -377,8 +377,10 @@ void CMainDialog::OnInitDialog()
         m_trayIcon->Create(true, IDC_TRAY_ICON, tip.isEmpty() ? QStringLiteral("Orbiclock") : tip);
     });
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
-    // The tip follows the selected time on the clocks' own tick, also while the window is hidden.
-    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, true);
+    // The tip's time is worked out as the tray shows it; a host that reads it in advance gets it
+    // at each minute of the clocks' tick, which need not wake every second for it.
+    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, false);
+    m_trayIcon->SetBeforeTipShown([this] { UpdateTrayTip(false); });
     auto *convert = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
@@ -564,7 +566,6 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
 {
     if (!m_clockSelectedTime)
         return;
-    CClockTicker::Instance().SetEverySecond(m_nTipTicker, m_clockSelectedTime->GetShowSeconds());
     const TimeValue now = CurrentTime();
     const ClockOffsetInputs in = OffsetInputs();
     // The next change's text holds until that change comes: not looked up at every tick.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QDBusInterface>
 #include <QIcon>
 #include <QStringList>
@@ -49,6 +50,8 @@ bool CTrayIcon::Create(bool visible, int id, const QString &tip)
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(TrayPicture(), this);
         m_icon->setObjectName(QStringLiteral("systemTrayIcon"));
+        // Qt's own tray window hands the icon its tip request before it shows the tip.
+        m_icon->installEventFilter(this);
         // A host's activation is its icon's main action there: it counts as the double-click
         // the older trays send after their click.
         const bool onHost = IsStatusNotifierHost();
@@ -105,6 +108,13 @@ void CTrayIcon::SetTip(const QString &tip)
     m_strTip = tip;
     if (m_icon)
         m_icon->setToolTip(ShownTip());
+}
+
+bool CTrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_icon && event->type() == QEvent::ToolTip && m_beforeTip)
+        m_beforeTip();
+    return QObject::eventFilter(watched, event);
 }
 
 bool CTrayIcon::IsAvailable()

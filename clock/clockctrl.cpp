@@ -147,7 +147,7 @@ void CClockCtrl::SetShowSeconds(bool bSeconds)
     FitFontToMode();
     if (m_nMode == ModeTime && m_nTickerId != 0) {
         m_nPeriod = bSeconds ? TimePeriod : MinutePeriod;
-        CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds);
+        CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds && !m_bPaused);
     }
     Refresh();
 }
@@ -210,8 +210,8 @@ void CClockCtrl::RestartTimer()
         break;
     }
     if (m_nPeriod > 0) {
-        m_nTickerId =
-            CClockTicker::Instance().Add([this](TimeValue) { OnTick(); }, m_nPeriod == TimePeriod);
+        m_nTickerId = CClockTicker::Instance().Add([this](TimeValue) { OnTick(); },
+                                                   m_nPeriod == TimePeriod && !m_bPaused);
     }
     m_nShownDay = -1;
     Refresh();
@@ -220,6 +220,9 @@ void CClockCtrl::RestartTimer()
 void CClockCtrl::SetPaused(bool bPaused)
 {
     m_bPaused = bPaused;
+    // A paused clock needs no seconds: with nothing else showing them the tick slows to a minute.
+    if (m_nTickerId != 0)
+        CClockTicker::Instance().SetEverySecond(m_nTickerId, !bPaused && m_nPeriod == TimePeriod);
     if (!bPaused && m_bStale) {
         m_bStale = false;
         m_nShownDay = -1;

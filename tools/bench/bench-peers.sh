@@ -227,13 +227,15 @@ sample() {
 cpu_ms() { awk '{ s += $2 } END { printf "%.0f", s / 1e6 }' "$1"; }
 
 # CPU % of one core, wake-ups and preemptions per second between two samples over $3 seconds.
-# CPU counts the totals' difference, ended threads included. A thread in both counts its
-# switches' difference, a new thread all of its own; the switches of one that ended in between
-# are lost (no file keeps them).
+# A thread in both counts its difference, a new thread all of its own, and the ended threads'
+# CPU what it grew by (in clock ticks: the process's total and its threads' are rounded apart, so
+# a few ticks of noise never count negative). The switches of a thread that ended in between are
+# lost: no file keeps them.
 rates() {
-  awk -v t="$3" 'FNR == 1 { f++ } f == 1 { c0 += $2; v[$1] = $3; i[$1] = $4; next }
-    { c1 += $2; if ($1 != "ended") { vol += $3 - v[$1]; inv += $4 - i[$1] } }
-    END { printf "%.3f %.2f %.2f\n", (c1 - c0) / (t * 1e9) * 100, vol / t, inv / t }' "$1" "$2"
+  awk -v t="$3" 'FNR == 1 { f++ } f == 1 { c[$1] = $2; v[$1] = $3; i[$1] = $4; next }
+    $1 == "ended" { if ($2 > c["ended"]) cpu += $2 - c["ended"]; next }
+    { cpu += $2 - c[$1]; vol += $3 - v[$1]; inv += $4 - i[$1] }
+    END { printf "%.3f %.2f %.2f\n", cpu / (t * 1e9) * 100, vol / t, inv / t }' "$1" "$2"
 }
 
 stop() {

@@ -2,9 +2,10 @@
 # Measures Orbiclock against the desktop clocks people use instead, each started in turn under
 # one Xvfb (with a notification area, trayer), several times, and prints per run and a table of
 # medians:
-#   first paint   time from fork() to the end of the first burst of drawing in its first
-#                 top-level window, read from the X server's DAMAGE events (firstmap.c): what a
-#                 person sees, where the map alone is an empty window
+#   first paint   time from fork() to the first complete paint of its first top-level window:
+#                 when drawing, read from the X server's DAMAGE events, has covered the whole
+#                 window (or, for one that never does, the end of its first burst of drawing;
+#                 firstmap.c). What a person sees, where the map alone is an empty window
 #   mapped        time from fork() to that window's MapNotify
 #   CPU to paint  CPU time of all its threads up to the first paint, ended threads included
 #   RSS           VmRSS from /proc/PID/status 10 s after the start, and RssAnon, the part that

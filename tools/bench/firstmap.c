@@ -6,10 +6,12 @@
 // Prints "PID MAP_MS PAINT_MS" (either may read "timeout") and exits, leaving the program
 // running. The clock starts just before fork(). MAP_MS is the MapNotify of the first window that
 // is a child of the root, not override-redirect (menus and tips are), and whose _NET_WM_PID, when
-// the program sets one, is the started process. PAINT_MS is the last damage (X DAMAGE extension)
-// of that window's first burst of drawing: the first damage after the map and every one that
-// follows it with no pause longer than QUIET_MS (default 100). A window is mapped before anything
-// is drawn in it, so the map alone says nothing of when a person sees its content. Without a
+// the program sets one, is the started process. PAINT_MS is when drawing (X DAMAGE extension)
+// has covered that whole window for the first time: the frame after the first expose. A program
+// that never covers it is taken at the end of its first burst of drawing instead, the last
+// damage before a pause longer than QUIET_MS (default 100). A window is mapped before anything
+// is drawn in it, so the map alone says nothing of when a person sees its content; and what
+// moves after the first frame (a map gliding into place) is not part of it. Without a
 // window manager, top-level windows stay children of the root, so the root's SubstructureNotify
 // sees every creation and map as the server performs it, and each new top-level window is
 // watched for damage from its creation on, before it can be drawn.
@@ -109,7 +111,12 @@ int main(int argc, char *argv[])
     }
 
     Window shown = None; // the first top-level window mapped
-    double mapped = -1, firstDamage = -1, lastDamage = -1;
+    double mapped = -1, lastDamage = -1, covered = -1;
+    // Which cells of Cell x Cell pixels of the window drawing has reached, and how many are left.
+    enum { Cell = 4 };
+    unsigned char *cells = NULL;
+    int columns = 0, rows = 0;
+    long left = 0;
     struct pollfd pfd = {ConnectionNumber(display), POLLIN, 0};
     for (;;) {
         while (XPending(display)) {
@@ -127,30 +134,53 @@ int main(int argc, char *argv[])
                     continue;
                 shown = event.xmap.window;
                 mapped = at - start;
+                XWindowAttributes attributes;
+                if (XGetWindowAttributes(display, shown, &attributes) && attributes.width > 0 &&
+                    attributes.height > 0) {
+                    columns = (attributes.width + Cell - 1) / Cell;
+                    rows = (attributes.height + Cell - 1) / Cell;
+                    cells = calloc((size_t)columns * rows, 1);
+                    left = cells ? (long)columns * rows : 0;
+                }
             } else if (event.type == damageEvent + XDamageNotify && shown != None) {
                 const XDamageNotifyEvent *damage = (const XDamageNotifyEvent *)&event;
                 if (damage->drawable != shown)
                     continue;
-                if (firstDamage < 0)
-                    firstDamage = at - start;
                 lastDamage = at - start;
+                const XRectangle *r = &damage->area;
+                for (int y = r->y / Cell; cells && y < rows && y <= (r->y + r->height - 1) / Cell; ++y)
+                    for (int x = r->x / Cell; x < columns && x <= (r->x + r->width - 1) / Cell; ++x)
+                        if (!cells[y * columns + x]) {
+                            cells[y * columns + x] = 1;
+                            --left;
+                        }
+                if (cells && left == 0 && covered < 0)
+                    covered = at - start;
             }
         }
+        if (covered >= 0)
+            break;
         const double now = Now() - start;
-        if (lastDamage >= 0 && now - lastDamage >= quietMs)
+        // A window drawing has not covered yet gets ten pauses before it counts as done.
+        const double quiet = cells ? 10 * quietMs : quietMs;
+        if (lastDamage >= 0 && now - lastDamage >= quiet)
             break;
         const double left = timeoutMs - now;
         if (left <= 0)
             break;
         double wait = left;
-        if (lastDamage >= 0 && lastDamage + quietMs - now < wait)
-            wait = lastDamage + quietMs - now;
+        if (lastDamage >= 0 && lastDamage + quiet - now < wait)
+            wait = lastDamage + quiet - now;
         if (poll(&pfd, 1, (int)wait + 1) < 0 && errno != EINTR)
             break;
     }
     printf("%d", (int)pid);
     PrintMs(mapped);
-    PrintMs(lastDamage);
+    // Never covered: the end of the first burst, when there was one.
+    if (covered < 0 && lastDamage >= 0 && Now() - start - lastDamage >= quietMs)
+        covered = lastDamage;
+    PrintMs(covered);
     printf("\n");
-    return lastDamage >= 0 ? 0 : 1;
+    free(cells);
+    return covered >= 0 ? 0 : 1;
 }

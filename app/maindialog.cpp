@@ -14,6 +14,7 @@
 #include "home/sethomesheet.h"
 #include "home/timechangewatcher.h"
 #include "map/gmtoffset.h"
+#include "map/groupframe.h"
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
@@ -267,6 +268,8 @@ void CMainDialog::CreateControls()
     place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
           du.Rect(4, 192, 82, 51));
     m_selectedGroup->setAlignment(Qt::AlignLeft);
+    for (QGroupBox *box : {m_treeGroup, mapFrame, m_homeGroup, m_selectedGroup})
+        UseDrawnGroupFrame(box);
     // The map's frame reaches down round the two boxes: they must lie above it to get the mouse.
     m_listOnlyBox->raise();
     m_showDaylightBox->raise();

@@ -83,14 +83,20 @@ void CTextWnd::MakeFont(int windowHeight)
     // size: half a pixel a character is kept in hand for it.
     const int full = m_font.pixelSize();
     const QFontMetrics metrics(m_font);
-    int widest = 0;
+    // Ink reaches past the advance by about the same in every sample: reading a glyph's outline
+    // costs many times its advance, so only the widest sample's ink is read, with a pixel spare.
+    int advance = -1;
+    const QString *wide = nullptr;
     qsizetype longest = 0;
     for (const QString &sample : std::as_const(m_fitSamples)) {
-        const QRect ink = metrics.boundingRect(sample);
-        const int advance = metrics.horizontalAdvance(sample);
-        widest = std::max(widest, std::max(advance, ink.right() + 1) - std::min(0, ink.left()));
+        if (const int a = metrics.horizontalAdvance(sample); a > advance) {
+            advance = a;
+            wide = &sample;
+        }
         longest = std::max(longest, sample.size());
     }
+    const QRect ink = metrics.boundingRect(*wide);
+    const int widest = std::max(advance, ink.right() + 1) - std::min(0, ink.left()) + 1;
     const int inside = width() - 2 * BorderWidth;
     if (widest <= inside - 2 * (metrics.descent() / 2))
         return;

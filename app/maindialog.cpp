@@ -583,8 +583,10 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
                 m_tNextChangeDue = next->at;
         }
     }
+    // A host that reads the tip in advance gets it each minute: its seconds would be stale.
+    const bool seconds = m_clockSelectedTime->GetShowSeconds() && !m_trayIcon->ReadsTipInAdvance();
     QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(),
-                              m_clockSelectedTime->TextAt(now), in.selectedName);
+                              m_clockSelectedTime->TextAt(now, seconds), in.selectedName);
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
     if (in.useDatabase && IsZoneDatabaseMissing())

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QDBusInterface>
+#include <QEvent>
 #include <QIcon>
 #include <QStringList>
 #include <QStyle>
@@ -55,6 +55,7 @@ bool CTrayIcon::Create(bool visible, int id, const QString &tip)
         // A host's activation is its icon's main action there: it counts as the double-click
         // the older trays send after their click.
         const bool onHost = IsStatusNotifierHost();
+        m_bOnHost = onHost;
         const int trigger = onHost ? NM_DBLCLK : NM_CLICK;
         // A host publishes the menu itself. Without it, a host only asks the program to open one
         // at a point, and on Wayland a program neither knows the pointer nor may place a window:

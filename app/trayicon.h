@@ -39,6 +39,7 @@ public:
     // Called just before the tray shows the tip, so its time is worked out then rather than at
     // every second. A host that reads the tip in advance (StatusNotifierItem) does not ask.
     void SetBeforeTipShown(std::function<void()> refresh) { m_beforeTip = std::move(refresh); }
+    bool ReadsTipInAdvance() const { return m_bOnHost; }
     // What the desktop is given: each line of the tip cut to 63 characters.
     QString ShownTip() const;
     int Id() const { return m_nId; }
@@ -64,5 +65,6 @@ private:
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_hostMenu = nullptr;
     bool m_bShown = false;
+    bool m_bOnHost = false;
     int m_nId = 0;
 };

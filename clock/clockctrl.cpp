@@ -269,13 +269,13 @@ QString CClockCtrl::FormatText() const
     return text;
 }
 
-QString CClockCtrl::TextAt(TimeValue now) const
+QString CClockCtrl::TextAt(TimeValue now, bool bSeconds) const
 {
     QString text;
     if (m_nMode == ModeElapsed)
         FormatText(text);
     else
-        FormatTextFor(ShownAt(now), text);
+        FormatTextFor(ShownAt(now), text, bSeconds);
     return text;
 }
 
@@ -284,15 +284,15 @@ void CClockCtrl::FormatText(QString &text) const
     FormatTextFor(m_tShown, text);
 }
 
-void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text) const
+void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) const
 {
     char buffer[64] = {};
     if (m_nMode == ModeTime) {
         std::tm tm{};
         ShownFields(tShown, tm);
         const int hour = m_b24Hour ? tm.tm_hour : tm.tm_hour % 12;
-        const char *format = m_b24Hour ? (m_bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
-                                       : (m_bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
+        const char *format = m_b24Hour ? (bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
+                                       : (bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
         std::snprintf(buffer, sizeof buffer, format, hour, tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};

@@ -77,7 +77,9 @@ public:
     void SetPaused(bool bPaused);
 
     // The text the clock would show at now, changing nothing.
-    QString TextAt(TimeValue now) const;
+    // Without seconds, for a text read long after it was made (a tray host's tip).
+    QString TextAt(TimeValue now, bool bSeconds) const;
+    QString TextAt(TimeValue now) const { return TextAt(now, m_bSeconds); }
     TimeValue GetShownTime() const { return m_tShown; }
 
 protected:
@@ -86,7 +88,11 @@ protected:
 private:
     void StopTimer();
     void OnTick();
-    void FormatTextFor(TimeValue tShown, QString &text) const;
+    void FormatTextFor(TimeValue tShown, QString &text) const
+    {
+        FormatTextFor(tShown, text, m_bSeconds);
+    }
+    void FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) const;
     // The instant shown at now, and its calendar fields (read as UTC under a rule, where the
     // instant already holds the place's offset).
     TimeValue ShownAt(TimeValue now) const;

@@ -3,6 +3,7 @@
 #include "clock/clockticker.h"
 
 #include <QDate>
+#include <QEvent>
 #include <QLocale>
 
 #include <cstdio>
@@ -147,7 +148,7 @@ void CClockCtrl::SetShowSeconds(bool bSeconds)
     FitFontToMode();
     if (m_nMode == ModeTime && m_nTickerId != 0) {
         m_nPeriod = bSeconds ? TimePeriod : MinutePeriod;
-        CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds && !m_bPaused);
+        UpdateTickRate();
     }
     Refresh();
 }
@@ -211,7 +212,7 @@ void CClockCtrl::RestartTimer()
     }
     if (m_nPeriod > 0) {
         m_nTickerId = CClockTicker::Instance().Add([this](TimeValue) { OnTick(); },
-                                                   m_nPeriod == TimePeriod && !m_bPaused);
+                                                   m_nPeriod == TimePeriod && !IsDormant());
     }
     m_nShownDay = -1;
     Refresh();
@@ -220,19 +221,61 @@ void CClockCtrl::RestartTimer()
 void CClockCtrl::SetPaused(bool bPaused)
 {
     m_bPaused = bPaused;
-    // A paused clock needs no seconds: with nothing else showing them the tick slows to a minute.
-    if (m_nTickerId != 0)
-        CClockTicker::Instance().SetEverySecond(m_nTickerId, !bPaused && m_nPeriod == TimePeriod);
-    if (!bPaused && m_bStale) {
-        m_bStale = false;
-        m_nShownDay = -1;
-        Refresh();
+    UpdateTickRate();
+    CatchUp();
+}
+
+bool CClockCtrl::IsDormant() const
+{
+    return m_bPaused || !isVisible() || window()->isMinimized();
+}
+
+bool CClockCtrl::eventFilter(QObject *watched, QEvent *event)
+{
+    // A minimised window stays visible to Qt: its clocks wait as a hidden one's do.
+    if (watched == window() && event->type() == QEvent::WindowStateChange) {
+        UpdateTickRate();
+        CatchUp();
     }
+    return CTextWnd::eventFilter(watched, event);
+}
+
+void CClockCtrl::UpdateTickRate()
+{
+    // A clock that shows nothing needs no seconds: with no other showing them the program wakes
+    // once a minute.
+    if (m_nTickerId != 0)
+        CClockTicker::Instance().SetEverySecond(m_nTickerId,
+                                                m_nPeriod == TimePeriod && !IsDormant());
+}
+
+void CClockCtrl::CatchUp()
+{
+    if (IsDormant() || !m_bStale)
+        return;
+    m_bStale = false;
+    m_nShownDay = -1;
+    Refresh();
+}
+
+void CClockCtrl::showEvent(QShowEvent *event)
+{
+    CTextWnd::showEvent(event);
+    if (window() != this)
+        window()->installEventFilter(this);
+    UpdateTickRate();
+    CatchUp();
+}
+
+void CClockCtrl::hideEvent(QHideEvent *event)
+{
+    CTextWnd::hideEvent(event);
+    UpdateTickRate();
 }
 
 void CClockCtrl::OnTick()
 {
-    if (m_bPaused) {
+    if (IsDormant()) {
         m_bStale = true;
         return;
     }

@@ -73,7 +73,7 @@ public:
     int GetTimerPeriod() const { return m_nPeriod; }
 
     // A paused clock does no work at its ticks; it catches up when it goes on. For a window
-    // hidden to the notification area.
+    // hidden to the notification area. A clock that is not visible waits so too.
     void SetPaused(bool bPaused);
 
     // The text the clock would show at now, changing nothing.
@@ -84,8 +84,14 @@ public:
 
 protected:
     void OnCreate(const QRect &rect) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool IsDormant() const;
+    void UpdateTickRate();
+    void CatchUp();
     void StopTimer();
     void OnTick();
     void FormatTextFor(TimeValue tShown, QString &text) const

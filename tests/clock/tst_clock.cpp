@@ -235,20 +235,22 @@ private slots:
         QTest::newRow("hidden") << 2;
     }
 
-    // A tick repaints only the digit that changed, and nothing while the window does not show.
+    // A tick repaints only the digit that changed, and nothing while the window does not show;
+    // its clocks then need no seconds.
     void paintsOnlyWhatShows()
     {
         QFETCH(int, state);
         QWidget top;
-        CTextWnd w(Black, Face);
+        CClockCtrl w(Black, Face);
         w.Create(Geometry, &top, 1013);
-        w.SetText(QStringLiteral("12:00:00"));
         top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&top));
         if (state == 1)
             top.showMinimized();
         else if (state == 2)
             top.hide();
+        QCOMPARE(CClockTicker::Instance().Period(), state == 0 ? 1000 : 60000);
+        w.SetText(QStringLiteral("12:00:00"));
         QList<QRect> painted;
         CPanelWnd::SetPaintHook([&](const CPanelWnd *, const QRect &r) { painted << r; });
         w.SetText(QStringLiteral("12:00:01"));

@@ -113,7 +113,10 @@ int main(int argc, char *argv[])
     Window shown = None; // the first top-level window mapped
     double mapped = -1, lastDamage = -1, covered = -1;
     // Which cells of Cell x Cell pixels of the window drawing has reached, and how many are left.
-    enum { Cell = 4 };
+    enum
+    {
+        Cell = 4
+    };
     unsigned char *cells = NULL;
     int columns = 0, rows = 0;
     long left = 0;
@@ -148,7 +151,8 @@ int main(int argc, char *argv[])
                     continue;
                 lastDamage = at - start;
                 const XRectangle *r = &damage->area;
-                for (int y = r->y / Cell; cells && y < rows && y <= (r->y + r->height - 1) / Cell; ++y)
+                for (int y = r->y / Cell; cells && y < rows && y <= (r->y + r->height - 1) / Cell;
+                     ++y)
                     for (int x = r->x / Cell; x < columns && x <= (r->x + r->width - 1) / Cell; ++x)
                         if (!cells[y * columns + x]) {
                             cells[y * columns + x] = 1;

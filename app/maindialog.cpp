@@ -14,6 +14,7 @@
 #include "home/sethomesheet.h"
 #include "home/timechangewatcher.h"
 #include "map/gmtoffset.h"
+#include "map/groupframe.h"
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
@@ -267,6 +268,8 @@ void CMainDialog::CreateControls()
     place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
           du.Rect(4, 192, 82, 51));
     m_selectedGroup->setAlignment(Qt::AlignLeft);
+    for (QGroupBox *box : {m_treeGroup, mapFrame, m_homeGroup, m_selectedGroup})
+        UseDrawnGroupFrame(box);
     // The map's frame reaches down round the two boxes: they must lie above it to get the mouse.
     m_listOnlyBox->raise();
     m_showDaylightBox->raise();
@@ -377,8 +380,10 @@ void CMainDialog::OnInitDialog()
         m_trayIcon->Create(true, IDC_TRAY_ICON, tip.isEmpty() ? QStringLiteral("Orbiclock") : tip);
     });
     connect(m_trayIcon, &CTrayIcon::Notify, this, &CMainDialog::OnTrayNotify);
-    // The tip follows the selected time on the clocks' own tick, also while the window is hidden.
-    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, true);
+    // The tip's time is worked out as the tray shows it; a host that reads it in advance gets it
+    // at each minute of the clocks' tick, which need not wake every second for it.
+    m_nTipTicker = CClockTicker::Instance().Add([this](TimeValue) { UpdateTrayTip(false); }, false);
+    m_trayIcon->SetBeforeTipShown([this] { UpdateTrayTip(false); });
     auto *convert = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
@@ -564,7 +569,6 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
 {
     if (!m_clockSelectedTime)
         return;
-    CClockTicker::Instance().SetEverySecond(m_nTipTicker, m_clockSelectedTime->GetShowSeconds());
     const TimeValue now = CurrentTime();
     const ClockOffsetInputs in = OffsetInputs();
     // The next change's text holds until that change comes: not looked up at every tick.
@@ -579,8 +583,10 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
                 m_tNextChangeDue = next->at;
         }
     }
+    // A host that reads the tip in advance gets it each minute: its seconds would be stale.
+    const bool seconds = m_clockSelectedTime->GetShowSeconds() && !m_trayIcon->ReadsTipInAdvance();
     QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(),
-                              m_clockSelectedTime->TextAt(now), in.selectedName);
+                              m_clockSelectedTime->TextAt(now, seconds), in.selectedName);
     if (!change.isEmpty())
         tip += QLatin1Char('\n') + change;
     if (in.useDatabase && IsZoneDatabaseMissing())

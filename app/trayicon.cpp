@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDBusInterface>
+#include <QEvent>
 #include <QIcon>
 #include <QStringList>
 #include <QStyle>
@@ -49,9 +50,12 @@ bool CTrayIcon::Create(bool visible, int id, const QString &tip)
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(TrayPicture(), this);
         m_icon->setObjectName(QStringLiteral("systemTrayIcon"));
+        // Qt's own tray window hands the icon its tip request before it shows the tip.
+        m_icon->installEventFilter(this);
         // A host's activation is its icon's main action there: it counts as the double-click
         // the older trays send after their click.
         const bool onHost = IsStatusNotifierHost();
+        m_bOnHost = onHost;
         const int trigger = onHost ? NM_DBLCLK : NM_CLICK;
         // A host publishes the menu itself. Without it, a host only asks the program to open one
         // at a point, and on Wayland a program neither knows the pointer nor may place a window:
@@ -105,6 +109,13 @@ void CTrayIcon::SetTip(const QString &tip)
     m_strTip = tip;
     if (m_icon)
         m_icon->setToolTip(ShownTip());
+}
+
+bool CTrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_icon && event->type() == QEvent::ToolTip && m_beforeTip)
+        m_beforeTip();
+    return QObject::eventFilter(watched, event);
 }
 
 bool CTrayIcon::IsAvailable()

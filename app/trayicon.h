@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -34,6 +36,10 @@ public:
     bool IsShown() const { return m_bShown; }
     void SetTip(const QString &tip);
     QString Tip() const { return m_strTip; }
+    // Called just before the tray shows the tip, so its time is worked out then rather than at
+    // every second. A host that reads the tip in advance (StatusNotifierItem) does not ask.
+    void SetBeforeTipShown(std::function<void()> refresh) { m_beforeTip = std::move(refresh); }
+    bool ReadsTipInAdvance() const { return m_bOnHost; }
     // What the desktop is given: each line of the tip cut to 63 characters.
     QString ShownTip() const;
     int Id() const { return m_nId; }
@@ -50,10 +56,15 @@ public:
 signals:
     void Notify(const PanelNotify &notify);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QString m_strTip;
+    std::function<void()> m_beforeTip;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_hostMenu = nullptr;
     bool m_bShown = false;
+    bool m_bOnHost = false;
     int m_nId = 0;
 };

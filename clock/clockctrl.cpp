@@ -3,6 +3,7 @@
 #include "clock/clockticker.h"
 
 #include <QDate>
+#include <QEvent>
 #include <QLocale>
 
 #include <cstdio>
@@ -147,7 +148,7 @@ void CClockCtrl::SetShowSeconds(bool bSeconds)
     FitFontToMode();
     if (m_nMode == ModeTime && m_nTickerId != 0) {
         m_nPeriod = bSeconds ? TimePeriod : MinutePeriod;
-        CClockTicker::Instance().SetEverySecond(m_nTickerId, bSeconds);
+        UpdateTickRate();
     }
     Refresh();
 }
@@ -210,8 +211,8 @@ void CClockCtrl::RestartTimer()
         break;
     }
     if (m_nPeriod > 0) {
-        m_nTickerId =
-            CClockTicker::Instance().Add([this](TimeValue) { OnTick(); }, m_nPeriod == TimePeriod);
+        m_nTickerId = CClockTicker::Instance().Add([this](TimeValue) { OnTick(); },
+                                                   m_nPeriod == TimePeriod && !IsDormant());
     }
     m_nShownDay = -1;
     Refresh();
@@ -220,16 +221,61 @@ void CClockCtrl::RestartTimer()
 void CClockCtrl::SetPaused(bool bPaused)
 {
     m_bPaused = bPaused;
-    if (!bPaused && m_bStale) {
-        m_bStale = false;
-        m_nShownDay = -1;
-        Refresh();
+    UpdateTickRate();
+    CatchUp();
+}
+
+bool CClockCtrl::IsDormant() const
+{
+    return m_bPaused || !isVisible() || window()->isMinimized();
+}
+
+bool CClockCtrl::eventFilter(QObject *watched, QEvent *event)
+{
+    // A minimised window stays visible to Qt: its clocks wait as a hidden one's do.
+    if (watched == window() && event->type() == QEvent::WindowStateChange) {
+        UpdateTickRate();
+        CatchUp();
     }
+    return CTextWnd::eventFilter(watched, event);
+}
+
+void CClockCtrl::UpdateTickRate()
+{
+    // A clock that shows nothing needs no seconds: with no other showing them the program wakes
+    // once a minute.
+    if (m_nTickerId != 0)
+        CClockTicker::Instance().SetEverySecond(m_nTickerId,
+                                                m_nPeriod == TimePeriod && !IsDormant());
+}
+
+void CClockCtrl::CatchUp()
+{
+    if (IsDormant() || !m_bStale)
+        return;
+    m_bStale = false;
+    m_nShownDay = -1;
+    Refresh();
+}
+
+void CClockCtrl::showEvent(QShowEvent *event)
+{
+    CTextWnd::showEvent(event);
+    if (window() != this)
+        window()->installEventFilter(this);
+    UpdateTickRate();
+    CatchUp();
+}
+
+void CClockCtrl::hideEvent(QHideEvent *event)
+{
+    CTextWnd::hideEvent(event);
+    UpdateTickRate();
 }
 
 void CClockCtrl::OnTick()
 {
-    if (m_bPaused) {
+    if (IsDormant()) {
         m_bStale = true;
         return;
     }
@@ -266,13 +312,13 @@ QString CClockCtrl::FormatText() const
     return text;
 }
 
-QString CClockCtrl::TextAt(TimeValue now) const
+QString CClockCtrl::TextAt(TimeValue now, bool bSeconds) const
 {
     QString text;
     if (m_nMode == ModeElapsed)
         FormatText(text);
     else
-        FormatTextFor(ShownAt(now), text);
+        FormatTextFor(ShownAt(now), text, bSeconds);
     return text;
 }
 
@@ -281,15 +327,15 @@ void CClockCtrl::FormatText(QString &text) const
     FormatTextFor(m_tShown, text);
 }
 
-void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text) const
+void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) const
 {
     char buffer[64] = {};
     if (m_nMode == ModeTime) {
         std::tm tm{};
         ShownFields(tShown, tm);
         const int hour = m_b24Hour ? tm.tm_hour : tm.tm_hour % 12;
-        const char *format = m_b24Hour ? (m_bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
-                                       : (m_bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
+        const char *format = m_b24Hour ? (bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
+                                       : (bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
         std::snprintf(buffer, sizeof buffer, format, hour, tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};

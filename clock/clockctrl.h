@@ -73,20 +73,32 @@ public:
     int GetTimerPeriod() const { return m_nPeriod; }
 
     // A paused clock does no work at its ticks; it catches up when it goes on. For a window
-    // hidden to the notification area.
+    // hidden to the notification area. A clock that is not visible waits so too.
     void SetPaused(bool bPaused);
 
     // The text the clock would show at now, changing nothing.
-    QString TextAt(TimeValue now) const;
+    // Without seconds, for a text read long after it was made (a tray host's tip).
+    QString TextAt(TimeValue now, bool bSeconds) const;
+    QString TextAt(TimeValue now) const { return TextAt(now, m_bSeconds); }
     TimeValue GetShownTime() const { return m_tShown; }
 
 protected:
     void OnCreate(const QRect &rect) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool IsDormant() const;
+    void UpdateTickRate();
+    void CatchUp();
     void StopTimer();
     void OnTick();
-    void FormatTextFor(TimeValue tShown, QString &text) const;
+    void FormatTextFor(TimeValue tShown, QString &text) const
+    {
+        FormatTextFor(tShown, text, m_bSeconds);
+    }
+    void FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) const;
     // The instant shown at now, and its calendar fields (read as UTC under a rule, where the
     // instant already holds the place's offset).
     TimeValue ShownAt(TimeValue now) const;

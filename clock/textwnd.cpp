@@ -2,10 +2,14 @@
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextOption>
 
 #include <algorithm>
-#include <utility>
+#include <cmath>
 
 namespace {
 
@@ -68,36 +72,38 @@ void CTextWnd::MakeFont(int windowHeight)
     m_font.setPixelSize(std::max(1, windowHeight - 2 * BorderWidth));
     m_nFontHeight = windowHeight;
     m_bFont = true;
+    m_line.reset();
     if (m_fitSamples.isEmpty())
         return;
     // A date such as "06/12/2026" is wider than the panel at the height's size: take the
     // largest size at which every sample fits, rather than losing its first characters. The
     // painter keeps half the descent clear on either side, and ink may reach past the advance.
-    const auto fitAt = [this](int size) {
-        m_font.setPixelSize(size);
-        const QFontMetrics metrics(m_font);
-        int widest = 0;
-        for (const QString &sample : m_fitSamples) {
-            const QRect ink = metrics.boundingRect(sample);
-            const int advance = metrics.horizontalAdvance(sample);
-            widest = std::max(widest, std::max(advance, ink.right() + 1) - std::min(0, ink.left()));
-        }
-        const int room = width() - 2 * BorderWidth - 2 * (metrics.descent() / 2);
-        return std::pair{widest, room};
-    };
-    // Every size tried loads a font: take the size at which the widths, in proportion, just
-    // fit, and go smaller only where hinting makes that one too wide.
+    // Each size measured loads a font, so the samples are measured once, at the height's size,
+    // and a smaller size is taken in proportion. Hinting rounds each glyph's advance at the new
+    // size: half a pixel a character is kept in hand for it.
     const int full = m_font.pixelSize();
-    const auto [widest, room] = fitAt(full);
-    if (widest <= room)
-        return;
-    int size = std::clamp(full * std::max(room, 1) / widest, 1, full - 1);
-    while (size > 1) {
-        const auto [needed, available] = fitAt(size);
-        if (needed <= available)
-            break;
-        --size;
+    const QFontMetrics metrics(m_font);
+    // Ink reaches past the advance by about the same in every sample: reading a glyph's outline
+    // costs many times its advance, so only the widest sample's ink is read, with a pixel spare.
+    int advance = -1;
+    const QString *wide = nullptr;
+    qsizetype longest = 0;
+    for (const QString &sample : std::as_const(m_fitSamples)) {
+        if (const int a = metrics.horizontalAdvance(sample); a > advance) {
+            advance = a;
+            wide = &sample;
+        }
+        longest = std::max(longest, sample.size());
     }
+    const QRect ink = metrics.boundingRect(*wide);
+    const int widest = std::max(advance, ink.right() + 1) - std::min(0, ink.left()) + 1;
+    const int inside = width() - 2 * BorderWidth;
+    if (widest <= inside - 2 * (metrics.descent() / 2))
+        return;
+    // The descent kept clear shrinks with the size as the widths do.
+    const double perPixel = double(widest + metrics.descent()) / full;
+    const double room = inside - (longest + 1) / 2.0 - 1.0;
+    const int size = std::clamp(static_cast<int>(std::floor(room / perPixel)), 1, full - 1);
     m_font.setPixelSize(size);
 }
 
@@ -120,7 +126,8 @@ void CTextWnd::SetText(const QString &text)
         return;
     m_strPainted = m_strText;
     m_strText = text;
-    Invalidate(m_strText.size() < m_strPainted.size());
+    m_line.reset();
+    MarkChanged(m_strText.size() < m_strPainted.size());
     UpdateWindow();
 }
 
@@ -164,25 +171,74 @@ int CTextWnd::CommonStart()
     return static_cast<int>(n);
 }
 
+const CTextWnd::Line &CTextWnd::Shaped()
+{
+    if (m_line)
+        return *m_line;
+    m_line = std::make_unique<Line>();
+    if (m_strText.isRightToLeft()) {
+        // Drawn whole as the painter lays it out (see PaintInside()), and measured so.
+        const QFontMetrics metrics(m_font);
+        m_line->width = metrics.horizontalAdvance(m_strText);
+        m_line->extent = std::max(m_line->width, metrics.boundingRect(m_strText).right() + 1);
+        return *m_line;
+    }
+    QTextLayout &layout = m_line->layout;
+    layout.setFont(m_font);
+    layout.setText(m_strText);
+    // One line from x = 0, in the direction a painter draws text, so its positions read as
+    // advances.
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(QGuiApplication::layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(0x7fffff);
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    if (!line.isValid())
+        return *m_line;
+    m_line->width = qRound(line.horizontalAdvance());
+    // The line ends where its ink ends: a last glyph reaching past its advance keeps its edge.
+    qreal inkRight = 0;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    for (const QGlyphRun &run : runs) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            const QRectF ink = font.boundingRect(glyphs[i]);
+            if (!ink.isEmpty())
+                inkRight = std::max(inkRight, positions[i].x() + ink.right());
+        }
+    }
+    m_line->extent = std::max(m_line->width, static_cast<int>(std::ceil(inkRight)));
+    return *m_line;
+}
+
 void CTextWnd::PaintInside(QPainter &painter)
 {
     if (!m_bFont)
         MakeFont(m_nFontHeight > 0 ? m_nFontHeight : height());
     const QRect inner = InnerRect();
     const QFontMetrics metrics(m_font);
-    const int width = metrics.horizontalAdvance(m_strText);
-    // The line ends where its ink ends: a last glyph reaching past its advance keeps its edge.
-    const int extent = std::max(width, metrics.boundingRect(m_strText).right() + 1);
+    const Line &shaped = Shaped();
+    const int extent = shaped.extent;
 
-    int n = CommonStart();
+    // Right-to-left text is drawn whole: its changed characters need not lie at its right end.
+    const bool rightToLeft = m_strText.isRightToLeft();
+    int n = rightToLeft ? (CommonStart(), 0) : CommonStart();
     // The unchanged head is already on the surface at the same place when nothing erased it,
     // the colour is the same and the line kept its extent. Drawing anti-aliased text over itself
     // would thicken its edges a little on every tick, so it is then left as it is. Otherwise
-    // the whole inside is drawn afresh, as is right-to-left text, whose changed characters
-    // need not lie at its right end.
+    // the whole inside is drawn afresh.
     bool headShown = !IsFreshlyErased();
-    if (headShown && (m_crPainted != ShownTextColour() || m_nPaintedExtent != extent ||
-                      m_strText.isRightToLeft())) {
+    if (headShown &&
+        (m_crPainted != ShownTextColour() || m_nPaintedExtent != extent || rightToLeft)) {
         painter.fillRect(inner, ToQColor(ShownBackColour()));
         headShown = false;
         n = 0;
@@ -190,10 +246,6 @@ void CTextWnd::PaintInside(QPainter &painter)
     m_crPainted = ShownTextColour();
     m_nPaintedExtent = extent;
 
-    const QString head = m_strText.left(n);
-    const QString tail = m_strText.mid(n);
-
-    painter.setFont(m_font);
     painter.setPen(ToQColor(ShownTextColour()));
     // The bottom of the character cells lies half the descent below the inside, so the digits
     // sit low and large and the rest of the descent is cut off.
@@ -203,27 +255,45 @@ void CTextWnd::PaintInside(QPainter &painter)
 
     const int tailRight = inner.x() + inner.width() - h;
     const int lineLeft = tailRight - extent;
-    const int lineRight = lineLeft + width;
-    const int tailWidth = metrics.horizontalAdvance(tail);
-    const int tailLeft = std::max(inner.x() + h, lineRight - tailWidth);
+    int tailStart = 0;
+    if (n > 0 && shaped.layout.lineCount() > 0) {
+        int cursor = n;
+        tailStart = static_cast<int>(std::floor(shaped.layout.lineAt(0).cursorToX(&cursor)));
+    }
+    const int tailLeft = std::max(inner.x() + h, lineLeft + tailStart);
     const QRect tailRect(QPoint(tailLeft, inner.y()), QPoint(tailRight - 1, inner.bottom()));
     const QRect headRect(QPoint(inner.x() + h, inner.y()), QPoint(tailLeft - 1, inner.bottom()));
+    // The layout's top left, so its baseline lands on the cells' baseline.
+    const qreal ascent = shaped.layout.lineCount() > 0 ? shaped.layout.lineAt(0).ascent() : 0;
+    const QPointF origin(lineLeft, baseline - ascent);
+    const auto drawLine = [&] {
+        if (rightToLeft) {
+            painter.setFont(m_font);
+            painter.drawText(lineLeft, baseline, m_strText);
+        } else {
+            shaped.layout.draw(&painter, origin);
+        }
+    };
 
     // Head and tail are both drawn as parts of the whole line, each clipped to its own
     // rectangle, so every glyph lands on the same sub-pixel position whichever part draws it.
-    if (!head.isEmpty() && !headShown && headRect.isValid()) {
+    const bool drawHead = n > 0 && !headShown && headRect.isValid();
+    if (drawHead) {
         painter.save();
         painter.setClipRect(headRect, Qt::IntersectClip);
-        painter.drawText(lineLeft, baseline, m_strText);
+        drawLine();
         painter.restore();
     }
-    if (!tail.isEmpty() && tailRect.isValid()) {
+    if (n < m_strText.size() && tailRect.isValid()) {
         painter.save();
         painter.setClipRect(tailRect, Qt::IntersectClip);
         painter.fillRect(
             QRect(tailLeft, cellBottom - metrics.height(), tailRight - tailLeft, metrics.height()),
             ToQColor(ShownBackColour()));
-        painter.drawText(lineLeft, baseline, m_strText);
+        drawLine();
         painter.restore();
     }
+    // With the head on the surface as it was, only the tail's cells changed.
+    if (headShown)
+        SetChangedRect(n < m_strText.size() && tailRect.isValid() ? tailRect : QRect());
 }

@@ -5,10 +5,14 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QTextLayout>
+
+#include <memory>
 
 // One line of large text, right-aligned inside a panel, in a font sized from the window's
 // height when it is created. A change of text repaints only from the first character that
-// differs, so a clock that ticks once a second redraws only its last digits.
+// differs, so a clock that ticks once a second redraws, and sends to the screen, only its last
+// digits. Each text is shaped once, whatever the paint asks of it.
 class CTextWnd : public CPanelWnd
 {
     Q_OBJECT
@@ -48,8 +52,17 @@ private:
     void MakeFont(int windowHeight);
     int CommonStart();
     void AnnounceName();
+    // The text laid out in the font, made once for each text and font.
+    struct Line
+    {
+        QTextLayout layout;
+        int width = 0;  // advance
+        int extent = 0; // advance, and any ink past its end
+    };
+    const Line &Shaped();
 
     QFont m_font;
+    std::unique_ptr<Line> m_line;
     bool m_bFont = false;
     int m_nFontHeight = 0; // window height the font was sized for
     QStringList m_fitSamples;

@@ -6,6 +6,16 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+CPanelWnd::PaintHook g_paintHook;
+} // namespace
+
+void CPanelWnd::SetPaintHook(PaintHook hook)
+{
+    g_paintHook = std::move(hook);
+}
 
 COLORREF GetSystemColour(SystemColour which)
 {
@@ -97,10 +107,29 @@ void CPanelWnd::Invalidate(bool bErase)
     update();
 }
 
+void CPanelWnd::MarkChanged(bool bErase)
+{
+    m_bPaintPending = true;
+    m_bErasePending = m_bErasePending || bErase;
+}
+
+bool CPanelWnd::IsShowing() const
+{
+    // A minimised window stays visible to Qt, and a clock would go on drawing what nobody sees.
+    return isVisible() && !window()->isMinimized();
+}
+
 void CPanelWnd::UpdateWindow()
 {
-    if (isVisible())
-        RenderPending();
+    if (!m_bPaintPending)
+        return;
+    if (IsShowing()) {
+        if (const QRect changed = RenderPending(); !changed.isEmpty())
+            update(changed);
+    } else {
+        // Qt paints a window that does not show when it shows again; the surface catches up then.
+        update();
+    }
 }
 
 bool CPanelWnd::EnsureSurface()
@@ -118,10 +147,10 @@ bool CPanelWnd::EnsureSurface()
     return true;
 }
 
-void CPanelWnd::RenderPending()
+QRect CPanelWnd::RenderPending()
 {
     if (!EnsureSurface() || !m_bPaintPending)
-        return;
+        return {};
     QPainter painter(&m_surface);
     m_bFreshlyErased = m_bErasePending;
     if (m_bErasePending) {
@@ -130,8 +159,13 @@ void CPanelWnd::RenderPending()
     }
     m_bPaintPending = false;
     painter.setClipRect(InnerRect());
+    m_rcChanged = InnerRect();
     PaintInside(painter);
+    const QRect changed = m_bFreshlyErased ? rect() : (m_rcChanged & InnerRect());
     m_bFreshlyErased = false;
+    if (g_paintHook)
+        g_paintHook(this, changed);
+    return changed;
 }
 
 void CPanelWnd::EraseBackground(QPainter &painter)
@@ -157,11 +191,13 @@ void CPanelWnd::PaintInside(QPainter &) {}
 
 void CPanelWnd::paintEvent(QPaintEvent *event)
 {
-    RenderPending();
+    const QRect dirty = event->rect();
+    // What a paint changed beyond the part Qt asked for goes to the screen next.
+    if (const QRect changed = RenderPending(); !changed.isEmpty() && !dirty.contains(changed))
+        update(changed);
     if (m_surface.isNull())
         return;
     QPainter painter(this);
-    const QRect dirty = event->rect();
     const qreal ratio = m_surface.devicePixelRatio();
     painter.drawImage(QRectF(dirty), m_surface,
                       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));

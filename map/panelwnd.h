@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 // Notification codes a panel sends to its owner.
 inline constexpr int NM_CLICK = -2;
 inline constexpr int NM_DBLCLK = -3;
@@ -41,7 +43,8 @@ COLORREF GetSystemColour(SystemColour which);
 // Drawing works like a window surface that keeps its pixels: Invalidate() marks the window for
 // painting, with or without erasing the frame and background first, and PaintInside() of a
 // derived class draws over what is already there. So a derived class may repaint only what
-// changed. The surface is flushed to the screen (and to grab()) as a whole.
+// changed, and only that part goes to the screen. Nothing is painted while the window or its
+// top-level window is hidden or minimised: the paint waits until it shows again.
 class CPanelWnd : public QWidget
 {
     Q_OBJECT
@@ -77,6 +80,10 @@ public:
     QRect InnerRect() const;
 
     QSize sizeHint() const override { return {MinimumSize * 4, MinimumSize * 2}; }
+
+    // Called after each paint into the surface with the rectangle it changed; for tests.
+    using PaintHook = std::function<void(const CPanelWnd *window, const QRect &changed)>;
+    static void SetPaintHook(PaintHook hook);
     QSize minimumSizeHint() const override { return {MinimumSize, MinimumSize}; }
 
 signals:
@@ -87,8 +94,15 @@ protected:
     // Marks the whole window for painting; bErase first redraws frame and background. Requests
     // add up until the paint happens.
     void Invalidate(bool bErase);
-    // Paints what is marked, now, if the window is visible (a hidden window paints when shown).
+    // Marks the window for painting like Invalidate(), for an UpdateWindow() that follows: only
+    // what PaintInside() reports as changed is then repainted on the screen.
+    void MarkChanged(bool bErase);
+    // Paints what is marked, now, if the window shows (a hidden or minimised one paints when it
+    // shows again).
     void UpdateWindow();
+    // Called from PaintInside(): what it draws lies within rect, so the rest need not be shown
+    // again. Without it the whole inside is.
+    void SetChangedRect(const QRect &rect) { m_rcChanged = rect; }
 
     // Tells the owner about a click (or a key acting as one) at a point of this window.
     void Send(int code, const QPointF &localPos);
@@ -126,8 +140,10 @@ private:
         RightUp,
     };
 
-    void RenderPending();
+    // Paints what is marked into the surface; the rectangle changed, empty when nothing was.
+    QRect RenderPending();
     bool EnsureSurface();
+    bool IsShowing() const;
 
     COLORREF m_crText = 0;
     COLORREF m_crBack = 0;
@@ -139,5 +155,6 @@ private:
     bool m_bPaintPending = true;
     bool m_bErasePending = true;
     bool m_bFreshlyErased = false;
+    QRect m_rcChanged;
     QImage m_surface;
 };

@@ -227,6 +227,42 @@ private slots:
         QCOMPARE(Shot(w), Shot(fresh));
     }
 
+    void paintsOnlyWhatShows_data()
+    {
+        QTest::addColumn<int>("state"); // 0 shown, 1 minimised, 2 hidden
+        QTest::newRow("one digit changes") << 0;
+        QTest::newRow("minimised") << 1;
+        QTest::newRow("hidden") << 2;
+    }
+
+    // A tick repaints only the digit that changed, and nothing while the window does not show;
+    // its clocks then need no seconds.
+    void paintsOnlyWhatShows()
+    {
+        QFETCH(int, state);
+        QWidget top;
+        CClockCtrl w(Black, Face);
+        w.Create(Geometry, &top, 1013);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        if (state == 1)
+            top.showMinimized();
+        else if (state == 2)
+            top.hide();
+        QCOMPARE(CClockTicker::Instance().Period(), state == 0 ? 1000 : 60000);
+        w.SetText(QStringLiteral("12:00:00"));
+        QList<QRect> painted;
+        CPanelWnd::SetPaintHook([&](const CPanelWnd *, const QRect &r) { painted << r; });
+        w.SetText(QStringLiteral("12:00:01"));
+        CPanelWnd::SetPaintHook(nullptr);
+        QCOMPARE(painted.size(), state == 0 ? 1 : 0);
+        const QFontMetrics metrics(w.GetFont());
+        if (state == 0) {
+            QVERIFY(w.InnerRect().contains(painted[0]));
+            QVERIFY(painted[0].width() < metrics.horizontalAdvance(QStringLiteral("00")));
+        }
+    }
+
 private:
     FixedTimeSource m_clock;
     ScopedTimeSource m_scope{&m_clock};

@@ -2,21 +2,34 @@
 # Measures Orbiclock against the desktop clocks people use instead, each started in turn under
 # one Xvfb (with a notification area, trayer), several times, and prints per run and a table of
 # medians:
-#   first window  time from fork() to the MapNotify of its first top-level window (firstmap.c)
-#   CPU to start  CPU time of all its threads up to that first window
+#   first paint   time from fork() to the first complete paint of its first top-level window:
+#                 when drawing, read from the X server's DAMAGE events, has covered the whole
+#                 window (or, for one that never does, the end of its first burst of drawing;
+#                 firstmap.c). What a person sees, where the map alone is an empty window
+#   mapped        time from fork() to that window's MapNotify
+#   CPU to paint  CPU time of all its threads up to the first paint, ended threads included
 #   RSS           VmRSS from /proc/PID/status 10 s after the start, and RssAnon, the part that
 #                 is its own (the rest is shared libraries and fonts, mapped from files)
-#   CPU idle      CPU time of all its threads (/proc/PID/task/*/schedstat, nanoseconds) over the
-#                 next IDLE seconds, as a percentage of one core
-#   wake-ups/s    voluntary + involuntary context switches of all its threads over that interval
+#   CPU idle      CPU time of all its threads (/proc/PID/task/*/schedstat, nanoseconds; threads
+#                 that ended in between from /proc/PID/stat) over the next IDLE seconds, as a
+#                 percentage of one core
+#   wake-ups/s    voluntary context switches of all its threads over that interval: each is a
+#                 sleep the thread chose, so the next run is a wake-up
+#   preempted/s   involuntary ones: taken off the core by the scheduler, not woken
+#
+# Qt programs run at scale 1 on a 1280 x 1024 screen and at scale 2 (QT_SCALE_FACTOR=2) on a
+# 3840 x 2160 one; the peers at scale 1 only.
 #
 # Not part of the tests. Usage:
 #   tools/bench/bench-peers.sh [-n RUNS] [-i IDLE_SECONDS] [-b ORBICLOCK_BINARY] [-p "PEER..."]
+#                              [-s "SCALES"]
 # Defaults: 3 runs, 60 s idle, build/app/orbiclock, peers gnome-clocks sunclock gworldclock
-# (installed from Debian when missing, skipped when Debian does not have them), and bare-qt, a
-# Qt 6 dialog with a label and a button built here, the floor that Qt itself sets. Orbiclock runs
-# with a home chosen, as after its first day: "orbiclock" has been started once before in its
-# home (what it keeps between runs is in place), "orbiclock-first" never has.
+# (installed from Debian when missing, skipped when Debian does not have them), scales "1 2".
+# Built here: bare-qt, a Qt 6 dialog with a label and a button, the floor that Qt itself sets,
+# and bare-qt-1hz, the same dialog whose label shows the time, set by a 1 Hz timer just after
+# each second: the floor of a window that ticks. Orbiclock runs with a home chosen, as after its
+# first day: "orbiclock" has been started once before in its home (what it keeps between runs is
+# in place), "orbiclock-first" never has.
 # Needs root or sudo for apt-get only when a peer or a tool is missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,13 +40,15 @@ idle=60
 settle=10
 orbiclock=$top/build/app/orbiclock
 peers="gnome-clocks sunclock gworldclock"
-while getopts "n:i:b:p:" opt; do
+scales="1 2"
+while getopts "n:i:b:p:s:" opt; do
   case $opt in
     n) runs=$OPTARG ;;
     i) idle=$OPTARG ;;
     b) orbiclock=$OPTARG ;;
     p) peers=$OPTARG ;;
-    *) sed -n '2,19p' "$0"; exit 2 ;;
+    s) scales=$OPTARG ;;
+    *) sed -n '2,34p' "$0"; exit 2 ;;
   esac
 done
 [ -x "$orbiclock" ] || { echo "no Orbiclock binary at $orbiclock (build first, or pass -b)" >&2; exit 2; }
@@ -48,7 +63,7 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-install_packages xvfb xauth trayer dbus libx11-dev gcc g++ pkg-config qt6-base-dev x11-utils
+install_packages xvfb xauth trayer dbus libx11-dev libxdamage-dev gcc g++ pkg-config qt6-base-dev x11-utils
 # A fresh machine has no package lists yet: apt-cache would then know no peer at all.
 lists_fresh=0
 candidate() { # prints the version apt would install, or nothing
@@ -81,23 +96,37 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cc -O2 -o "$work/firstmap" "$here/firstmap.c" -lX11
+cc -O2 -o "$work/firstmap" "$here/firstmap.c" -lX11 -lXdamage
 
 # The floor Qt itself sets: a bare Qt 6 dialog with a label and a button, built the way any small
 # Qt program is, so Orbiclock's start and memory read as a ratio to what Qt alone costs.
 cat >"$work/bare-qt.cpp" <<'EOF'
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QDialog dialog;
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("12:34:56")));
+    auto *label = new QLabel(QStringLiteral("12:34:56"));
+    layout->addWidget(label);
     layout->addWidget(new QPushButton(QStringLiteral("OK")));
+    QTimer timer;
+    if (argc > 1 && QString::fromLatin1(argv[1]) == QLatin1String("--tick")) {
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            const QDateTime now = QDateTime::currentDateTime();
+            label->setText(now.toString(QStringLiteral("HH:mm:ss")));
+            timer.start(1002 - now.time().msec());
+        });
+        timer.start(0);
+    }
     dialog.show();
     return app.exec();
 }
@@ -105,23 +134,34 @@ EOF
 # shellcheck disable=SC2046
 g++ -O2 -fPIC -std=c++17 -o "$work/bare-qt" "$work/bare-qt.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 
-# A free display, the same X server, notification area and session bus for every program.
+# A free display, the same X server, notification area and session bus for every program of a
+# scale; a screen of the size that scale is used on.
 display=""
 for n in $(seq 70 99); do
   if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
 done
 [ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
-  >/dev/null 2>&1 &
-pids+=($!)
 { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 export DBUS_SESSION_BUS_ADDRESS
 pids+=("$bus_pid")
-sleep 1
+xvfb_pid=""
+tray_pid=""
+start_display() { # scale
+  local screen=1280x1024x24
+  [ "$1" = 1 ] || screen=3840x2160x24
+  [ -n "$tray_pid" ] && stop "$tray_pid"
+  [ -n "$xvfb_pid" ] && stop "$xvfb_pid"
+  Xvfb "$display" -screen 0 "$screen" -nolisten tcp >>"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  pids+=("$xvfb_pid")
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  trayer --edge bottom --align right --widthtype pixel --width $((120 * $1)) --heighttype pixel \
+    --height $((24 * $1)) >/dev/null 2>&1 &
+  tray_pid=$!
+  pids+=("$tray_pid")
+  sleep 1
+}
 
 # Orbiclock with a home already chosen (Germany), New South Wales selected and both time clocks
 # showing seconds, so its four clocks tick and the Set Home sheet stays shut. QSettings' INI:
@@ -161,26 +201,42 @@ Asia/Tokyo "Tokyo"
 EOF
 }
 
-# One line per thread: "tid cpu_ns switches".
+hz=$(getconf CLK_TCK)
+# User + system clock ticks of a /proc stat line; the command may hold blanks, so count from
+# its closing parenthesis.
+ticks() { local line; read -r line <"$1" 2>/dev/null || { echo 0; return; }; line=${line##*) }; set -- $line; echo $((${12} + ${13})); }
+
+# One line per thread: "tid cpu_ns voluntary involuntary", and "ended cpu_ns": the CPU of the
+# threads that have ended, which the process's own stat keeps (in clock ticks) and no task does.
 sample() {
-  local pid=$1 t run v n sw
+  local pid=$1 t run v n vol inv live=0 all
+  all=$(ticks /proc/"$pid"/stat)
   for t in /proc/"$pid"/task/*; do
     read -r run _ <"$t/schedstat" 2>/dev/null || continue
-    sw=0
+    live=$((live + $(ticks "$t/stat")))
+    vol=0
+    inv=0
     while read -r v n; do
-      case $v in voluntary_ctxt_switches: | nonvoluntary_ctxt_switches:) sw=$((sw + n)) ;; esac
+      case $v in voluntary_ctxt_switches:) vol=$n ;; nonvoluntary_ctxt_switches:) inv=$n ;; esac
     done <"$t/status" 2>/dev/null
-    echo "${t##*/} $run $sw"
+    echo "${t##*/} $run $vol $inv"
   done
+  echo "ended $(( (all > live ? all - live : 0) * 1000000000 / hz ))"
 }
 
-# CPU % of one core and switches per second between two samples over $3 seconds. A thread in
-# both counts its difference, a new thread all of its own; one that ended in between is lost
-# (it would otherwise be counted negative).
+# Milliseconds of CPU in a sample.
+cpu_ms() { awk '{ s += $2 } END { printf "%.0f", s / 1e6 }' "$1"; }
+
+# CPU % of one core, wake-ups and preemptions per second between two samples over $3 seconds.
+# A thread in both counts its difference, a new thread all of its own, and the ended threads'
+# CPU what it grew by (in clock ticks: the process's total and its threads' are rounded apart, so
+# a few ticks of noise never count negative). The switches of a thread that ended in between are
+# lost: no file keeps them.
 rates() {
-  awk -v t="$3" 'FNR == 1 { f++ } f == 1 { ns[$1] = $2; sw[$1] = $3; next }
-    { cpu += $2 - ns[$1]; wake += $3 - sw[$1] }
-    END { printf "%.3f %.2f\n", cpu / (t * 1e9) * 100, wake / t }' "$1" "$2"
+  awk -v t="$3" 'FNR == 1 { f++ } f == 1 { c[$1] = $2; v[$1] = $3; i[$1] = $4; next }
+    $1 == "ended" { if ($2 > c["ended"]) cpu += $2 - c["ended"]; next }
+    { cpu += $2 - c[$1]; vol += $3 - v[$1]; inv += $4 - i[$1] }
+    END { printf "%.3f %.2f %.2f\n", cpu / (t * 1e9) * 100, vol / t, inv / t }' "$1" "$2"
 }
 
 stop() {
@@ -192,34 +248,37 @@ stop() {
 
 results=$work/results
 : >"$results"
-measure() { # name run
-  local name=$1 run=$2 home=$work/home-$1-$2 cmd pid ms startcpu rss anon cpu wake
+measure() { # name run scale
+  local name=$1 run=$2 scale=$3 home=$work/home-$1-$2-$3 cmd pid mapms ms startcpu rss anon cpu wake preempt
   mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime"
   chmod 700 "$home/runtime"
   case $name in
     orbiclock | orbiclock-first) write_orbiclock_settings "$home/config"; cmd=("$orbiclock") ;;
     gworldclock) write_tzlist "$home"; cmd=(gworldclock) ;;
     bare-qt) cmd=("$work/bare-qt") ;;
+    bare-qt-1hz) cmd=("$work/bare-qt" --tick) ;;
     *) cmd=("$name") ;;
   esac
   local environment=(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" LC_ALL=C.UTF-8
-    QT_QPA_PLATFORM=xcb GDK_BACKEND=x11 GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1)
+    QT_QPA_PLATFORM=xcb GDK_BACKEND=x11 GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+    QT_SCALE_FACTOR="$scale")
   # As people meet it: started once before in this home, so what it keeps between runs (the
   # zones' answers in its cache) is in place. orbiclock-first is the very first start.
   if [ "$name" = orbiclock ]; then
     env "${environment[@]}" "$work/firstmap" 30 "${cmd[@]}" >"$work/started" 2>>"$work/$name.log" || true
-    read -r pid ms <"$work/started"
+    read -r pid _ <"$work/started"
     pids+=("$pid")
     sleep 3
     stop "$pid"
   fi
   # Into a file, not a pipe: the program inherits the descriptor and keeps it open.
   env "${environment[@]}" "$work/firstmap" 30 "${cmd[@]}" >"$work/started" 2>>"$work/$name.log" || true
-  read -r pid ms <"$work/started"
+  read -r pid mapms ms <"$work/started"
   pids+=("$pid")
-  # CPU time of all its threads up to its first window: the work of starting, on any core.
-  startcpu=$(sample "$pid" | awk '{ s += $2 } END { printf "%.0f", s / 1e6 }')
+  # CPU time of all its threads up to its first paint: the work of starting, on any core.
+  sample "$pid" >"$work/s0"
+  startcpu=$(cpu_ms "$work/s0")
   sleep "$settle"
   if [ ! -d /proc/"$pid" ]; then
     echo "$name run $run: exited before ${settle} s (see its log)" >&2
@@ -231,52 +290,69 @@ measure() { # name run
   sleep "$idle"
   sample "$pid" >"$work/s1"
   stop "$pid"
-  read -r cpu wake < <(rates "$work/s0" "$work/s1" "$idle")
-  printf '%-15s run %d: first window %s ms (%s ms CPU), RSS %.1f MB (%.1f MB private), CPU %s %% of a core, %s wake-ups/s\n' \
-    "$name" "$run" "$ms" "$startcpu" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" \
-    "$(awk -v k="$anon" 'BEGIN {print k / 1024}')" "$cpu" "$wake"
-  echo "$name $ms $rss $cpu $wake $anon $startcpu" >>"$results"
+  read -r cpu wake preempt < <(rates "$work/s0" "$work/s1" "$idle")
+  printf '%-15s scale %s run %d: first paint %s ms (%s ms CPU, mapped at %s ms), RSS %.1f MB (%.1f MB private), CPU %s %% of a core, %s wake-ups/s, %s preempted/s\n' \
+    "$name" "$scale" "$run" "$ms" "$startcpu" "$mapms" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" \
+    "$(awk -v k="$anon" 'BEGIN {print k / 1024}')" "$cpu" "$wake" "$preempt"
+  echo "$name@$scale $ms $rss $cpu $wake $anon $startcpu $mapms $preempt" >>"$results"
 }
 
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'), $(nproc) cores," \
   "$(awk '/MemTotal/ {printf "%.0f GB", $2 / 1048576}' /proc/meminfo), $(. /etc/os-release; echo "$PRETTY_NAME")," \
   "load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Each run: first window, then RSS at ${settle} s, then CPU and wake-ups over ${idle} s idle; $runs runs"
-for run in $(seq "$runs"); do
-  for name in orbiclock bare-qt orbiclock-first "${available[@]}"; do
-    measure "$name" "$run"
+echo "Each run: first paint, then RSS at ${settle} s, then CPU and wake-ups over ${idle} s idle; $runs runs"
+qt_programs="orbiclock bare-qt bare-qt-1hz orbiclock-first"
+rows=()
+for scale in $scales; do
+  start_display "$scale"
+  programs=$qt_programs
+  [ "$scale" = 1 ] && programs="$programs ${available[*]}"
+  for run in $(seq "$runs"); do
+    for name in $programs; do
+      measure "$name" "$run" "$scale"
+    done
   done
+  for name in $programs; do rows+=("$name@$scale"); done
 done
 
-echo
-echo "Medians of $runs runs (Xvfb $display, trayer, no window manager):"
-printf '| %-15s | %18s | %14s | %16s | %12s | %23s | %10s |\n' "Program" "First window (ms)" "CPU to start" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s"
-printf '|%s|%s|%s|%s|%s|%s|%s|\n' "-----------------" "-------------------:" "---------------:" "-----------------:" "-------------:" "------------------------:" "-----------:"
-for name in orbiclock bare-qt orbiclock-first "${available[@]}"; do
-  awk -v n="$name" '
-    function median(a, k,   i, j, t) {
-      for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
-      return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
-    }
-    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5; an[k] = $6 / 1024; sc[k] = $7 }
-    END {
-      if (!k) { printf "| %-15s | %18s | %14s | %16s | %12s | %23s | %10s |\n", n, "-", "-", "-", "-", "-", "-"; exit }
-      m = median(ms, k)
-      printf "| %-15s | %18s | %11.0f ms | %16.1f | %12.1f | %23.3f | %10.2f |\n", n, (m >= 1e9 ? "timeout" : sprintf("%.0f", m)),
-             median(sc, k), median(rss, k), median(an, k), median(cpu, k), median(w, k)
-    }' "$results"
-done
-
-# Orbiclock against the bare Qt dialog of the same runs.
-awk '
+median_awk='
   function median(a, k,   i, j, t) {
     for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
-  }
-  $1 == "orbiclock" && $2 != "timeout" { o++; oms[o] = $2; osc[o] = $7; oan[o] = $6 / 1024 }
-  $1 == "bare-qt" && $2 != "timeout" { b++; bms[b] = $2; bsc[b] = $7; ban[b] = $6 / 1024 }
-  END {
-    if (!o || !b) exit
-    printf "\nOrbiclock / bare Qt dialog: first window %.2f x, CPU to start %.2f x, private memory %+.1f MB\n",
-           median(oms, o) / median(bms, b), median(osc, o) / median(bsc, b), median(oan, o) - median(ban, b)
-  }' "$results"
+  }'
+echo
+echo "Medians of $runs runs (Xvfb $display, trayer, no window manager):"
+printf '| %-21s | %15s | %11s | %12s | %16s | %12s | %20s | %10s | %11s |\n' "Program" "First paint (ms)" "Mapped (ms)" "CPU to paint" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s" "Preempted/s"
+printf '|%s|%s|%s|%s|%s|%s|%s|%s|%s|\n' "-----------------------" "-----------------:" "------------:" "-------------:" "-----------------:" "-------------:" "---------------------:" "-----------:" "------------:"
+for row in "${rows[@]}"; do
+  awk -v n="$row" "$median_awk"'
+    $1 == n { k++; ms[k] = ($2 == "timeout" ? 1e9 : $2); rss[k] = $3 / 1024; cpu[k] = $4; w[k] = $5; an[k] = $6 / 1024; sc[k] = $7
+              mp[k] = ($8 == "timeout" ? 1e9 : $8); p[k] = $9 }
+    END {
+      split(n, part, "@"); label = part[1] " (scale " part[2] ")"
+      if (!k) { printf "| %-21s | %16s | %11s | %12s | %16s | %12s | %20s | %10s | %11s |\n", label, "-", "-", "-", "-", "-", "-", "-", "-"; exit }
+      m = median(ms, k); mm = median(mp, k)
+      printf "| %-21s | %16s | %11s | %9.0f ms | %16.1f | %12.1f | %20.3f | %10.2f | %11.2f |\n", label,
+             (m >= 1e9 ? "timeout" : sprintf("%.0f", m)), (mm >= 1e9 ? "timeout" : sprintf("%.0f", mm)),
+             median(sc, k), median(rss, k), median(an, k), median(cpu, k), median(w, k), median(p, k)
+    }' "$results"
+done
+
+# Orbiclock against the bare Qt dialog, and its idle against the dialog ticking at 1 Hz, at each
+# scale of the same runs.
+for scale in $scales; do
+  awk -v s="$scale" "$median_awk"'
+    $2 == "timeout" { next }
+    $1 == "orbiclock@" s { o++; oms[o] = $2; osc[o] = $7; oan[o] = $6 / 1024; ocpu[o] = $4; ow[o] = $5 }
+    $1 == "orbiclock-first@" s { f++; fms[f] = $2; fsc[f] = $7 }
+    $1 == "bare-qt@" s { b++; bms[b] = $2; bsc[b] = $7; ban[b] = $6 / 1024 }
+    $1 == "bare-qt-1hz@" s { t++; tcpu[t] = $4 }
+    END {
+      if (!o || !b) exit
+      printf "\nScale %s: Orbiclock / bare Qt dialog: first paint %.2f x, CPU to paint %.2f x, private memory %+.1f MB", s,
+             median(oms, o) / median(bms, b), median(osc, o) / median(bsc, b), median(oan, o) - median(ban, b)
+      if (f) printf "; first start in a new home %.2f x, CPU %.2f x", median(fms, f) / median(bms, b), median(fsc, f) / median(bsc, b)
+      if (t && median(tcpu, t) > 0) printf "; idle CPU %.2f x the dialog ticking at 1 Hz", median(ocpu, o) / median(tcpu, t)
+      printf "; %.2f wake-ups/s\n", median(ow, o)
+    }' "$results"
+done

@@ -278,17 +278,17 @@ constexpr std::array<PlaceRow, PlaceCount> PlaceRows = {{
     {"MU", "MU-RO", "Rodrigues", Table}, // 244
     {"RO", "", Iso, Table}, // 245
     {"FJ", "FJ-R", "Rotuma", Table}, // 246
-    {"RU", "", Iso, Table}, // 247
-    {"RU", "", Iso, Table}, // 248
-    {"RU", "", Iso, Table}, // 249
-    {"RU", "", Iso, Table}, // 250
-    {"RU", "", Iso, Table}, // 251
-    {"RU", "", Iso, Table}, // 252
-    {"RU", "", Iso, Table}, // 253
-    {"RU", "", Iso, Table}, // 254
-    {"RU", "", Iso, Table}, // 255
-    {"RU", "", Iso, Table}, // 256
-    {"RU", "", Iso, Table}, // 257
+    {"RU", "", Iso, "Kaliningrad Time"}, // 247
+    {"RU", "", Iso, "Moscow Time"}, // 248
+    {"RU", "", Iso, "Samara Time"}, // 249
+    {"RU", "", Iso, "Yekaterinburg Time"}, // 250
+    {"RU", "", Iso, "Omsk Time"}, // 251
+    {"RU", "", Iso, "Krasnoyarsk Time"}, // 252
+    {"RU", "", Iso, "Irkutsk Time"}, // 253
+    {"RU", "", Iso, "Yakutsk Time"}, // 254
+    {"RU", "", Iso, "Vladivostok Time"}, // 255
+    {"RU", "", Iso, "Magadan Time"}, // 256
+    {"RU", "", Iso, "Kamchatka Time"}, // 257
     {"RW", "", Iso, Table}, // 258
     {"SH", "SH-HL", "Saint Helena", Table}, // 259
     {"TF", "", "Saint Paul Island", Table}, // 260

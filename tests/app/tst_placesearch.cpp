@@ -59,7 +59,7 @@ private slots:
             // Cities: their place, and their own zone for the clocks.
             {"chicago", "Central Time, United States", "America/Chicago", "Chicago, Illinois, United States|City|Wed 07:00"},
             {"new york", "Eastern Time exc Indiana, United States", "America/New_York", "New York City, New York, United States|City|Wed 08:00"},
-            {"moscow", "Zone  1, Russia", "Europe/Moscow", "Moscow, Russia|City|Wed 15:00"},
+            {"moscow", "Moscow Time, Russia", "Europe/Moscow", "Moscow, Russia|City|Wed 15:00"},
             {"beijing", "China", "Asia/Shanghai", "Beijing, China|City|Wed 20:00"},
             {"sao paulo", "Eastern, exc NE States & E Para, Brazil", "America/Sao_Paulo", "São Paulo, Brazil|City|Wed 09:00"},
             {"berlin", "Germany", "Europe/Berlin", "Berlin, State of Berlin, Germany|City|Wed 14:00"},
@@ -73,7 +73,7 @@ private slots:
             {"phoenix", "Arizona, United States", "America/Phoenix", "Phoenix, Arizona, United States|City|Wed 05:00"},
             {"indianapolis", "Indiana, United States", "America/Indiana/Indianapolis", "Indianapolis, Indiana, United States|City|Wed 08:00"},
             {"broken hill", "South Australia, Australia", "Australia/Broken_Hill", "Broken Hill, New South Wales, Australia|City|Wed 22:30"},
-            {"kaliningrad", "Zone  0, Russia", "Europe/Kaliningrad", "Kaliningrad, Kaliningrad Oblast, Russia|City|Wed 14:00"},
+            {"kaliningrad", "Kaliningrad Time, Russia", "Europe/Kaliningrad", "Kaliningrad, Kaliningrad Oblast, Russia|City|Wed 14:00"},
             {"manaus", "Amapa, W Para & Amazonas, Brazil", "America/Manaus", "Manaus, Amazonas, Brazil|City|Wed 08:00"},
             // Ties: the more populous namesake; a place before a city of the same name.
             {"perth", "Western Australia, Australia", "Australia/Perth", "Perth, Western Australia, Australia|City|Wed 20:00"},

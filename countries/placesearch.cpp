@@ -24,19 +24,14 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A city's rank by every name it has, as the places are ranked.
-int CityRank(int city, const QString &pattern)
+// A city's rank as the places are ranked, from what its index gave: no name folded again.
+int CityRank(const Cities::Match &m)
 {
-    CCountryFinder::MatchRank best = CCountryFinder::NoMatch;
-    QStringList names = Cities::Alternates(city);
-    names << Cities::Name(city) << Cities::AsciiName(city);
-    for (const QString &name : names) {
-        const CCountryFinder::MatchRank r =
-            CCountryFinder::Rank(CCountryFinder::Fold(name), pattern);
-        if (r != CCountryFinder::NoMatch && (best == CCountryFinder::NoMatch || r < best))
-            best = r;
-    }
-    return best;
+    if (m.rank == 0)
+        return CCountryFinder::Whole;
+    if (m.rank == 1)
+        return m.wordEnds ? CCountryFinder::StartWords : CCountryFinder::StartInWord;
+    return m.wordEnds ? CCountryFinder::LaterWords : CCountryFinder::LaterInWord;
 }
 
 bool InWord(int rank)
@@ -103,11 +98,7 @@ SearchResults SearchPlaces(const QString &text, bool useDatabase)
             hit.kind = SearchHit::City;
             hit.city = m.city;
             hit.zone = Cities::ZoneId(m.city);
-            hit.rank = CityRank(m.city, pattern);
-            if (hit.rank < 0)
-                hit.rank = m.rank == 0 ? CCountryFinder::Whole
-                                       : (m.rank == 1 ? CCountryFinder::StartInWord
-                                                      : CCountryFinder::LaterInWord);
+            hit.rank = CityRank(m);
             others.push_back(std::move(hit));
         }
         for (const ZoneMatch &m : FindZones(pattern, ZoneLimit)) {

@@ -299,19 +299,25 @@ std::vector<Match> Find(QStringView foldedPattern, int limit)
     const quint32 first = bound(false);
     const quint32 last = bound(true);
 
-    constexpr quint8 NoMatch = 3;
+    // Twice the rank, plus one where the pattern ends inside a word: among equal ranks a name
+    // whose word the pattern completes is the better.
+    constexpr quint8 NoMatch = 6;
     std::vector<quint8> best(t.count, NoMatch);
     std::vector<Match> matches;
     for (quint32 i = first; i < last; ++i) {
         const uchar *key = t.Key(i);
         const quint16 city = U16(key + 4);
-        const quint8 rank = key[6] == LaterWord ? 2 : key[7] == pattern.size() ? 0 : 1;
+        const bool whole = key[7] == pattern.size();
+        const bool wordEnds = whole || t.KeyText(i)[pattern.size()] == ' ';
+        const quint8 rank = key[6] == LaterWord ? 2 : whole ? 0 : 1;
         if (best[city] == NoMatch)
             matches.push_back({city, 0});
-        best[city] = std::min(best[city], rank);
+        best[city] = std::min<quint8>(best[city], quint8(rank * 2 + (wordEnds ? 0 : 1)));
     }
-    for (Match &m : matches)
-        m.rank = best[m.city];
+    for (Match &m : matches) {
+        m.rank = best[m.city] / 2;
+        m.wordEnds = best[m.city] % 2 == 0;
+    }
     // Cities are numbered by population, largest first.
     const auto order = [](const Match &a, const Match &b) {
         return a.rank != b.rank ? a.rank < b.rank : a.city < b.city;

@@ -30,7 +30,8 @@ QByteArray ZoneId(int city); // "America/Phoenix"
 struct Match
 {
     int city;
-    int rank; // 0 a whole name, 1 a name's start, 2 a later word's start
+    int rank;              // 0 a whole name, 1 a name's start, 2 a later word's start
+    bool wordEnds = false; // at that rank the pattern ends where a word of the name ends
 };
 // Cities any of whose names (name, ASCII, alternates) matches the folded pattern
 // (FoldForSearch) at a word start; each city once with its best rank; by rank, then population,

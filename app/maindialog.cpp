@@ -1,9 +1,6 @@
 #include "app/maindialog.h"
 
-#include "app/aboutdialog.h"
-#include "app/autostart.h"
 #include "app/converttimedialog.h"
-#include "app/popupmenus.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "clock/clockticker.h"
@@ -13,53 +10,27 @@
 #include "home/hometimezone.h"
 #include "home/sethomesheet.h"
 #include "home/timechangewatcher.h"
-#include "map/gmtoffset.h"
 #include "map/groupframe.h"
-#include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
 #include "res/resources.h"
-#include "settings/safefile.h"
 #include "settings/settingsstore.h"
-#include "zones/cityplaces.h"
-#include "zones/citytable.h"
-#include "zones/countrytable.h"
-#include "zones/places.h"
-#include "zones/zonedatabase.h"
-#include "zones/zonesearch.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QCursor>
-#include <QDir>
-#include <QFileInfo>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
-#include <QTimerEvent>
-#include <QWindow>
 
-#include <cstdio>
-#include <limits>
+static_assert(WindowState::NoFilter == CCountryTree::NoFilter);
 
 namespace {
-
-static_assert(CLR_DEFAULT == UnchosenColour);
-
-constexpr COLORREF Red = MakeColourRef(255, 0, 0);
 
 QString Plain(QString text)
 {
@@ -74,30 +45,6 @@ bool AskYesNo(QWidget *parent, const QString &question)
     box.setAccessibleName(QStringLiteral("Exit question"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
-}
-
-// The entries' answers of the last run, so a start lists and pictures the tree without loading
-// every zone. A cache: when it is missing, damaged or of another database, the zones are read.
-QString EntryStatesPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-           QStringLiteral("/entry-states");
-}
-
-void RestoreEntryStates()
-{
-    QByteArray snapshot;
-    if (ReadSmallFile(EntryStatesPath(), 256 * 1024, snapshot) == FileRead::Read)
-        RestoreEntrySnapshot(snapshot);
-}
-
-void SaveEntryStates()
-{
-    if (!EntrySnapshotOutdated())
-        return;
-    const QByteArray snapshot = EntrySnapshot();
-    if (!snapshot.isEmpty() && QDir().mkpath(QFileInfo(EntryStatesPath()).path()))
-        ReplaceFile(EntryStatesPath(), snapshot, LinkWrite::Replace);
 }
 
 } // namespace
@@ -117,17 +64,16 @@ CMainDialog::CMainDialog(QWidget *parent, StartedBy startedBy)
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
 
+    m_state = new WindowState(this);
     m_trayIcon = new CTrayIcon(this);
-    RestoreEntryStates();
+    WindowState::RestoreEntryStates();
 
     if (IsNewSettingsVersion()) {
         SetVisibleAtStart(true);
-        m_fHomeOffset = 0.0f;
     } else {
         LoadGeneralSettings(*this);
-        SetVisibleAtStart(m_bShowAtStartup || startedBy == StartedBy::Person);
-        m_fHomeOffset = ZoneOf(m_nHomeIndex);
-        ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
+        SetVisibleAtStart(m_state->IsShowAtStartup() || startedBy == StartedBy::Person);
+        m_state->ApplyHomeZoneAndSwitch(m_state->HomeIndex() != -1);
     }
     // Without a notification area a hidden window could never be brought back.
     if (!CTrayIcon::IsAvailable())
@@ -140,68 +86,6 @@ CMainDialog::~CMainDialog()
         CClockTicker::Instance().Remove(m_nTipTicker);
     if (m_trayIcon)
         m_trayIcon->SetVisible(false);
-}
-
-QString CMainDialog::ExitQuestionText()
-{
-    return QStringLiteral("Are you sure you want to exit Orbiclock ?");
-}
-
-HomeZoneChoice CMainDialog::ZoneChoice() const
-{
-    return {m_nHomeIndex, m_nDaylightOption, m_bUseOwnDaylightDates,
-            m_ownDates,   m_bUseDatabase,    m_bUseDatabase ? m_homeZone : QByteArray()};
-}
-
-void CMainDialog::SetSelectedCityOrZone(int city, const QByteArray &zone)
-{
-    // A city or zone the database does not know is left out: the entry's zone stays.
-    const QByteArray id = city >= 0 ? Cities::ZoneId(city) : zone;
-    if ((city < 0 && zone.isEmpty()) || !IsZoneKnown(id)) {
-        m_nSelectedCity = -1;
-        m_selectedZone.clear();
-        m_strSelectedName.clear();
-        m_strSelectedCaption.clear();
-        return;
-    }
-    m_nSelectedCity = city;
-    m_selectedZone = id;
-    m_strSelectedName = city >= 0 ? CityDisplayName(city) : ZoneDisplayName(zone);
-    // The clocks' caption has room for the city's or the zone's own name and the offset.
-    m_strSelectedCaption =
-        city >= 0 ? Cities::Name(city) : m_strSelectedName.left(m_strSelectedName.indexOf(u" ("));
-}
-
-void CMainDialog::SetHomeCity(int city)
-{
-    // No city: the cities' index is not read.
-    const QByteArray id = city >= 0 ? Cities::ZoneId(city) : QByteArray();
-    if (city < 0 || !IsZoneKnown(id)) {
-        m_nHomeCity = -1;
-        m_homeZone.clear();
-        m_strHomeName.clear();
-        return;
-    }
-    m_nHomeCity = city;
-    m_homeZone = id;
-    m_strHomeName = CityDisplayName(city);
-}
-
-float CMainDialog::ZoneOf(int index) const
-{
-    return EntryZone(index, m_bUseDatabase, CurrentTime());
-}
-
-bool CMainDialog::Knows(int index) const
-{
-    return IsValidIndexIn(index, m_bUseDatabase);
-}
-
-void CMainDialog::ApplyHomeZoneAndSwitch(bool zone)
-{
-    if (zone)
-        ApplyHomeTimeZone(ZoneChoice());
-    ApplyDaylightSwitch(m_nDaylightOption);
 }
 
 void CMainDialog::CreateControls()
@@ -308,8 +192,11 @@ void CMainDialog::CreateControls()
     connect(m_adjustTimeButton, &QPushButton::clicked, this, &CMainDialog::OnAdjustTime);
     UpdateAdjustTimeButton();
     connect(m_findButton, &QPushButton::clicked, this, &CMainDialog::OnFindCountry);
-    connect(m_listOnlyBox, &QCheckBox::clicked, this, &CMainDialog::OnListOnly);
-    connect(m_showDaylightBox, &QCheckBox::clicked, this, &CMainDialog::OnShowDaylight);
+    connect(m_listOnlyBox, &QCheckBox::clicked, this, [this](bool checked) {
+        m_state->SetListOnly(checked);
+        m_tree->setFocus();
+    });
+    connect(m_showDaylightBox, &QCheckBox::clicked, m_state, &WindowState::SetShowDaylightSaving);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CMainDialog::OnTreeSelectionChanged);
 }
 
@@ -320,51 +207,6 @@ QWidget *CMainDialog::Control(int id) const
         if (w->property("controlId").toInt() == id)
             return w;
     return nullptr;
-}
-
-void CMainDialog::CreateSystemMenu()
-{
-    m_systemMenu = new QMenu(this);
-    m_systemMenu->setObjectName(QStringLiteral("systemMenu"));
-    m_systemMenu->setAccessibleName(QStringLiteral("Window menu"));
-    m_showAtStartupAction = m_systemMenu->addAction(QStringLiteral("&Show At Startup"));
-    m_showAtStartupAction->setObjectName(QStringLiteral("showAtStartupAction"));
-    m_showAtStartupAction->setCheckable(true);
-    connect(m_showAtStartupAction, &QAction::triggered, this, &CMainDialog::ToggleShowAtStartup);
-    m_startAtLoginAction = m_systemMenu->addAction(QStringLiteral("Start at &Login"));
-    m_startAtLoginAction->setObjectName(QStringLiteral("startAtLoginAction"));
-    m_startAtLoginAction->setCheckable(true);
-    connect(m_startAtLoginAction, &QAction::triggered, this, &CMainDialog::ToggleStartAtLogin);
-    // The mark reads the autostart entry each time, as the desktop's settings may change it.
-    connect(m_systemMenu, &QMenu::aboutToShow, this,
-            [this] { m_startAtLoginAction->setChecked(IsStartAtLogin()); });
-    m_systemMenu->addSeparator();
-    QAction *about = m_systemMenu->addAction(QStringLiteral("&About Orbiclock..."));
-    about->setObjectName(QStringLiteral("aboutAction"));
-    connect(about, &QAction::triggered, this, &CMainDialog::ShowAbout);
-}
-
-void CMainDialog::CreateTrayMenu()
-{
-    m_trayMenu = std::make_unique<QMenu>();
-    m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    m_trayMenu->setAccessibleName(QStringLiteral("Orbiclock tray menu"));
-    QAction *show = m_trayMenu->addAction(QStringLiteral("&Show Orbiclock"));
-    show->setObjectName(QStringLiteral("trayShowAction"));
-    connect(show, &QAction::triggered, this, &CMainDialog::ShowMainWindow);
-    m_trayExitAction = m_trayMenu->addAction(QStringLiteral("E&xit Orbiclock"));
-    m_trayExitAction->setObjectName(QStringLiteral("trayExitAction"));
-    connect(m_trayExitAction, &QAction::triggered, this, &CMainDialog::ConfirmExit);
-    m_trayMenu->addSeparator();
-    QAction *cancel = m_trayMenu->addAction(QStringLiteral("&Cancel"));
-    cancel->setObjectName(QStringLiteral("trayCancelAction"));
-    // Also when a notification-area host shows the menu: it asks just before.
-    connect(m_trayMenu.get(), &QMenu::aboutToShow, this, [this] {
-        m_trayExitAction->setEnabled(!m_bBusy && m_nHomeIndex != -1);
-        if (m_nHomeIndex == -1)
-            ShowMainWindow(); // the Set Home sheet comes forward
-    });
-    m_trayIcon->SetHostMenu(m_trayMenu.get());
 }
 
 void CMainDialog::OnInitDialog()
@@ -388,26 +230,20 @@ void CMainDialog::OnInitDialog()
     connect(convert, &QShortcut::activated, this, &CMainDialog::OnConvertTime);
     auto *watcher = new CTimeChangeWatcher(this);
     watcher->setObjectName(QStringLiteral("timeChangeWatcher"));
-    connect(watcher, &CTimeChangeWatcher::TimeChanged, this, &CMainDialog::OnTimeChange);
+    connect(watcher, &CTimeChangeWatcher::TimeChanged, m_state, &WindowState::FollowSystemTime);
 
+    const bool database = m_state->IsUsingTimeZoneDatabase();
     m_map = new CMapWnd(this);
     m_map->setObjectName(QStringLiteral("worldMap"));
-    m_map->SetHomeZone(m_fHomeOffset);
+    m_map->SetHomeZone(m_state->HomeOffset());
     // Chosen before the map is made, so it draws its key and lights its zone once.
-    const float startOffset = Knows(m_nSelectedIndex) ? ZoneOf(m_nSelectedIndex) : m_fHomeOffset;
-    m_map->SetUseDatabaseZones(m_bUseDatabase);
+    const float startOffset = m_state->StartZone();
+    m_map->SetUseDatabaseZones(database);
     m_map->SelectZone(startOffset);
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
     // The keys reach every zone a place stands in, as the tree lists them.
-    m_map->SetPlaceZones([this] {
-        std::vector<float> zones;
-        const TimeValue now = CurrentTime();
-        for (int i : ListedPlaces(m_bUseDatabase))
-            zones.push_back(m_bUseDatabase ? EntryListStateAt(i, now).standardOffset / 3600.0f
-                                           : PlaceAt(i)->gmtOffset);
-        return zones;
-    });
+    m_map->SetPlaceZones([this] { return m_state->PlaceZones(); });
 
     auto makeClock = [this](CClockCtrl *&clock, int placeholder, int id, const char *name,
                             const QString &accessible) {
@@ -426,8 +262,8 @@ void CMainDialog::OnInitDialog()
               QStringLiteral("Selected time"));
     m_clockHomeDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetMode(CClockCtrl::ModeDate);
-    m_clockSelectedDate->SetTextColour(Red);
-    m_clockSelectedTime->SetTextColour(Red);
+    m_clockSelectedDate->SetTextColour(SelectedClockColour);
+    m_clockSelectedTime->SetTextColour(SelectedClockColour);
     // Tab goes through the window in reading order: the map, the boxes under it, the clocks,
     // the tree, the buttons. The map and the clocks take the focus like any control.
     QWidget *const tabOrder[] = {
@@ -443,22 +279,20 @@ void CMainDialog::OnInitDialog()
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
-    m_tree->SetUseDatabase(m_bUseDatabase);
+    m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
+    ConnectState();
 
-    if (m_bListOnly) {
-        FillTree(CCountryTree::NoFilter, m_nSelectedIndex);
-        m_map->SetCentreMode(false, false);
-    } else {
-        FillTree(startOffset, m_nSelectedIndex);
-        m_map->SetCentreMode(true, false);
-    }
+    const bool listOnly = m_state->IsListOnly();
+    m_state->SetMapZone(startOffset);
+    m_tree->FillTree(listOnly ? CCountryTree::NoFilter : startOffset, m_state->SelectedIndex());
+    m_map->SetCentreMode(!listOnly, false);
     UpdateMapCursor();
 
-    m_listOnlyBox->setChecked(m_bListOnly);
-    m_showDaylightBox->setChecked(m_bShowDaylightSaving);
+    m_listOnlyBox->setChecked(listOnly);
+    m_showDaylightBox->setChecked(m_state->IsShowDaylightSaving());
 
-    if (m_nHomeIndex == -1) {
+    if (m_state->HomeIndex() == -1) {
         m_bSetHomePosted = true;
         QTimer::singleShot(0, this, [this] {
             m_bSetHomePosted = false;
@@ -466,99 +300,67 @@ void CMainDialog::OnInitDialog()
         });
     }
 
-    m_showAtStartupAction->setChecked(m_bShowAtStartup);
+    m_showAtStartupAction->setChecked(m_state->IsShowAtStartup());
     // What the first fill worked out is kept for the next start, once the window is up.
     QTimer::singleShot(2000, this, [this] {
-        SaveEntryStates();
-        RefillIfEntriesDisproved();
+        WindowState::SaveEntryStates();
+        m_state->RefillIfEntriesDisproved();
     });
     m_tree->setFocus();
-    RecomputeClockOffsets();
-    UpdateCaptions(startOffset);
-    RefillIfEntriesDisproved();
+    m_state->RecomputeClockOffsets();
+    m_state->SetCaptionZone(startOffset);
+    m_state->RefillIfEntriesDisproved();
 }
 
-void CMainDialog::RefillIfEntriesDisproved()
+void CMainDialog::ConnectState()
 {
-    if (TakeEntrySnapshotDisproved())
-        m_nSelectedIndex =
-            FillTree(m_bListOnly ? CCountryTree::NoFilter : MapZone(), m_nSelectedIndex);
-}
-
-int CMainDialog::FillTree(float filter, int select)
-{
-    return m_tree->FillTree(filter, select);
-}
-
-float CMainDialog::MapZone() const
-{
-    return m_map ? m_map->GetZone() : m_fHomeOffset;
-}
-
-ClockOffsetInputs CMainDialog::OffsetInputs() const
-{
-    ClockOffsetInputs in;
-    in.homeIndex = m_nHomeIndex;
-    in.selectedIndex = m_nSelectedIndex;
-    in.daylightOption = m_nDaylightOption;
-    in.useOwnDaylightDates = m_bUseOwnDaylightDates;
-    in.ownDates = m_ownDates;
-    in.showDaylightSaving = m_bShowDaylightSaving;
-    in.mapZone = MapZone();
-    in.useDatabase = m_bUseDatabase;
-    // The built-in table knows no cities: its clocks and names keep the entries'.
-    if (m_bUseDatabase) {
-        in.selectedZone = m_selectedZone;
-        in.selectedName = m_strSelectedName;
-        in.selectedCaption = m_strSelectedCaption;
-        in.homeZone = m_homeZone;
-        in.homeName = m_strHomeName;
-    }
-    return in;
-}
-
-bool CMainDialog::IsHomeDaylightSavingNow() const
-{
-    return IsHomeDaylightSavingAt(OffsetInputs(), CurrentTime());
-}
-
-void CMainDialog::RecomputeClockOffsets()
-{
-    if (m_map)
-        m_map->SetPlaceName(
-            m_bUseDatabase && !m_strSelectedName.isEmpty() && Knows(m_nSelectedIndex)
-                ? m_strSelectedName
-                : QString::fromStdString(PlaceDisplayName(m_nSelectedIndex, m_bUseDatabase)));
-    const ClockOffsetInputs in = OffsetInputs();
-    ClockOffsets out;
-    if (!ComputeClockOffsets(in, CurrentTime(), out))
-        return;
-    if (m_clockHomeTime) {
-        // Database mode: each clock asks its place's offset at every tick, so it turns with
-        // every change of its zone without being told.
-        const ClockRules rules = MakeClockRules(in);
-        for (CClockCtrl *clock : {m_clockHomeTime, m_clockHomeDate}) {
-            clock->SetOffset(out.home);
-            clock->SetUtcOffsetRule(rules.home);
-        }
+    connect(m_state, &WindowState::homeChanged, this,
+            [this] { m_map->SetHomeZone(m_state->HomeOffset()); });
+    connect(m_state, &WindowState::modeChanged, this, [this](bool database) {
+        m_tree->SetUseDatabase(database);
+        m_map->SetUseDatabaseZones(database);
+    });
+    connect(m_state, &WindowState::listOnlyChanged, this, [this](bool on) {
+        m_map->SetCentreMode(!on, false);
+        UpdateMapCursor();
+    });
+    connect(m_state, &WindowState::mapZoneChanged, this, [this](float zone) {
+        // A zone the map lit itself is not lit again, which would end its glide.
+        if (m_map->GetZone() != zone)
+            m_map->SelectZone(zone);
+    });
+    connect(m_state, &WindowState::listChanged, m_tree, &CCountryTree::FillTree);
+    connect(m_state, &WindowState::selectedNameChanged, m_map, &CMapWnd::SetPlaceName);
+    connect(m_state, &WindowState::offsetsChanged, this, &CMainDialog::ShowOffsets);
+    connect(m_state, &WindowState::captionsChanged, this, &CMainDialog::ShowCaptions);
+    connect(m_state, &WindowState::nextChangeChanged, this, [this](const QString &change) {
         for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {
-            clock->SetOffset(out.selected);
-            clock->SetUtcOffsetRule(rules.selected);
+            clock->setToolTip(change);
+            clock->setAccessibleDescription(change);
         }
+    });
+}
+
+void CMainDialog::ShowOffsets()
+{
+    const ClockOffsets &out = m_state->Offsets();
+    const ClockRules &rules = m_state->Rules();
+    for (CClockCtrl *clock : {m_clockHomeTime, m_clockHomeDate}) {
+        clock->SetOffset(out.home);
+        clock->SetUtcOffsetRule(rules.home);
+    }
+    for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {
+        clock->SetOffset(out.selected);
+        clock->SetUtcOffsetRule(rules.selected);
     }
     UpdateTrayTip();
-    UpdateCaptions(out.target);
     if (m_convertDialog && m_convertDialog->isVisible())
-        m_convertDialog->SetInputs(OffsetInputs());
+        m_convertDialog->SetInputs(m_state->OffsetInputs());
 }
 
-void CMainDialog::UpdateCaptions(float offset)
+void CMainDialog::ShowCaptions()
 {
-    m_fCaptionOffset = offset;
-    if (!m_offsetLabel)
-        return;
-    const Captions c =
-        MakeCaptionsAt(OffsetInputs(), offset, m_fHomeOffset, m_bListOnly, CurrentTime());
+    const Captions c = m_state->CurrentCaptions();
     m_offsetLabel->setText(c.offsetLabel);
     m_selectedGroup->setTitle(c.selectedGroup);
     m_treeGroup->setTitle(c.treeGroup);
@@ -570,42 +372,10 @@ void CMainDialog::UpdateTrayTip(bool bInputsChanged)
     if (!m_clockSelectedTime)
         return;
     const TimeValue now = CurrentTime();
-    const ClockOffsetInputs in = OffsetInputs();
-    // The next change's text holds until that change comes: not looked up at every tick.
-    QString change = m_strNextChange;
-    if (bInputsChanged || now >= m_tNextChangeDue) {
-        change.clear();
-        m_tNextChangeDue = std::numeric_limits<TimeValue>::max();
-        if (Knows(in.selectedIndex)) {
-            const std::optional<ZoneChange> next = NextSelectedChange(in, now);
-            change = next ? DescribeChange(*next) : NoChangeAheadText();
-            if (next)
-                m_tNextChangeDue = next->at;
-        }
-    }
+    m_state->Tick(now, bInputsChanged);
     // A host that reads the tip in advance gets it each minute: its seconds would be stale.
     const bool seconds = m_clockSelectedTime->GetShowSeconds() && !m_trayIcon->ReadsTipInAdvance();
-    QString tip = MakeTrayTip(m_nSelectedIndex, m_bUseDatabase, MapZone(),
-                              m_clockSelectedTime->TextAt(now, seconds), in.selectedName);
-    if (!change.isEmpty())
-        tip += QLatin1Char('\n') + change;
-    if (in.useDatabase && IsZoneDatabaseMissing())
-        tip += QLatin1Char('\n') + ZoneDatabaseMissingText();
-    if (change != m_strNextChange) {
-        m_strNextChange = change;
-        for (CClockCtrl *clock : {m_clockSelectedTime, m_clockSelectedDate}) {
-            clock->setToolTip(change);
-            clock->setAccessibleDescription(change);
-        }
-    }
-    // The clocks turn by themselves at a change of their zone; the captions naming their
-    // offsets follow at the same tick.
-    ClockOffsets shown;
-    if (in.useDatabase && ComputeClockOffsets(in, now, shown) &&
-        (shown.home != m_shownOffsets.home || shown.selected != m_shownOffsets.selected)) {
-        m_shownOffsets = shown;
-        UpdateCaptions(m_fCaptionOffset);
-    }
+    const QString tip = m_state->TrayTip(m_clockSelectedTime->TextAt(now, seconds));
     if (tip == m_strTrayTip)
         return;
     m_strTrayTip = tip;
@@ -644,21 +414,7 @@ void CMainDialog::OnTreeSelectionChanged()
     if (items.isEmpty())
         return;
     QTreeWidgetItem *item = items.first();
-    const int before = m_nSelectedIndex;
-    if (item->childCount() > 0) {
-        m_nSelectedIndex = -1;
-    } else {
-        m_nSelectedIndex = item->data(0, Qt::UserRole).toInt();
-        m_nKeptSelection = -1;
-        if (!Knows(m_nSelectedIndex))
-            m_nSelectedIndex = -1;
-        else if (m_bListOnly)
-            m_map->SelectZone(ZoneOf(m_nSelectedIndex));
-    }
-    // Another entry chosen leaves the city; the tree choosing the same again keeps it.
-    if (m_nSelectedIndex != before)
-        SetSelectedCityOrZone(-1, {});
-    RecomputeClockOffsets();
+    m_state->ChooseFromList(item->childCount() > 0 ? -1 : item->data(0, Qt::UserRole).toInt());
     UpdateTrayTip();
 }
 
@@ -667,52 +423,17 @@ void CMainDialog::OnMapNotify(const PanelNotify &notify)
     if (notify.code != NM_CLICK && notify.code != NM_KEYDOWN)
         return;
     m_map->setFocus();
-    const float zone = m_map->GetZone();
-    if (!m_bListOnly) {
-        // A zone chosen on the map is a new choice: the city goes.
-        SetSelectedCityOrZone(-1, {});
-        m_nSelectedIndex = FillTree(zone, m_nSelectedIndex);
-        UpdateCaptions(zone);
-        // When the zone does not list the selected entry nothing is selected in the
-        // tree, so no selection change follows: the selected clocks move to the
-        // map's zone here.
-        if (m_nSelectedIndex == -1)
-            RecomputeClockOffsets();
-    }
+    m_state->ChooseZone(m_map->GetZone());
     // A key keeps the focus on the map, so the next key moves on from the zone it lit.
     if (notify.code == NM_CLICK)
         m_tree->setFocus();
-}
-
-void CMainDialog::OnListOnly(bool checked)
-{
-    m_bListOnly = checked;
-    float filter = CCountryTree::NoFilter;
-    if (m_bListOnly) {
-        m_map->SetCentreMode(false, false);
-    } else {
-        filter = m_map->GetZone();
-        m_map->SetCentreMode(true, false);
-        UpdateCaptions(filter);
-    }
-    UpdateMapCursor();
-    m_nSelectedIndex = FillTree(filter, m_nSelectedIndex);
-    if (m_nSelectedIndex == -1)
-        RecomputeClockOffsets();
-    m_tree->setFocus();
-}
-
-void CMainDialog::OnShowDaylight(bool checked)
-{
-    m_bShowDaylightSaving = checked;
-    RecomputeClockOffsets();
 }
 
 void CMainDialog::UpdateMapCursor()
 {
     if (!m_map)
         return;
-    if (m_bListOnly)
+    if (m_state->IsListOnly())
         m_map->unsetCursor();
     else
         m_map->setCursor(HandCursor());
@@ -734,30 +455,15 @@ PlaceChoice CMainDialog::RunFindSheet()
 {
     if (m_runFind)
         return m_runFind(this);
-    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"), m_bUseDatabase,
-                                          this);
+    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"),
+                                          m_state->IsUsingTimeZoneDatabase(), this);
 }
 
 void CMainDialog::OnFindCountry()
 {
     m_bBusy = true;
     const PlaceChoice found = RunFindSheet();
-    const bool sameCity =
-        found.city == m_nSelectedCity && (found.city >= 0 || found.zone == m_selectedZone);
-    if (Knows(found.place) && (found.place != m_nSelectedIndex || !sameCity)) {
-        const float zone = ZoneOf(found.place);
-        if (m_map->GetZone() != zone) {
-            m_map->SelectZone(zone);
-            UpdateCaptions(zone);
-        }
-        FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, found.place);
-        m_nSelectedIndex = found.place;
-        m_nKeptSelection = -1;
-        // After the tree's own choice, which leaves any city before.
-        if (m_bUseDatabase)
-            SetSelectedCityOrZone(found.city, found.zone);
-        RecomputeClockOffsets();
-    }
+    m_state->ChooseFound(found);
     m_bBusy = false;
     m_tree->setFocus();
 }
@@ -767,7 +473,7 @@ void CMainDialog::OnConvertTime()
     if (!m_convertDialog)
         m_convertDialog = new CConvertTimeDialog(this);
     if (!m_convertDialog->isVisible()) {
-        m_convertDialog->SetInputs(OffsetInputs());
+        m_convertDialog->SetInputs(m_state->OffsetInputs());
         m_convertDialog->ShowNow();
     }
     m_convertDialog->show();
@@ -845,347 +551,27 @@ void CMainDialog::ActivateMainWindow(const QString &activationToken)
     qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
-bool CMainDialog::ConfirmExit()
-{
-    const bool saved = SaveSettings(false);
-    if (!m_askExit(this, saved ? ExitQuestionText()
-                               : SaveFailedText() + QStringLiteral("\n\n") + ExitQuestionText()))
-        return false;
-    done(QDialog::Accepted);
-    return true;
-}
-
-void CMainDialog::EndNow()
-{
-    if (!SaveSettings(false))
-        std::fprintf(stderr, "orbiclock: %s\n", qPrintable(SaveFailedText()));
-    done(QDialog::Accepted);
-}
-
-bool CMainDialog::SaveSettings(bool tell)
-{
-    const bool saved = ::SaveSettings(*this);
-    SaveEntryStates();
-    if (saved || m_bToldSaveFailed)
-        return saved;
-    m_bToldSaveFailed = true;
-    if (tell) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                                    SaveFailedText(), QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("saveFailedMessage"));
-        box->setAccessibleName(QStringLiteral("Settings not saved"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open(); // nothing waits for it
-    }
-    return false;
-}
-
-QString CMainDialog::SaveFailedText()
-{
-    return QStringLiteral("Orbiclock could not save its settings in %1 (the file or its folder "
-                          "cannot be written or read, or the file is too large): changes since "
-                          "the last save will be lost at exit.")
-        .arg(QDir::toNativeSeparators(
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            QStringLiteral("/Brambleway/Orbiclock.conf")));
-}
-
-void CMainDialog::OnTimeChange()
-{
-    // The user may have chosen another zone in the system's settings: the home's comes back,
-    // unless the one chosen has the home's offset and a name of ours.
-    if (m_nHomeIndex != -1 && !IsHomeTimeZoneApplied(ZoneChoice()))
-        ApplyHomeTimeZone(ZoneChoice());
-    if (!IsDaylightSwitchApplied(m_nDaylightOption))
-        ApplyDaylightSwitch(m_nDaylightOption);
-    RecomputeClockOffsets();
-}
-
-void CMainDialog::OnTrayNotify(const PanelNotify &notify)
-{
-    if (notify.idFrom != IDC_TRAY_ICON)
-        return;
-    if (notify.code == NM_DBLCLK)
-        ShowMainWindow();
-    else if (notify.code == NM_RCLICK)
-        ShowTrayMenu(notify.pt);
-}
-
-void CMainDialog::ShowTrayMenu(const QPoint &screenPos)
-{
-    if (m_nHomeIndex == -1) {
-        // The Set Home sheet is open or about to open: bring it forward instead of
-        // a menu.
-        ShowMainWindow();
-        return;
-    }
-    activateWindow();
-    m_trayMenu->popup(RightAlignedAt(m_trayMenu.get(), screenPos));
-}
-
-void CMainDialog::ToggleShowAtStartup()
-{
-    m_bShowAtStartup = !m_bShowAtStartup;
-    m_showAtStartupAction->setChecked(m_bShowAtStartup);
-}
-
-void CMainDialog::ToggleStartAtLogin()
-{
-    SetStartAtLogin(!IsStartAtLogin(), QCoreApplication::applicationFilePath());
-    m_startAtLoginAction->setChecked(IsStartAtLogin());
-}
-
-void CMainDialog::ShowAbout()
-{
-    CAboutDialog about(m_bUseDatabase, this);
-    about.exec();
-}
-
-CClockCtrl *CMainDialog::ClockAt(const QPoint &localPos) const
-{
-    for (CClockCtrl *clock :
-         {m_clockHomeDate, m_clockHomeTime, m_clockSelectedDate, m_clockSelectedTime})
-        if (clock && clock->geometry().contains(localPos))
-            return clock;
-    return nullptr;
-}
-
-void CMainDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Shift+F10 does what the Menu key does; the focused control's key passes it up to here.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
-        contextMenuEvent(&menu);
-        return;
-    }
-    CHideableDialog::keyPressEvent(event);
-}
-
-void CMainDialog::contextMenuEvent(QContextMenuEvent *event)
-{
-    QPoint local = event->pos();
-    QPoint global = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        // From the keyboard the menu belongs to the control with the focus.
-        if (QWidget *focus = focusWidget(); focus && focus != this) {
-            local = focus->geometry().center();
-            global = mapToGlobal(local);
-        }
-    }
-    if (m_map && m_map->geometry().contains(local)) {
-        ShowMapMenu(global);
-    } else if (CClockCtrl *clock = ClockAt(local)) {
-        ShowClockMenu(clock, global);
-    } else if (m_tree && m_tree->geometry().contains(local) &&
-               event->reason() != QContextMenuEvent::Keyboard) {
-        event->ignore();
-        return;
-    } else {
-        m_systemMenu->popup(global);
-    }
-    event->accept();
-}
-
-void CMainDialog::RebuildTreeImages(int landColour)
-{
-    if (m_tree)
-        m_tree->SetLandColour(landColour);
-}
-
 void CMainDialog::OnSetHome()
 {
     ShowMainWindow();
     SetHomeValues values;
-    values.homeIndex = m_nHomeIndex;
+    values.homeIndex = m_state->HomeIndex();
     values.landColour = m_map ? m_map->GetLandColour() : 2;
-    values.daylightOption = m_nHomeIndex == -1 ? DaylightAuto : m_nDaylightOption;
-    values.useOwnDaylightDates = m_bUseOwnDaylightDates;
-    values.ownDates = m_ownDates;
-    values.useDatabase = m_bUseDatabase;
-    values.homeCity = m_nHomeCity;
+    values.daylightOption = values.homeIndex == -1 ? DaylightAuto : m_state->DaylightOption();
+    values.useOwnDaylightDates = m_state->IsUsingOwnDaylightDates();
+    values.ownDates = m_state->OwnDates();
+    values.useDatabase = m_state->IsUsingTimeZoneDatabase();
+    values.homeCity = m_state->HomeCity();
 
     m_bBusy = true;
     const bool ok = RunSetHomeSheet(values);
     m_bBusy = false;
 
     if (ok) {
-        m_nDaylightOption = values.daylightOption;
-        m_bUseOwnDaylightDates = values.useOwnDaylightDates;
-        const bool modeChanged = values.useDatabase != m_bUseDatabase;
-        const bool cityChanged = values.homeCity != m_nHomeCity;
-        if (cityChanged)
-            SetHomeCity(values.homeCity);
-        m_bUseDatabase = values.useDatabase;
-        m_ownDates = HomeHasDaylightSaving(values.homeIndex, values.useDatabase, CurrentTime(),
-                                           ZoneChoice().zoneId)
-                         ? values.ownDates
-                         : OwnDaylightDates{};
-        if (values.homeIndex != m_nHomeIndex || modeChanged || cityChanged) {
-            m_nHomeIndex = values.homeIndex;
-            m_fHomeOffset = ZoneOf(m_nHomeIndex);
-            m_map->SetHomeZone(m_fHomeOffset);
-            UpdateCaptions(MapZone());
-        }
-        ApplyHomeZoneAndSwitch(m_nHomeIndex != -1);
-        if (modeChanged)
-            ApplyZoneMode();
+        m_state->ChooseHome({values.homeIndex, values.daylightOption, values.useOwnDaylightDates,
+                             values.ownDates, values.useDatabase, values.homeCity});
         SaveSettings();
     }
     m_tree->setFocus();
-    RecomputeClockOffsets();
-}
-
-// Stored values: the window's own, handed to and from the store.
-
-GeneralSettings CMainDialog::GetGeneralSettings() const
-{
-    GeneralSettings s;
-    s.showAtStartup = m_bShowAtStartup;
-    s.selectByListOnly = m_bListOnly;
-    s.showDaylightSaving = m_bShowDaylightSaving;
-    // A place this mode cannot show stays stored until another is chosen.
-    s.currentSelection = m_nSelectedIndex != -1 ? m_nSelectedIndex : m_nKeptSelection;
-    s.homeCountry = m_nHomeIndex;
-    s.daylightOption = m_nDaylightOption;
-    s.useUserDaylightDates = m_bUseOwnDaylightDates;
-    s.ownDates = m_ownDates;
-    s.useTimeZoneDatabase = m_bUseDatabase ? 1 : 0;
-    // Kept whatever the mode, with the entry it lies in.
-    s.currentCity =
-        s.currentSelection != -1 && m_nSelectedCity >= 0 ? Cities::GeonameId(m_nSelectedCity) : -1;
-    s.homeCity = m_nHomeIndex != -1 && m_nHomeCity >= 0 ? Cities::GeonameId(m_nHomeCity) : -1;
-    return s;
-}
-
-void CMainDialog::SetGeneralSettings(const GeneralSettings &values)
-{
-    m_bShowAtStartup = values.showAtStartup != 0;
-    m_bListOnly = values.selectByListOnly != 0;
-    m_bShowDaylightSaving = values.showDaylightSaving != 0;
-    m_bUseDatabase = values.useTimeZoneDatabase != 0;
-    // The table knows none of today's places beyond it: its selection shows as none, yet is kept.
-    // A duplicate the database hides is the place it is listed as.
-    m_nSelectedIndex = ListedPlace(values.currentSelection, m_bUseDatabase);
-    m_nKeptSelection = m_nSelectedIndex == -1 && IsValidPlaceIndex(values.currentSelection)
-                           ? values.currentSelection
-                           : -1;
-    m_nHomeIndex = ListedPlace(values.homeCountry, m_bUseDatabase);
-    m_nDaylightOption =
-        IsValidDaylightOption(values.daylightOption) ? values.daylightOption : DaylightAuto;
-    m_bUseOwnDaylightDates = values.useUserDaylightDates != 0;
-    m_ownDates = values.ownDates;
-    // The cities' index is read only for a store that names a city. An id no city has (the
-    // data changed, or a damaged store) leaves the entry alone.
-    SetSelectedCityOrZone(values.currentCity > 0 &&
-                                  (m_nSelectedIndex != -1 || m_nKeptSelection != -1)
-                              ? Cities::ByGeonameId(values.currentCity)
-                              : -1,
-                          {});
-    SetHomeCity(values.homeCity > 0 && m_nHomeIndex != -1 ? Cities::ByGeonameId(values.homeCity)
-                                                          : -1);
-}
-
-void CMainDialog::ApplyZoneMode()
-{
-    // The tree and the map list and light entries by the mode's standard offsets: an entry
-    // may sit in another zone, so the map moves to the selection's and the tree is refilled.
-    m_tree->SetUseDatabase(m_bUseDatabase);
-    m_map->SetUseDatabaseZones(m_bUseDatabase);
-    if (!Knows(m_nSelectedIndex)) {
-        m_nKeptSelection =
-            IsValidPlaceIndex(m_nSelectedIndex) ? m_nSelectedIndex : m_nKeptSelection;
-        m_nSelectedIndex = -1;
-    }
-    if (m_nSelectedIndex == -1 && Knows(m_nKeptSelection)) {
-        m_nSelectedIndex = m_nKeptSelection;
-        m_nKeptSelection = -1;
-    }
-    float zone = MapZone();
-    if (Knows(m_nSelectedIndex)) {
-        zone = ZoneOf(m_nSelectedIndex);
-        m_map->SelectZone(zone);
-    }
-    m_nSelectedIndex = FillTree(m_bListOnly ? CCountryTree::NoFilter : zone, m_nSelectedIndex);
-    UpdateCaptions(zone);
-}
-
-CClockCtrl *CMainDialog::ClockFor(SettingsClock clock) const
-{
-    switch (clock) {
-    case SettingsClock::HomeTime:
-        return m_clockHomeTime;
-    case SettingsClock::HomeDate:
-        return m_clockHomeDate;
-    case SettingsClock::SelectedTime:
-        return m_clockSelectedTime;
-    case SettingsClock::SelectedDate:
-        return m_clockSelectedDate;
-    }
-    return nullptr;
-}
-
-std::uint32_t CMainDialog::GetClockColour(SettingsClock clock) const
-{
-    if (CClockCtrl *c = ClockFor(clock))
-        return c->GetTextColour();
-    return (clock == SettingsClock::SelectedTime || clock == SettingsClock::SelectedDate)
-               ? Red
-               : CLR_DEFAULT;
-}
-
-void CMainDialog::SetClockColour(SettingsClock clock, std::uint32_t colour)
-{
-    if (CClockCtrl *c = ClockFor(clock))
-        c->SetTextColour(colour);
-}
-
-int CMainDialog::GetClockShowSeconds(SettingsClock clock) const
-{
-    if (CClockCtrl *c = ClockFor(clock))
-        return c->GetShowSeconds() ? 1 : 0;
-    return 1;
-}
-
-void CMainDialog::SetClockShowSeconds(SettingsClock clock, int show)
-{
-    if (CClockCtrl *c = ClockFor(clock))
-        c->SetShowSeconds(show != 0);
-}
-
-int CMainDialog::GetMapLandColour() const
-{
-    return m_map ? m_map->GetLandColour() : 2;
-}
-
-int CMainDialog::GetMapSeaColour() const
-{
-    return m_map ? m_map->GetSeaColour() : 1;
-}
-
-void CMainDialog::SetMapColours(int landPair, int seaPair)
-{
-    if (m_map)
-        m_map->SetColours(landPair, seaPair);
-}
-
-int CMainDialog::GetMapAcceleration() const
-{
-    return m_map ? m_map->GetAcceleration() : 75;
-}
-
-void CMainDialog::SetMapAcceleration(int acceleration)
-{
-    if (m_map)
-        m_map->SetAcceleration(acceleration);
-}
-
-int CMainDialog::GetMapShowNight() const
-{
-    return m_map && m_map->GetShowNight() ? 1 : 0;
-}
-
-void CMainDialog::SetMapShowNight(int show)
-{
-    if (m_map)
-        m_map->SetShowNight(show != 0);
+    m_state->RecomputeClockOffsets();
 }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "app/clockoffsets.h"
 #include "app/hideabledialog.h"
-#include "countries/placesearch.h"
-#include "home/zonerecord.h"
+#include "app/windowstate.h"
 #include "settings/settingsowner.h"
 
-#include <QIcon>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -30,10 +27,9 @@ class QTreeWidgetItem;
 struct PanelNotify;
 struct SetHomeValues;
 
-// The program's only top-level window: the world map, the country tree, the
-// home and selected clocks and the tray icon. It holds the home and the
-// selection and turns them into what the clocks show; the clocks then keep
-// themselves current.
+// The program's only top-level window: the world map, the country tree, the home and selected
+// clocks and the tray icon. It shows its WindowState and passes the user's actions to it; the
+// clocks keep themselves current.
 class CMainDialog final : public CHideableDialog, public SettingsOwner
 {
     Q_OBJECT
@@ -75,9 +71,8 @@ public:
     explicit CMainDialog(QWidget *parent = nullptr, StartedBy startedBy = StartedBy::Person);
     ~CMainDialog() override;
 
-    void RecomputeClockOffsets();
-    bool IsHomeDaylightSavingNow() const;
-    void UpdateCaptions(float offset);
+    // What the window shows; tests drive it too.
+    WindowState &State() const { return *m_state; }
     // From the clocks' tick only the time moved; any other caller changed what the tip names.
     void UpdateTrayTip(bool bInputsChanged = true);
     void ShowMainWindow();
@@ -93,9 +88,6 @@ public:
     // caller when it asks a question anyway), so that no change is lost unknowingly.
     bool SaveSettings(bool tell = true);
     static QString SaveFailedText();
-
-    // The home zone and daylight switch are re-checked and the clocks recomputed.
-    void OnTimeChange();
 
     // The exit question; tests answer it themselves. Returns true for Yes.
     using ExitQuestion = std::function<bool(QWidget *parent, const QString &question)>;
@@ -118,19 +110,13 @@ public:
     // The tree's pictures, drawn in the map's land colour.
     void RebuildTreeImages(int landColour);
 
-    // State, read by the menus and by tests.
-    int HomeIndex() const { return m_nHomeIndex; }
-    int SelectedIndex() const { return m_nSelectedIndex; }
-    // The city selected (citytable.h) or chosen as home, -1 for none; only the time-zone
-    // database's mode follows them.
-    int SelectedCity() const { return m_nSelectedCity; }
-    int HomeCity() const { return m_nHomeCity; }
-    float HomeOffset() const { return m_fHomeOffset; }
-    int DaylightOptionValue() const { return m_nDaylightOption; }
+    // The state, as the menus and tests read it.
+    int HomeIndex() const { return m_state->HomeIndex(); }
+    int SelectedIndex() const { return m_state->SelectedIndex(); }
+    int SelectedCity() const { return m_state->SelectedCity(); }
+    int HomeCity() const { return m_state->HomeCity(); }
+    bool IsUsingTimeZoneDatabase() const { return m_state->IsUsingTimeZoneDatabase(); }
     bool IsBusy() const { return m_bBusy; }
-    bool IsListOnly() const { return m_bListOnly; }
-    bool IsShowAtStartup() const { return m_bShowAtStartup; }
-    bool IsUsingTimeZoneDatabase() const { return m_bUseDatabase; }
     bool IsSetHomePending() const { return m_bSetHomePosted; }
     CMapWnd *Map() const { return m_map; }
     CCountryTree *Tree() const { return m_tree; }
@@ -155,8 +141,6 @@ public:
     CConvertTimeDialog *ConvertTimeDialog() const { return m_convertDialog; }
     void OnAdjustTime();
     void OnHide();
-    void OnListOnly(bool checked);
-    void OnShowDaylight(bool checked);
     void OnMapNotify(const PanelNotify &notify);
     void OnTreeSelectionChanged();
     void OnTrayNotify(const PanelNotify &notify);
@@ -197,73 +181,34 @@ private:
     void CreateControls();
     void CreateSystemMenu();
     void CreateTrayMenu();
-    HomeZoneChoice ZoneChoice() const;
-    // The entry's zone in the current mode, in hours; 0 outside the table.
-    float ZoneOf(int index) const;
-    // The mode lists or resolves the index (zones/places.h).
-    bool Knows(int index) const;
-    // After a change of mode: the tree and map by the new mode's zones.
-    void ApplyZoneMode();
-    void ApplyHomeZoneAndSwitch(bool zone);
-    ClockOffsetInputs OffsetInputs() const;
-    float MapZone() const;
+    // The window follows its state from here on.
+    void ConnectState();
+    void ShowCaptions();
+    void ShowOffsets();
     CClockCtrl *ClockFor(SettingsClock clock) const;
     CClockCtrl *ClockAt(const QPoint &localPos) const;
     void UpdateMapCursor();
     void UpdateAdjustTimeButton();
     void HideOrMinimise();
-    int FillTree(float filter, int select);
-    // The tree filled again when answers it was filled from proved wrong once zones were read.
-    void RefillIfEntriesDisproved();
     PlaceChoice RunFindSheet();
-    // The selection's city or zone (from a search), or none; the name the captions give it.
-    void SetSelectedCityOrZone(int city, const QByteArray &zone);
-    // The home's city, or none.
-    void SetHomeCity(int city);
+    // The selected clocks' colour until the user picks one: red, as a COLORREF.
+    static constexpr std::uint32_t SelectedClockColour = 0x000000FF;
     bool RunSetHomeSheet(SetHomeValues &values);
 
-    // Field order follows ownership: the tree and captions, then state, then the
-    // map and clocks.
+    WindowState *m_state = nullptr;
     CCountryTree *m_tree = nullptr;
     QGroupBox *m_treeGroup = nullptr;
     QGroupBox *m_homeGroup = nullptr;
     QGroupBox *m_selectedGroup = nullptr;
     QLabel *m_offsetLabel = nullptr;
     bool m_bBusy = false;
-    int m_nDaylightOption = DaylightAuto;
-    bool m_bShowDaylightSaving = true;
     CTrayIcon *m_trayIcon = nullptr;
-    QList<QIcon> m_treeImages;
     CMapWnd *m_map = nullptr;
-    float m_fHomeOffset = 0.0f;
     CClockCtrl *m_clockHomeDate = nullptr;
     CClockCtrl *m_clockHomeTime = nullptr;
     CClockCtrl *m_clockSelectedDate = nullptr;
     CClockCtrl *m_clockSelectedTime = nullptr;
-    int m_nHomeIndex = -1;
-    int m_nSelectedIndex = -1;
-    // A stored selection the mode cannot show (a place of today in table mode), written back
-    // until another is chosen.
-    int m_nKeptSelection = -1;
-    // A city or zone the selected clocks follow instead of the entry's zone (database mode),
-    // and its name; a city is kept by its index, -1 for none.
-    int m_nSelectedCity = -1;
-    QByteArray m_selectedZone;
-    QString m_strSelectedName;
-    QString m_strSelectedCaption;
-    int m_nHomeCity = -1;
-    QByteArray m_homeZone;
-    QString m_strHomeName;
-    bool m_bShowAtStartup = false;
-    OwnDaylightDates m_ownDates;
     CClockCtrl *m_pMenuClock = nullptr;
-    bool m_bUseOwnDaylightDates = false;
-    bool m_bListOnly = false;
-    bool m_bUseDatabase = true;
-    float m_fCaptionOffset = 0.0f;  // the zone the captions last named
-    ClockOffsets m_shownOffsets;    // what the clocks showed at the last tick, in database mode
-    QString m_strNextChange;        // the selected place's next change, as last shown
-    TimeValue m_tNextChangeDue = 0; // when that text must be worked out again
 
     QPushButton *m_hideButton = nullptr;
     QPushButton *m_setHomeButton = nullptr;

@@ -387,7 +387,7 @@ private slots:
                 dialog.Map()->SelectZone(5.5f); // where the click landed
                 dialog.OnMapNotify({.idFrom = CMainDialog::IDC_MAP, .code = NM_CLICK, .pt = {}});
             } else if (action == 1) {
-                dialog.Map()->SelectZone(-5.0f);
+                dialog.State().SetMapZone(-5.0f);
                 dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
             } else if (action == 2) {
                 dialog.OnFindCountry();

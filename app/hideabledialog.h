@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+
+#include <optional>
 
 class QEventLoop;
 
@@ -29,6 +32,16 @@ public:
 
     void done(int result) override;
 
+    // Into the notification area, or minimised where there is none; shown again where it was,
+    // raised and active, with any sheet open over it on top.
+    void HideOrMinimise();
+    void ShowMainWindow();
+    // The same at another program's request over org.freedesktop.Application (a second start,
+    // a launcher), with the activation token that lets the window come forward on Wayland.
+    void ActivateMainWindow(const QString &activationToken);
+    // Escape and Cancel only put the window away.
+    void reject() override;
+
 protected:
     // Runs once, before the loop starts and before the window is first shown.
     virtual void OnInitDialog() {}
@@ -37,4 +50,6 @@ private:
     bool m_bVisibleAtStart = true;
     bool m_bEnded = false;
     QEventLoop *m_loop = nullptr;
+    // Where the window's inside was when it was hidden, so Show brings it back there.
+    std::optional<QPoint> m_ptHidden;
 };

@@ -16,14 +16,12 @@
 #include "res/resources.h"
 #include "settings/settingsstore.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -37,20 +35,9 @@ QString Plain(QString text)
     return text.remove(QLatin1Char('&'));
 }
 
-bool AskYesNo(QWidget *parent, const QString &question)
-{
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("exitQuestion"));
-    box.setAccessibleName(QStringLiteral("Exit question"));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
-}
-
 } // namespace
 
-CMainDialog::CMainDialog(QWidget *parent, StartedBy startedBy)
-    : CHideableDialog(parent), m_askExit(AskYesNo)
+CMainDialog::CMainDialog(QWidget *parent, StartedBy startedBy) : CHideableDialog(parent)
 {
     setObjectName(QStringLiteral("mainDialog"));
     setAccessibleName(QStringLiteral("Orbiclock"));
@@ -187,7 +174,7 @@ void CMainDialog::CreateControls()
         m_placeholders.append(w);
     }
 
-    connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::OnHide);
+    connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::HideOrMinimise);
     connect(m_setHomeButton, &QPushButton::clicked, this, &CMainDialog::OnSetHome);
     connect(m_adjustTimeButton, &QPushButton::clicked, this, &CMainDialog::OnAdjustTime);
     UpdateAdjustTimeButton();
@@ -496,59 +483,10 @@ void CMainDialog::UpdateAdjustTimeButton()
         found ? QString() : tr("No date and time settings found (looked for %1)").arg(looked));
 }
 
-void CMainDialog::HideOrMinimise()
-{
-    if (CTrayIcon::IsAvailable()) {
-        m_ptHidden = geometry().topLeft();
-        hide();
-    } else {
-        showMinimized();
-    }
-}
-
-void CMainDialog::OnHide()
-{
-    HideOrMinimise();
-}
-
-void CMainDialog::reject()
-{
-    // Escape and Cancel only put the window away; the program goes on.
-    HideOrMinimise();
-}
-
 void CMainDialog::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     ConfirmExit();
-}
-
-void CMainDialog::ShowMainWindow()
-{
-    // A dialog shown again is centred anew unless it was placed: put it back where it was. The
-    // inside's corner, not the frame's, which the window manager may not have told yet.
-    if (!isVisible() && m_ptHidden)
-        setGeometry(QRect(*m_ptHidden, size()));
-    if (!isVisible() || isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
-    // A sheet open over the window stays on top of it.
-    if (QWidget *sheet = QApplication::activeModalWidget(); sheet && sheet != this) {
-        sheet->raise();
-        sheet->activateWindow();
-    }
-}
-
-void CMainDialog::ActivateMainWindow(const QString &activationToken)
-{
-    // On Wayland the compositor raises and focuses a window only with the token of the launch or
-    // click that asked for it; Qt hands on the one in the environment at the next activation.
-    if (!activationToken.isEmpty())
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
-    ShowMainWindow();
-    // A token is good once: where nothing took it (X11), no program started later inherits it.
-    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void CMainDialog::OnSetHome()

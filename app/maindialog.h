@@ -75,10 +75,6 @@ public:
     WindowState &State() const { return *m_state; }
     // From the clocks' tick only the time moved; any other caller changed what the tip names.
     void UpdateTrayTip(bool bInputsChanged = true);
-    void ShowMainWindow();
-    // The same at another program's request over org.freedesktop.Application (a second start,
-    // a launcher), with the activation token that lets the window come forward on Wayland.
-    void ActivateMainWindow(const QString &activationToken);
     // Saves the settings and asks before ending the program. True when the answer
     // was Yes.
     bool ConfirmExit();
@@ -140,7 +136,6 @@ public:
     void OnConvertTime();
     CConvertTimeDialog *ConvertTimeDialog() const { return m_convertDialog; }
     void OnAdjustTime();
-    void OnHide();
     void OnMapNotify(const PanelNotify &notify);
     void OnTreeSelectionChanged();
     void OnTrayNotify(const PanelNotify &notify);
@@ -165,8 +160,6 @@ public:
     int GetMapShowNight() const override;
     void SetMapShowNight(int show) override;
 
-    void reject() override;
-
 protected:
     void OnInitDialog() override;
     void closeEvent(QCloseEvent *event) override;
@@ -189,7 +182,6 @@ private:
     CClockCtrl *ClockAt(const QPoint &localPos) const;
     void UpdateMapCursor();
     void UpdateAdjustTimeButton();
-    void HideOrMinimise();
     PlaceChoice RunFindSheet();
     // The selected clocks' colour until the user picks one: red, as a COLORREF.
     static constexpr std::uint32_t SelectedClockColour = 0x000000FF;
@@ -227,8 +219,6 @@ private:
     int m_nTipTicker = 0; // the tray tip's place on the clocks' tick
     QString m_strTrayTip;
     bool m_bSetHomePosted = false;
-    // Where the window's inside was when it was hidden, so Show brings it back there.
-    std::optional<QPoint> m_ptHidden;
     ExitQuestion m_askExit;
     bool m_bToldSaveFailed = false;
     FindRun m_runFind;

@@ -16,6 +16,20 @@
 
 static_assert(CLR_DEFAULT == UnchosenColour);
 
+namespace {
+
+bool AskYesNo(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("exitQuestion"));
+    box.setAccessibleName(QStringLiteral("Exit question"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
 QString CMainDialog::ExitQuestionText()
 {
     return QStringLiteral("Are you sure you want to exit Orbiclock ?");
@@ -24,8 +38,9 @@ QString CMainDialog::ExitQuestionText()
 bool CMainDialog::ConfirmExit()
 {
     const bool saved = SaveSettings(false);
-    if (!m_askExit(this, saved ? ExitQuestionText()
-                               : SaveFailedText() + QStringLiteral("\n\n") + ExitQuestionText()))
+    const QString question =
+        saved ? ExitQuestionText() : SaveFailedText() + QStringLiteral("\n\n") + ExitQuestionText();
+    if (!(m_askExit ? m_askExit(this, question) : AskYesNo(this, question)))
         return false;
     done(QDialog::Accepted);
     return true;

@@ -73,6 +73,9 @@ CMainDialog::~CMainDialog()
         CClockTicker::Instance().Remove(m_nTipTicker);
     if (m_trayIcon)
         m_trayIcon->SetVisible(false);
+    // The state, made first, goes first: what the tree announces as it goes must not reach it.
+    if (m_tree)
+        m_tree->disconnect(this);
 }
 
 void CMainDialog::CreateControls()

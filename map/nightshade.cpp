@@ -9,9 +9,8 @@
 namespace {
 
 constexpr double Radians = std::numbers::pi / 180.0;
-// Sunset (the sun's upper edge on the horizon, refraction included) and the end of nautical
-// twilight, as sines of the sun's elevation.
-const double SinSunset = std::sin(-0.83 * Radians);
+// Sunset and the end of nautical twilight, as sines of the sun's elevation.
+const double SinSunset = std::sin(CNightShade::SunsetElevation * Radians);
 const double SinNight = std::sin(-12.0 * Radians);
 
 int Wrap(int v, int n)

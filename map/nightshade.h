@@ -19,6 +19,9 @@ public:
     // down), dark enough to read as night yet leaving land, sea and the lit zone apart.
     static constexpr int DayKeep = 256;
     static constexpr int NightKeep = 150;
+    // The sun's elevation in degrees at which it sets (its upper edge on the horizon,
+    // refraction included): night begins below it.
+    static constexpr double SunsetElevation = -0.83;
 
     // Builds the shade of a surface of size (the whole picture, unturned) for the sun at sun.
     void Update(QSize size, const SunPoint &sun);

@@ -253,12 +253,54 @@ long CRegistryKey::SetDwordIfStored(const QString &name, std::int32_t value,
 long CRegistryKey::Set(const QString &name, std::int32_t value, bool conditional,
                        const std::optional<QString> &expected)
 {
+    return SetText(name, QString::number(value), conditional, expected);
+}
+
+long CRegistryKey::SetString(const QString &name, const QString &value)
+{
+    QString text = QStringLiteral("\"");
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate();
+        if (c == u'\\' || c == u'"') {
+            text += u'\\';
+            text += c;
+        } else if (pair) {
+            text += c;
+            text += value[++i];
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate()) {
+            // Four digits always: the escape reads no further, whatever follows.
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        } else {
+            text += c;
+        }
+    }
+    return SetText(name, text + u'"', false, std::nullopt);
+}
+
+long CRegistryKey::GetString(const QString &name, QString &out) const
+{
+    if (!m_bOpen)
+        return ERROR_INVALID_HANDLE;
+    const std::optional<QString> written = StoredText(name);
+    if (!written)
+        return ERROR_FILE_NOT_FOUND;
+    const QVariant value = DecodeIniValue(*written);
+    if (value.typeId() != QMetaType::QString)
+        return ERROR_INVALID_DATA;
+    out = value.toString();
+    return ERROR_SUCCESS;
+}
+
+long CRegistryKey::SetText(const QString &name, const QString &text, bool conditional,
+                           const std::optional<QString> &expected)
+{
     if (!m_bOpen)
         return ERROR_INVALID_HANDLE;
     const QString key = ValueKey(name);
     if (key.isEmpty())
         return ERROR_BAD_PATHNAME;
-    const QString text = QString::number(value);
     if (!conditional || StoredText(name) == expected)
         m_values.insert(key, text);
     m_changes.push_back({key, text, conditional, expected});

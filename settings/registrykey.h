@@ -70,6 +70,12 @@ public:
     long SetDwordIfStored(const QString &name, std::int32_t value,
                           const std::optional<QString> &expected);
 
+    // A text value: any characters, kept on one line of the file in quotes with escapes, so
+    // that it reads back as given (leading blanks, '=', ';', quotes and line breaks included).
+    long SetString(const QString &name, const QString &value);
+    // Only on success is out overwritten; a number stored by hand reads as its text.
+    long GetString(const QString &name, QString &out) const;
+
     // The value's text as stored, unread; nothing when there is no such value.
     std::optional<QString> StoredText(const QString &name) const;
 
@@ -102,6 +108,8 @@ private:
 
     long Set(const QString &name, std::int32_t value, bool conditional,
              const std::optional<QString> &expected);
+    long SetText(const QString &name, const QString &text, bool conditional,
+                 const std::optional<QString> &expected);
     // The full key of a value name of the held key; empty for a name no value can have.
     QString ValueKey(const QString &name) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zones/daylight.h"
+#include "zones/pinnedplaces.h"
 
 #include <QMap>
 #include <QString>
@@ -51,6 +52,8 @@ struct StoredRecord
     // Values read as something the owner could not take (or missing): their text then. A save
     // writes the owner's value in their place unless another writer has stored one meanwhile.
     QMap<QString, std::optional<QString>> unusable;
+    // The pinned places as last read or written; nothing before either.
+    std::optional<std::vector<PinnedPlace>> pins;
 };
 
 // Whoever holds the stored values between a load and a save: the main window, which hands each
@@ -86,6 +89,11 @@ public:
     // Whether the map shows where it is night now (0 or 1).
     virtual int GetMapShowNight() const = 0;
     virtual void SetMapShowNight(int show) = 0;
+
+    // The pinned places in their order (zones/pinnedplaces.h); the store hands on only pins of
+    // a place, cleaned, and at most PinnedPlaces::MaxCount of them.
+    virtual std::vector<PinnedPlace> GetPinnedPlaces() const { return {}; }
+    virtual void SetPinnedPlaces(const std::vector<PinnedPlace> &) {}
 
     // Kept by the store (settings/settingsstore.h); nobody else reads or changes it.
     StoredRecord storedRecord;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -18,7 +19,14 @@ constexpr int DefaultSeaPair = 1;
 constexpr int MapPairCount = 8;
 constexpr std::uint32_t LargestColour = 0x00FFFFFF;
 // The keys an older layout without the Version key may hold.
-const QStringList LayoutGroups = {"General", "Clocks", "Map", "Current Selection", "Home Country"};
+const QStringList LayoutGroups = {"General",           "Clocks",       "Map",
+                                  "Current Selection", "Home Country", "Pinned Places"};
+constexpr char PinsGroup[] = "Pinned Places";
+
+QString PinValue(const char *what, std::size_t i)
+{
+    return QLatin1StringView(what) + u' ' + QString::number(i + 1);
+}
 
 QString SubKey(const char *name)
 {
@@ -156,6 +164,60 @@ void ReadSeconds(const CRegistryKey &key, SettingsOwner &owner, SettingsClock cl
         owner.SetClockShowSeconds(clock, read != 0 ? 1 : 0);
 }
 
+// Reads the pins as far as they are usable; the owner gets them only when the group exists.
+void ReadPins(CRegistryKey &key, SettingsOwner &owner)
+{
+    int created = 0;
+    if (key.Open(HKEY_CURRENT_USER, SubKey(PinsGroup), &created) != ERROR_SUCCESS || created) {
+        owner.storedRecord.pins = std::vector<PinnedPlace>{};
+        return;
+    }
+    // A count that cannot be read (or too large a one) reads no further than the list may take.
+    int count = PinnedPlaces::MaxCount * 4;
+    ReadInt(key, "Count", count, [](int n) { return n >= 0; });
+    std::vector<PinnedPlace> pins;
+    for (std::size_t i = 0; i < std::size_t(std::min(count, PinnedPlaces::MaxCount * 4)); ++i) {
+        PinnedPlace pin;
+        if (!ReadInt(key, PinValue("Place", i).toLatin1().constData(), pin.place,
+                     IsValidPlaceIndex))
+            continue;
+        ReadInt(key, PinValue("City", i).toLatin1().constData(), pin.cityId,
+                [](int id) { return id > 0; });
+        QString zone;
+        if (key.GetString(PinValue("Zone", i), zone) == ERROR_SUCCESS &&
+            PinnedPlaces::IsZoneName(zone.toLatin1()) && zone.size() == zone.toLatin1().size())
+            pin.zone = zone.toLatin1();
+        key.GetString(PinValue("Label", i), pin.label);
+        pins.push_back(std::move(pin));
+    }
+    PinnedPlaces list;
+    list.Assign(pins);
+    owner.SetPinnedPlaces(list.Items());
+    owner.storedRecord.pins = list.Items();
+}
+
+// Rewrites the group from the owner's pins when they changed since last read or written.
+void WritePins(CRegistryKey &key, const std::vector<PinnedPlace> &pins,
+               const std::optional<std::vector<PinnedPlace>> &stored)
+{
+    if (stored == pins)
+        return;
+    key.DeleteKey(HKEY_CURRENT_USER, SubKey(PinsGroup));
+    if (pins.empty() || key.Open(HKEY_CURRENT_USER, SubKey(PinsGroup)) != ERROR_SUCCESS)
+        return;
+    key.SetDword(QStringLiteral("Count"), static_cast<std::int32_t>(pins.size()));
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const PinnedPlace &pin = pins[i];
+        key.SetDword(PinValue("Place", i), pin.place);
+        if (pin.cityId > 0)
+            key.SetDword(PinValue("City", i), pin.cityId);
+        if (!pin.zone.isEmpty())
+            key.SetString(PinValue("Zone", i), QString::fromLatin1(pin.zone));
+        if (!pin.label.isEmpty())
+            key.SetString(PinValue("Label", i), pin.label);
+    }
+}
+
 } // namespace
 
 bool IsNewSettingsVersion()
@@ -217,6 +279,7 @@ void LoadGeneralSettings(SettingsOwner &owner)
     }
     owner.SetGeneralSettings(values);
     Remember(key, owner, {"Version", "General", "Current Selection", "Home Country"});
+    ReadPins(key, owner);
 }
 
 void LoadClockAndMapSettings(SettingsOwner &owner)
@@ -280,9 +343,12 @@ bool SaveSettings(SettingsOwner &owner)
             key.SetDwordIfStored(name, *v.value,
                                  unusable == record.unusable.cend() ? std::nullopt : *unusable);
     }
+    const std::vector<PinnedPlace> pins = owner.GetPinnedPlaces();
+    WritePins(key, pins, record.pins);
     if (key.Close() != ERROR_SUCCESS)
         return false;
     record = {};
+    record.pins = pins;
     for (const OwnedValue &v : values)
         if (v.value)
             record.values.insert(RecordKey(v), *v.value);

@@ -16,7 +16,10 @@
 // - a clock colour above 0x00FFFFFF keeps the clock's colour;
 // - "Land Colour" or "Sea Colour" outside 0-7 (-1 included) keeps the map's pair (or, when the
 //   map has none, the picture's own: land 2, sea 1);
-// - "Scroll Speed" of 0 or less keeps the map's acceleration.
+// - "Scroll Speed" of 0 or less keeps the map's acceleration;
+// - in "Pinned Places", a pin whose place is missing or outside the places is left out, as is
+//   any beyond PinnedPlaces::MaxCount; a city id other than above 0, or a zone no database
+//   spells so, is dropped from its pin; labels are cleaned (zones/pinnedplaces.h).
 
 inline constexpr char ProductKeyPath[] = "Software\\Brambleway\\Orbiclock";
 inline constexpr int SettingsLayoutVersion = 3;
@@ -28,7 +31,8 @@ inline constexpr int SettingsLayoutVersion = 3;
 // first start.
 bool IsNewSettingsVersion();
 
-// Reads \General, \Current Selection and \Home Country into the owner's general settings.
+// Reads \General, \Current Selection and \Home Country into the owner's general settings, and
+// \Pinned Places into its pins.
 void LoadGeneralSettings(SettingsOwner &owner);
 
 // Reads \Clocks and \Map: each clock's colour and seconds, then the map's two colours together,
@@ -41,5 +45,6 @@ void LoadClockAndMapSettings(SettingsOwner &owner);
 // too. A value that was read unusable, or has gone from the file, is written unless another copy
 // stored one meanwhile. Returns
 // false when the file could not be read or written; it is then left as it was, and the next save
-// tries the same values again.
+// tries the same values again. The pinned places are written as a whole, when the owner's differ
+// from those this store last read or wrote.
 bool SaveSettings(SettingsOwner &owner);

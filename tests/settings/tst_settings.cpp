@@ -32,6 +32,7 @@ public:
     int sea = 1;
     int acceleration = 75;
     int night = 0;
+    std::vector<PinnedPlace> pins;
     int colourCalls = 0;
 
     GeneralSettings GetGeneralSettings() const override { return general; }
@@ -53,6 +54,8 @@ public:
     void SetMapAcceleration(int value) override { acceleration = value; }
     int GetMapShowNight() const override { return night; }
     void SetMapShowNight(int show) override { night = show; }
+    std::vector<PinnedPlace> GetPinnedPlaces() const override { return pins; }
+    void SetPinnedPlaces(const std::vector<PinnedPlace> &values) override { pins = values; }
 
     void Load()
     {
@@ -72,6 +75,11 @@ public:
         o.sea = (seed + 3) % 8;
         o.acceleration = 600;
         o.night = 1;
+        // Labels with what the file's format escapes, and one as long as a label may be.
+        o.pins = {
+            {17, -1, {}, QStringLiteral("\"Mum\" = ;#[x] %20 \\ \\x41")},
+            {351 - seed, 2147714, "Australia/Sydney", {}},
+            {seed, -1, {}, QStringLiteral("Zo\u00EB \U0001F600 \u6771\u4EAC") + QString(30, u'l')}};
         return o;
     }
 
@@ -80,7 +88,7 @@ public:
         return general == other.general && colours == other.colours &&
                seconds[0] == other.seconds[0] && seconds[2] == other.seconds[2] &&
                land == other.land && sea == other.sea && acceleration == other.acceleration &&
-               night == other.night;
+               night == other.night && pins == other.pins;
     }
 };
 
@@ -134,6 +142,8 @@ private slots:
     void userPathsSettled();
     void newFileFollowsUmask_data();
     void newFileFollowsUmask();
+    void pinnedGroup_data();
+    void pinnedGroup();
 };
 
 void TestSettings::storeWithoutVersionStartsAfresh()
@@ -441,3 +451,55 @@ void TestSettings::newFileFollowsUmask()
 
 QTEST_APPLESS_MAIN(TestSettings)
 #include "tst_settings.moc"
+
+// A group as a person's editor or a damaged disk may leave it: what is usable is read, the rest
+// of the file is untouched, and an unchanged list is not written back.
+void TestSettings::pinnedGroup_data()
+{
+    QTest::addColumn<QByteArray>("group");
+    QTest::addColumn<QString>("pins");
+    QTest::newRow("whole") << QByteArray("Count=2\nPlace%201=17\nLabel%201=\"Mum\"\n"
+                                         "Place%202=20\nZone%202=\"Asia/Tokyo\"\nCity%202=5\n")
+                           << "17 -1  Mum|20 5 Asia/Tokyo ";
+    QTest::newRow("count missing")
+        << QByteArray("Place%201=17\nPlace%202=18\n") << "17 -1  |18 -1  ";
+    QTest::newRow("count short") << QByteArray("Count=1\nPlace%201=17\nPlace%202=18\n")
+                                 << "17 -1  ";
+    QTest::newRow("place outside, city below 1, zone no zone")
+        << QByteArray("Count=3\nPlace%201=999\nPlace%202=3\nCity%202=-4\nZone%202=\"../x\"\n"
+                      "Place%203=hello\n")
+        << "3 -1  ";
+    QTest::newRow("label escapes")
+        << QByteArray("Count=1\nPlace%201=4\nLabel%201=\"a\\nb\\\"\n") << "4 -1  a b\"";
+    QTest::newRow("repeated") << QByteArray("Count=2\nPlace%201=4\nPlace%202=4\n") << "4 -1  ";
+    QByteArray many = "Count=99\n";
+    for (int i = 1; i <= 40; ++i)
+        many += "Place%20" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+    QStringList first;
+    for (int i = 1; i <= PinnedPlaces::MaxCount; ++i)
+        first << QString::number(i) + QStringLiteral(" -1  ");
+    QTest::newRow("too many") << many << first.join(u'|');
+    QTest::newRow("unclosed quote")
+        << QByteArray("Count=1\nPlace%201=5\nLabel%201=\"Mu\n") << "5 -1  Mu";
+}
+
+void TestSettings::pinnedGroup()
+{
+    QFETCH(QByteArray, group);
+    const QByteArray text = "[Version]\nVersion%20Number=3\n[Pinned%20Places]\n" + group +
+                            "[Home%20Country]\nHome%20Country=17\n";
+    WriteStore(text);
+    QVERIFY(!IsNewSettingsVersion());
+    FakeOwner owner;
+    owner.Load();
+    QStringList pins;
+    for (const PinnedPlace &p : owner.pins)
+        pins << QStringLiteral("%1 %2 %3 %4")
+                    .arg(p.place)
+                    .arg(p.cityId)
+                    .arg(QString::fromLatin1(p.zone), p.label);
+    QTEST(pins.join(u'|'), "pins");
+    QCOMPARE(owner.general.homeCountry, 17);
+    QVERIFY(SaveSettings(owner));
+    QVERIFY(ReadStore().contains(group.left(group.indexOf('\n'))));
+}

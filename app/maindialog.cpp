@@ -1,6 +1,7 @@
 #include "app/maindialog.h"
 
 #include "app/converttimedialog.h"
+#include "app/pinnedlist.h"
 #include "app/trayicon.h"
 #include "clock/clockctrl.h"
 #include "clock/clockticker.h"
@@ -272,6 +273,8 @@ void CMainDialog::OnInitDialog()
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();
+    CreatePinnedList(); // under the buttons, and after them in the tab order
+    setTabOrder(m_hideButton, m_pinnedList);
 
     const bool listOnly = m_state->IsListOnly();
     m_state->SetMapZone(startOffset);
@@ -445,8 +448,9 @@ PlaceChoice CMainDialog::RunFindSheet()
 {
     if (m_runFind)
         return m_runFind(this);
-    return CFindCountryPage::RunFindSheet(QStringLiteral("Find Country/Region"),
-                                          m_state->IsUsingTimeZoneDatabase(), this);
+    return CFindCountryPage::RunFindSheet(
+        QStringLiteral("Find Country/Region"), m_state->IsUsingTimeZoneDatabase(), this,
+        [this](const PlaceChoice &choice) { m_state->Pin(choice); });
 }
 
 void CMainDialog::OnFindCountry()

@@ -16,6 +16,7 @@ class CClockCtrl;
 class CConvertTimeDialog;
 class CCountryTree;
 class CMapWnd;
+class CPinnedList;
 class CTrayIcon;
 class QAction;
 class QCheckBox;
@@ -159,6 +160,17 @@ public:
     void SetMapAcceleration(int acceleration) override;
     int GetMapShowNight() const override;
     void SetMapShowNight(int show) override;
+    std::vector<PinnedPlace> GetPinnedPlaces() const override { return m_state->Pins().Items(); }
+    void SetPinnedPlaces(const std::vector<PinnedPlace> &pins) override
+    {
+        m_state->SetPinnedPlaces(pins);
+    }
+
+    // The list of pinned places under the buttons (maindialogpins.cpp).
+    CPinnedList *PinnedList() const { return m_pinnedList; }
+    // The menu of the tree's place at a screen point (Pin), run there; false, showing none,
+    // where there is no place (a region).
+    bool ShowTreeMenu(const QPoint &screenPos);
 
 protected:
     void OnInitDialog() override;
@@ -177,6 +189,11 @@ private:
     // The window follows its state from here on.
     void ConnectState();
     void ShowCaptions();
+    void CreatePinnedList();
+    // After an edit of the pins: laid out, marked on the map, listed in the tray, saved.
+    void ShowPins();
+    void LayoutPins();
+    void FillTrayPins();
     void ShowOffsets();
     CClockCtrl *ClockFor(SettingsClock clock) const;
     CClockCtrl *ClockAt(const QPoint &localPos) const;
@@ -223,4 +240,9 @@ private:
     bool m_bToldSaveFailed = false;
     FindRun m_runFind;
     SetHomeRun m_runSetHome;
+
+    CPinnedList *m_pinnedList = nullptr;
+    int m_nBaseHeight = 0;             // the window's height without the list
+    QList<QAction *> m_trayPinActions; // at the top of the tray's menu
+    QAction *m_trayPinSeparator = nullptr;
 };

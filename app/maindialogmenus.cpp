@@ -58,6 +58,8 @@ void CMainDialog::CreateTrayMenu()
     // Also when a notification-area host shows the menu: it asks just before.
     connect(m_trayMenu.get(), &QMenu::aboutToShow, this, [this] {
         m_trayExitAction->setEnabled(!m_bBusy && m_state->HomeIndex() != -1);
+        m_state->UpdatePinRows(CurrentTime());
+        FillTrayPins();
         if (m_state->HomeIndex() == -1)
             ShowMainWindow(); // the Set Home sheet comes forward
     });
@@ -143,6 +145,9 @@ void CMainDialog::contextMenuEvent(QContextMenuEvent *event)
                event->reason() != QContextMenuEvent::Keyboard) {
         event->ignore();
         return;
+    } else if (m_tree && m_tree->geometry().contains(local) &&
+               ShowTreeMenu(m_tree->viewport()->mapToGlobal(
+                   m_tree->visualItemRect(m_tree->currentItem()).center()))) {
     } else {
         m_systemMenu->popup(global);
     }
@@ -157,12 +162,19 @@ void CMainDialog::RebuildTreeImages(int landColour)
 
 void CMainDialog::ShowMapMenu(const QPoint &screenPos)
 {
-    if (m_map)
-        ::ShowMapMenu(*m_map, m_tree, screenPos);
+    if (m_map &&
+        ::ShowMapMenu(*m_map, m_tree, screenPos, m_state->CanPinSelection()) == ID_PIN_PLACE)
+        m_state->PinSelection();
 }
 
 void CMainDialog::ShowClockMenu(CClockCtrl *clock, const QPoint &screenPos)
 {
-    if (::ShowClockMenu(clock, m_pMenuClock, screenPos) == ID_CONVERT_TIME)
+    const bool selected = clock == m_clockSelectedTime || clock == m_clockSelectedDate;
+    const int command =
+        ::ShowClockMenu(clock, m_pMenuClock, screenPos,
+                        selected ? std::optional(m_state->CanPinSelection()) : std::nullopt);
+    if (command == ID_CONVERT_TIME)
         OnConvertTime();
+    else if (command == ID_PIN_PLACE)
+        m_state->PinSelection();
 }

@@ -99,6 +99,7 @@ QMenu *CreateMapMenu(QWidget *parent)
     }
 
     AddCommand(popup, QObject::tr("Show &Night"), ID_SHOW_NIGHT)->setCheckable(true);
+    AddCommand(popup, QObject::tr("&Pin Selected Place\tCtrl+P"), ID_PIN_PLACE);
 
     popup->addSeparator();
     AddCommand(popup, QObject::tr("C&ancel\tEsc"), ID_MAP_CANCEL);
@@ -119,6 +120,7 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
         AddCommand(colour, QObject::tr(ClockColourTexts[i]), ID_CLOCK_COLOUR_FIRST + i);
     // "&Colour" holds the C.
     AddCommand(popup, QObject::tr("Con&vert a Time...\tCtrl+T"), ID_CONVERT_TIME);
+    AddCommand(popup, QObject::tr("&Pin This Place\tCtrl+P"), ID_PIN_PLACE);
     popup->addSeparator();
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
@@ -284,18 +286,21 @@ bool OnClockMenuCommand(int command, CClockCtrl *&menuClock)
     return false;
 }
 
-void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos)
+int ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos, bool canPin)
 {
     std::unique_ptr<QMenu> popup(CreateMapMenu(map.window()));
     PrepareMapMenu(popup.get(), map.GetLandColour(), map.GetSeaColour(), map.GetAcceleration(),
                    map.GetShowNight());
+    FindCommand(popup.get(), ID_PIN_PLACE)->setEnabled(canPin);
     map.window()->activateWindow();
     const int command = TrackPopupMenu(popup.get(), screenPos);
     popup.reset();
     OnMapMenuCommand(command, map, tree);
+    return command;
 }
 
-int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos)
+int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos,
+                  std::optional<bool> canPin)
 {
     if (!clock)
         return 0;
@@ -303,6 +308,9 @@ int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &scree
     const bool timeClock = clock->GetMode() == CClockCtrl::ModeTime;
     std::unique_ptr<QMenu> popup(CreateClockMenu(timeClock, clock->window()));
     PrepareClockMenu(popup.get(), clock->GetTextColour(), clock->GetShowSeconds());
+    QAction *pin = FindCommand(popup.get(), ID_PIN_PLACE);
+    pin->setVisible(canPin.has_value());
+    pin->setEnabled(canPin.value_or(false));
     clock->window()->activateWindow();
     const int command = TrackPopupMenu(popup.get(), screenPos);
     popup.reset();

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class CClockCtrl;
 class CCountryTree;
@@ -34,6 +35,7 @@ enum PopupCommand : int
     ID_SPEED_FAST = 32835,
     ID_SHOW_NIGHT = 32836,
     ID_CONVERT_TIME = 32837, // run by the main window
+    ID_PIN_PLACE = 32838,    // run by the main window
 };
 
 // Text colours of the clock colour commands, by row.
@@ -47,11 +49,12 @@ inline constexpr int SlowAcceleration = 75;
 inline constexpr int MediumAcceleration = 150;
 inline constexpr int FastAcceleration = 600;
 
-// The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", a separator,
-// "C&ancel\tEsc".
+// The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", "&Pin Selected
+// Place", a separator, "C&ancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
 // A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour",
-// "Con&vert a Time...", a separator and Cancel.
+// "Con&vert a Time...", "&Pin This Place" (shown for the selected clocks only), a separator and
+// Cancel.
 QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
 
 // The sub-menu of the last item of popup whose text (its first 19 characters) equals text,
@@ -95,6 +98,8 @@ bool OnClockMenuCommand(int command, CClockCtrl *&menuClock);
 
 // The whole of a right-click: builds the menu, marks it from the map or clock, shows it at the
 // screen point and runs the command chosen. menuClock records the clock whose menu is open.
-void ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos);
-// Returns the command chosen, 0 for none, so the caller can run those that are not the clock's.
-int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos);
+// Both return the command chosen, 0 for none, so the caller can run those that are not theirs;
+// canPin enables "&Pin". A clock's menu offers it only when pin is given (the selected clocks).
+int ShowMapMenu(CMapWnd &map, CCountryTree *tree, const QPoint &screenPos, bool canPin = false);
+int ShowClockMenu(CClockCtrl *clock, CClockCtrl *&menuClock, const QPoint &screenPos,
+                  std::optional<bool> canPin = std::nullopt);

@@ -18,6 +18,11 @@
 
 namespace {
 
+// Characters the tray's tip may take in all, its pinned places' lines included, and the length
+// a tray shows of each line (the tray icon's own limit).
+constexpr int TrayTipRoom = 400;
+constexpr int TrayTipLineLength = 63;
+
 // The entries' answers of the last run. A cache: when it is missing, damaged or of another
 // database, the zones are read.
 QString EntryStatesPath()
@@ -142,7 +147,8 @@ QString WindowState::TrayTip(const QString &selectedTimeText) const
         tip += QLatin1Char('\n') + m_strNextChange;
     if (m_bUseDatabase && IsZoneDatabaseMissing())
         tip += QLatin1Char('\n') + ZoneDatabaseMissingText();
-    return tip;
+    return tip +
+           PinnedTipLines(m_pinRows, TrayTipRoom - static_cast<int>(tip.size()), TrayTipLineLength);
 }
 
 void WindowState::SetSelectedCityOrZone(int city, const QByteArray &zone)
@@ -419,6 +425,7 @@ void WindowState::RecomputeClockOffsets()
 
 void WindowState::Tick(TimeValue now, bool inputsChanged)
 {
+    UpdatePinRows(now);
     const ClockOffsetInputs in = OffsetInputs();
     // The next change's text holds until that change comes: not looked up at every tick.
     if (inputsChanged || now >= m_tNextChangeDue) {

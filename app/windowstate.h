@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/clockoffsets.h"
+#include "app/pinnedrows.h"
 #include "countries/placesearch.h"
 #include "home/zonerecord.h"
 #include "settings/settingsowner.h"
@@ -111,6 +112,28 @@ public:
     // The list filled again when answers it was filled from proved wrong once zones were read.
     void RefillIfEntriesDisproved();
 
+    // Pinned places (windowstatepins.cpp): the list, where each pin lies, and each pin's row as
+    // of the last tick (Tick works them out).
+    const PinnedPlaces &Pins() const { return m_pins; }
+    const std::vector<PinnedRow> &PinRows() const { return m_pinRows; }
+    const std::vector<PinWhere> &PinPlaces() const { return m_pinWhere; }
+    void SetPinnedPlaces(const std::vector<PinnedPlace> &pins);
+    // The selection can be pinned: the mode knows it and the list has room.
+    bool CanPinSelection() const;
+    // Pins a choice, or the selection with its city or zone (a city or zone only in the
+    // database's mode); the pin's row, or -1 when the list is full or there is nothing to pin.
+    int Pin(const PlaceChoice &choice);
+    int PinSelection();
+    // Selects the pin's place as Find's choice would.
+    void ChoosePin(int row);
+    // A label the same as the name it stands for is no label.
+    void RenamePin(int row, const QString &label);
+    void UnpinPin(int row);
+    void MovePin(int from, int to);
+    // Times in the rows: 24-hour (as the clocks show) or 12-hour.
+    void SetPinTimes24Hour(bool on) { m_bPins24Hour = on; }
+    void UpdatePinRows(TimeValue now);
+
     // The entries' answers of the last run (a cache), so a start lists the tree without
     // loading every zone.
     static void RestoreEntryStates();
@@ -127,6 +150,9 @@ signals:
     void captionsChanged();
     void selectedNameChanged(const QString &name);
     void nextChangeChanged(const QString &text);
+    // The pins changed (an edit; not the rows' times), and their rows were worked out again.
+    void pinsChanged();
+    void pinRowsChanged();
 
 private:
     int FillList(float filter, int select);
@@ -134,6 +160,7 @@ private:
     // The selection's city or zone (from a search), or none; the name the captions give it.
     void SetSelectedCityOrZone(int city, const QByteArray &zone);
     void SetHomeCity(int city);
+    void PinsEdited();
 
     int m_nHomeIndex = -1;
     int m_nHomeCity = -1;
@@ -164,4 +191,8 @@ private:
     ClockOffsets m_shownOffsets;    // what the clocks showed at the last tick, in database mode
     QString m_strNextChange;        // the selected place's next change, as last shown
     TimeValue m_tNextChangeDue = 0; // when that text must be worked out again
+    PinnedPlaces m_pins;
+    std::vector<PinWhere> m_pinWhere; // by pin, resolved at each edit
+    std::vector<PinnedRow> m_pinRows;
+    bool m_bPins24Hour = true;
 };

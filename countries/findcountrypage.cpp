@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
@@ -57,13 +59,37 @@ CFindCountryPage::CFindCountryPage(bool useDatabase, QWidget *parent)
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this,
             &CFindCountryPage::OnSelchangedMatches);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CFindCountryPage::OnDblclkMatches);
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tree, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (!m_pin || !m_tree->SelectedItem())
+            return;
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("findPinMenu"));
+        menu.setAccessibleName(tr("Found place menu"));
+        QAction *pin = menu.addAction(tr("&Pin\tCtrl+P"));
+        pin->setObjectName(QStringLiteral("findPinAction"));
+        connect(pin, &QAction::triggered, this, &CFindCountryPage::PinSelected);
+        menu.exec(m_tree->viewport()->mapToGlobal(at));
+    });
+    auto *pin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(pin, &QShortcut::activated, this, &CFindCountryPage::PinSelected);
+}
+
+bool CFindCountryPage::PinSelected()
+{
+    const QTreeWidgetItem *item = m_tree->SelectedItem();
+    if (!m_pin || !item)
+        return false;
+    m_pin(ChoiceOf(item));
+    return true;
 }
 
 PlaceChoice CFindCountryPage::RunFindSheet(const QString &caption, bool useDatabase,
-                                           QWidget *parent)
+                                           QWidget *parent, PinChoice pin)
 {
     CPropertySheet sheet(caption, parent);
     auto *page = new CFindCountryPage(useDatabase);
+    page->SetPinChoice(std::move(pin));
     sheet.AddPage(page);
     return sheet.DoModal() == QDialog::Accepted ? page->Choice() : PlaceChoice();
 }

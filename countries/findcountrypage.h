@@ -3,6 +3,8 @@
 #include "countries/placesearch.h"
 #include "countries/propertypage.h"
 
+#include <functional>
+
 class CTipTreeCtrl;
 class QLineEdit;
 class QTreeWidgetItem;
@@ -23,10 +25,16 @@ public:
     // than the built-in table's.
     explicit CFindCountryPage(bool useDatabase = false, QWidget *parent = nullptr);
 
+    // Pins a choice and keeps the sheet open: given, the list's menu and Ctrl+P offer "&Pin".
+    using PinChoice = std::function<void(const PlaceChoice &choice)>;
+
     // Runs a sheet captioned caption with this page alone; the choice, or none (place -1) on
     // Cancel.
     static PlaceChoice RunFindSheet(const QString &caption, bool useDatabase,
-                                    QWidget *parent = nullptr);
+                                    QWidget *parent = nullptr, PinChoice pin = {});
+    void SetPinChoice(PinChoice pin) { m_pin = std::move(pin); }
+    // Pins the selected row's choice; false without one or without a way to pin.
+    bool PinSelected();
 
     // The entry chosen when the sheet ended with OK; -1 before.
     int Result() const { return m_result.place; }
@@ -63,6 +71,7 @@ private:
     PlaceChoice ChoiceOf(const QTreeWidgetItem *item) const;
 
     PlaceChoice m_result;
+    PinChoice m_pin;
     bool m_bUseDatabase = false;
     SearchResults m_found; // what the list shows
 };

@@ -5,13 +5,17 @@
 #include "res/resources.h"
 #include "zones/timesource.h"
 
+#include <QHelpEvent>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 
 namespace {
@@ -282,4 +286,77 @@ void CMapWnd::ShowComposite()
 void CMapWnd::FormatGmtOffset(float fOffset, QString &strOut)
 {
     strOut = ::FormatGmtOffset(fOffset);
+}
+
+void CMapWnd::SetMarkers(std::vector<Marker> markers)
+{
+    if (markers == m_markers)
+        return;
+    m_markers = std::move(markers);
+    Invalidate(false);
+    UpdateWindow();
+}
+
+QPoint CMapWnd::MarkerPoint(const Marker &marker) const
+{
+    const QSize size = GetBitmapSize();
+    if (size.isEmpty())
+        return {};
+    // The inverse of the night's pixel to longitude and latitude, then turned as the view is.
+    const double span = MapPictureHeight * 360.0 / MapPictureWidth;
+    double lon = marker.longitude - MapPictureWestLongitude;
+    lon -= 360.0 * std::floor(lon / 360.0);
+    const int x = static_cast<int>(lon * size.width() / 360.0);
+    const int y = static_cast<int>((90.0 - marker.latitude) * size.height() / span);
+    const QPoint origin = GetOrigin();
+    auto wrap = [](int v, int n) {
+        return ((v % n) + n) % n;
+    };
+    return InnerRect().topLeft() + QPoint(wrap(x + origin.x(), size.width()),
+                                          std::clamp(y + origin.y(), 0, size.height() - 1));
+}
+
+QString CMapWnd::MarkerLabelAt(const QPoint &point) const
+{
+    constexpr int Reach = 5;
+    const Marker *best = nullptr;
+    int nearest = Reach * Reach + 1;
+    for (const Marker &m : m_markers) {
+        const QPoint d = MarkerPoint(m) - point;
+        const int distance = d.x() * d.x() + d.y() * d.y();
+        if (distance < nearest) {
+            nearest = distance;
+            best = &m;
+        }
+    }
+    return best ? best->label : QString();
+}
+
+void CMapWnd::PaintInside(QPainter &painter)
+{
+    CBitmapWnd::PaintInside(painter);
+    if (m_markers.empty())
+        return;
+    painter.save();
+    painter.setClipRect(InnerRect());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    for (const Marker &m : m_markers)
+        painter.drawEllipse(QPointF(MarkerPoint(m)) + QPointF(0.5, 0.5), 2.5, 2.5);
+    painter.restore();
+}
+
+bool CMapWnd::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString label = MarkerLabelAt(help->pos());
+        if (label.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), label, this);
+        return true;
+    }
+    return CBitmapWnd::event(event);
 }

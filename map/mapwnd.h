@@ -80,6 +80,22 @@ public:
     void RefreshNight();
     const CNightShade &NightShade() const { return m_night; }
 
+    // Small marks of places (the pinned ones), turning with the map; the mouse resting on one
+    // shows its label.
+    struct Marker
+    {
+        double latitude = 0.0;
+        double longitude = 0.0;
+        QString label;
+        friend bool operator==(const Marker &, const Marker &) = default;
+    };
+    void SetMarkers(std::vector<Marker> markers);
+    const std::vector<Marker> &Markers() const { return m_markers; }
+    // Where the marker shows in the window now.
+    QPoint MarkerPoint(const Marker &marker) const;
+    // The label of the marker nearest a point of the window, within a few pixels; empty for none.
+    QString MarkerLabelAt(const QPoint &point) const;
+
     // The kept surfaces, for the owner's checks and for tests.
     const CZoneMap &ZoneMap() const { return m_zoneMap; }
 
@@ -87,6 +103,8 @@ protected:
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void PaintInside(QPainter &painter) override;
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -102,6 +120,7 @@ private:
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
     bool m_bShowNight = false;
+    std::vector<Marker> m_markers;
     CNightShade m_night;
     QTimer *m_nightTimer = nullptr;
     static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night

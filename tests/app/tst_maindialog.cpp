@@ -666,8 +666,8 @@ private slots:
             login->trigger();
             QVERIFY(!QFile::exists(AutostartEntryPath()));
             dialog.SystemMenu()->close();
-            // From the keyboard the tree has no menu of its own: Shift+F10 (as the Menu key,
-            // end to end) opens the window's.
+            // From the keyboard a region of the tree has no menu of its own: Shift+F10 (as the
+            // Menu key, end to end) opens the window's.
             dialog.Tree()->setFocus();
             QTest::keyClick(dialog.Tree(), Qt::Key_F10, Qt::ShiftModifier);
             QVERIFY(dialog.SystemMenu()->isVisible());

@@ -1,8 +1,16 @@
+#include "app/maindialog.h"
+#include "app/pinnedlist.h"
 #include "app/pinnedrows.h"
+#include "app/trayicon.h"
+#include "app/windowstate.h"
+#include "tests/app/mainwindowrun.h"
 #include "zones/cityplaces.h"
 #include "zones/countrytable.h"
 #include "zones/pinnedplaces.h"
 
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
 #include <QTest>
 
 #include <cstdlib>
@@ -204,7 +212,88 @@ private slots:
         QVERIFY(unknown.time.isEmpty());
         QVERIFY(unknown.sentence.startsWith(u"Friend, "));
     }
+
+    // The window: pinned from the selection and from Find's choices, moved, renamed and unpinned
+    // with the list's keys, selected with Enter, listed in the tray's tip and menu, and found
+    // again after a restart.
+    void window()
+    {
+        CTrayIcon::SetAvailabilityForTesting(true);
+        FixedTimeSource clock(1796676000); // 2026-12-07 20:40 UTC
+        ScopedTimeSource scoped(&clock);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
+                  QStringLiteral("Orbiclock"))
+            .clear();
+        GeneralSettings s;
+        s.homeCountry = 319;      // United Kingdom
+        s.currentSelection = 154; // Japan
+        {
+            CMainDialog writer;
+            writer.SetSetHomeRun([](QWidget *, SetHomeValues &) { return false; });
+            RunWith(writer, [&] {
+                writer.SetGeneralSettings(s);
+                writer.SaveSettings();
+            });
+        }
+        auto rows = [](const CMainDialog &d) {
+            QStringList out;
+            for (const PinnedRow &r : d.State().PinRows())
+                out << r.name + u' ' + r.time + u' ' + r.day;
+            return out.join(u'|');
+        };
+        {
+            CMainDialog dialog;
+            RunWith(dialog, [&] {
+                CPinnedList *list = dialog.PinnedList();
+                QVERIFY(!list->isVisible());
+                const int height = dialog.height();
+                QCOMPARE(dialog.State().PinSelection(), 0);
+                QCOMPARE(dialog.State().Pin(PlaceChoice(17, -1, "Australia/Sydney")), 1);
+                QCOMPARE(dialog.State().Pin(PlaceChoice(327, -1, "America/Chicago")), 2);
+                QCOMPARE(dialog.State().Pin(PlaceChoice(17, -1, "Australia/Sydney")), 1);
+                QVERIFY(list->isVisible());
+                QVERIFY(dialog.height() > height);
+                QVERIFY(list->geometry().bottom() < dialog.height());
+
+                list->setFocus();
+                list->setCurrentItem(list->topLevelItem(2));
+                QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+                list->setCurrentItem(list->topLevelItem(2));
+                QTest::keyClick(list, Qt::Key_F2);
+                auto *editor = list->findChild<QLineEdit *>(QStringLiteral("pinLabelEditor"));
+                QVERIFY(editor);
+                editor->setText(QStringLiteral("Mum & \"Dad\""));
+                QTest::keyClick(editor, Qt::Key_Return);
+                QTRY_COMPARE(rows(dialog),
+                             "Japan 05:40 tomorrow|Chicago 14:40 |Mum & \"Dad\" 07:40 tomorrow");
+                QVERIFY(dialog.isVisible()); // Enter ended the edit, not the window
+                QCOMPARE(list->topLevelItem(2)->data(1, Qt::AccessibleTextRole).toString(),
+                         "Mum & \"Dad\", Sydney, 07:40 tomorrow, 11 hours ahead");
+
+                list->setCurrentItem(list->topLevelItem(1));
+                QTest::keyClick(list, Qt::Key_Return);
+                QCOMPARE(dialog.SelectedIndex(), 327);
+                QVERIFY(dialog.TrayIcon()->Tip().endsWith(
+                    "\nJapan 05:40 tomorrow\nChicago 14:40\nMum & \"Dad\" 07:40 tomorrow"));
+                emit dialog.TrayMenu()->aboutToShow();
+                auto *mum =
+                    dialog.TrayMenu()->findChild<QAction *>(QStringLiteral("trayPinAction2"));
+                QCOMPARE(mum->text(), "Mum && \"Dad\"\t07:40 tomorrow");
+                mum->trigger();
+                QCOMPARE(dialog.SelectedIndex(), 17);
+
+                list->setCurrentItem(list->topLevelItem(0));
+                QTest::keyClick(list, Qt::Key_Delete);
+                QCOMPARE(list->RowCount(), 2);
+            });
+        }
+        CMainDialog again;
+        RunWith(again, [&] {
+            QCOMPARE(rows(again), "Chicago 14:40 |Mum & \"Dad\" 07:40 tomorrow");
+            QCOMPARE(again.PinnedList()->RowCount(), 2);
+        });
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPinnedPlaces)
+QTEST_MAIN(TestPinnedPlaces)
 #include "tst_pinnedplaces.moc"

@@ -73,7 +73,9 @@ CPinnedList::CPinnedList(QWidget *parent) : QTreeWidget(parent)
 
 void CPinnedList::SetRows(const std::vector<PinnedRow> &rows)
 {
+    // A tick that changes nothing must leave a rename going on undisturbed.
     const int current = CurrentRow();
+    const bool sameCount = RowCount() == static_cast<int>(rows.size());
     while (topLevelItemCount() > static_cast<int>(rows.size()))
         delete takeTopLevelItem(topLevelItemCount() - 1);
     while (topLevelItemCount() < static_cast<int>(rows.size())) {
@@ -88,6 +90,10 @@ void CPinnedList::SetRows(const std::vector<PinnedRow> &rows)
         if (item->text(column) != text)
             item->setText(column, text);
     };
+    auto setData = [](QTreeWidgetItem *item, int column, int role, const QVariant &value) {
+        if (item->data(column, role) != value)
+            item->setData(column, role, value);
+    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const PinnedRow &row = rows[i];
         QTreeWidgetItem *item = topLevelItem(static_cast<int>(i));
@@ -100,10 +106,10 @@ void CPinnedList::SetRows(const std::vector<PinnedRow> &rows)
         set(item, TimeColumn, row.known ? row.time : QStringLiteral("\u2014"));
         set(item, DayColumn, row.day);
         set(item, DifferenceColumn, row.difference);
-        item->setData(NameColumn, PinRole, static_cast<int>(i));
-        item->setData(NameColumn, Qt::UserRole + 1, row.placeName);
-        item->setData(NameColumn, Qt::UserRole + 2,
-                      row.name == row.placeName ? QString() : row.name);
+        setData(item, NameColumn, PinRole, static_cast<int>(i));
+        setData(item, NameColumn, Qt::UserRole + 1, row.placeName);
+        setData(item, NameColumn, Qt::UserRole + 2,
+                row.name == row.placeName ? QString() : row.name);
         if (i >= m_rows.size() || m_rows[i].sentence != row.sentence) {
             for (int c = 0; c < ColumnCount; ++c)
                 item->setData(c, Qt::AccessibleTextRole, row.sentence);
@@ -111,7 +117,7 @@ void CPinnedList::SetRows(const std::vector<PinnedRow> &rows)
         }
     }
     m_rows = rows;
-    if (current >= 0 && current < RowCount())
+    if (!sameCount && current >= 0 && current < RowCount())
         setCurrentItem(topLevelItem(current));
 }
 

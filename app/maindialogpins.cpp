@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QShortcut>
 
@@ -22,6 +23,35 @@ namespace {
 
 // Rows the list shows before it scrolls: the window grows by at most these.
 constexpr int ListRows = 6;
+
+// Gives a place of the tree its menu (Pin); on a region the tree's right-click, and the
+// keyboard's menu, go on as before.
+class TreeMenuFilter final : public QObject
+{
+public:
+    TreeMenuFilter(CMainDialog *dialog, QTreeWidget *tree) : QObject(dialog), m_dialog(dialog)
+    {
+        tree->installEventFilter(this);
+        tree->viewport()->installEventFilter(this);
+        m_tree = tree;
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ContextMenu)
+            return false;
+        auto *menu = static_cast<QContextMenuEvent *>(event);
+        const QPoint at = menu->reason() == QContextMenuEvent::Keyboard
+                              ? m_tree->viewport()->mapToGlobal(
+                                    m_tree->visualItemRect(m_tree->currentItem()).center())
+                              : menu->globalPos();
+        return m_dialog->ShowTreeMenu(at);
+    }
+
+private:
+    CMainDialog *m_dialog;
+    QTreeWidget *m_tree = nullptr;
+};
 
 } // namespace
 
@@ -45,9 +75,7 @@ void CMainDialog::CreatePinnedList()
         if (m_state->PinSelection() < 0)
             QApplication::beep();
     });
-    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { ShowTreeMenu(m_tree->viewport()->mapToGlobal(at)); });
+    new TreeMenuFilter(this, m_tree);
     if (m_clockSelectedTime)
         m_state->SetPinTimes24Hour(m_clockSelectedTime->Get24Hour());
     m_pinnedList->SetRows(m_state->PinRows());

@@ -3,6 +3,7 @@
 #include "app/pinnedrows.h"
 #include "app/trayicon.h"
 #include "app/windowstate.h"
+#include "home/zonerecord.h"
 #include "tests/app/mainwindowrun.h"
 #include "zones/cityplaces.h"
 #include "zones/countrytable.h"
@@ -28,9 +29,17 @@ PinnedPlace ZonePin(const char *zone, const char *label = "")
             QString::fromUtf8(label)};
 }
 
-std::tm LocalIn(const QByteArray &zone, TimeValue t)
+// The table's rule of a place, as the program applies it for a home.
+std::string TableRule(int place)
 {
-    setenv("TZ", (":" + zone).constData(), 1);
+    const auto zone = BuildHomeTimeZone({place, DaylightAuto, false, {}});
+    return PosixRule(*zone, DaylightSwitchFor(DaylightAuto));
+}
+
+// The C library's local time at t under a TZ value (":Asia/Tokyo", or a POSIX rule).
+std::tm LocalIn(const QByteArray &tz, TimeValue t)
+{
+    setenv("TZ", tz.constData(), 1);
     tzset();
     std::tm tm{};
     const auto at = static_cast<std::time_t>(t);
@@ -173,8 +182,8 @@ private slots:
         const PinnedRow row =
             MakePinnedRow(pin, ResolvePins({pin}).front(), in, utc, SunPositionAt(utc));
 
-        const std::tm there = LocalIn(zone, utc);
-        const std::tm here = LocalIn(home, utc);
+        const std::tm there = LocalIn(":" + zone, utc);
+        const std::tm here = LocalIn(":" + home, utc);
         QVERIFY(row.known);
         QCOMPARE(row.time, QString::asprintf("%.2d:%.2d", there.tm_hour, there.tm_min));
         QCOMPARE(row.ahead, there.tm_gmtoff - here.tm_gmtoff);
@@ -183,6 +192,40 @@ private slots:
         QTEST(row.difference, "difference");
         QTEST(row.day, "day");
         QTEST(row.night, "night");
+    }
+
+    // The built-in table: the computer's clock runs on home's table rule, and a pin follows its
+    // place's table rule, as the selected clocks do, whatever the database says.
+    void tableRows_data()
+    {
+        QTest::addColumn<int>("home");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<qint64>("utc");
+        QTest::addColumn<QString>("difference");
+        // 2026-10-10 12:00 UTC: the table's Germany has left summer time (last Sunday of
+        // September), its United Kingdom not (fourth Sunday of October), its New South Wales
+        // not begun (last Sunday of October).
+        QTest::newRow("Germany from the UK") << 319 << 121 << qint64(1791633600) << "0 h";
+        QTest::newRow("New South Wales from the UK") << 319 << 17 << qint64(1791633600) << "+9 h";
+        QTest::newRow("Japan from Germany in summer") << 121 << 154 << qint64(1782907200) << "+7 h";
+    }
+
+    void tableRows()
+    {
+        QFETCH(int, home);
+        QFETCH(int, place);
+        QFETCH(qint64, utc);
+        const QByteArray homeRule = QByteArray::fromStdString(TableRule(home));
+        const std::tm there = LocalIn(QByteArray::fromStdString(TableRule(place)), utc);
+        const std::tm here = LocalIn(homeRule, utc);
+        SetProcessTimeZone(homeRule.constData());
+        ClockOffsetInputs in;
+        in.homeIndex = home;
+        const PinnedRow row = MakePinnedRow({place, -1, {}, {}}, {}, in, utc, SunPositionAt(utc));
+        SetProcessTimeZone("UTC0");
+        QCOMPARE(row.time, QString::asprintf("%.2d:%.2d", there.tm_hour, there.tm_min));
+        QCOMPARE(row.ahead, there.tm_gmtoff - here.tm_gmtoff);
+        QTEST(row.difference, "difference");
     }
 
     void sentenceAndTip()

@@ -7,11 +7,9 @@
 #include "clock/clockticker.h"
 #include "countries/countrytree.h"
 #include "countries/findcountrypage.h"
-#include "home/dialogunits.h"
 #include "home/hometimezone.h"
 #include "home/sethomesheet.h"
 #include "home/timechangewatcher.h"
-#include "map/groupframe.h"
 #include "map/mapwnd.h"
 #include "map/panelwnd.h"
 #include "res/resources.h"
@@ -29,25 +27,16 @@
 
 static_assert(WindowState::NoFilter == CCountryTree::NoFilter);
 
-namespace {
-
-QString Plain(QString text)
-{
-    return text.remove(QLatin1Char('&'));
-}
-
-} // namespace
-
 CMainDialog::CMainDialog(QWidget *parent, StartedBy startedBy) : CHideableDialog(parent)
 {
     setObjectName(QStringLiteral("mainDialog"));
     setAccessibleName(QStringLiteral("Orbiclock"));
     setWindowTitle(QStringLiteral("Orbiclock"));
-    // A top-level window with a caption, system menu and close box, shown on the
-    // taskbar; no maximise box. Minimising stays possible where the desktop has
-    // no tray to hide into.
+    // A top-level window with a caption, system menu, maximise and close boxes, shown on the
+    // taskbar. Minimising stays possible where the desktop has no tray to hide into.
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+                            Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                            Qt::WindowCloseButtonHint;
     if (!CTrayIcon::IsAvailable())
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
@@ -77,127 +66,6 @@ CMainDialog::~CMainDialog()
     // The state, made first, goes first: what the tree announces as it goes must not reach it.
     if (m_tree)
         m_tree->disconnect(this);
-}
-
-void CMainDialog::CreateControls()
-{
-    // Rectangles are kept in dialog units, so the window grows with the desktop's font.
-    const DialogUnits du(font());
-    setFixedSize(du.X(237), du.Y(266));
-
-    auto place = [&du](QWidget *w, int id, const char *name, const QString &accessible,
-                       QRect rect) {
-        w->setObjectName(QString::fromLatin1(name));
-        w->setAccessibleName(accessible);
-        if (id)
-            w->setProperty("controlId", id);
-        w->setGeometry(rect);
-        return w;
-    };
-    auto button = [&](int id, const char *name, const char *text, QRect rect) {
-        auto *b = new QPushButton(QString::fromLatin1(text), this);
-        place(b, id, name, Plain(QString::fromLatin1(text)), rect);
-        b->setAutoDefault(false);
-        return b;
-    };
-
-    // Created in the order of the window's tab order; the frames come before what
-    // they hold so the map and clocks lie above them.
-    m_hideButton = button(IDC_HIDE, "hideButton", "&Hide", du.Rect(183, 248, 50, 14));
-    m_hideButton->setDefault(true);
-    m_setHomeButton = button(IDC_SET_HOME, "setHomeButton", "&Set Home", du.Rect(4, 248, 50, 14));
-    m_adjustTimeButton =
-        button(IDC_ADJUST_TIME, "adjustTimeButton", "&Adjust Time", du.Rect(58, 248, 50, 14));
-    m_findButton =
-        button(IDC_FIND_COUNTRY, "findCountryButton", "&Find Country", du.Rect(112, 248, 50, 14));
-
-    m_treeGroup = new QGroupBox(QStringLiteral("Countries/Regions"), this);
-    place(m_treeGroup, IDC_TREE_GROUP, "treeGroup", QStringLiteral("Countries/Regions"),
-          du.Rect(90, 138, 143, 106));
-    m_tree = new CCountryTree(this);
-    place(m_tree, IDC_TREE, "countryTree", QStringLiteral("Countries and regions"),
-          du.Rect(96, 148, 131, 91));
-
-    m_listOnlyBox = new QCheckBox(QStringLiteral("Select &time from list only"), this);
-    place(m_listOnlyBox, IDC_LIST_ONLY, "listOnlyBox", QStringLiteral("Select time from list only"),
-          du.Rect(10, 121, 91, 10));
-    m_showDaylightBox = new QCheckBox(QStringLiteral("Show &daylight saving"), this);
-    place(m_showDaylightBox, IDC_SHOW_DAYLIGHT, "showDaylightBox",
-          QStringLiteral("Show daylight saving"), du.Rect(143, 122, 83, 10));
-    // A desktop font wider than the one the rectangles were made for would cut the labels:
-    // each box may grow to its text as far as the frame around the map leaves room.
-    auto widen = [](QCheckBox *box, int right) {
-        QRect r = box->geometry();
-        r.setWidth(qBound(r.width(), box->sizeHint().width(), right - r.left()));
-        box->setGeometry(r);
-    };
-    widen(m_listOnlyBox, du.X(139));
-    widen(m_showDaylightBox, du.X(231));
-
-    auto *mapFrame = new QGroupBox(this);
-    place(mapFrame, 0, "mapFrame", QStringLiteral("World map"), du.Rect(4, 0, 229, 134));
-    m_homeGroup = new QGroupBox(QStringLiteral("home "), this);
-    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", QStringLiteral("Home"),
-          du.Rect(4, 138, 82, 52));
-    m_selectedGroup = new QGroupBox(QStringLiteral("selected"), this);
-    place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
-          du.Rect(4, 192, 82, 51));
-    m_selectedGroup->setAlignment(Qt::AlignLeft);
-    for (QGroupBox *box : {m_treeGroup, mapFrame, m_homeGroup, m_selectedGroup})
-        UseDrawnGroupFrame(box);
-    // The map's frame reaches down round the two boxes: they must lie above it to get the mouse.
-    m_listOnlyBox->raise();
-    m_showDaylightBox->raise();
-    m_offsetLabel = new QLabel(QStringLiteral("Static"), this);
-    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", QStringLiteral("Map offset"),
-          du.Rect(93, 6, 50, 8));
-    m_offsetLabel->setAlignment(Qt::AlignCenter);
-    // The label sits on the frame's top edge; give it the window's background so
-    // the line does not run through the text.
-    m_offsetLabel->setAutoFillBackground(true);
-
-    // Hidden placeholders whose rectangles the map and the clocks take.
-    struct Placeholder
-    {
-        int id;
-        const char *name;
-        QRect rect;
-    };
-    const Placeholder placeholders[] = {
-        {IDC_MAP, "mapPlaceholder", du.Rect(10, 15, 217, 103)},
-        {IDC_HOME_DATE, "homeDatePlaceholder", du.Rect(9, 149, 71, 16)},
-        {IDC_HOME_TIME, "homeTimePlaceholder", du.Rect(9, 169, 71, 16)},
-        {IDC_SELECTED_DATE, "selectedDatePlaceholder", du.Rect(9, 203, 71, 16)},
-        {IDC_SELECTED_TIME, "selectedTimePlaceholder", du.Rect(9, 223, 71, 16)},
-    };
-    for (const Placeholder &p : placeholders) {
-        auto *w = new QWidget(this);
-        place(w, 0, p.name, QString::fromLatin1(p.name), p.rect);
-        w->setProperty("placeholderFor", p.id);
-        w->hide();
-        m_placeholders.append(w);
-    }
-
-    connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::HideOrMinimise);
-    connect(m_setHomeButton, &QPushButton::clicked, this, &CMainDialog::OnSetHome);
-    connect(m_adjustTimeButton, &QPushButton::clicked, this, &CMainDialog::OnAdjustTime);
-    UpdateAdjustTimeButton();
-    connect(m_findButton, &QPushButton::clicked, this, &CMainDialog::OnFindCountry);
-    connect(m_listOnlyBox, &QCheckBox::clicked, this, [this](bool checked) {
-        m_state->SetListOnly(checked);
-        m_tree->setFocus();
-    });
-    connect(m_showDaylightBox, &QCheckBox::clicked, m_state, &WindowState::SetShowDaylightSaving);
-    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CMainDialog::OnTreeSelectionChanged);
-}
-
-QWidget *CMainDialog::Control(int id) const
-{
-    const QList<QWidget *> children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *w : children)
-        if (w->property("controlId").toInt() == id)
-            return w;
-    return nullptr;
 }
 
 void CMainDialog::OnInitDialog()
@@ -267,9 +135,11 @@ void CMainDialog::OnInitDialog()
         if (i > 0)
             setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
+    CollectLayout();
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
+    RestorePlacement();
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();
@@ -386,6 +256,7 @@ void CMainDialog::PauseClocks(bool bPaused)
 
 void CMainDialog::showEvent(QShowEvent *event)
 {
+    m_bShownOnce = true;
     PauseClocks(false);
     // A date and time tool may have been installed while the window was hidden.
     if (m_adjustTimeButton)

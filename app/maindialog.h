@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/hideabledialog.h"
+#include "app/windowlayout.h"
 #include "app/windowstate.h"
 #include "settings/settingsowner.h"
 
@@ -160,6 +161,8 @@ public:
     void SetMapAcceleration(int acceleration) override;
     int GetMapShowNight() const override;
     void SetMapShowNight(int show) override;
+    WindowPlacement GetWindowPlacement() const override;
+    void SetWindowPlacement(const WindowPlacement &placement) override;
     std::vector<PinnedPlace> GetPinnedPlaces() const override { return m_state->Pins().Items(); }
     void SetPinnedPlaces(const std::vector<PinnedPlace> &pins) override
     {
@@ -179,11 +182,16 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Hidden to the notification area, the window's clocks do no work; shown, they catch up.
     void PauseClocks(bool bPaused);
     void CreateControls();
+    // Notes each control's default place and how it follows the window's size.
+    void CollectLayout();
+    // The stored size and place, where the screens allow them.
+    void RestorePlacement();
     void CreateSystemMenu();
     void CreateTrayMenu();
     // The window follows its state from here on.
@@ -210,6 +218,18 @@ private:
     QGroupBox *m_homeGroup = nullptr;
     QGroupBox *m_selectedGroup = nullptr;
     QLabel *m_offsetLabel = nullptr;
+    QGroupBox *m_mapFrame = nullptr;
+    struct Placed
+    {
+        QWidget *widget;
+        LayoutRole role;
+        QRect rect; // at the default size
+    };
+    std::optional<WindowLayout> m_layout;
+    QList<Placed> m_placed;
+    WindowPlacement m_storedPlacement;
+    bool m_bShownOnce = false;
+    bool m_bListMeasured = false;
     bool m_bBusy = false;
     CTrayIcon *m_trayIcon = nullptr;
     CMapWnd *m_map = nullptr;

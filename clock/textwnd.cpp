@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRawFont>
+#include <QResizeEvent>
 #include <QTextOption>
 
 #include <algorithm>
@@ -54,6 +55,17 @@ void CTextWnd::OnCreate(const QRect &rect)
     m_nFontHeight = rect.height();
 }
 
+void CTextWnd::resizeEvent(QResizeEvent *event)
+{
+    CPanelWnd::resizeEvent(event);
+    // A window of another height takes a font of its own, made at the next paint.
+    if (m_nFontHeight > 0 && event->size().height() != m_nFontHeight) {
+        m_nFontHeight = event->size().height();
+        m_bFont = false;
+        m_nPaintedExtent = -1;
+    }
+}
+
 const QFont &CTextWnd::GetFont() const
 {
     if (!m_bFont)
@@ -61,8 +73,7 @@ const QFont &CTextWnd::GetFont() const
     return m_font;
 }
 
-// The character height fills the inside of the frame; the font keeps the height of its first
-// window even when the window is resized later.
+// The character height fills the inside of the frame.
 void CTextWnd::MakeFont(int windowHeight)
 {
     m_font = QFont();

@@ -46,6 +46,7 @@ public:
 protected:
     void OnCreate(const QRect &rect) override;
     void PaintInside(QPainter &painter) override;
+    void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:

@@ -32,6 +32,20 @@ struct GeneralSettings
     friend bool operator==(const GeneralSettings &, const GeneralSettings &) = default;
 };
 
+// The main window's size and, where the desktop tells it (X11), the place of its inside on the
+// desktop. A width or height of 0 is none; the place counts only with hasPosition.
+struct WindowPlacement
+{
+    int width = 0;
+    int height = 0;
+    bool hasPosition = false;
+    int x = 0;
+    int y = 0;
+    int maximised = 0; // the size and place are then those it has when not maximised
+
+    friend bool operator==(const WindowPlacement &, const WindowPlacement &) = default;
+};
+
 // The four clocks, in the order their values are stored.
 enum class SettingsClock
 {
@@ -94,6 +108,10 @@ public:
     // a place, cleaned, and at most PinnedPlaces::MaxCount of them.
     virtual std::vector<PinnedPlace> GetPinnedPlaces() const { return {}; }
     virtual void SetPinnedPlaces(const std::vector<PinnedPlace> &) {}
+
+    // The main window's size and place.
+    virtual WindowPlacement GetWindowPlacement() const = 0;
+    virtual void SetWindowPlacement(const WindowPlacement &placement) = 0;
 
     // Kept by the store (settings/settingsstore.h); nobody else reads or changes it.
     StoredRecord storedRecord;

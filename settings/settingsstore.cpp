@@ -20,8 +20,12 @@ constexpr int MapPairCount = 8;
 constexpr std::uint32_t LargestColour = 0x00FFFFFF;
 // The keys an older layout without the Version key may hold.
 const QStringList LayoutGroups = {"General",           "Clocks",       "Map",
-                                  "Current Selection", "Home Country", "Pinned Places"};
+                                  "Current Selection", "Home Country", "Pinned Places",
+                                  "Window"};
 constexpr char PinsGroup[] = "Pinned Places";
+// Sizes and places as X11 carries them: 16-bit numbers.
+constexpr int LargestWindowSide = 32767;
+constexpr int SmallestWindowCoordinate = -32768;
 
 QString PinValue(const char *what, std::size_t i)
 {
@@ -84,6 +88,8 @@ std::vector<OwnedValue> OwnedValues(const SettingsOwner &owner)
 {
     const GeneralSettings general = owner.GetGeneralSettings();
     const OwnDaylightDates &dates = general.ownDates;
+    const WindowPlacement window = owner.GetWindowPlacement();
+    const std::optional<std::int32_t> none;
     auto colour = [&owner](SettingsClock clock) -> std::optional<std::int32_t> {
         const std::uint32_t c = owner.GetClockColour(clock);
         if (c == UnchosenColour)
@@ -107,6 +113,11 @@ std::vector<OwnedValue> OwnedValues(const SettingsOwner &owner)
         {"Map", "Sea Colour", owner.GetMapSeaColour()},
         {"Map", "Scroll Speed", owner.GetMapAcceleration()},
         {"Map", "Show Night", owner.GetMapShowNight()},
+        {"Window", "Width", window.width > 0 ? std::optional<std::int32_t>(window.width) : none},
+        {"Window", "Height", window.height > 0 ? std::optional<std::int32_t>(window.height) : none},
+        {"Window", "Left", window.hasPosition ? std::optional<std::int32_t>(window.x) : none},
+        {"Window", "Top", window.hasPosition ? std::optional<std::int32_t>(window.y) : none},
+        {"Window", "Maximised", window.maximised},
         {"Current Selection", "Current Selection", general.currentSelection},
         {"Current Selection", "City", general.currentCity},
         {"Home Country", "Home Country", general.homeCountry},
@@ -316,7 +327,25 @@ void LoadClockAndMapSettings(SettingsOwner &owner)
         if (night != owner.GetMapShowNight())
             owner.SetMapShowNight(night);
     }
-    Remember(key, owner, {"Clocks", "Map"});
+    if (key.Open(HKEY_CURRENT_USER, SubKey("Window")) == ERROR_SUCCESS) {
+        WindowPlacement window = owner.GetWindowPlacement();
+        const auto side = [](int n) {
+            return n > 0 && n <= LargestWindowSide;
+        };
+        const auto coordinate = [](int n) {
+            return n >= SmallestWindowCoordinate && n <= LargestWindowSide;
+        };
+        ReadInt(key, "Width", window.width, side);
+        ReadInt(key, "Height", window.height, side);
+        // A place is whole or none.
+        int x = window.x;
+        int y = window.y;
+        if (ReadInt(key, "Left", x, coordinate) && ReadInt(key, "Top", y, coordinate))
+            window = {window.width, window.height, true, x, y, window.maximised};
+        ReadFlag(key, "Maximised", window.maximised);
+        owner.SetWindowPlacement(window);
+    }
+    Remember(key, owner, {"Clocks", "Map", "Window"});
 }
 
 bool SaveSettings(SettingsOwner &owner)

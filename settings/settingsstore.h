@@ -3,8 +3,9 @@
 #include "settings/settingsowner.h"
 
 // The settings store: every option under "Software\Brambleway\Orbiclock" (the user's settings
-// file), in six keys of 32-bit values. Each operation opens what it needs and closes it; what was
-// read and written is noted in the owner (settings/settingsowner.h) for the next save.
+// file), in eight keys of 32-bit values (and the pins' texts). Each operation opens what it needs
+// and closes it; what was read and written is noted in the owner (settings/settingsowner.h) for
+// the next save.
 //
 // Stored values that are not usable are never handed on:
 // - a value that is missing, not a number or longer than 32 bits keeps the owner's value;
@@ -19,7 +20,10 @@
 // - "Scroll Speed" of 0 or less keeps the map's acceleration;
 // - in "Pinned Places", a pin whose place is missing or outside the places is left out, as is
 //   any beyond PinnedPlaces::MaxCount; a city id other than above 0, or a zone no database
-//   spells so, is dropped from its pin; labels are cleaned (zones/pinnedplaces.h).
+//   spells so, is dropped from its pin; labels are cleaned (zones/pinnedplaces.h);
+// - "Width" and "Height" outside 1-32767 keep the window's size, and "Left" and "Top" outside
+//   -32768-32767 (or one of them missing) its place; whether the place is on a screen is for the
+//   window to find out.
 
 inline constexpr char ProductKeyPath[] = "Software\\Brambleway\\Orbiclock";
 inline constexpr int SettingsLayoutVersion = 3;
@@ -35,8 +39,8 @@ bool IsNewSettingsVersion();
 // \Pinned Places into its pins.
 void LoadGeneralSettings(SettingsOwner &owner);
 
-// Reads \Clocks and \Map: each clock's colour and seconds, then the map's two colours together,
-// then its acceleration.
+// Reads \Clocks, \Map and \Window: each clock's colour and seconds, then the map's two colours
+// together, then its acceleration, then the window's size and place.
 void LoadClockAndMapSettings(SettingsOwner &owner);
 
 // Writes, from its owner, the values it changed since this store last read or wrote them (all of

@@ -31,6 +31,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
 #include <QTest>
 
 #include <ctime>
@@ -544,6 +545,63 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
         QVERIFY(!IsStartAtLogin());
         QVERIFY(SetStartAtLogin(false, program));
+    }
+
+    void resized_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("grown"); // the map beyond its default size
+        QTest::newRow("default") << QSize() << false;
+        QTest::newRow("larger") << QSize(800, 600) << true;
+        QTest::newRow("wide and low") << QSize(1400, 500) << true;
+        QTest::newRow("narrow and tall") << QSize(600, 1000) << true;
+        QTest::newRow("full screen") << QSize(1920, 1050) << true;
+        QTest::newRow("below the least") << QSize(200, 100) << false;
+    }
+
+    // At any size the map keeps 2:1, every control lies in its frame and in the window without
+    // covering another, and from 600 pixels up the tree cuts no name.
+    void resized()
+    {
+        QFETCH(QSize, size);
+        StoreGeneral(HomeGermany());
+        CMainDialog dialog;
+        RunWith(dialog, [&] {
+            const QSize least = dialog.size();
+            QCOMPARE(dialog.minimumSize(), least);
+            dialog.resize(size.isValid() ? size : least);
+            QCoreApplication::processEvents();
+            const QRect map = dialog.Map()->geometry().adjusted(2, 2, -2, -2);
+            QTEST(map.width() == 2 * map.height(), "grown");
+            const QList<std::pair<QString, QStringList>> frames = {
+                {"mapFrame", {"worldMap", "listOnlyBox", "showDaylightBox"}},
+                {"homeGroup", {"homeDateClock", "homeTimeClock"}},
+                {"selectedGroup", {"selectedDateClock", "selectedTimeClock"}},
+                {"treeGroup", {"countryTree"}},
+                {"", {"setHomeButton", "adjustTimeButton", "findCountryButton", "hideButton"}}};
+            QList<QRect> placed;
+            for (const auto &[frame, names] : frames) {
+                const QRect outer = frame.isEmpty() ? dialog.rect()
+                                                    : Child<QWidget>(&dialog, qPrintable(frame))
+                                                          ->geometry();
+                QVERIFY2(dialog.rect().contains(outer), qPrintable(frame));
+                for (const QString &name : names) {
+                    const QRect r = Child<QWidget>(&dialog, qPrintable(name))->geometry();
+                    QVERIFY2(outer.contains(r), qPrintable(name));
+                    for (const QRect &other : std::as_const(placed))
+                        QVERIFY2(!other.intersects(r), qPrintable(name));
+                    placed << r;
+                }
+            }
+            if (dialog.width() < 600)
+                return;
+            CCountryTree *tree = dialog.Tree();
+            tree->FillTree(CCountryTree::NoFilter, -1);
+            tree->expandAll();
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                QVERIFY2(tree->LabelRect(*it).right() < tree->viewport()->width(),
+                         qPrintable((*it)->text(0)));
+        });
     }
 
     // One window through its keys and menus, the map's included. Without a date and time tool,

@@ -33,6 +33,7 @@ public:
     int acceleration = 75;
     int night = 0;
     std::vector<PinnedPlace> pins;
+    WindowPlacement window{415, 466, true, 10, 20, 0};
     int colourCalls = 0;
 
     GeneralSettings GetGeneralSettings() const override { return general; }
@@ -56,6 +57,8 @@ public:
     void SetMapShowNight(int show) override { night = show; }
     std::vector<PinnedPlace> GetPinnedPlaces() const override { return pins; }
     void SetPinnedPlaces(const std::vector<PinnedPlace> &values) override { pins = values; }
+    WindowPlacement GetWindowPlacement() const override { return window; }
+    void SetWindowPlacement(const WindowPlacement &placement) override { window = placement; }
 
     void Load()
     {
@@ -80,6 +83,7 @@ public:
             {17, -1, {}, QStringLiteral("\"Mum\" = ;#[x] %20 \\ \\x41")},
             {351 - seed, 2147714, "Australia/Sydney", {}},
             {seed, -1, {}, QStringLiteral("Zo\u00EB \U0001F600 \u6771\u4EAC") + QString(30, u'l')}};
+        o.window = {32767, 1 + seed, true, -32768, 32767 - seed, seed % 2};
         return o;
     }
 
@@ -88,7 +92,7 @@ public:
         return general == other.general && colours == other.colours &&
                seconds[0] == other.seconds[0] && seconds[2] == other.seconds[2] &&
                land == other.land && sea == other.sea && acceleration == other.acceleration &&
-               night == other.night && pins == other.pins;
+               night == other.night && pins == other.pins && window == other.window;
     }
 };
 
@@ -191,6 +195,11 @@ void TestSettings::storedValues_data()
     row("home 352 none", "Home Country/Home Country", "352", "-1");
     row("option 4 keeps auto", "Home Country/Daylight Saving Option", "4", "0");
     row("week 5 no date", "Home Country/Daylight Week End", "5", "-1");
+    // X11's 16-bit sizes and places; a place is whole or none.
+    row("width 0 keeps", "Window/Width", "0", "415");
+    row("height 32768 keeps", "Window/Height", "32768", "466");
+    row("left beyond X11 keeps", "Window/Left", "-32769", "10");
+    row("top without left keeps", "Window/Top", "-32768", "20");
 }
 
 void TestSettings::storedValues()

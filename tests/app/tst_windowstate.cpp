@@ -1,3 +1,4 @@
+#include "app/windowlayout.h"
 #include "app/windowstate.h"
 #include "zones/cityplaces.h"
 #include "zones/citytable.h"
@@ -116,6 +117,7 @@ const Choice Choices[] = {
 } // namespace
 
 Q_DECLARE_METATYPE(GeneralSettings)
+Q_DECLARE_METATYPE(WindowPlacement)
 
 class TestWindowState final : public QObject
 {
@@ -260,6 +262,41 @@ private slots:
         const QString change = state.NextChangeText();
         QVERIFY2(tip.endsWith(change.isEmpty() ? QStringLiteral("12:00") : "12:00\n" + change),
                  qPrintable(tip));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<WindowPlacement>("stored");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("placed"); // at the stored place
+        const QSize least(415, 466);
+        QTest::newRow("none") << WindowPlacement{} << least << false;
+        QTest::newRow("as stored")
+            << WindowPlacement{900, 640, true, 100, 50} << QSize(900, 640) << true;
+        QTest::newRow("smaller than the least")
+            << WindowPlacement{100, 900, false, 0, 0} << QSize(415, 900) << false;
+        QTest::newRow("larger than any screen")
+            << WindowPlacement{32767, 32767, true, 0, 0} << QSize(1920, 1080) << true;
+        QTest::newRow("on the second screen")
+            << WindowPlacement{500, 500, true, 1950, 300} << QSize(500, 500) << true;
+        QTest::newRow("off every screen")
+            << WindowPlacement{500, 500, true, -32768, 300} << QSize(500, 500) << false;
+        QTest::newRow("its top above the screen")
+            << WindowPlacement{500, 500, true, 100, -20} << QSize(500, 500) << false;
+        QTest::newRow("in the gap beside the second screen")
+            << WindowPlacement{500, 500, true, 1700, 1100} << QSize(500, 500) << false;
+    }
+
+    // A stored size and place the screens (1920 x 1080, and 1280 x 1024 to its right) allow.
+    void placement()
+    {
+        QFETCH(WindowPlacement, stored);
+        const WindowPlace place = PlaceOnScreens(
+            stored, QSize(415, 466), {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)});
+        QTEST(place.size, "size");
+        QTEST(place.hasPosition, "placed");
+        if (place.hasPosition)
+            QCOMPARE(place.position, QPoint(stored.x, stored.y));
     }
 
 private:

@@ -362,7 +362,56 @@ class Run:
             d.key('Escape')
             wait_for('the menu to close', lambda: self._popup() is None)
 
-    def step11_command_line(self):
+    def _laid_out(self):
+        """The places of the map and of the controls around it, none over another."""
+        d, window = self.desktop, self.dialog(TITLE)
+        names = [('World map: .+', None), ('Countries and regions', 'tree'),
+                 ('Select time from list only', 'check box'), ('Show daylight saving', 'check box'),
+                 *((f'{clock} .+', None) for clock in ('Home date', 'Home time', 'Selected date',
+                                                        'Selected time')),
+                 *((button, 'push button') for button in ('Set Home', 'Adjust Time',
+                                                           'Find Country', 'Hide'))]
+        boxes = []
+        for name, role in names:
+            node = d.find(window, role=role, match=name)
+            if node is None:
+                raise Failure(f'no "{name}" in the window')
+            e = node.get_component_iface().get_extents(d.Atspi.CoordType.SCREEN)
+            for other, (x, y, w, h) in boxes:
+                if e.x < x + w and x < e.x + e.width and e.y < y + h and y < e.y + e.height:
+                    raise Failure(f'"{name}" lies over "{other}"')
+            boxes.append((name, (e.x, e.y, e.width, e.height)))
+        return boxes[0][1]
+
+    def step11_resized(self):
+        """resized and maximised: the map grows at 2:1, nothing overlaps; the size stays"""
+        d = self.desktop
+        win = wait_for('the main window', self.main_window)
+        hints = subprocess.run(['xprop', '-display', d.display, '-id', win['id'], 'WM_NORMAL_HINTS'],
+                               capture_output=True, text=True).stdout
+        largest = re.search(r'maximum size: (\d+) by (\d+)', hints)
+        if largest and (int(largest.group(1)) < 1280 or int(largest.group(2)) < 1024):
+            raise Failure(f'the window cannot grow to the screen: {hints}')
+        small = self._laid_out()
+        # The last as a window manager maximises a window: to the whole screen.
+        for width, height in ((900, 640), (1280, 1024), (900, 640)):
+            d.xdotool('windowsize', win['id'], width, height)
+            wait_for(f'the window at {width} x {height}', lambda: (
+                self.main_window()['width'], self.main_window()['height']) == (width, height))
+            time.sleep(0.5)
+            x, y, w, h = self._laid_out()
+            if w - 4 != 2 * (h - 4) or w <= small[2]:
+                raise Failure(f'at {width} x {height} the map is {w} x {h}, from {small}')
+        place = self.main_window()
+        self._answer('Yes')
+        self._ended_cleanly('Yes')
+        self.start()
+        again = wait_for('the window after a restart', self.main_window)
+        if [again[k] for k in ('x', 'y', 'width', 'height')] != \
+                [place[k] for k in ('x', 'y', 'width', 'height')]:
+            raise Failure(f'restarted at {again}, not at {place}')
+
+    def step12_command_line(self):
         """command line: --help and --version answer, a bad option or argument ends with 2"""
         rows = [(['--help'], 0,
                  r'Usage: \S*orbiclock \[options\]\n.*--version.*--new-instance.*--autostart'),
@@ -380,7 +429,7 @@ class Run:
     def _log(self):
         return (read_bytes(os.path.join(self.out, f'orbiclock-{self.starts}.log')) or b'').decode()
 
-    def step12_silent_bus(self):
+    def step13_silent_bus(self):
         """a name owner, then a session bus, that never answer: a clear word or a run within 2 s"""
         from gi.repository import Gio, GLib
         import socket
@@ -418,7 +467,7 @@ class Run:
         """The pinned place's row whose sentence matches, in the main window."""
         return self.desktop.find(self.dialog(TITLE), match=pattern, depth=4)
 
-    def step13_pinned_places(self):
+    def step14_pinned_places(self):
         """three places pinned from Find, one labelled: after a restart in the list, the tray's
         tip and the tray's menu"""
         from gi.repository import GLib

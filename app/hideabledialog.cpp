@@ -59,10 +59,13 @@ void CHideableDialog::ShowMainWindow()
 {
     // A dialog shown again is centred anew unless it was placed: put it back where it was. The
     // inside's corner, not the frame's, which the window manager may not have told yet.
-    if (!isVisible() && m_ptHidden)
+    // A maximised window comes back maximised.
+    if (!isVisible() && m_ptHidden && !isMaximized())
         setGeometry(QRect(*m_ptHidden, size()));
-    if (!isVisible() || isMinimized())
-        showNormal();
+    if (!isVisible() || isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+    }
     raise();
     activateWindow();
     // A sheet open over the window stays on top of it.

@@ -128,11 +128,14 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QSize>("created"); // the panel's size before a resize, if any
         // The main window's date panels with the desktop's font at 96 and 144 dpi, and a time panel
         // as narrow for its height as a Japanese desktop font's lines make it.
-        QTest::newRow("date, 96 dpi") << CClockCtrl::ModeDate << QSize(124, 28);
-        QTest::newRow("date, 144 dpi") << CClockCtrl::ModeDate << QSize(186, 42);
-        QTest::newRow("time, narrow") << CClockCtrl::ModeTime << QSize(90, 34);
+        QTest::newRow("date, 96 dpi") << CClockCtrl::ModeDate << QSize(124, 28) << QSize();
+        QTest::newRow("date, 144 dpi") << CClockCtrl::ModeDate << QSize(186, 42) << QSize();
+        QTest::newRow("time, narrow") << CClockCtrl::ModeTime << QSize(90, 34) << QSize();
+        // A larger window: the font as for a panel made at the new size.
+        QTest::newRow("date, resized") << CClockCtrl::ModeDate << QSize(186, 42) << QSize(124, 28);
     }
 
     // Every locale's date, in every month, and its times show all their ink: as wide as drawn
@@ -146,8 +149,17 @@ private slots:
             return QRegion(QBitmap::fromImage(ink)).boundingRect().width();
         };
         QSet<QString> seen;
+        QFETCH(QSize, created);
         CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
-        clock.Create(QRect(QPoint(), panel), nullptr, 1010);
+        clock.Create(QRect(QPoint(), created.isValid() ? created : panel), nullptr, 1010);
+        clock.resize(panel);
+        if (created.isValid()) {
+            CClockCtrl made(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
+            made.Create(QRect(QPoint(), panel), nullptr, 1010);
+            made.SetMode(mode);
+            clock.SetMode(mode);
+            QCOMPARE(clock.GetFont().pixelSize(), made.GetFont().pixelSize());
+        }
         const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                                       QLocale::AnyTerritory);
         for (const QLocale &locale : locales) {

@@ -152,13 +152,15 @@ private slots:
         QFETCH(QSize, created);
         CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
         clock.Create(QRect(QPoint(), created.isValid() ? created : panel), nullptr, 1010);
+        clock.SetMode(mode);
+        const int before = clock.GetFont().pixelSize(); // the font made at the first size
         clock.resize(panel);
         if (created.isValid()) {
             CClockCtrl made(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
             made.Create(QRect(QPoint(), panel), nullptr, 1010);
             made.SetMode(mode);
-            clock.SetMode(mode);
             QCOMPARE(clock.GetFont().pixelSize(), made.GetFont().pixelSize());
+            QVERIFY(before < made.GetFont().pixelSize());
         }
         const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
                                                       QLocale::AnyTerritory);

@@ -31,8 +31,8 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTreeWidgetItemIterator>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 
 #include <ctime>
 #include <memory>
@@ -581,9 +581,9 @@ private slots:
                 {"", {"setHomeButton", "adjustTimeButton", "findCountryButton", "hideButton"}}};
             QList<QRect> placed;
             for (const auto &[frame, names] : frames) {
-                const QRect outer = frame.isEmpty() ? dialog.rect()
-                                                    : Child<QWidget>(&dialog, qPrintable(frame))
-                                                          ->geometry();
+                const QRect outer = frame.isEmpty()
+                                        ? dialog.rect()
+                                        : Child<QWidget>(&dialog, qPrintable(frame))->geometry();
                 QVERIFY2(dialog.rect().contains(outer), qPrintable(frame));
                 for (const QString &name : names) {
                     const QRect r = Child<QWidget>(&dialog, qPrintable(name))->geometry();

@@ -139,11 +139,11 @@ void CMainDialog::OnInitDialog()
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
-    RestorePlacement();
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();
     CreatePinnedList(); // under the buttons, and after them in the tab order
+    RestorePlacement(); // the size stored holds the pins' list
     setTabOrder(m_hideButton, m_pinnedList);
 
     const bool listOnly = m_state->IsListOnly();

@@ -192,6 +192,10 @@ private:
     void CollectLayout();
     // The stored size and place, where the screens allow them.
     void RestorePlacement();
+    void ArrangeControls();
+    // A band of the given height under the buttons, with widget at rect in it at the default
+    // size; the window grows by the band's change.
+    void SetBottomBand(QWidget *widget, const QRect &rect, int band);
     void CreateSystemMenu();
     void CreateTrayMenu();
     // The window follows its state from here on.

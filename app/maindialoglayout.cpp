@@ -220,7 +220,7 @@ void CMainDialog::resizeEvent(QResizeEvent *event)
     if (!m_layout)
         return;
     // Measured only once the window is larger than its default: a start at that size need not.
-    if (!m_bListMeasured && event->size() != minimumSize()) {
+    if (!m_bListMeasured && event->size() != m_layout->LeastSize()) {
         m_bListMeasured = true;
         const QRect tree =
             std::find_if(m_placed.cbegin(), m_placed.cend(), [this](const Placed &p) {
@@ -228,8 +228,32 @@ void CMainDialog::resizeEvent(QResizeEvent *event)
             })->rect;
         m_layout->SetListWidthWanted(std::max(0, ListWidthWanted(*m_tree) - tree.width()));
     }
+    ArrangeControls();
+}
+
+void CMainDialog::ArrangeControls()
+{
     for (const Placed &p : std::as_const(m_placed))
-        p.widget->setGeometry(m_layout->Place(p.role, p.rect, event->size()));
+        p.widget->setGeometry(m_layout->Place(p.role, p.rect, size()));
+}
+
+void CMainDialog::SetBottomBand(QWidget *widget, const QRect &rect, int band)
+{
+    const int grown = band - m_layout->BottomBand();
+    m_layout->SetBottomBand(band);
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [widget](const Placed &p) { return p.widget == widget; });
+    if (placed == m_placed.end())
+        m_placed.append({widget, LayoutRole::BottomBand, rect});
+    else
+        placed->rect = rect;
+    // The window grows or shrinks under its buttons: nothing it held before moves. Maximised,
+    // the room is shared anew. (A new least size alone would grow the window to it.)
+    const bool keepsSize = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QSize target = keepsSize ? size() : size() + QSize(0, grown);
+    setMinimumSize(m_layout->LeastSize());
+    resize(target.expandedTo(minimumSize()));
+    ArrangeControls();
 }
 
 void CMainDialog::RestorePlacement()
@@ -237,7 +261,7 @@ void CMainDialog::RestorePlacement()
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    const WindowPlace place = PlaceOnScreens(m_storedPlacement, minimumSize(), screens);
+    const WindowPlace place = PlaceOnScreens(m_storedPlacement, m_layout->LeastSize(), screens);
     if (place.hasPosition && KnowsPosition())
         setGeometry(QRect(place.position, place.size));
     else

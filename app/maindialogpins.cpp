@@ -57,7 +57,7 @@ private:
 
 void CMainDialog::CreatePinnedList()
 {
-    m_nBaseHeight = height();
+    m_nBaseHeight = minimumSize().height();
     m_pinnedList = new CPinnedList(this);
     connect(m_pinnedList, &CPinnedList::Activated, m_state, &WindowState::ChoosePin);
     connect(m_pinnedList, &CPinnedList::RenameRequested, m_state, &WindowState::RenamePin);
@@ -101,10 +101,9 @@ void CMainDialog::LayoutPins()
     const DialogUnits du(font());
     const int rows = std::min(m_state->Pins().Count(), ListRows);
     const int listHeight = rows > 0 ? m_pinnedList->HeightFor(rows) : 0;
-    m_pinnedList->setGeometry(du.X(4), m_nBaseHeight, width() - du.X(8), listHeight);
     m_pinnedList->setVisible(rows > 0);
-    // The window grows under its buttons: nothing it held before moves.
-    setFixedSize(width(), m_nBaseHeight + (rows > 0 ? listHeight + du.Y(4) : 0));
+    SetBottomBand(m_pinnedList, QRect(du.X(4), m_nBaseHeight, minimumWidth() - du.X(8), listHeight),
+                  rows > 0 ? listHeight + du.Y(4) : 0);
 }
 
 void CMainDialog::FillTrayPins()

@@ -11,7 +11,7 @@ WindowLayout::Growth WindowLayout::GrowthAt(QSize size) const
 {
     Growth g;
     g.dx = std::max(0, size.width() - m_base.width());
-    g.dy = std::max(0, size.height() - m_base.height());
+    g.dy = std::max(0, size.height() - m_base.height() - m_band);
     const int baseWidth = m_mapInside.width();
     const int baseHeight = m_mapInside.height();
     const int roomWidth = baseWidth + g.dx;
@@ -71,6 +71,8 @@ QRect WindowLayout::Place(LayoutRole role, const QRect &rect, QSize size) const
         return rect.translated(0, g.dy);
     case LayoutRole::BottomRight:
         return rect.translated(g.dx, g.dy);
+    case LayoutRole::BottomBand:
+        return rect.translated(0, g.dy).adjusted(0, 0, g.dx, 0);
     }
     return rect;
 }

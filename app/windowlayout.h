@@ -21,6 +21,7 @@ enum class LayoutRole
     List,       // the tree and its frame
     BottomLeft, // the buttons
     BottomRight,
+    BottomBand, // across the window under the buttons
 };
 
 // The main window's layout at any size from its default one, where every control has its
@@ -29,13 +30,19 @@ enum class LayoutRole
 // spans the width, with the check boxes in its corners under the map. Below the map the column
 // of clocks grows in proportion to the height gained, as far as a third of the width gained
 // allows once the tree is wide enough for every name, and its boxes share what height it leaves;
-// the tree takes the rest of the room. The buttons keep to the bottom corners.
+// the tree takes the rest of the room. The buttons keep to the bottom corners, over the band
+// under them, which spans the width.
 class WindowLayout
 {
 public:
     // base: the window's default inside size; map: the map's default place, with its border;
     // clocks: the column of the clocks' boxes, to the tree's left edge.
     WindowLayout(QSize base, const QRect &map, int mapBorder, const QRect &clocks);
+
+    // The height of a band under the buttons (the pinned places), which the least size adds.
+    void SetBottomBand(int height) { m_band = height; }
+    int BottomBand() const { return m_band; }
+    QSize LeastSize() const { return m_base + QSize(0, m_band); }
 
     // The width the tree wants beyond its default one, so that no name is cut.
     void SetListWidthWanted(int extra) { m_listWanted = extra; }
@@ -65,6 +72,7 @@ private:
     QSize m_mapInside;
     QRect m_clocks;
     int m_listWanted = 0;
+    int m_band = 0;
 };
 
 // Where a window of minimum size, at most as large as the largest screen, goes for the stored

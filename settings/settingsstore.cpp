@@ -19,9 +19,8 @@ constexpr int DefaultSeaPair = 1;
 constexpr int MapPairCount = 8;
 constexpr std::uint32_t LargestColour = 0x00FFFFFF;
 // The keys an older layout without the Version key may hold.
-const QStringList LayoutGroups = {"General",           "Clocks",       "Map",
-                                  "Current Selection", "Home Country", "Pinned Places",
-                                  "Window"};
+const QStringList LayoutGroups = {"General",      "Clocks",        "Map",   "Current Selection",
+                                  "Home Country", "Pinned Places", "Window"};
 constexpr char PinsGroup[] = "Pinned Places";
 // Sizes and places as X11 carries them: 16-bit numbers.
 constexpr int LargestWindowSide = 32767;

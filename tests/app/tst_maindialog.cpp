@@ -551,12 +551,15 @@ private slots:
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("grown"); // the map beyond its default size
-        QTest::newRow("default") << QSize() << false;
-        QTest::newRow("larger") << QSize(800, 600) << true;
-        QTest::newRow("wide and low") << QSize(1400, 500) << true;
-        QTest::newRow("narrow and tall") << QSize(600, 1000) << true;
-        QTest::newRow("full screen") << QSize(1920, 1050) << true;
-        QTest::newRow("below the least") << QSize(200, 100) << false;
+        QTest::addColumn<int>("pins");   // places pinned first, listed under the buttons
+        QTest::newRow("default") << QSize() << false << 0;
+        QTest::newRow("larger") << QSize(800, 600) << true << 0;
+        QTest::newRow("wide and low") << QSize(1400, 500) << true << 0;
+        QTest::newRow("narrow and tall") << QSize(600, 1000) << true << 0;
+        QTest::newRow("full screen") << QSize(1920, 1050) << true << 0;
+        QTest::newRow("below the least") << QSize(200, 100) << false << 0;
+        QTest::newRow("default, three pins") << QSize() << false << 3;
+        QTest::newRow("larger, three pins") << QSize(800, 700) << true << 3;
     }
 
     // At any size the map keeps 2:1, every control lies in its frame and in the window without
@@ -564,21 +567,28 @@ private slots:
     void resized()
     {
         QFETCH(QSize, size);
+        QFETCH(int, pins);
         StoreGeneral(HomeGermany());
         CMainDialog dialog;
         RunWith(dialog, [&] {
+            const int height = dialog.height();
+            for (int i = 0; i < pins; ++i)
+                dialog.State().Pin(PlaceChoice(NewSouthWales + i));
             const QSize least = dialog.size();
             QCOMPARE(dialog.minimumSize(), least);
+            QCOMPARE(least.height() > height, pins > 0); // the list's room added under the rest
             dialog.resize(size.isValid() ? size : least);
             QCoreApplication::processEvents();
             const QRect map = dialog.Map()->geometry().adjusted(2, 2, -2, -2);
             QTEST(map.width() == 2 * map.height(), "grown");
-            const QList<std::pair<QString, QStringList>> frames = {
+            QList<std::pair<QString, QStringList>> frames = {
                 {"mapFrame", {"worldMap", "listOnlyBox", "showDaylightBox"}},
                 {"homeGroup", {"homeDateClock", "homeTimeClock"}},
                 {"selectedGroup", {"selectedDateClock", "selectedTimeClock"}},
                 {"treeGroup", {"countryTree"}},
                 {"", {"setHomeButton", "adjustTimeButton", "findCountryButton", "hideButton"}}};
+            if (pins > 0)
+                frames.append({QString(), {QStringLiteral("pinnedList")}});
             QList<QRect> placed;
             for (const auto &[frame, names] : frames) {
                 const QRect outer = frame.isEmpty()

@@ -1,6 +1,7 @@
 #include "app/clockapp.h"
 
 #include "app/autostart.h"
+#include "app/language.h"
 #include "app/maindialog.h"
 #include "app/sessioninstance.h"
 #include "res/resources.h"
@@ -42,6 +43,7 @@ CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
     // The window is hidden, not closed, while the program runs in the tray; only
     // the dialog's end stops the program.
     setQuitOnLastWindowClosed(false);
+    InstallTranslations(*this);
     const QIcon icon = AppIcon(WindowIconLargest);
     if (!icon.availableSizes().isEmpty())
         setWindowIcon(icon);

@@ -1,0 +1,52 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+QString QtTranslationsPath()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+QStringList TranslationLanguages(const QLocale &locale)
+{
+    QStringList languages;
+    for (QString language : locale.uiLanguages()) {
+        language.replace(u'-', u'_');
+        // The texts are written in English: a user who puts English before another language
+        // wants them as written, not in the next language of the list.
+        if (language == u"C" || language.startsWith(QLatin1String("en")))
+            break;
+        for (const QString &name : {language, language.section(u'_', 0, 0)})
+            if (!languages.contains(name))
+                languages.append(name);
+    }
+    return languages;
+}
+
+int InstallTranslations(QCoreApplication &app, const QLocale &locale)
+{
+    const QStringList languages = TranslationLanguages(locale);
+    int installed = 0;
+    const auto install = [&](const QString &name, const QString &dir) {
+        for (const QString &language : languages) {
+            auto *translator = new QTranslator(&app);
+            if (translator->load(name + u'_' + language, dir) &&
+                QCoreApplication::installTranslator(translator)) {
+                ++installed;
+                return;
+            }
+            delete translator;
+        }
+    };
+    install(QStringLiteral("qtbase"), QtTranslationsPath());
+    install(QStringLiteral("orbiclock"), QStringLiteral(":/i18n"));
+    // Qt mirrors the layout when its own translation says so; without that file the locale
+    // alone decides.
+    if (qobject_cast<QGuiApplication *>(&app) && !languages.isEmpty() &&
+        QLocale(languages.first()).textDirection() == Qt::RightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    return installed;
+}

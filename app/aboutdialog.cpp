@@ -25,7 +25,7 @@ QLabel *IconLabel(const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(QStringLiteral("Orbiclock icon"));
+    label->setAccessibleName(QCoreApplication::translate("CAboutDialog", "Orbiclock icon"));
     QIcon icon = AppIcon();
     if (icon.availableSizes().isEmpty())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
@@ -38,7 +38,7 @@ QLabel *IconLabel(const QString &name, QWidget *parent)
 
 QString CAboutDialog::VersionText()
 {
-    return QStringLiteral("Version %1").arg(QStringLiteral(ORBICLOCK_VERSION));
+    return tr("Version %1").arg(QStringLiteral(ORBICLOCK_VERSION));
 }
 
 QString CAboutDialog::DatabaseVersion()
@@ -60,21 +60,22 @@ QString CAboutDialog::CreditsText(bool useDatabase)
     // Without the database the clocks follow the table whatever the choice.
     QString rules;
     if (!useDatabase || IsZoneDatabaseMissing()) {
-        rules = QStringLiteral("Orbiclock's own table of 345 countries, regions and parts of "
-                               "countries, with the rules of the mid-1990s.");
+        rules = tr("Orbiclock's own table of 345 countries, regions and parts of countries, with "
+                   "the rules of the mid-1990s.");
     } else {
         const QString version = DatabaseVersion();
-        rules = QStringLiteral("this computer's time-zone database (the IANA tz database%1), "
-                               "public domain; each place of Orbiclock's table is tied to a "
-                               "zone of it.")
-                    .arg(version.isEmpty() ? QString() : QStringLiteral(", version ") + version);
+        rules = version.isEmpty()
+                    ? tr("this computer's time-zone database (the IANA tz database), public "
+                         "domain; each place of Orbiclock's table is tied to a zone of it.")
+                    : tr("this computer's time-zone database (the IANA tz database, version %1), "
+                         "public domain; each place of Orbiclock's table is tied to a zone of it.")
+                          .arg(version);
     }
     const std::string_view isoCodes = IsoCodesVersion();
-    return QStringLiteral(
-               "Land and sea: Natural Earth 1:50m and 1:10m land, public domain "
+    return tr("Land and sea: Natural Earth 1:50m and 1:10m land, public domain "
                "(naturalearthdata.com).\n"
                "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
-               "\u00a9 OpenStreetMap contributors.\n"
+               "© OpenStreetMap contributors.\n"
                "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
                "(geonames.org), Creative Commons Attribution 4.0.\n"
                "Offsets and daylight-saving rules: %1\n"
@@ -86,26 +87,26 @@ QString CAboutDialog::CreditsText(bool useDatabase)
 CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setAccessibleName(QStringLiteral("About Orbiclock"));
-    setWindowTitle(QStringLiteral("About Orbiclock"));
+    setAccessibleName(tr("About Orbiclock"));
+    setWindowTitle(tr("About Orbiclock"));
 
     auto *name = new QLabel(QStringLiteral("<b>Orbiclock</b>"), this);
     name->setObjectName(QStringLiteral("aboutName"));
-    name->setAccessibleName(QStringLiteral("Program name"));
+    name->setAccessibleName(tr("Program name"));
     auto *version = new QLabel(VersionText(), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
-    version->setAccessibleName(QStringLiteral("Version"));
+    version->setAccessibleName(tr("Version"));
     auto *credits = new QLabel(CreditsText(useDatabase), this);
     credits->setObjectName(QStringLiteral("aboutCredits"));
-    credits->setAccessibleName(QStringLiteral("Data credits"));
+    credits->setAccessibleName(tr("Data credits"));
     credits->setWordWrap(true);
     QLabel *missing = nullptr;
     if (IsZoneDatabaseMissing()) {
-        missing = new QLabel(ZoneDatabaseMissingText() +
-                                 QStringLiteral(" (install the tzdata package for today's rules)."),
-                             this);
+        missing = new QLabel(
+            tr("%1 (install the tzdata package for today's rules).").arg(ZoneDatabaseMissingText()),
+            this);
         missing->setObjectName(QStringLiteral("aboutNoZoneDatabase"));
-        missing->setAccessibleName(QStringLiteral("No time-zone database"));
+        missing->setAccessibleName(tr("No time-zone database"));
         missing->setWordWrap(true);
     }
 
@@ -125,9 +126,9 @@ CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("aboutButtons"));
-    buttons->setAccessibleName(QStringLiteral("About buttons"));
+    buttons->setAccessibleName(tr("About buttons"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("aboutOk"));
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);

@@ -4,10 +4,17 @@
 #include "zones/countrytable.h"
 #include "zones/places.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <ctime>
 
 namespace {
+
+struct ClockCaptions
+{
+    Q_DECLARE_TR_FUNCTIONS(ClockCaptions)
+};
 
 bool ClockFollowsDaylightSaving(int option)
 {
@@ -214,11 +221,11 @@ Captions MakeCaptionsAt(const ClockOffsetInputs &in, float offset, float homeOff
     if (!in.useDatabase || !IsValidPlaceIndex(in.homeIndex))
         return MakeCaptions(offset, homeOffset, listOnly);
     Captions c = MakeCaptions(offset, Hours(HomeUtcOffsetAt(in, t)), listOnly);
-    const QString name = IsValidPlaceIndex(in.selectedIndex) && !in.selectedCaption.isEmpty()
-                             ? in.selectedCaption
-                             : QStringLiteral("Selected");
-    c.selectedGroup =
-        name + QStringLiteral(" (") + FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t))) + u')';
+    const QString offsetText = FormatGmtOffset(Hours(SelectedUtcOffsetAt(in, t)));
+    //: The selected clocks' caption: the place and its offset, "Phoenix (GMT-7:00)".
+    c.selectedGroup = IsValidPlaceIndex(in.selectedIndex) && !in.selectedCaption.isEmpty()
+                          ? ClockCaptions::tr("%1 (%2)").arg(in.selectedCaption, offsetText)
+                          : ClockCaptions::tr("Selected (%1)").arg(offsetText);
     return c;
 }
 
@@ -227,11 +234,10 @@ Captions MakeCaptions(float offset, float homeOffset, bool listOnly)
     const QString text = FormatGmtOffset(offset);
     Captions c;
     c.offsetLabel = text;
-    c.selectedGroup = QStringLiteral("Selected (") + text + QLatin1Char(')');
-    c.treeGroup = QStringLiteral("Countries/Regions");
-    if (!listOnly)
-        c.treeGroup += QStringLiteral(" in ") + text;
-    c.homeGroup = QStringLiteral("Home (") + FormatGmtOffset(homeOffset) + QLatin1Char(')');
+    c.selectedGroup = ClockCaptions::tr("Selected (%1)").arg(text);
+    c.treeGroup = listOnly ? ClockCaptions::tr("Countries/Regions")
+                           : ClockCaptions::tr("Countries/Regions in %1").arg(text);
+    c.homeGroup = ClockCaptions::tr("Home (%1)").arg(FormatGmtOffset(homeOffset));
     return c;
 }
 

@@ -3,6 +3,7 @@
 #include "map/gmtoffset.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
+#include "zones/timeformat.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -21,7 +22,7 @@ QDateTime WallToDateTime(WallTime wall)
 
 QString ShortText(WallTime wall)
 {
-    return QLocale().toString(WallToDateTime(wall), QStringLiteral("ddd HH:mm"));
+    return FormatDayAndTime(WallToDateTime(wall));
 }
 
 QString SelectedName(const ClockOffsetInputs &in)

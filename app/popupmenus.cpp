@@ -5,7 +5,10 @@
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
 
+#include "zones/timeformat.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <memory>
@@ -14,10 +17,30 @@ namespace {
 
 // The item texts of the land and sea lists, by map colour pair. Every item of a menu has a
 // mnemonic of its own, so each can be chosen with one key.
-const std::array<const char *, 8> MapColourTexts{"Gr&ey",    "&Blue",   "&Green", "&Red",
-                                                 "&Magenta", "&Yellow", "&Cyan",  "&White"};
-const std::array<const char *, 9> ClockColourTexts{"B&lack",   "Gr&ey",   "&Blue", "&Green", "&Red",
-                                                   "&Magenta", "&Yellow", "&Cyan", "&White"};
+struct PopupMenus
+{
+    Q_DECLARE_TR_FUNCTIONS(PopupMenus)
+};
+
+struct ColourText
+{
+    const char *source;
+    const char *comment;
+};
+#define COLOUR(text) QT_TRANSLATE_NOOP3("PopupMenus", text, "colour")
+const std::array<ColourText, 8> MapColourTexts{{COLOUR("Gr&ey"), COLOUR("&Blue"), COLOUR("&Green"),
+                                                COLOUR("&Red"), COLOUR("&Magenta"),
+                                                COLOUR("&Yellow"), COLOUR("&Cyan"),
+                                                COLOUR("&White")}};
+const std::array<ColourText, 9> ClockColourTexts{
+    {COLOUR("B&lack"), COLOUR("Gr&ey"), COLOUR("&Blue"), COLOUR("&Green"), COLOUR("&Red"),
+     COLOUR("&Magenta"), COLOUR("&Yellow"), COLOUR("&Cyan"), COLOUR("&White")}};
+#undef COLOUR
+
+QString ColourName(const ColourText &colour)
+{
+    return PopupMenus::tr(colour.source, colour.comment);
+}
 
 QString AccessibleText(const QString &text)
 {
@@ -83,48 +106,50 @@ void MarkPositions(QMenu *menu, int check, int grey)
 QMenu *CreateMapMenu(QWidget *parent)
 {
     QMenu *popup = NewMenu(QString(), QStringLiteral("mapMenu"), parent);
-    popup->setAccessibleName(QObject::tr("Map menu"));
+    popup->setAccessibleName(PopupMenus::tr("Map menu"));
 
-    QMenu *speed = AddSubMenu(popup, QObject::tr("&Scroll Speed"), QStringLiteral("speedMenu"));
-    AddCommand(speed, QObject::tr("&Slow"), ID_SPEED_SLOW);
-    AddCommand(speed, QObject::tr("&Medium"), ID_SPEED_MEDIUM);
-    AddCommand(speed, QObject::tr("&Fast"), ID_SPEED_FAST);
+    QMenu *speed = AddSubMenu(popup, PopupMenus::tr("&Scroll Speed"), QStringLiteral("speedMenu"));
+    AddCommand(speed, PopupMenus::tr("&Slow"), ID_SPEED_SLOW);
+    AddCommand(speed, PopupMenus::tr("&Medium"), ID_SPEED_MEDIUM);
+    AddCommand(speed, PopupMenus::tr("&Fast"), ID_SPEED_FAST);
 
-    QMenu *colours = AddSubMenu(popup, QObject::tr("&Colours"), QStringLiteral("coloursMenu"));
-    QMenu *land = AddSubMenu(colours, QObject::tr("&Land"), QStringLiteral("landMenu"));
-    QMenu *sea = AddSubMenu(colours, QObject::tr("&Sea"), QStringLiteral("seaMenu"));
+    QMenu *colours = AddSubMenu(popup, PopupMenus::tr("&Colours"), QStringLiteral("coloursMenu"));
+    QMenu *land = AddSubMenu(colours, PopupMenus::tr("&Land"), QStringLiteral("landMenu"));
+    QMenu *sea = AddSubMenu(colours, PopupMenus::tr("&Sea"), QStringLiteral("seaMenu"));
     for (int i = 0; i < int(MapColourTexts.size()); ++i) {
-        AddCommand(land, QObject::tr(MapColourTexts[i]), ID_LAND_COLOUR_FIRST + i);
-        AddCommand(sea, QObject::tr(MapColourTexts[i]), ID_SEA_COLOUR_FIRST + i);
+        AddCommand(land, ColourName(MapColourTexts[i]), ID_LAND_COLOUR_FIRST + i);
+        AddCommand(sea, ColourName(MapColourTexts[i]), ID_SEA_COLOUR_FIRST + i);
     }
 
-    AddCommand(popup, QObject::tr("Show &Night"), ID_SHOW_NIGHT)->setCheckable(true);
-    AddCommand(popup, QObject::tr("&Pin Selected Place\tCtrl+P"), ID_PIN_PLACE);
+    AddCommand(popup, PopupMenus::tr("Show &Night"), ID_SHOW_NIGHT)->setCheckable(true);
+    AddCommand(popup, PopupMenus::tr("&Pin Selected Place	Ctrl+P"), ID_PIN_PLACE);
 
     popup->addSeparator();
-    AddCommand(popup, QObject::tr("C&ancel\tEsc"), ID_MAP_CANCEL);
+    AddCommand(popup, PopupMenus::tr("C&ancel\tEsc"), ID_MAP_CANCEL);
     return popup;
 }
 
 QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
 {
     QMenu *popup = NewMenu(QString(), QStringLiteral("clockMenu"), parent);
-    popup->setAccessibleName(timeClock ? QObject::tr("Time clock menu")
-                                       : QObject::tr("Date clock menu"));
+    popup->setAccessibleName(timeClock ? PopupMenus::tr("Time clock menu")
+                                       : PopupMenus::tr("Date clock menu"));
     if (timeClock) {
-        AddCommand(popup, QObject::tr("&Show Seconds"), ID_SHOW_SECONDS);
+        AddCommand(popup, PopupMenus::tr("&Show Seconds"), ID_SHOW_SECONDS);
+        AddCommand(popup, PopupMenus::tr("&24-Hour Clock"), ID_24_HOUR_CLOCK);
         popup->addSeparator();
     }
-    QMenu *colour = AddSubMenu(popup, QObject::tr("&Colour"), QStringLiteral("colourMenu"));
+    QMenu *colour = AddSubMenu(popup, PopupMenus::tr("&Colour"), QStringLiteral("colourMenu"));
     for (int i = 0; i < int(ClockColourTexts.size()); ++i)
-        AddCommand(colour, QObject::tr(ClockColourTexts[i]), ID_CLOCK_COLOUR_FIRST + i);
+        AddCommand(colour, ColourName(ClockColourTexts[i]), ID_CLOCK_COLOUR_FIRST + i);
     // "&Colour" holds the C.
-    AddCommand(popup, QObject::tr("Con&vert a Time...\tCtrl+T"), ID_CONVERT_TIME);
-    AddCommand(popup, QObject::tr("&Pin This Place\tCtrl+P"), ID_PIN_PLACE);
+    AddCommand(popup, PopupMenus::tr("Con&vert a Time...	Ctrl+T"), ID_CONVERT_TIME);
+    AddCommand(popup, PopupMenus::tr("&Pin This Place	Ctrl+P"), ID_PIN_PLACE);
     popup->addSeparator();
+    //: The date clock's menu: padded with blanks to the width of the time clock's menu.
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
-               timeClock ? QObject::tr("C&ancel\tEsc") : QObject::tr("C&ancel             \tEsc"),
+               timeClock ? PopupMenus::tr("C&ancel\tEsc") : PopupMenus::tr("C&ancel             \tEsc"),
                ID_CLOCK_CANCEL);
     return popup;
 }
@@ -146,18 +171,20 @@ void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleratio
 {
     if (QAction *night = FindCommand(popup, ID_SHOW_NIGHT))
         night->setChecked(showNight);
-    if (QMenu *colours = FindSubMenuByText(popup, QObject::tr("&Colours"))) {
+    if (QMenu *colours = FindSubMenuByText(popup, PopupMenus::tr("&Colours"))) {
         const auto lists = colours->actions();
         MarkPositions(lists.value(0) ? lists.value(0)->menu() : nullptr, landColour, seaColour);
         MarkPositions(lists.value(1) ? lists.value(1)->menu() : nullptr, seaColour, landColour);
     }
-    if (QMenu *speed = FindSubMenuByText(popup, QObject::tr("&Scroll Speed")))
+    if (QMenu *speed = FindSubMenuByText(popup, PopupMenus::tr("&Scroll Speed")))
         CheckCommand(speed, SpeedCommandFor(acceleration));
 }
 
 void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds)
 {
-    if (QMenu *colour = FindSubMenuByText(popup, QObject::tr("&Colour")))
+    if (QAction *h24 = FindCommand(popup, ID_24_HOUR_CLOCK))
+        SetCheck(h24, Uses24HourClock());
+    if (QMenu *colour = FindSubMenuByText(popup, PopupMenus::tr("&Colour")))
         MarkPositions(colour, ClockColourRow(textColour), -1);
     if (QAction *seconds = FindCommand(popup, ID_SHOW_SECONDS))
         SetCheck(seconds, showSeconds);

@@ -34,8 +34,9 @@ enum PopupCommand : int
     ID_SPEED_MEDIUM = 32834,
     ID_SPEED_FAST = 32835,
     ID_SHOW_NIGHT = 32836,
-    ID_CONVERT_TIME = 32837, // run by the main window
-    ID_PIN_PLACE = 32838,    // run by the main window
+    ID_CONVERT_TIME = 32837,  // run by the main window
+    ID_PIN_PLACE = 32838,     // run by the main window
+    ID_24_HOUR_CLOCK = 32839, // run by the main window: every clock and time the program shows
 };
 
 // Text colours of the clock colour commands, by row.
@@ -52,7 +53,7 @@ inline constexpr int FastAcceleration = 600;
 // The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", "&Pin Selected
 // Place", a separator, "C&ancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
-// A clock's menu: "&Show Seconds" and a separator for a time clock, then "&Colour",
+// A clock's menu: "&Show Seconds", "&24-Hour Clock" and a separator for a time clock, then "&Colour",
 // "Con&vert a Time...", "&Pin This Place" (shown for the selected clocks only), a separator and
 // Cancel.
 QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
@@ -67,7 +68,7 @@ QMenu *FindSubMenuByText(const QMenu *popup, const QString &text);
 void PrepareMapMenu(QMenu *popup, int landColour, int seaColour, int acceleration,
                     bool showNight = false);
 // Checks the clock's colour (nothing for a colour in no row) and, on a time clock's menu, the
-// seconds item by showSeconds.
+// seconds item by showSeconds and the 24-hour item by the hour cycle in use.
 void PrepareClockMenu(QMenu *popup, COLORREF textColour, bool showSeconds);
 
 // The action of a command anywhere in popup or its sub-menus, or nullptr.

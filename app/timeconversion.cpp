@@ -2,6 +2,7 @@
 
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
+#include "zones/timeformat.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -225,9 +226,9 @@ std::optional<WallTime> ParseWallTime(const QString &text, WallTime shown, const
             ok = w.text.size() == 4   ? take(year, w.text.toInt())
                  : w.text.size() <= 2 ? take(day, w.text.toInt())
                                       : false;
-        } else if (w.text == u"am" || w.text == u"pm") {
+        } else if (const QString period = DayPeriodOf(w.text, locale); !period.isEmpty()) {
             ok = meridiem.isEmpty();
-            meridiem = w.text;
+            meridiem = period;
         } else if (const int m = MonthOf(w.text, locale)) {
             ok = take(month, m);
         } else if (const int d = WeekdayOf(w.text, locale)) {
@@ -269,7 +270,9 @@ std::optional<WallTime> ParseWallTime(const QString &text, WallTime shown, const
 
 QString FormatWallTime(WallTime wall, const QLocale &locale)
 {
-    return locale.toString(WallDateTime(wall), QStringLiteral("ddd d MMM yyyy  HH:mm"));
+    const QDateTime t = WallDateTime(wall);
+    return FormatDayOfYear(t.date(), locale) + QStringLiteral("  ") +
+           FormatTimeOfDay(t.time(), false, Uses24HourClock(), locale);
 }
 
 WallPart WallPartAt(const QString &text, int position, const QLocale &locale)
@@ -283,7 +286,7 @@ WallPart WallPartAt(const QString &text, int position, const QLocale &locale)
         return words.empty() ? WallPart::Minute : WallPartAt(text, words.front().start, locale);
     if (TimePattern().match(at->text).hasMatch())
         return position <= at->start + at->text.indexOf(u':') ? WallPart::Hour : WallPart::Minute;
-    if (at->text == u"am" || at->text == u"pm")
+    if (!DayPeriodOf(at->text, locale).isEmpty())
         return WallPart::Hour;
     if (at->text.size() == 4 && at->text.at(0).isDigit())
         return WallPart::Year;

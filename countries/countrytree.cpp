@@ -162,7 +162,7 @@ int CCountryTree::FillTree(float filter, int select)
                 continue;
             if (!regionItem) {
                 regionItem = new QTreeWidgetItem;
-                regionItem->setText(0, QString::fromUtf8(region.name));
+                regionItem->setText(0, tr(region.name));
                 regionItem->setData(0, IndexRole, r);
                 SetItemImage(regionItem, r);
                 insertTopLevelItem(0, regionItem);

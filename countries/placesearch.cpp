@@ -6,9 +6,11 @@
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
 #include "zones/places.h"
+#include "zones/timeformat.h"
 #include "zones/zonedatabase.h"
 #include "zones/zonesearch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -34,6 +36,11 @@ int CityRank(const Cities::Match &m)
     return m.wordEnds ? CCountryFinder::LaterWords : CCountryFinder::LaterInWord;
 }
 
+struct PlaceSearch
+{
+    Q_DECLARE_TR_FUNCTIONS(PlaceSearch)
+};
+
 bool InWord(int rank)
 {
     return rank == CCountryFinder::StartInWord || rank == CCountryFinder::LaterInWord;
@@ -41,8 +48,7 @@ bool InWord(int rank)
 
 QString TimeText(TimeValue t, int utcOffset)
 {
-    return QDateTime::fromSecsSinceEpoch(t + utcOffset, Qt::UTC)
-        .toString(QStringLiteral("ddd HH:mm"));
+    return FormatDayAndTime(QDateTime::fromSecsSinceEpoch(t + utcOffset, Qt::UTC));
 }
 
 // The place's position among the mode's places in the order of their folded names, worked out
@@ -201,17 +207,17 @@ QString HitKindText(const SearchHit &hit, bool useDatabase)
     switch (hit.kind) {
     case SearchHit::Place: {
         if (!hit.parts.empty() || !useDatabase)
-            return QStringLiteral("Country");
+            return PlaceSearch::tr("Country");
         const std::string_view country = CountryNameForCode(PlaceIsoCode(hit.place));
         if (country.empty() || country == PlaceName(hit.place, true))
-            return QStringLiteral("Country");
-        return QStringLiteral("Region of ") + FromView(country);
+            return PlaceSearch::tr("Country");
+        return PlaceSearch::tr("Region of %1").arg(FromView(country));
     }
     case SearchHit::City:
-        return QStringLiteral("City");
+        return PlaceSearch::tr("City");
     case SearchHit::Zone:
-        return hit.abbreviation.isEmpty() ? QStringLiteral("Time zone")
-                                          : QStringLiteral("Time zone, ") + hit.abbreviation;
+        return hit.abbreviation.isEmpty() ? PlaceSearch::tr("Time zone")
+                                          : PlaceSearch::tr("Time zone, %1").arg(hit.abbreviation);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "home/dialogunits.h"
 #include "home/zonerecord.h"
 #include "zones/countrytable.h"
+#include "zones/timeformat.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 #include <QStyle>
 
@@ -79,28 +81,29 @@ CSetDaylightPage::CSetDaylightPage(QWidget *parent) : CPropertyPage(tr("Daylight
 
 CSetDaylightPage::~CSetDaylightPage() = default;
 
-const QStringList &CSetDaylightPage::WeekTexts()
+QStringList CSetDaylightPage::WeekTexts()
 {
-    static const QStringList texts{QStringLiteral("1st"), QStringLiteral("2nd"),
-                                   QStringLiteral("3rd"), QStringLiteral("4th"),
-                                   QStringLiteral("last")};
+    return {tr("1st", "week of the month"), tr("2nd", "week of the month"),
+            tr("3rd", "week of the month"), tr("4th", "week of the month"),
+            tr("last", "week of the month")};
+}
+
+QStringList CSetDaylightPage::DayTexts()
+{
+    // Sunday first, as the stored day numbers count.
+    QStringList texts;
+    const QLocale locale;
+    for (int day : {7, 1, 2, 3, 4, 5, 6})
+        texts.append(locale.standaloneDayName(day, QLocale::ShortFormat));
     return texts;
 }
 
-const QStringList &CSetDaylightPage::DayTexts()
+QStringList CSetDaylightPage::MonthTexts()
 {
-    static const QStringList texts{
-        QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-        QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat")};
-    return texts;
-}
-
-const QStringList &CSetDaylightPage::MonthTexts()
-{
-    static const QStringList texts{
-        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
-        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
-        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+    QStringList texts;
+    const QLocale locale;
+    for (int month = 1; month <= 12; ++month)
+        texts.append(locale.standaloneMonthName(month, QLocale::ShortFormat));
     return texts;
 }
 
@@ -161,33 +164,33 @@ void CSetDaylightPage::CreateControls()
     struct ComboSpec
     {
         const char *name;
-        const char *accessible;
-        const QStringList &texts;
+        QString accessible;
+        QStringList texts;
     };
     const std::array<ComboSpec, 6> combos{{
-        {"startWeekCombo", "Begin daylight saving: week", WeekTexts()},
-        {"startMonthCombo", "Begin daylight saving: month", MonthTexts()},
-        {"startDayCombo", "Begin daylight saving: day", DayTexts()},
-        {"endWeekCombo", "End daylight saving: week", WeekTexts()},
-        {"endMonthCombo", "End daylight saving: month", MonthTexts()},
-        {"endDayCombo", "End daylight saving: day", DayTexts()},
+        {"startWeekCombo", tr("Begin daylight saving: week"), WeekTexts()},
+        {"startMonthCombo", tr("Begin daylight saving: month"), MonthTexts()},
+        {"startDayCombo", tr("Begin daylight saving: day"), DayTexts()},
+        {"endWeekCombo", tr("End daylight saving: week"), WeekTexts()},
+        {"endMonthCombo", tr("End daylight saving: month"), MonthTexts()},
+        {"endDayCombo", tr("End daylight saving: day"), DayTexts()},
     }};
     for (int i = 0; i < 6; ++i) {
         auto *combo = new QComboBox(this);
         combo->setObjectName(QString::fromLatin1(combos[i].name));
-        combo->setAccessibleName(tr(combos[i].accessible));
+        combo->setAccessibleName(combos[i].accessible);
         combo->addItems(combos[i].texts);
         combo->setMaxVisibleItems(12);
         m_combos[i] = combo;
         connect(combo, &QComboBox::currentIndexChanged, this, &CSetDaylightPage::OnComboChanged);
     }
 
-    m_pBeginInLabel = new QLabel(tr("in"), this);
+    m_pBeginInLabel = new QLabel(tr("in", "the last Sunday in March"), this);
     m_pBeginInLabel->setObjectName(QStringLiteral("beginInLabel"));
-    m_pBeginInLabel->setAccessibleName(tr("in"));
-    m_pEndInLabel = new QLabel(tr("in"), this);
+    m_pBeginInLabel->setAccessibleName(tr("in", "the last Sunday in March"));
+    m_pEndInLabel = new QLabel(tr("in", "the last Sunday in March"), this);
     m_pEndInLabel->setObjectName(QStringLiteral("endInLabel"));
-    m_pEndInLabel->setAccessibleName(tr("in"));
+    m_pEndInLabel->setAccessibleName(tr("in", "the last Sunday in March"));
 
     m_pDatabaseBox =
         new QCheckBox(tr("&Use this computer's time-zone database (current rules)"), this);
@@ -413,9 +416,8 @@ void CSetDaylightPage::UpdateDateTitles()
     if (m_bUseDatabase && m_nDatesChoice != 1)
         next = NextDatabaseDaylight(m_nHomeIndex, CurrentTime());
     const auto day = [](const ZoneChange &change) {
-        return QDateTime::fromSecsSinceEpoch(change.at + change.before.utcOffset, Qt::UTC)
-            .date()
-            .toString(QStringLiteral("ddd d MMM yyyy"));
+        return FormatDayOfYear(
+            QDateTime::fromSecsSinceEpoch(change.at + change.before.utcOffset, Qt::UTC).date());
     };
     QString begin = tr("Begin daylight saving");
     QString end = tr("End daylight saving");

@@ -58,9 +58,9 @@ public:
     OwnDaylightDates DefaultDates() const;
 
     // The texts of the combo lists, in list order.
-    static const QStringList &WeekTexts();
-    static const QStringList &DayTexts();
-    static const QStringList &MonthTexts();
+    static QStringList WeekTexts();
+    static QStringList DayTexts();
+    static QStringList MonthTexts();
 
     QSize sizeHint() const override;
 

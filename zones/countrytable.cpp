@@ -1,15 +1,17 @@
 #include "zones/countrytable.h"
 
+#include <QtGlobal>
+
 // clang-format off
 const std::array<RegionEntry, RegionCount> RegionTable = {{
-    {1, "Europe"},
-    {7, "Africa"},
-    {2, "Asia (exc SE Asia)"},
-    {8, "SE Asia"},
-    {3, "North America"},
-    {4, "Central America & West Indies"},
-    {5, "South America"},
-    {6, "Oceania"},
+    {1, QT_TRANSLATE_NOOP("CCountryTree", "Europe")},
+    {7, QT_TRANSLATE_NOOP("CCountryTree", "Africa")},
+    {2, QT_TRANSLATE_NOOP("CCountryTree", "Asia (exc SE Asia)")},
+    {8, QT_TRANSLATE_NOOP("CCountryTree", "SE Asia")},
+    {3, QT_TRANSLATE_NOOP("CCountryTree", "North America")},
+    {4, QT_TRANSLATE_NOOP("CCountryTree", "Central America & West Indies")},
+    {5, QT_TRANSLATE_NOOP("CCountryTree", "South America")},
+    {6, QT_TRANSLATE_NOOP("CCountryTree", "Oceania")},
 }};
 
 // name, subName, gmtOffset, regionId, start month/week/day, end month/week/day, shift

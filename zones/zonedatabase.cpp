@@ -2,8 +2,10 @@
 
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
+#include "zones/timeformat.h"
 #include "zones/zonenames.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -195,19 +197,13 @@ TimeValue StartOfUtcYear(int year)
 
 QString LocalText(TimeValue t, int offset, bool withDay)
 {
-    static constexpr const char *Days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static constexpr const char *Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const QDateTime wall = Utc(t + offset);
-    const QDate d = wall.date();
-    const QTime time = wall.time();
-    char text[48];
-    if (withDay)
-        std::snprintf(text, sizeof text, "%s %d %s %d, %02d:%02d", Days[d.dayOfWeek() % 7], d.day(),
-                      Months[d.month() - 1], d.year(), time.hour(), time.minute());
-    else
-        std::snprintf(text, sizeof text, "%02d:%02d", time.hour(), time.minute());
-    return QString::fromLatin1(text);
+    const QString time = FormatTimeOfDay(wall.time(), false);
+    if (!withDay)
+        return time;
+    //: A time change's day and the time before it: "Sun 25 Oct 2026, 03:00".
+    return QCoreApplication::translate("ZoneDatabase", "%1, %2")
+        .arg(FormatDayOfYear(wall.date()), time);
 }
 
 constexpr char SnapshotTag[] = "orbiclock entry states 2 ";
@@ -583,16 +579,20 @@ bool ZoneHasDaylightSavingThisOrNextYear(const QByteArray &zoneId, TimeValue t)
 
 QString DescribeChange(const ZoneChange &change)
 {
-    QString what;
-    if (change.before.daylight != change.after.daylight) {
-        const ZoneState &daylight = change.after.daylight ? change.after : change.before;
-        what = daylight.Shift() < 0 ? QStringLiteral("Winter time") : QStringLiteral("Summer time");
-        what += change.after.daylight ? QStringLiteral(" begins ") : QStringLiteral(" ends ");
-    } else {
-        what = QStringLiteral("Clocks change ");
-    }
-    return what + LocalText(change.at, change.before.utcOffset, true) + QStringLiteral(" → ") +
-           LocalText(change.at, change.after.utcOffset, false);
+    const QString before = LocalText(change.at, change.before.utcOffset, true);
+    const QString after = LocalText(change.at, change.after.utcOffset, false);
+    const auto text = [&](const char *sentence) {
+        return QCoreApplication::translate("ZoneDatabase", sentence).arg(before, after);
+    };
+    if (change.before.daylight == change.after.daylight)
+        return text(QT_TRANSLATE_NOOP("ZoneDatabase", "Clocks change %1 → %2"));
+    // Ireland's "negative" summer time is its winter.
+    const ZoneState &daylight = change.after.daylight ? change.after : change.before;
+    if (daylight.Shift() < 0)
+        return change.after.daylight ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time begins %1 → %2"))
+                                     : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time ends %1 → %2"));
+    return change.after.daylight ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time begins %1 → %2"))
+                                 : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time ends %1 → %2"));
 }
 
 bool IsZoneDatabaseMissing()
@@ -611,7 +611,8 @@ bool IsZoneDatabaseMissing()
 
 QString ZoneDatabaseMissingText()
 {
-    return QStringLiteral("No time-zone database: times follow the built-in table");
+    return QCoreApplication::translate("ZoneDatabase",
+                                       "No time-zone database: times follow the built-in table");
 }
 
 void SetZoneDatabaseHiddenForTesting(bool hidden)
@@ -624,5 +625,5 @@ void SetZoneDatabaseHiddenForTesting(bool hidden)
 
 QString NoChangeAheadText()
 {
-    return QStringLiteral("No time change ahead");
+    return QCoreApplication::translate("ZoneDatabase", "No time change ahead");
 }

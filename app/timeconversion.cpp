@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 #include <ctime>
 #include <vector>
 
@@ -135,6 +136,21 @@ QString Plain(const QString &text)
     return out;
 }
 
+// The locale's day periods as the plain "am" and "pm", padded to the length they replace so
+// that positions in the text stay where they were ("p. m." in Spanish is two words otherwise).
+QString PlainPeriods(QString text, const QLocale &locale)
+{
+    for (const auto &[period, plain] : {std::pair{locale.amText(), QStringLiteral("am")},
+                                        std::pair{locale.pmText(), QStringLiteral("pm")}}) {
+        if (period.size() < plain.size() || period == plain)
+            continue;
+        for (qsizetype at = 0; (at = text.indexOf(period, at, Qt::CaseInsensitive)) >= 0;
+             at += period.size())
+            text.replace(at, period.size(), plain.leftJustified(period.size()));
+    }
+    return text;
+}
+
 struct Word
 {
     QString text; // plain
@@ -204,7 +220,7 @@ std::optional<WallTime> ParseWallTime(const QString &text, WallTime shown, const
     QString meridiem;
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
     static const QRegularExpression number(QStringLiteral("^\\d+$"));
-    const std::vector<Word> words = Words(text);
+    const std::vector<Word> words = Words(PlainPeriods(text, locale));
     if (words.empty())
         return std::nullopt;
     // Each part may be given once.
@@ -277,7 +293,7 @@ QString FormatWallTime(WallTime wall, const QLocale &locale)
 
 WallPart WallPartAt(const QString &text, int position, const QLocale &locale)
 {
-    const std::vector<Word> words = Words(text);
+    const std::vector<Word> words = Words(PlainPeriods(text, locale));
     const Word *at = nullptr;
     for (const Word &w : words)
         if (w.start <= position)

@@ -1,6 +1,7 @@
 #include "clock/clockctrl.h"
 
 #include "clock/clockticker.h"
+#include "zones/timeformat.h"
 
 #include <QDate>
 #include <QEvent>
@@ -333,10 +334,13 @@ void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) c
     if (m_nMode == ModeTime) {
         std::tm tm{};
         ShownFields(tShown, tm);
-        const int hour = m_b24Hour ? tm.tm_hour : tm.tm_hour % 12;
-        const char *format = m_b24Hour ? (bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d")
-                                       : (bSeconds ? "%d:%.2d:%.2d" : "%d:%.2d");
-        std::snprintf(buffer, sizeof buffer, format, hour, tm.tm_min, tm.tm_sec);
+        if (!m_b24Hour) {
+            // The locale's 12-hour form, with its AM/PM words where it puts them.
+            text = FormatTimeOfDay(QTime(tm.tm_hour, tm.tm_min, tm.tm_sec), bSeconds, false);
+            return;
+        }
+        std::snprintf(buffer, sizeof buffer, bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d",
+                      tm.tm_hour, tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};
         ShownFields(tShown, tm);

@@ -47,8 +47,8 @@ std::vector<FoldedCountry> BuildTable(bool useDatabase)
 {
     std::vector<FoldedCountry> list;
     for (const int i : ListedPlaces(useDatabase)) {
-        const std::string_view name = PlaceName(i, useDatabase);
-        const std::string_view part = PlacePart(i, useDatabase);
+        const std::string_view name = LocalPlaceName(i, useDatabase);
+        const std::string_view part = LocalPlacePart(i, useDatabase);
         const QString folded = FoldUtf8(name);
         if (part.empty() || list.empty() || !list.back().hasParts || list.back().name != folded)
             list.push_back({folded, !part.empty(), {}});

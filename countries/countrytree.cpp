@@ -167,7 +167,7 @@ int CCountryTree::FillTree(float filter, int select)
                 SetItemImage(regionItem, r);
                 insertTopLevelItem(0, regionItem);
             }
-            const std::string_view name = PlaceName(i, m_bUseDatabase);
+            const std::string_view name = LocalPlaceName(i, m_bUseDatabase);
             if (PlacePart(i, m_bUseDatabase).empty()) {
                 QTreeWidgetItem *countryItem = InsertSorted(regionItem, text(name), i);
                 SetItemImage(countryItem, rule.LeafImage(i));
@@ -185,13 +185,13 @@ int CCountryTree::FillTree(float filter, int select)
                 const int part = order[static_cast<std::size_t>(q)];
                 const int before = order[static_cast<std::size_t>(q == k ? k : q + 1)];
                 if (PlacePart(before, m_bUseDatabase).empty() ||
-                    PlaceName(part, m_bUseDatabase) != name || !rule.Passes(part, filter))
+                    LocalPlaceName(part, m_bUseDatabase) != name || !rule.Passes(part, filter))
                     break;
                 const int image = rule.LeafImage(part);
                 if (image != ImageNoDaylight)
                     countryImage = ImageHasDaylight;
                 QTreeWidgetItem *partItem =
-                    InsertSorted(countryItem, text(PlacePart(part, m_bUseDatabase)), part);
+                    InsertSorted(countryItem, text(LocalPlacePart(part, m_bUseDatabase)), part);
                 SetItemImage(partItem, image);
                 if (part == select)
                     toSelect = partItem;

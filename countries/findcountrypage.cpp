@@ -168,7 +168,7 @@ void CFindCountryPage::FillMatches(const QString &text)
         for (std::size_t p = 0; p < hit.parts.size(); ++p) {
             const int index = hit.parts[p];
             QTreeWidgetItem *part =
-                m_tree->InsertSorted(item, label(PlacePart(index, m_bUseDatabase)), index);
+                m_tree->InsertSorted(item, label(LocalPlacePart(index, m_bUseDatabase)), index);
             part->setData(0, HitRole, static_cast<int>(h));
             part->setText(KindColumn, tr("Part"));
             part->setText(TimeColumn, PlaceTimeText(index, m_bUseDatabase, now));

@@ -58,7 +58,7 @@ int AlphabeticalPosition(int place, bool useDatabase)
     static const auto make = [](bool database) {
         std::vector<std::pair<QString, int>> names;
         for (const int i : ListedPlaces(database))
-            names.emplace_back(CCountryFinder::Fold(FromView(PlaceName(i, database))), i);
+            names.emplace_back(CCountryFinder::Fold(FromView(LocalPlaceName(i, database))), i);
         std::stable_sort(names.begin(), names.end(),
                          [](const auto &a, const auto &b) { return a.first < b.first; });
         std::vector<int> position(PlaceCount, PlaceCount);
@@ -193,7 +193,7 @@ QString HitLabel(const SearchHit &hit, bool useDatabase)
 {
     switch (hit.kind) {
     case SearchHit::Place:
-        return FromView(PlaceName(hit.place, useDatabase));
+        return FromView(LocalPlaceName(hit.place, useDatabase));
     case SearchHit::City:
         return CityDisplayName(hit.city);
     case SearchHit::Zone:
@@ -211,7 +211,7 @@ QString HitKindText(const SearchHit &hit, bool useDatabase)
         const std::string_view country = CountryNameForCode(PlaceIsoCode(hit.place));
         if (country.empty() || country == PlaceName(hit.place, true))
             return PlaceSearch::tr("Country");
-        return PlaceSearch::tr("Region of %1").arg(FromView(country));
+        return PlaceSearch::tr("Region of %1").arg(FromView(LocalCountryNameForCode(PlaceIsoCode(hit.place))));
     }
     case SearchHit::City:
         return PlaceSearch::tr("City");

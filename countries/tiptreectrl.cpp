@@ -3,6 +3,7 @@
 #include "countries/itemtipwnd.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScreen>
@@ -67,6 +68,19 @@ CTipTreeCtrl::~CTipTreeCtrl()
 
 bool CTipTreeCtrl::LabelLess(const QString &a, const QString &b)
 {
+    // The user's language decides the order ("Österreich" among the Os in German, "Ö" after
+    // "Z" in Swedish); the collator is made again only when the locale changes.
+    static QCollator collator;
+    static QString collatorLocale = QStringLiteral("none");
+    const QLocale locale;
+    if (collatorLocale != locale.bcp47Name()) {
+        collator = QCollator(locale);
+        collatorLocale = locale.bcp47Name();
+    }
+    // The C locale's collation is by code point; the folding below keeps accents in place.
+    if (locale.language() != QLocale::C)
+        if (const int order = collator.compare(a, b); order != 0)
+            return order < 0;
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
         const char32_t ca = FoldChar(a[i]);

@@ -23,8 +23,8 @@ public:
     explicit CTipTreeCtrl(QWidget *parent = nullptr);
     ~CTipTreeCtrl() override;
 
-    // Inserts an item under parent (nullptr: the top level) at its place in label order:
-    // case-insensitive, accents folded, blanks counting ("Zone  9" before "Zone 10").
+    // Inserts an item under parent (nullptr: the top level) at its place in label order: the
+    // locale's collation, blanks counting ("Zone  9" before "Zone 10").
     QTreeWidgetItem *InsertSorted(QTreeWidgetItem *parent, const QString &label, int data);
     static bool LabelLess(const QString &a, const QString &b);
 

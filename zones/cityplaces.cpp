@@ -65,7 +65,8 @@ QString CityDisplayName(int city)
     const QString region = Cities::RegionName(city);
     if (!region.isEmpty() && FoldForSearch(region) != FoldForSearch(name))
         text += QStringLiteral(", ") + region;
-    const QString country = FromView(CountryNameForCode(Cities::CountryCode(city).toStdString()));
+    const QString country =
+        FromView(LocalCountryNameForCode(Cities::CountryCode(city).toStdString()));
     if (!country.isEmpty() && FoldForSearch(country) != FoldForSearch(name))
         text += QStringLiteral(", ") + country;
     return text;

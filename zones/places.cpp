@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <libintl.h>
+#include <string>
 
 namespace {
 
@@ -494,6 +496,30 @@ std::string_view TodayPart(int index)
     return row.part ? std::string_view(row.part) : std::string_view(PlaceAt(index)->subName);
 }
 
+// iso-codes installs its translations with the system's other message catalogues.
+constexpr char IsoCodesLocaleDir[] = "/usr/share/locale";
+constexpr char CountryDomain[] = "iso_3166-1";
+constexpr char SubdivisionDomain[] = "iso_3166-2";
+
+// The translation of an English iso-codes name, or the name itself. glibc keeps a catalogue
+// mapped for the whole run, so the text returned stays valid.
+std::string_view Translated(const char *domain, std::string_view english)
+{
+    static const bool bound = [] {
+        for (const char *d : {CountryDomain, SubdivisionDomain}) {
+            bindtextdomain(d, IsoCodesLocaleDir);
+            bind_textdomain_codeset(d, "UTF-8");
+        }
+        return true;
+    }();
+    (void)bound;
+    if (english.empty())
+        return english;
+    const std::string key(english);
+    const char *text = dgettext(domain, key.c_str());
+    return text == key.c_str() || !text || !*text ? english : std::string_view(text);
+}
+
 // The place is its country: its code is a name of it, and so are the country's aliases.
 bool IsItsCountry(int index)
 {
@@ -570,11 +596,28 @@ std::string_view PlacePart(int index, bool useDatabase)
     return useDatabase ? TodayPart(index) : std::string_view(CountryAt(index)->subName);
 }
 
+std::string_view LocalPlaceName(int index, bool useDatabase)
+{
+    const std::string_view name = PlaceName(index, useDatabase);
+    return useDatabase ? Translated(CountryDomain, name) : name;
+}
+
+std::string_view LocalPlacePart(int index, bool useDatabase)
+{
+    const std::string_view part = PlacePart(index, useDatabase);
+    return useDatabase ? Translated(SubdivisionDomain, part) : part;
+}
+
+std::string_view LocalCountryNameForCode(std::string_view alpha2)
+{
+    return Translated(CountryDomain, CountryNameForCode(alpha2));
+}
+
 std::string PlaceDisplayName(int index, bool useDatabase)
 {
     const int listed = ListedPlace(index, useDatabase);
-    const std::string_view name = PlaceName(listed, useDatabase);
-    const std::string_view part = PlacePart(listed, useDatabase);
+    const std::string_view name = LocalPlaceName(listed, useDatabase);
+    const std::string_view part = LocalPlacePart(listed, useDatabase);
     if (part.empty())
         return std::string(name);
     return std::string(part) + ", " + std::string(name);
@@ -642,9 +685,10 @@ std::vector<PlaceKey> PlaceSearchKeys(int index, bool useDatabase)
             if (Row(i).listedAs == index)
                 AddOwnKeys(keys, i);
     }
-    // What the mode shows is searched as the place's name and part, not again as a key.
-    const std::string_view name = PlaceName(index, useDatabase);
-    const std::string_view part = PlacePart(index, useDatabase);
+    // What the mode shows is searched as the place's name and part, not again as a key; the
+    // English names behind translated ones stay keys.
+    const std::string_view name = LocalPlaceName(index, useDatabase);
+    const std::string_view part = LocalPlacePart(index, useDatabase);
     std::erase_if(keys, [&](const PlaceKey &k) {
         return !k.exactOnly && (k.text == name || k.text == part);
     });

@@ -33,8 +33,16 @@ std::string_view PlaceSubdivisionCode(int index);
 // table's own names, database mode today's. Empty for an index the mode does not know.
 std::string_view PlaceName(int index, bool useDatabase);
 std::string_view PlacePart(int index, bool useDatabase);
-// "part, name" or name alone: "New South Wales, Australia", "Czechia". A hidden duplicate shows
-// the place it is listed as. Empty for an index the mode does not know.
+// The same two names in the user's language where iso-codes translates them (iso_3166-1 for
+// countries, iso_3166-2 for their parts, read through glibc's gettext in the language that
+// LANGUAGE and LC_MESSAGES give: "Deutschland", "Vereinigte Staaten"); otherwise, and in table
+// mode, the names above. Lists and captions show these; searches match both.
+std::string_view LocalPlaceName(int index, bool useDatabase);
+std::string_view LocalPlacePart(int index, bool useDatabase);
+// CountryNameForCode in the user's language.
+std::string_view LocalCountryNameForCode(std::string_view alpha2);
+// "part, name" or name alone, in the user's language: "New South Wales, Australia", "Czechia".
+// A hidden duplicate shows the place it is listed as. Empty for an index the mode does not know.
 std::string PlaceDisplayName(int index, bool useDatabase);
 
 // In database mode, the place a hidden duplicate is listed as (New Hebrides: Vanuatu); any

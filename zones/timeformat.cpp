@@ -30,9 +30,9 @@ QString TimeOfDayPattern(bool seconds, bool h24, const QLocale &locale)
     QString pattern = locale.timeFormat(QLocale::ShortFormat);
     if (!HasDayPeriod(pattern) || !pattern.contains(QLatin1String("mm")))
         pattern = QCoreApplication::translate(
-            "TimeFormat", "h:mm AP",
-            "12-hour time of day as a QLocale pattern: h hour, mm minute, AP the day period "
-            "(AM/PM); put the period where the language puts it");
+            "TimeFormat", "h:mm Ap",
+            "12-hour time of day as a QLocale pattern: h hour, mm minute, Ap the day period "
+            "(AM/PM) as the locale writes it; put the period where the language puts it");
     pattern.replace(QLatin1String("hh"), QLatin1String("h"));
     if (seconds && !pattern.contains(QLatin1String("ss")))
         pattern.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
@@ -62,7 +62,9 @@ QString FormatDayOfYear(QDate date, const QLocale &locale)
 
 QString DayPeriodOf(const QString &word, const QLocale &locale)
 {
-    const auto plain = [](QString text) { return text.remove(u'.').toLower(); };
+    const auto plain = [](QString text) {
+        return text.remove(u'.').toLower();
+    };
     const QString w = plain(word);
     if (w.isEmpty())
         return {};

@@ -13,7 +13,7 @@ void SetUses24HourClock(bool h24);
 
 // The QLocale pattern of a time of day: "HH:mm" or "HH:mm:ss" in 24-hour form; in 12-hour form
 // the locale's own 12-hour pattern, or where the locale keeps 24 hours, the translated one
-// ("h:mm AP"; Japanese puts the period first).
+// ("h:mm Ap"; Japanese puts the period first).
 QString TimeOfDayPattern(bool seconds, bool h24, const QLocale &locale = QLocale());
 
 // A time of day in the pattern above, in the locale's digits.

@@ -15,6 +15,7 @@
 #include "map/panelwnd.h"
 #include "tests/app/mainwindowrun.h"
 #include "zones/countrytable.h"
+#include "zones/timeformat.h"
 
 #include <QAction>
 #include <QApplication>
@@ -804,6 +805,11 @@ private slots:
         row("German, as shown", "de_DE", FormatWallTime(1796644800, QLocale("de_DE")),
             "2026-12-07T12:00");
         row("Arabic-Indic digits", "ar_EG", QStringLiteral("١٢:٠٠"), "2026-07-01T12:00");
+        // What a 12-hour window shows reads back, the locale's AM/PM words included.
+        SetUses24HourClock(false);
+        for (const char *locale : {"C", "es_ES", "ar_EG", "ja_JP"})
+            row(locale, locale, FormatWallTime(1796655600, QLocale(locale)), "2026-12-07T15:00");
+        SetUses24HourClock(true);
         row("weekday the date is not", "C", "Tue 7 Dec 2026 12:00", "");
         row("a day June lacks", "C", "31 Jun", "");
         row("before 1902", "C", "1 Jan 1901 12:00", "");

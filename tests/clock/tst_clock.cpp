@@ -10,6 +10,7 @@
 #include <QRawFont>
 #include <QRegion>
 #include <QSet>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -52,7 +53,7 @@ private slots:
     void formatText_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("flags"); // 24: 24-hour, s: seconds, d: days
+        QTest::addColumn<QString>("flags"); // 24: 24-hour, s: seconds, d: days, a locale
         // Time and date: local time of day in seconds on 2026-03-14; elapsed: seconds counted.
         QTest::addColumn<qint64>("value");
         QTest::addColumn<qint64>("offset");
@@ -69,6 +70,11 @@ private slots:
         QTest::newRow("west, into yesterday") << Time << "24 s" << 20ll << -60ll << "23:59:20";
         QTest::newRow("west, yesterday") << Date << "" << 20ll << -60ll << ShortDate(2026, 3, 13);
         QTest::newRow("elapsed with days") << Elapsed << "s d" << span << 0ll << "1:1:01:01";
+        const qint64 t130503 = t090503 + 4 * 3600;
+        QTest::newRow("12-hour, afternoon") << Time << "s" << t130503 << 0ll << "1:05:03 PM";
+        QTest::newRow("12-hour, after midnight") << Time << "" << 1800ll << 0ll << "12:30 AM";
+        QTest::newRow("12-hour, Arabic") << Time << "ar_EG" << t130503 << 0ll << "١:٠٥ م";
+        QTest::newRow("24-hour, Arabic") << Time << "24 s ar_EG" << t130503 << 0ll << "١٣:٠٥:٠٣";
     }
 
     void formatText()
@@ -78,6 +84,11 @@ private slots:
         QFETCH(qint64, value);
         QFETCH(qint64, offset);
         QFETCH(QString, expected);
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        for (const QString &flag : flags.split(u' '))
+            if (flag.contains(u'_'))
+                QLocale::setDefault(QLocale(flag));
         m_clock.Set(MakeLocalTime(2026, 3, 14) + value);
         const auto clock = MakeClock(mode);
         if (mode == CClockCtrl::ModeElapsed)

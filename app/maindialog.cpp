@@ -113,12 +113,12 @@ void CMainDialog::OnInitDialog()
         clock->SetAccessibleLabel(accessible);
         clock->Create(m_placeholders[placeholder]->geometry(), this, id);
     };
-    makeClock(m_clockHomeDate, 1, IDC_HOME_DATE, "homeDateClock", QStringLiteral("Home date"));
-    makeClock(m_clockHomeTime, 2, IDC_HOME_TIME, "homeTimeClock", QStringLiteral("Home time"));
+    makeClock(m_clockHomeDate, 1, IDC_HOME_DATE, "homeDateClock", tr("Home date"));
+    makeClock(m_clockHomeTime, 2, IDC_HOME_TIME, "homeTimeClock", tr("Home time"));
     makeClock(m_clockSelectedDate, 3, IDC_SELECTED_DATE, "selectedDateClock",
-              QStringLiteral("Selected date"));
+              tr("Selected date"));
     makeClock(m_clockSelectedTime, 4, IDC_SELECTED_TIME, "selectedTimeClock",
-              QStringLiteral("Selected time"));
+              tr("Selected time"));
     m_clockHomeDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetTextColour(SelectedClockColour);
@@ -320,7 +320,7 @@ PlaceChoice CMainDialog::RunFindSheet()
     if (m_runFind)
         return m_runFind(this);
     return CFindCountryPage::RunFindSheet(
-        QStringLiteral("Find Country/Region"), m_state->IsUsingTimeZoneDatabase(), this,
+        tr("Find Country/Region"), m_state->IsUsingTimeZoneDatabase(), this,
         [this](const PlaceChoice &choice) { m_state->Pin(choice); });
 }
 

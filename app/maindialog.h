@@ -159,6 +159,8 @@ public:
     void SetMapColours(int landPair, int seaPair) override;
     int GetMapAcceleration() const override;
     void SetMapAcceleration(int acceleration) override;
+    int GetClock24Hour() const override;
+    void SetClock24Hour(int h24) override;
     int GetMapShowNight() const override;
     void SetMapShowNight(int show) override;
     WindowPlacement GetWindowPlacement() const override;

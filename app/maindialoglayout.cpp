@@ -78,36 +78,36 @@ void CMainDialog::CreateControls()
         w->setGeometry(rect);
         return w;
     };
-    auto button = [&](int id, const char *name, const char *text, QRect rect) {
-        auto *b = new QPushButton(QString::fromLatin1(text), this);
-        place(b, id, name, Plain(QString::fromLatin1(text)), rect);
+    auto button = [&](int id, const char *name, const QString &text, QRect rect) {
+        auto *b = new QPushButton(text, this);
+        place(b, id, name, Plain(text), rect);
         b->setAutoDefault(false);
         return b;
     };
 
     // Created in the order of the window's tab order; the frames come before what
     // they hold so the map and clocks lie above them.
-    m_hideButton = button(IDC_HIDE, "hideButton", "&Hide", du.Rect(183, 248, 50, 14));
+    m_hideButton = button(IDC_HIDE, "hideButton", tr("&Hide"), du.Rect(183, 248, 50, 14));
     m_hideButton->setDefault(true);
-    m_setHomeButton = button(IDC_SET_HOME, "setHomeButton", "&Set Home", du.Rect(4, 248, 50, 14));
+    m_setHomeButton = button(IDC_SET_HOME, "setHomeButton", tr("&Set Home"), du.Rect(4, 248, 50, 14));
     m_adjustTimeButton =
-        button(IDC_ADJUST_TIME, "adjustTimeButton", "&Adjust Time", du.Rect(58, 248, 50, 14));
+        button(IDC_ADJUST_TIME, "adjustTimeButton", tr("&Adjust Time"), du.Rect(58, 248, 50, 14));
     m_findButton =
-        button(IDC_FIND_COUNTRY, "findCountryButton", "&Find Country", du.Rect(112, 248, 50, 14));
+        button(IDC_FIND_COUNTRY, "findCountryButton", tr("&Find Country"), du.Rect(112, 248, 50, 14));
 
-    m_treeGroup = new QGroupBox(QStringLiteral("Countries/Regions"), this);
-    place(m_treeGroup, IDC_TREE_GROUP, "treeGroup", QStringLiteral("Countries/Regions"),
+    m_treeGroup = new QGroupBox(tr("Countries/Regions"), this);
+    place(m_treeGroup, IDC_TREE_GROUP, "treeGroup", tr("Countries/Regions"),
           du.Rect(90, 138, 143, 106));
     m_tree = new CCountryTree(this);
-    place(m_tree, IDC_TREE, "countryTree", QStringLiteral("Countries and regions"),
+    place(m_tree, IDC_TREE, "countryTree", tr("Countries and regions"),
           du.Rect(96, 148, 131, 91));
 
-    m_listOnlyBox = new QCheckBox(QStringLiteral("Select &time from list only"), this);
-    place(m_listOnlyBox, IDC_LIST_ONLY, "listOnlyBox", QStringLiteral("Select time from list only"),
+    m_listOnlyBox = new QCheckBox(tr("Select &time from list only"), this);
+    place(m_listOnlyBox, IDC_LIST_ONLY, "listOnlyBox", tr("Select time from list only"),
           du.Rect(10, 121, 91, 10));
-    m_showDaylightBox = new QCheckBox(QStringLiteral("Show &daylight saving"), this);
+    m_showDaylightBox = new QCheckBox(tr("Show &daylight saving"), this);
     place(m_showDaylightBox, IDC_SHOW_DAYLIGHT, "showDaylightBox",
-          QStringLiteral("Show daylight saving"), du.Rect(143, 122, 83, 10));
+          tr("Show daylight saving"), du.Rect(143, 122, 83, 10));
     // A desktop font wider than the one the rectangles were made for would cut the labels:
     // each box may grow to its text as far as the frame around the map leaves room.
     auto widen = [](QCheckBox *box, int right) {
@@ -120,12 +120,12 @@ void CMainDialog::CreateControls()
 
     m_mapFrame = new QGroupBox(this);
     auto *mapFrame = m_mapFrame;
-    place(mapFrame, 0, "mapFrame", QStringLiteral("World map"), du.Rect(4, 0, 229, 134));
+    place(mapFrame, 0, "mapFrame", tr("World map"), du.Rect(4, 0, 229, 134));
     m_homeGroup = new QGroupBox(QStringLiteral("home "), this);
-    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", QStringLiteral("Home"),
+    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", tr("Home"),
           du.Rect(4, 138, 82, 52));
     m_selectedGroup = new QGroupBox(QStringLiteral("selected"), this);
-    place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", QStringLiteral("Selected"),
+    place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", tr("Selected"),
           du.Rect(4, 192, 82, 51));
     m_selectedGroup->setAlignment(Qt::AlignLeft);
     for (QGroupBox *box : {m_treeGroup, mapFrame, m_homeGroup, m_selectedGroup})
@@ -134,7 +134,7 @@ void CMainDialog::CreateControls()
     m_listOnlyBox->raise();
     m_showDaylightBox->raise();
     m_offsetLabel = new QLabel(QStringLiteral("Static"), this);
-    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", QStringLiteral("Map offset"),
+    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", tr("Map offset"),
           du.Rect(93, 6, 50, 8));
     m_offsetLabel->setAlignment(Qt::AlignCenter);
     // The label sits on the frame's top edge; give it the window's background so

@@ -23,12 +23,12 @@ void CMainDialog::CreateSystemMenu()
 {
     m_systemMenu = new QMenu(this);
     m_systemMenu->setObjectName(QStringLiteral("systemMenu"));
-    m_systemMenu->setAccessibleName(QStringLiteral("Window menu"));
-    m_showAtStartupAction = m_systemMenu->addAction(QStringLiteral("&Show At Startup"));
+    m_systemMenu->setAccessibleName(tr("Window menu"));
+    m_showAtStartupAction = m_systemMenu->addAction(tr("&Show At Startup"));
     m_showAtStartupAction->setObjectName(QStringLiteral("showAtStartupAction"));
     m_showAtStartupAction->setCheckable(true);
     connect(m_showAtStartupAction, &QAction::triggered, this, &CMainDialog::ToggleShowAtStartup);
-    m_startAtLoginAction = m_systemMenu->addAction(QStringLiteral("Start at &Login"));
+    m_startAtLoginAction = m_systemMenu->addAction(tr("Start at &Login"));
     m_startAtLoginAction->setObjectName(QStringLiteral("startAtLoginAction"));
     m_startAtLoginAction->setCheckable(true);
     connect(m_startAtLoginAction, &QAction::triggered, this, &CMainDialog::ToggleStartAtLogin);
@@ -36,7 +36,7 @@ void CMainDialog::CreateSystemMenu()
     connect(m_systemMenu, &QMenu::aboutToShow, this,
             [this] { m_startAtLoginAction->setChecked(IsStartAtLogin()); });
     m_systemMenu->addSeparator();
-    QAction *about = m_systemMenu->addAction(QStringLiteral("&About Orbiclock..."));
+    QAction *about = m_systemMenu->addAction(tr("&About Orbiclock..."));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &CMainDialog::ShowAbout);
 }
@@ -45,15 +45,15 @@ void CMainDialog::CreateTrayMenu()
 {
     m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    m_trayMenu->setAccessibleName(QStringLiteral("Orbiclock tray menu"));
-    QAction *show = m_trayMenu->addAction(QStringLiteral("&Show Orbiclock"));
+    m_trayMenu->setAccessibleName(tr("Orbiclock tray menu"));
+    QAction *show = m_trayMenu->addAction(tr("&Show Orbiclock"));
     show->setObjectName(QStringLiteral("trayShowAction"));
     connect(show, &QAction::triggered, this, &CMainDialog::ShowMainWindow);
-    m_trayExitAction = m_trayMenu->addAction(QStringLiteral("E&xit Orbiclock"));
+    m_trayExitAction = m_trayMenu->addAction(tr("E&xit Orbiclock"));
     m_trayExitAction->setObjectName(QStringLiteral("trayExitAction"));
     connect(m_trayExitAction, &QAction::triggered, this, &CMainDialog::ConfirmExit);
     m_trayMenu->addSeparator();
-    QAction *cancel = m_trayMenu->addAction(QStringLiteral("&Cancel"));
+    QAction *cancel = m_trayMenu->addAction(tr("&Cancel"));
     cancel->setObjectName(QStringLiteral("trayCancelAction"));
     // Also when a notification-area host shows the menu: it asks just before.
     connect(m_trayMenu.get(), &QMenu::aboutToShow, this, [this] {
@@ -177,4 +177,8 @@ void CMainDialog::ShowClockMenu(CClockCtrl *clock, const QPoint &screenPos)
         OnConvertTime();
     else if (command == ID_PIN_PLACE)
         m_state->PinSelection();
+    else if (command == ID_24_HOUR_CLOCK) {
+        SetClock24Hour(GetClock24Hour() ? 0 : 1);
+        UpdateTrayTip(true); // the tip's time and its next change
+    }
 }

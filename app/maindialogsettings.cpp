@@ -3,6 +3,7 @@
 #include "map/mapwnd.h"
 #include "res/resources.h"
 #include "settings/settingsstore.h"
+#include "zones/timeformat.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ bool AskYesNo(QWidget *parent, const QString &question)
     QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("exitQuestion"));
-    box.setAccessibleName(QStringLiteral("Exit question"));
+    box.setAccessibleName(CMainDialog::tr("Exit question"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -32,7 +33,7 @@ bool AskYesNo(QWidget *parent, const QString &question)
 
 QString CMainDialog::ExitQuestionText()
 {
-    return QStringLiteral("Are you sure you want to exit Orbiclock ?");
+    return tr("Are you sure you want to exit Orbiclock ?");
 }
 
 bool CMainDialog::ConfirmExit()
@@ -64,7 +65,7 @@ bool CMainDialog::SaveSettings(bool tell)
         auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                                     SaveFailedText(), QMessageBox::Ok, this);
         box->setObjectName(QStringLiteral("saveFailedMessage"));
-        box->setAccessibleName(QStringLiteral("Settings not saved"));
+        box->setAccessibleName(tr("Settings not saved"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open(); // nothing waits for it
     }
@@ -73,9 +74,9 @@ bool CMainDialog::SaveSettings(bool tell)
 
 QString CMainDialog::SaveFailedText()
 {
-    return QStringLiteral("Orbiclock could not save its settings in %1 (the file or its folder "
-                          "cannot be written or read, or the file is too large): changes since "
-                          "the last save will be lost at exit.")
+    return tr("Orbiclock could not save its settings in %1 (the file or its folder cannot be "
+              "written or read, or the file is too large): changes since the last save will be "
+              "lost at exit.")
         .arg(QDir::toNativeSeparators(
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
             QStringLiteral("/Brambleway/Orbiclock.conf")));
@@ -149,6 +150,21 @@ void CMainDialog::SetMapAcceleration(int acceleration)
 {
     if (m_map)
         m_map->SetAcceleration(acceleration);
+}
+
+int CMainDialog::GetClock24Hour() const
+{
+    return Uses24HourClock() ? 1 : 0;
+}
+
+void CMainDialog::SetClock24Hour(int h24)
+{
+    // One choice for every time the program shows: the clocks, the tray tip's change, Find's
+    // and Convert a Time's.
+    SetUses24HourClock(h24 != 0);
+    for (CClockCtrl *clock : {m_clockHomeTime, m_clockSelectedTime})
+        if (clock)
+            clock->Set24Hour(h24 != 0);
 }
 
 int CMainDialog::GetMapShowNight() const

@@ -90,6 +90,10 @@ public:
     virtual int GetClockShowSeconds(SettingsClock clock) const = 0;
     virtual void SetClockShowSeconds(SettingsClock clock, int show) = 0;
 
+    // Whether times of day read in 24 hours (1, the default) or in 12 with AM and PM (0).
+    virtual int GetClock24Hour() const = 0;
+    virtual void SetClock24Hour(int h24) = 0;
+
     // The map's land and sea pairs: 0-7, or -1 when its colours match no pair. Set together,
     // so the map recolours once; the store only ever passes 0-7.
     virtual int GetMapLandColour() const = 0;

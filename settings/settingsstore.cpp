@@ -108,6 +108,7 @@ std::vector<OwnedValue> OwnedValues(const SettingsOwner &owner)
         {"Clocks", "Home Time Show Seconds", owner.GetClockShowSeconds(SettingsClock::HomeTime)},
         {"Clocks", "Selected Time Show Seconds",
          owner.GetClockShowSeconds(SettingsClock::SelectedTime)},
+        {"Clocks", "24 Hour Clock", owner.GetClock24Hour()},
         {"Map", "Land Colour", owner.GetMapLandColour()},
         {"Map", "Sea Colour", owner.GetMapSeaColour()},
         {"Map", "Scroll Speed", owner.GetMapAcceleration()},
@@ -305,6 +306,9 @@ void LoadClockAndMapSettings(SettingsOwner &owner)
         ReadClock(key, owner, SettingsClock::SelectedDate, "Selected Date Colour");
         ReadSeconds(key, owner, SettingsClock::HomeTime, "Home Time Show Seconds");
         ReadSeconds(key, owner, SettingsClock::SelectedTime, "Selected Time Show Seconds");
+        int h24 = owner.GetClock24Hour();
+        ReadFlag(key, "24 Hour Clock", h24);
+        owner.SetClock24Hour(h24);
     }
     if (key.Open(HKEY_CURRENT_USER, SubKey("Map")) == ERROR_SUCCESS) {
         int land = owner.GetMapLandColour();

@@ -34,6 +34,7 @@ public:
     int night = 0;
     std::vector<PinnedPlace> pins;
     WindowPlacement window{415, 466, true, 10, 20, 0};
+    int h24 = 1;
     int colourCalls = 0;
 
     GeneralSettings GetGeneralSettings() const override { return general; }
@@ -53,6 +54,8 @@ public:
     }
     int GetMapAcceleration() const override { return acceleration; }
     void SetMapAcceleration(int value) override { acceleration = value; }
+    int GetClock24Hour() const override { return h24; }
+    void SetClock24Hour(int value) override { h24 = value; }
     int GetMapShowNight() const override { return night; }
     void SetMapShowNight(int show) override { night = show; }
     std::vector<PinnedPlace> GetPinnedPlaces() const override { return pins; }
@@ -84,6 +87,7 @@ public:
             {351 - seed, 2147714, "Australia/Sydney", {}},
             {seed, -1, {}, QStringLiteral("Zo\u00EB \U0001F600 \u6771\u4EAC") + QString(30, u'l')}};
         o.window = {32767, 1 + seed, true, -32768, 32767 - seed, seed % 2};
+        o.h24 = 0;
         return o;
     }
 
@@ -92,7 +96,8 @@ public:
         return general == other.general && colours == other.colours &&
                seconds[0] == other.seconds[0] && seconds[2] == other.seconds[2] &&
                land == other.land && sea == other.sea && acceleration == other.acceleration &&
-               night == other.night && pins == other.pins && window == other.window;
+               night == other.night && pins == other.pins && window == other.window &&
+               h24 == other.h24;
     }
 };
 

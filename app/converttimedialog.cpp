@@ -38,15 +38,15 @@ QString SelectedName(const ClockOffsetInputs &in)
 QString DifferenceText(TimeValue seconds)
 {
     if (seconds == 0)
-        return QObject::tr("the same time as home");
+        return CConvertTimeDialog::tr("the same time as home");
     const TimeValue a = seconds < 0 ? -seconds : seconds;
     const QString span =
-        a == 3600 ? QObject::tr("1 hour")
+        a == 3600 ? CConvertTimeDialog::tr("1 hour")
         : a % 3600 == 0
-            ? QObject::tr("%1 hours").arg(a / 3600)
-            : QObject::tr("%1:%2 hours").arg(a / 3600).arg(a % 3600 / 60, 2, 10, QLatin1Char('0'));
-    return seconds > 0 ? QObject::tr("%1 ahead of home").arg(span)
-                       : QObject::tr("%1 behind home").arg(span);
+            ? CConvertTimeDialog::tr("%1 hours").arg(a / 3600)
+            : CConvertTimeDialog::tr("%1:%2 hours").arg(a / 3600).arg(a % 3600 / 60, 2, 10, QLatin1Char('0'));
+    return seconds > 0 ? CConvertTimeDialog::tr("%1 ahead of home").arg(span)
+                       : CConvertTimeDialog::tr("%1 behind home").arg(span);
 }
 
 TimeValue Day(WallTime wall)

@@ -146,10 +146,11 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
     AddCommand(popup, PopupMenus::tr("Con&vert a Time...	Ctrl+T"), ID_CONVERT_TIME);
     AddCommand(popup, PopupMenus::tr("&Pin This Place	Ctrl+P"), ID_PIN_PLACE);
     popup->addSeparator();
-    //: The date clock's menu: padded with blanks to the width of the time clock's menu.
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
-               timeClock ? PopupMenus::tr("C&ancel\tEsc") : PopupMenus::tr("C&ancel             \tEsc"),
+               timeClock ? PopupMenus::tr("C&ancel\tEsc") : PopupMenus::tr("C&ancel             \tEsc",
+                                         "date clock menu: blanks pad it to the time clock "
+                                         "menu's width"),
                ID_CLOCK_CANCEL);
     return popup;
 }

@@ -135,4 +135,6 @@ CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
     layout->addLayout(row);
     layout->addWidget(buttons);
     setMinimumWidth(380);
+    // As tall as the credits need once wrapped, in any language.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

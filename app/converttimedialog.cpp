@@ -190,8 +190,9 @@ CConvertTimeDialog::CConvertTimeDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_dayLabel);
     layout->addWidget(m_noteLabel);
     layout->addWidget(buttons);
-    // Wide enough for the longest place names.
+    // Wide enough for the longest place names, and for the labels naming them.
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(now, &QPushButton::clicked, this, &CConvertTimeDialog::ShowNow);

@@ -1,5 +1,6 @@
 #include "app/maindialog.h"
 
+#include "app/clockoffsets.h"
 #include "app/converttimedialog.h"
 #include "app/pinnedlist.h"
 #include "app/trayicon.h"

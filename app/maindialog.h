@@ -14,6 +14,7 @@
 #include <optional>
 
 class CClockCtrl;
+class DialogUnits;
 class CConvertTimeDialog;
 class CCountryTree;
 class CMapWnd;
@@ -190,6 +191,8 @@ private:
     // Hidden to the notification area, the window's clocks do no work; shown, they catch up.
     void PauseClocks(bool bPaused);
     void CreateControls();
+    // Controls and frames as wide as their texts in the user's language want.
+    void FitTexts(const DialogUnits &du);
     // Notes each control's default place and how it follows the window's size.
     void CollectLayout();
     // The stored size and place, where the screens allow them.

@@ -1,4 +1,5 @@
 #include "app/maindialog.h"
+#include "app/clockoffsets.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
 #include "countries/itemtipwnd.h"
@@ -40,11 +41,11 @@ int ListWidthWanted(const CCountryTree &tree)
     const int step = tree.indentation();
     int widest = 0;
     for (const RegionEntry &region : RegionTable)
-        widest = std::max(widest, step + width(region.name));
+        widest = std::max(widest, metrics.horizontalAdvance(CCountryTree::tr(region.name)) + step);
     for (const bool database : {false, true}) {
         for (const int i : ListedPlaces(database)) {
-            widest = std::max(widest, 2 * step + width(PlaceName(i, database)));
-            widest = std::max(widest, 3 * step + width(PlacePart(i, database)));
+            widest = std::max(widest, 2 * step + width(LocalPlaceName(i, database)));
+            widest = std::max(widest, 3 * step + width(LocalPlacePart(i, database)));
         }
     }
     // The picture, the label's margins, the frame and a scroll bar.
@@ -162,6 +163,7 @@ void CMainDialog::CreateControls()
         w->hide();
         m_placeholders.append(w);
     }
+    FitTexts(du);
 
     connect(m_hideButton, &QPushButton::clicked, this, &CMainDialog::HideOrMinimise);
     connect(m_setHomeButton, &QPushButton::clicked, this, &CMainDialog::OnSetHome);
@@ -174,6 +176,57 @@ void CMainDialog::CreateControls()
     });
     connect(m_showDaylightBox, &QCheckBox::clicked, m_state, &WindowState::SetShowDaylightSaving);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CMainDialog::OnTreeSelectionChanged);
+}
+
+void CMainDialog::FitTexts(const DialogUnits &du)
+{
+    // A language with longer words than the template's: the clocks' frames grow to their
+    // widest caption, the list's frame moves beside them and grows to its own, ...
+    const Captions widest = MakeCaptions(-10.5f, 12.75f, false); // GMT-10:30, GMT+12:45
+    const auto need = [](QGroupBox *box, const QString &title) {
+        const QString before = box->title();
+        box->setTitle(title);
+        const int width = box->minimumSizeHint().width();
+        box->setTitle(before);
+        return width;
+    };
+    const int clocks = std::max({m_homeGroup->width(), need(m_homeGroup, widest.homeGroup),
+                                 need(m_selectedGroup, widest.selectedGroup)});
+    for (QGroupBox *box : {m_homeGroup, m_selectedGroup})
+        box->resize(clocks, box->height());
+    const int templateRight = du.X(233);
+    QRect list = m_treeGroup->geometry();
+    list.moveLeft(std::max(list.x(), m_homeGroup->x() + clocks + du.X(4)));
+    list.setWidth(std::max(templateRight - list.x(), need(m_treeGroup, widest.treeGroup)));
+    m_treeGroup->setGeometry(list);
+    m_tree->setGeometry(list.adjusted(du.X(6), du.Y(10), -du.X(6), -du.Y(5)));
+    // ... the check boxes under the map take their texts' widths side by side, ...
+    m_listOnlyBox->resize(std::max(m_listOnlyBox->width(), m_listOnlyBox->sizeHint().width()),
+                          m_listOnlyBox->height());
+    QRect daylight = m_showDaylightBox->geometry();
+    daylight.moveLeft(std::max(daylight.x(), m_listOnlyBox->x() + m_listOnlyBox->width() + du.X(4)));
+    daylight.setWidth(std::max(daylight.width(), m_showDaylightBox->sizeHint().width()));
+    m_showDaylightBox->setGeometry(daylight);
+    // ... each button takes its text's width, the three on the left side by side and Hide at
+    // the right, and the window widens where they would meet.
+    int left = du.X(4);
+    for (QPushButton *b : {m_setHomeButton, m_adjustTimeButton, m_findButton}) {
+        QRect r = b->geometry();
+        r.moveLeft(left);
+        r.setWidth(std::max(r.width(), b->sizeHint().width()));
+        b->setGeometry(r);
+        left = r.x() + r.width() + du.X(4);
+    }
+    QRect hide = m_hideButton->geometry();
+    hide.setWidth(std::max(hide.width(), m_hideButton->sizeHint().width()));
+    const int width = std::max({du.X(237), left + hide.width() + du.X(4),
+                                list.x() + list.width() + du.X(4),
+                                daylight.x() + daylight.width() + du.X(7)});
+    m_mapFrame->resize(width - du.X(8), m_mapFrame->height());
+    hide.moveRight(width - du.X(4) - 1);
+    m_hideButton->setGeometry(hide);
+    setMinimumSize(width, du.Y(266));
+    resize(minimumSize());
 }
 
 QWidget *CMainDialog::Control(int id) const
@@ -233,8 +286,14 @@ void CMainDialog::resizeEvent(QResizeEvent *event)
 
 void CMainDialog::ArrangeControls()
 {
-    for (const Placed &p : std::as_const(m_placed))
-        p.widget->setGeometry(m_layout->Place(p.role, p.rect, size()));
+    // Controls placed by hand are not mirrored by Qt: a right-to-left language reads the
+    // window from the right, map and clocks included.
+    const bool mirror = layoutDirection() == Qt::RightToLeft;
+    for (const Placed &p : std::as_const(m_placed)) {
+        const QRect r = m_layout->Place(p.role, p.rect, size());
+        p.widget->setGeometry(mirror ? QRect(width() - r.x() - r.width(), r.y(), r.width(), r.height())
+                                     : r);
+    }
 }
 
 void CMainDialog::SetBottomBand(QWidget *widget, const QRect &rect, int band)

@@ -27,15 +27,27 @@ struct ColourText
     const char *source;
     const char *comment;
 };
-#define COLOUR(text) QT_TRANSLATE_NOOP3("PopupMenus", text, "colour")
-const std::array<ColourText, 8> MapColourTexts{{COLOUR("Gr&ey"), COLOUR("&Blue"), COLOUR("&Green"),
-                                                COLOUR("&Red"), COLOUR("&Magenta"),
-                                                COLOUR("&Yellow"), COLOUR("&Cyan"),
-                                                COLOUR("&White")}};
-const std::array<ColourText, 9> ClockColourTexts{
-    {COLOUR("B&lack"), COLOUR("Gr&ey"), COLOUR("&Blue"), COLOUR("&Green"), COLOUR("&Red"),
-     COLOUR("&Magenta"), COLOUR("&Yellow"), COLOUR("&Cyan"), COLOUR("&White")}};
-#undef COLOUR
+const std::array<ColourText, 8> MapColourTexts{{
+    QT_TRANSLATE_NOOP3("PopupMenus", "Gr&ey", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Blue", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Green", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Red", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Magenta", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Yellow", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Cyan", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&White", "colour"),
+}};
+const std::array<ColourText, 9> ClockColourTexts{{
+    QT_TRANSLATE_NOOP3("PopupMenus", "B&lack", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "Gr&ey", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Blue", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Green", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Red", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Magenta", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Yellow", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&Cyan", "colour"),
+    QT_TRANSLATE_NOOP3("PopupMenus", "&White", "colour"),
+}};
 
 QString ColourName(const ColourText &colour)
 {

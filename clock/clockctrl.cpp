@@ -4,6 +4,7 @@
 #include "zones/timeformat.h"
 
 #include <QDate>
+#include <QTime>
 #include <QEvent>
 #include <QLocale>
 
@@ -83,11 +84,20 @@ void CClockCtrl::FitFontToMode()
             samples << FormatDate(QDate(tm.tm_year + 1900, month, 28));
     } else if (m_nMode == ModeTime) {
         // A font whose lines stand tall for its width (a Japanese desktop's) would make the
-        // panel too narrow for the time at full height: every digit's widest time must fit.
-        for (char digit = '0'; digit <= '9'; ++digit) {
-            QString sample = QStringLiteral("88:88:88").left(m_bSeconds ? 8 : 5);
-            sample.replace(u'8', QChar::fromLatin1(digit));
-            samples << LocaleDigits(sample);
+        // panel too narrow for the time at full height: every digit's widest time must fit,
+        // in 12-hour form with the wider of the locale's AM and PM.
+        const QStringList shapes =
+            m_b24Hour ? QStringList{QStringLiteral("88:88:88").left(m_bSeconds ? 8 : 5)}
+                      : QStringList{FormatTimeOfDay(QTime(10, 0), m_bSeconds, false),
+                                    FormatTimeOfDay(QTime(22, 0), m_bSeconds, false)};
+        for (const QString &shape : shapes) {
+            for (int digit = 0; digit <= 9; ++digit) {
+                const QString digitText = LocaleDigits(QString::number(digit));
+                QString sample;
+                for (const QChar c : shape)
+                    sample += c.isDigit() ? digitText : QString(c);
+                samples << sample;
+            }
         }
     }
     FitFontTo(samples);
@@ -156,7 +166,10 @@ void CClockCtrl::SetShowSeconds(bool bSeconds)
 
 void CClockCtrl::Set24Hour(bool b24Hour)
 {
+    if (b24Hour == m_b24Hour)
+        return;
     m_b24Hour = b24Hour;
+    FitFontToMode();
     Refresh();
 }
 

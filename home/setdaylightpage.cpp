@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -35,14 +36,32 @@ constexpr std::array<std::array<int, 2>, 4> OptionRadioRows{
 // keeps its own line. Radio buttons draw their label on one line unless it holds line breaks.
 QString WrapText(const QString &text, const QFontMetrics &metrics, int width)
 {
-    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    // Words wider than a line (Japanese writes none of its blanks) break between characters.
+    struct Piece
+    {
+        QString text;
+        bool blankBefore;
+    };
+    std::vector<Piece> pieces;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (metrics.horizontalAdvance(word) <= width) {
+            pieces.push_back({word, true});
+            continue;
+        }
+        bool first = true;
+        for (const QChar c : word) {
+            pieces.push_back({QString(c), first});
+            first = false;
+        }
+    }
     QStringList lines;
     QString line;
-    for (const QString &word : words) {
-        const QString candidate = line.isEmpty() ? word : line + u' ' + word;
+    for (const Piece &piece : pieces) {
+        const QString candidate =
+            line.isEmpty() ? piece.text : line + (piece.blankBefore ? QStringLiteral(" ") : QString()) + piece.text;
         if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
             lines << line;
-            line = word;
+            line = piece.text;
         } else {
             line = candidate;
         }
@@ -155,6 +174,7 @@ void CSetDaylightPage::CreateControls()
     m_pDatesGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         auto *radio = new QRadioButton(datesTexts[i], this);
+        radio->setProperty("plainText", datesTexts[i]);
         radio->setObjectName(QString::fromLatin1(datesNames[i]));
         radio->setAccessibleName(datesTexts[i]);
         m_pDatesGroup->addButton(radio, i);
@@ -249,40 +269,51 @@ void CSetDaylightPage::LayOutControls()
     m_pAdjustmentBox->setGeometry(du.Rect(7, 7, 95, 116).adjusted(0, 0, 0, m_nExtraHeight));
     m_pDatesBox->setGeometry(du.Rect(108, 7, 131, 116).adjusted(0, 0, 0, m_nExtraHeight));
 
-    // The dates radios may use the rest of their group box when their text needs it.
+    // The dates radios may use the rest of their group box when their text needs it, and
+    // wrap beyond it.
     const int datesRight = m_pDatesBox->geometry().right() - du.X(4);
     for (int i = 0; i < 2; ++i) {
+        QRadioButton *radio = m_datesRadios[i];
         QRect rect = du.Rect(116, i == 0 ? 20 : 41, 98, 16);
-        rect.setWidth(std::min(std::max(rect.width(), m_datesRadios[i]->sizeHint().width()),
-                               datesRight - rect.left()));
-        m_datesRadios[i]->setGeometry(rect);
+        rect.setWidth(datesRight - rect.left());
+        radio->setText(
+            WrapText(radio->property("plainText").toString(), metrics, rect.width() - labelMargin));
+        rect.setWidth(std::min(std::max(du.X(98), radio->sizeHint().width()), rect.width()));
+        rect.setHeight(std::max(rect.height(), radio->sizeHint().height()));
+        radio->setGeometry(rect);
     }
 
-    // Drop-down lists: 32 units wide, as high as the style draws a closed list.
+    // Drop-down lists: 32 units wide, or as wide as their longest item, side by side with
+    // "in" before the month; the frames around them, and the dates' frame, grow with them.
     const int comboHeight = std::max(m_combos[0]->sizeHint().height(), du.Y(12));
-    const auto placeCombo = [&](QComboBox *combo, int x, int y) {
-        const QRect rect = du.Rect(x, y, 32, 12);
-        combo->setGeometry(rect.x(), rect.y(), rect.width(), comboHeight);
-    };
-    placeCombo(m_combos[0], 118, 69);
-    placeCombo(m_combos[2], 154, 69);
-    placeCombo(m_combos[1], 196, 69);
-    placeCombo(m_combos[3], 118, 100);
-    placeCombo(m_combos[5], 154, 100);
-    placeCombo(m_combos[4], 196, 100);
-
-    // "in" sits centred on its line of combos.
     const int inHeight = metrics.height();
-    const auto placeIn = [&](QLabel *label, const QComboBox *beside) {
-        const int width = std::max(du.X(8), metrics.horizontalAdvance(label->text()));
-        label->setGeometry(du.X(188), beside->y() + (comboHeight - inHeight) / 2, width, inHeight);
+    int rowRight = 0;
+    const auto placeRow = [&](QComboBox *week, QComboBox *day, QLabel *in, QComboBox *month,
+                              int y) {
+        int x = du.X(118);
+        for (QWidget *w : std::initializer_list<QWidget *>{week, day, in, month}) {
+            const bool label = w == in;
+            const int width = std::max(du.X(label ? 8 : 32), w->sizeHint().width());
+            const int top = label ? du.Y(y) + (comboHeight - inHeight) / 2 : du.Y(y);
+            w->setGeometry(x, top, width, label ? inHeight : comboHeight);
+            x += width + du.X(label ? 0 : 4);
+        }
+        rowRight = std::max(rowRight, x - du.X(4));
     };
-    placeIn(m_pBeginInLabel, m_combos[2]);
-    placeIn(m_pEndInLabel, m_combos[5]);
+    placeRow(m_combos[0], m_combos[2], m_pBeginInLabel, m_combos[1], 69);
+    placeRow(m_combos[3], m_combos[5], m_pEndInLabel, m_combos[4], 100);
+    for (QGroupBox *box : {m_pBeginBox, m_pEndBox})
+        box->resize(std::max({box->width(), rowRight + du.X(5) - box->x(),
+                              box->minimumSizeHint().width()}),
+                    box->height());
+    const int boxesRight = std::max(m_pBeginBox->geometry().right(), m_pEndBox->geometry().right());
+    m_pDatesBox->resize(std::max(m_pDatesBox->width(), boxesRight + du.X(6) - m_pDatesBox->x()),
+                        m_pDatesBox->height());
 
     // Below both group boxes, across the page.
     const QRect database = du.Rect(7, 127, 232, 10).translated(0, m_nExtraHeight);
-    m_pDatabaseBox->setGeometry(database.x(), database.y(), database.width(),
+    m_pDatabaseBox->setGeometry(database.x(), database.y(),
+                                std::max(database.width(), m_pDatabaseBox->sizeHint().width()),
                                 std::max(database.height(), m_pDatabaseBox->sizeHint().height()));
 
     setMinimumSize(sizeHint());

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libbenchmark-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core fonts-vlgothic
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
   clang-format-14
   tzdata iso-codes desktop-file-utils appstream

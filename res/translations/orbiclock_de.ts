@@ -351,11 +351,11 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     </message>
     <message>
         <source>Home</source>
-        <translation>Heimatort</translation>
+        <translation>Heimat</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation>Ausgewählt</translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Map offset</source>
@@ -570,7 +570,7 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     </message>
     <message>
         <source>Use Orbiclock&apos;s default dates</source>
-        <translation>Standarddaten von Orbiclock verwenden</translation>
+        <translation>Standarddaten verwenden</translation>
     </message>
     <message>
         <source>Use the following dates</source>
@@ -672,7 +672,7 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     </message>
     <message>
         <source>Selected (%1)</source>
-        <translation>Ausgewählt (%1)</translation>
+        <translation>Auswahl (%1)</translation>
     </message>
     <message>
         <source>Countries/Regions</source>
@@ -684,7 +684,7 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation>Heimatort (%1)</translation>
+        <translation>Heimat (%1)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +807,51 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>C&amp;ancel             	Esc</source>
         <comment>date clock menu: blanks pad it to the time clock menu&apos;s width</comment>
         <translation>Abbre&amp;chen             	Esc</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ey</source>
+        <comment>colour</comment>
+        <translation>Gr&amp;au</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <comment>colour</comment>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <comment>colour</comment>
+        <translation>&amp;Grün</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <comment>colour</comment>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta</source>
+        <comment>colour</comment>
+        <translation>&amp;Magenta</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <comment>colour</comment>
+        <translation>G&amp;elb</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan</source>
+        <comment>colour</comment>
+        <translation>&amp;Cyan</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>colour</comment>
+        <translation>&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>B&amp;lack</source>
+        <comment>colour</comment>
+        <translation>&amp;Schwarz</translation>
     </message>
 </context>
 <context>

@@ -355,7 +355,7 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
     </message>
     <message>
         <source>Selected</source>
-        <translation>Seleccionado</translation>
+        <translation>Elegido</translation>
     </message>
     <message>
         <source>Map offset</source>
@@ -570,7 +570,7 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
     </message>
     <message>
         <source>Use Orbiclock&apos;s default dates</source>
-        <translation>Usar las fechas predeterminadas de Orbiclock</translation>
+        <translation>Fechas predeterminadas</translation>
     </message>
     <message>
         <source>Use the following dates</source>
@@ -672,7 +672,7 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
     </message>
     <message>
         <source>Selected (%1)</source>
-        <translation>Seleccionado (%1)</translation>
+        <translation>Elegido (%1)</translation>
     </message>
     <message>
         <source>Countries/Regions</source>
@@ -807,6 +807,51 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>C&amp;ancel             	Esc</source>
         <comment>date clock menu: blanks pad it to the time clock menu&apos;s width</comment>
         <translation>C&amp;ancelar             	Esc</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ey</source>
+        <comment>colour</comment>
+        <translation>&amp;Gris</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <comment>colour</comment>
+        <translation>&amp;Azul</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <comment>colour</comment>
+        <translation>&amp;Verde</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <comment>colour</comment>
+        <translation>&amp;Rojo</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta</source>
+        <comment>colour</comment>
+        <translation>&amp;Magenta</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <comment>colour</comment>
+        <translation>Amar&amp;illo</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan</source>
+        <comment>colour</comment>
+        <translation>&amp;Cian</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>colour</comment>
+        <translation>&amp;Blanco</translation>
+    </message>
+    <message>
+        <source>B&amp;lack</source>
+        <comment>colour</comment>
+        <translation>&amp;Negro</translation>
     </message>
 </context>
 <context>

@@ -351,7 +351,7 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
     </message>
     <message>
         <source>Home</source>
-        <translation>Domicile</translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Selected</source>
@@ -570,7 +570,7 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
     </message>
     <message>
         <source>Use Orbiclock&apos;s default dates</source>
-        <translation>Utiliser les dates par défaut d&apos;Orbiclock</translation>
+        <translation>Dates par défaut</translation>
     </message>
     <message>
         <source>Use the following dates</source>
@@ -684,7 +684,7 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation>Domicile (%1)</translation>
+        <translation>Local (%1)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +807,51 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>C&amp;ancel             	Esc</source>
         <comment>date clock menu: blanks pad it to the time clock menu&apos;s width</comment>
         <translation>&amp;Annuler             	Échap</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ey</source>
+        <comment>colour</comment>
+        <translation>&amp;Gris</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <comment>colour</comment>
+        <translation>&amp;Bleu</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <comment>colour</comment>
+        <translation>&amp;Vert</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <comment>colour</comment>
+        <translation>&amp;Rouge</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta</source>
+        <comment>colour</comment>
+        <translation>&amp;Magenta</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <comment>colour</comment>
+        <translation>&amp;Jaune</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan</source>
+        <comment>colour</comment>
+        <translation>&amp;Cyan</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>colour</comment>
+        <translation>B&amp;lanc</translation>
+    </message>
+    <message>
+        <source>B&amp;lack</source>
+        <comment>colour</comment>
+        <translation>&amp;Noir</translation>
     </message>
 </context>
 <context>

@@ -355,7 +355,7 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     </message>
     <message>
         <source>Selected</source>
-        <translation>選択した場所</translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Map offset</source>
@@ -570,7 +570,7 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     </message>
     <message>
         <source>Use Orbiclock&apos;s default dates</source>
-        <translation>Orbiclock の既定の日付を使う</translation>
+        <translation>Orbiclock の既定の日付</translation>
     </message>
     <message>
         <source>Use the following dates</source>
@@ -672,7 +672,7 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     </message>
     <message>
         <source>Selected (%1)</source>
-        <translation>選択した場所 (%1)</translation>
+        <translation>選択 (%1)</translation>
     </message>
     <message>
         <source>Countries/Regions</source>
@@ -684,7 +684,7 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation>ホーム (%1)</translation>
+        <translation>ホーム(%1)</translation>
     </message>
 </context>
 <context>
@@ -807,6 +807,51 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>C&amp;ancel             	Esc</source>
         <comment>date clock menu: blanks pad it to the time clock menu&apos;s width</comment>
         <translation>キャンセル(&amp;A)             	Esc</translation>
+    </message>
+    <message>
+        <source>Gr&amp;ey</source>
+        <comment>colour</comment>
+        <translation>灰色(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <comment>colour</comment>
+        <translation>青(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <comment>colour</comment>
+        <translation>緑(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <comment>colour</comment>
+        <translation>赤(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta</source>
+        <comment>colour</comment>
+        <translation>マゼンタ(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <comment>colour</comment>
+        <translation>黄(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan</source>
+        <comment>colour</comment>
+        <translation>シアン(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>colour</comment>
+        <translation>白(&amp;W)</translation>
+    </message>
+    <message>
+        <source>B&amp;lack</source>
+        <comment>colour</comment>
+        <translation>黒(&amp;L)</translation>
     </message>
 </context>
 <context>

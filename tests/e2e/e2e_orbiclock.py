@@ -521,6 +521,37 @@ class Run:
                 self.dialog(TITLE), match=rf'World map: .*{city}.* selected'))
             wait_for('the menu to close', lambda: self._popup() is None)
 
+    def step14_german(self):
+        """in German: the window and the Find sheet, finding Deutschland and Vereinigte Staaten"""
+        d = self.desktop
+        if self.proc is not None and self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            self._ended_cleanly('SIGTERM before the German start')
+        self.proc = self.spawn(LANGUAGE='de', LC_ALL='C.UTF-8')
+        wait_for('Orbiclock on the accessibility bus', self.app, timeout=20)
+        wait_for('the main window', self.main_window)
+        for name in ('Ausblenden', 'Heimatort', 'Land suchen'):
+            wait_for(f'the button "{name}"', lambda: d.find(
+                self.dialog(TITLE), role='push button', name=name))
+        self._press(TITLE, 'Land suchen')
+        sheet = wait_for('the Find sheet in German', lambda: self.dialog('Land/Region suchen'))
+        edit = wait_for('its search field', lambda: d.find(sheet, role='text', name='Gesuchtes Land'))
+        for typed in ('Deutschland', 'Vereinigte Staaten'):
+            d.click(edit)
+            d.key('ctrl+a', 'BackSpace')
+            d.xdotool('type', '--delay', 20, typed)
+            wait_for(f'"{typed}" among the matches', lambda: d.find(sheet, name=typed, depth=12))
+        self._press(sheet, 'Abbrechen')
+        wait_for('the sheet to close', lambda: self.dialog('Land/Region suchen') is None)
+        x, y = self._icon_centre()
+        d.xdotool('mousemove', x, y, 'click', 3)
+        wait_for('the tray menu', self._popup)
+        # The tray's menu is no part of the accessibility tree: its picture is kept instead.
+        d.screenshot('14-tray-menu-in-german')
+        d.key('Escape')
+        self.proc.send_signal(signal.SIGTERM)
+        self._ended_cleanly('SIGTERM in German')
+
 
 STEPS = [step for name, step in vars(Run).items() if name.startswith('step')]
 

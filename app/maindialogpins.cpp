@@ -147,8 +147,8 @@ bool CMainDialog::ShowTreeMenu(const QPoint &screenPos)
     const int place = item->data(0, Qt::UserRole).toInt();
     std::unique_ptr<QMenu> menu(new QMenu(this));
     menu->setObjectName(QStringLiteral("treeMenu"));
-    menu->setAccessibleName(QStringLiteral("Place menu"));
-    QAction *pin = menu->addAction(QStringLiteral("&Pin"));
+    menu->setAccessibleName(tr("Place menu"));
+    QAction *pin = menu->addAction(tr("&Pin"));
     pin->setObjectName(QStringLiteral("treePinAction"));
     pin->setEnabled(!m_state->Pins().IsFull() && m_state->Knows(place));
     if (menu->exec(screenPos) == pin)

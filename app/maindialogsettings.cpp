@@ -165,6 +165,8 @@ void CMainDialog::SetClock24Hour(int h24)
     for (CClockCtrl *clock : {m_clockHomeTime, m_clockSelectedTime})
         if (clock)
             clock->Set24Hour(h24 != 0);
+    if (m_state)
+        m_state->SetPinTimes24Hour(h24 != 0);
 }
 
 int CMainDialog::GetMapShowNight() const

@@ -26,7 +26,7 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             line->setObjectName(QStringLiteral("pinLabelEditor"));
-            line->setAccessibleName(QStringLiteral("Label"));
+            line->setAccessibleName(CPinnedList::tr("Label"));
             line->setMaxLength(PinnedPlaces::MaxLabelLength);
             line->setPlaceholderText(index.data(Qt::UserRole + 1).toString());
         }
@@ -50,7 +50,7 @@ public:
 CPinnedList::CPinnedList(QWidget *parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("pinnedList"));
-    setAccessibleName(QStringLiteral("Pinned places"));
+    setAccessibleName(tr("Pinned places"));
     setColumnCount(ColumnCount);
     setHeaderHidden(true);
     setRootIsDecorated(false);
@@ -145,22 +145,22 @@ QMenu *CPinnedList::CreateMenu(int row, QWidget *parent)
 {
     auto *menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("pinMenu"));
-    menu->setAccessibleName(QStringLiteral("Pinned place menu"));
+    menu->setAccessibleName(tr("Pinned place menu"));
     auto add = [&](const char *name, const QString &text, bool enabled, auto &&run) {
         QAction *a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
         a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, run);
     };
-    add("pinSelectAction", QStringLiteral("&Select"), true, [this, row] { emit Activated(row); });
-    add("pinRenameAction", QStringLiteral("&Rename...\tF2"), true,
+    add("pinSelectAction", tr("&Select"), true, [this, row] { emit Activated(row); });
+    add("pinRenameAction", tr("&Rename...\tF2"), true,
         [this, row] { StartRename(row); });
-    add("pinUpAction", QStringLiteral("Move &Up\tCtrl+Up"), row > 0,
+    add("pinUpAction", tr("Move &Up\tCtrl+Up"), row > 0,
         [this, row] { emit MoveRequested(row, row - 1); });
-    add("pinDownAction", QStringLiteral("Move &Down\tCtrl+Down"), row + 1 < RowCount(),
+    add("pinDownAction", tr("Move &Down\tCtrl+Down"), row + 1 < RowCount(),
         [this, row] { emit MoveRequested(row, row + 1); });
     menu->addSeparator();
-    add("unpinAction", QStringLiteral("U&npin\tDel"), true,
+    add("unpinAction", tr("U&npin\tDel"), true,
         [this, row] { emit UnpinRequested(row); });
     return menu;
 }

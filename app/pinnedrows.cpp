@@ -7,6 +7,11 @@
 #include "zones/zonedatabase.h"
 #include "zones/zonesearch.h"
 
+#include "zones/timeformat.h"
+
+#include <QCoreApplication>
+#include <QTime>
+
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -28,19 +33,20 @@ std::int64_t DayNumber(const std::tm &tm)
     return DaysFromCivil(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 }
 
+struct PinnedRows
+{
+    Q_DECLARE_TR_FUNCTIONS(PinnedRows)
+};
+
 QString TimeText(const std::tm &tm, bool twentyFourHour)
 {
-    char buffer[16] = {};
-    if (twentyFourHour)
-        std::snprintf(buffer, sizeof buffer, "%.2d:%.2d", tm.tm_hour, tm.tm_min);
-    else
-        std::snprintf(buffer, sizeof buffer, "%d:%.2d", (tm.tm_hour + 11) % 12 + 1, tm.tm_min);
-    return QString::fromLatin1(buffer);
+    return FormatTimeOfDay(QTime(tm.tm_hour, tm.tm_min), false, twentyFourHour);
 }
 
-QString Plural(long long n, const char *one, const char *many)
+// The parts of a pinned place's sentence, in the language's list form.
+QString Joined(const QStringList &parts)
 {
-    return QString::number(n) + u' ' + QLatin1StringView(n == 1 ? one : many);
+    return parts.join(PinnedRows::tr(", ", "between the parts of a pinned place's sentence"));
 }
 
 } // namespace
@@ -126,16 +132,14 @@ QString DifferenceWords(TimeValue seconds)
 {
     const TimeValue minutes = std::llabs(seconds) / 60;
     if (minutes == 0)
-        return QStringLiteral("the same time as home");
-    QString text;
-    if (minutes >= 60)
-        text = Plural(minutes / 60, "hour", "hours");
-    if (minutes % 60) {
-        if (!text.isEmpty())
-            text += u' ';
-        text += Plural(minutes % 60, "minute", "minutes");
-    }
-    return text + (seconds > 0 ? QStringLiteral(" ahead") : QStringLiteral(" behind"));
+        return PinnedRows::tr("the same time as home");
+    const long long h = minutes / 60;
+    const long long m = minutes % 60;
+    const QString hours = h == 1 ? PinnedRows::tr("1 hour") : PinnedRows::tr("%1 hours").arg(h);
+    const QString mins = m == 1 ? PinnedRows::tr("1 minute") : PinnedRows::tr("%1 minutes").arg(m);
+    //: Hours and minutes apart: "5 hours 30 minutes".
+    const QString span = h == 0 ? mins : m == 0 ? hours : PinnedRows::tr("%1 %2").arg(hours, mins);
+    return seconds > 0 ? PinnedRows::tr("%1 ahead").arg(span) : PinnedRows::tr("%1 behind").arg(span);
 }
 
 QString DayText(int days)
@@ -144,12 +148,12 @@ QString DayText(int days)
     case 0:
         return {};
     case 1:
-        return QStringLiteral("tomorrow");
+        return PinnedRows::tr("tomorrow");
     case -1:
-        return QStringLiteral("yesterday");
+        return PinnedRows::tr("yesterday");
     default:
-        return days > 0 ? QStringLiteral("in %1 days").arg(days)
-                        : QStringLiteral("%1 days ago").arg(-days);
+        return days > 0 ? PinnedRows::tr("in %1 days").arg(days)
+                        : PinnedRows::tr("%1 days ago").arg(-days);
     }
 }
 
@@ -172,10 +176,11 @@ PinnedRow MakePinnedRow(const PinnedPlace &pin, const PinWhere &where,
     ClockOffsets offsets;
     if (!row.known || !ComputeClockOffsets(in, t, offsets)) {
         row.known = false;
-        row.sentence = row.name + QStringLiteral(", ");
+        QStringList parts{row.name};
         if (!pin.label.isEmpty())
-            row.sentence += row.placeName + QStringLiteral(", ");
-        row.sentence += QStringLiteral("not in the built-in table");
+            parts << row.placeName;
+        parts << PinnedRows::tr("not in the built-in table");
+        row.sentence = Joined(parts);
         return row;
     }
     std::tm home{};
@@ -189,15 +194,15 @@ PinnedRow MakePinnedRow(const PinnedPlace &pin, const PinWhere &where,
     row.day = DayText(row.days);
     row.night = SunElevation(sun, where.latitude, where.longitude) < CNightShade::SunsetElevation;
 
-    row.sentence = row.name + QStringLiteral(", ");
+    QStringList parts{row.name};
     if (!pin.label.isEmpty())
-        row.sentence += row.placeName + QStringLiteral(", ");
-    row.sentence += row.time;
-    if (!row.day.isEmpty())
-        row.sentence += u' ' + row.day;
-    row.sentence += QStringLiteral(", ") + DifferenceWords(row.ahead);
+        parts << row.placeName;
+    //: A time and its day: "14:05 tomorrow".
+    parts << (row.day.isEmpty() ? row.time : PinnedRows::tr("%1 %2").arg(row.time, row.day));
+    parts << DifferenceWords(row.ahead);
     if (row.night)
-        row.sentence += QStringLiteral(", night");
+        parts << PinnedRows::tr("night");
+    row.sentence = Joined(parts);
     return row;
 }
 
@@ -208,9 +213,8 @@ QString PinnedTipLines(const std::vector<PinnedRow> &rows, int room, int lineLen
         if (!row.known)
             continue;
         // The time and day go whole; the name gives way.
-        QString when = row.time;
-        if (!row.day.isEmpty())
-            when += u' ' + row.day;
+        const QString when =
+            row.day.isEmpty() ? row.time : PinnedRows::tr("%1 %2").arg(row.time, row.day);
         const qsizetype nameRoom = lineLength - when.size() - 1;
         QString line = row.name.size() > nameRoom
                            ? row.name.left(qMax<qsizetype>(nameRoom - 1, 0)) + u'\u2026'

@@ -295,6 +295,14 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>Part</source>
         <translation>Teil</translation>
     </message>
+    <message>
+        <source>Found place menu</source>
+        <translation>Menü des gefundenen Orts</translation>
+    </message>
+    <message>
+        <source>&amp;Pin	Ctrl+P</source>
+        <translation>An&amp;heften	Strg+P</translation>
+    </message>
 </context>
 <context>
     <name>CItemTipWnd</name>
@@ -433,6 +441,14 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>Orbiclock could not save its settings in %1 (the file or its folder cannot be written or read, or the file is too large): changes since the last save will be lost at exit.</source>
         <translation>Orbiclock konnte seine Einstellungen nicht in %1 speichern (die Datei oder ihr Ordner kann nicht geschrieben oder gelesen werden, oder die Datei ist zu groß): Änderungen seit dem letzten Speichern gehen beim Beenden verloren.</translation>
     </message>
+    <message>
+        <source>Place menu</source>
+        <translation>Ortsmenü</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>An&amp;heften</translation>
+    </message>
 </context>
 <context>
     <name>CMapColourWaitDialog</name>
@@ -465,6 +481,41 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     <message>
         <source>Panel</source>
         <translation>Feld</translation>
+    </message>
+</context>
+<context>
+    <name>CPinnedList</name>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Pinned places</source>
+        <translation>Angeheftete Orte</translation>
+    </message>
+    <message>
+        <source>Pinned place menu</source>
+        <translation>Menü des angehefteten Orts</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...	F2</source>
+        <translation>&amp;Umbenennen...	F2</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>Nach &amp;oben	Strg+Hoch</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down	Ctrl+Down</source>
+        <translation>Nach un&amp;ten	Strg+Runter</translation>
+    </message>
+    <message>
+        <source>U&amp;npin	Del</source>
+        <translation>&amp;Lösen	Entf</translation>
     </message>
 </context>
 <context>
@@ -715,6 +766,73 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
     </message>
 </context>
 <context>
+    <name>PinnedRows</name>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a pinned place&apos;s sentence</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>the same time as home</source>
+        <translation>dieselbe Zeit wie am Heimatort</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours and minutes apart: &quot;5 hours 30 minutes&quot;.
+----------
+A time and its day: &quot;14:05 tomorrow&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 voraus</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 zurück</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation>in %1 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>not in the built-in table</source>
+        <translation>nicht in der eingebauten Tabelle</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <translation>Nacht</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSearch</name>
     <message>
         <source>Country</source>
@@ -852,6 +970,14 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>B&amp;lack</source>
         <comment>colour</comment>
         <translation>&amp;Schwarz</translation>
+    </message>
+    <message>
+        <source>&amp;Pin Selected Place	Ctrl+P</source>
+        <translation>Ausgewählten Ort an&amp;heften	Strg+P</translation>
+    </message>
+    <message>
+        <source>&amp;Pin This Place	Ctrl+P</source>
+        <translation>Diesen Ort an&amp;heften	Strg+P</translation>
     </message>
 </context>
 <context>

@@ -295,6 +295,14 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>Part</source>
         <translation>Parte</translation>
     </message>
+    <message>
+        <source>Found place menu</source>
+        <translation>Menú del lugar encontrado</translation>
+    </message>
+    <message>
+        <source>&amp;Pin	Ctrl+P</source>
+        <translation>&amp;Fijar	Ctrl+P</translation>
+    </message>
 </context>
 <context>
     <name>CItemTipWnd</name>
@@ -433,6 +441,14 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>Orbiclock could not save its settings in %1 (the file or its folder cannot be written or read, or the file is too large): changes since the last save will be lost at exit.</source>
         <translation>Orbiclock no pudo guardar su configuración en %1 (no se puede escribir o leer el archivo o su carpeta, o el archivo es demasiado grande): los cambios desde el último guardado se perderán al salir.</translation>
     </message>
+    <message>
+        <source>Place menu</source>
+        <translation>Menú del lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>&amp;Fijar</translation>
+    </message>
 </context>
 <context>
     <name>CMapColourWaitDialog</name>
@@ -465,6 +481,41 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
     <message>
         <source>Panel</source>
         <translation>Panel</translation>
+    </message>
+</context>
+<context>
+    <name>CPinnedList</name>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Pinned places</source>
+        <translation>Lugares fijados</translation>
+    </message>
+    <message>
+        <source>Pinned place menu</source>
+        <translation>Menú del lugar fijado</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...	F2</source>
+        <translation>Cambiar &amp;nombre...	F2</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>S&amp;ubir	Ctrl+Arriba</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down	Ctrl+Down</source>
+        <translation>&amp;Bajar	Ctrl+Abajo</translation>
+    </message>
+    <message>
+        <source>U&amp;npin	Del</source>
+        <translation>&amp;Quitar	Supr</translation>
     </message>
 </context>
 <context>
@@ -715,6 +766,73 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
     </message>
 </context>
 <context>
+    <name>PinnedRows</name>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a pinned place&apos;s sentence</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>the same time as home</source>
+        <translation>la misma hora que en casa</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours and minutes apart: &quot;5 hours 30 minutes&quot;.
+----------
+A time and its day: &quot;14:05 tomorrow&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 por delante</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 por detrás</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ayer</translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation>dentro de %1 días</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>hace %1 días</translation>
+    </message>
+    <message>
+        <source>not in the built-in table</source>
+        <translation>no está en la tabla integrada</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <translation>noche</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSearch</name>
     <message>
         <source>Country</source>
@@ -852,6 +970,14 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>B&amp;lack</source>
         <comment>colour</comment>
         <translation>&amp;Negro</translation>
+    </message>
+    <message>
+        <source>&amp;Pin Selected Place	Ctrl+P</source>
+        <translation>&amp;Fijar el lugar seleccionado	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Pin This Place	Ctrl+P</source>
+        <translation>&amp;Fijar este lugar	Ctrl+P</translation>
     </message>
 </context>
 <context>

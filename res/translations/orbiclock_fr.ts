@@ -295,6 +295,14 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>Part</source>
         <translation>Partie</translation>
     </message>
+    <message>
+        <source>Found place menu</source>
+        <translation>Menu du lieu trouvé</translation>
+    </message>
+    <message>
+        <source>&amp;Pin	Ctrl+P</source>
+        <translation>É&amp;pingler	Ctrl+P</translation>
+    </message>
 </context>
 <context>
     <name>CItemTipWnd</name>
@@ -433,6 +441,14 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>Orbiclock could not save its settings in %1 (the file or its folder cannot be written or read, or the file is too large): changes since the last save will be lost at exit.</source>
         <translation>Orbiclock n&apos;a pas pu enregistrer ses réglages dans %1 (le fichier ou son dossier ne peut être écrit ou lu, ou le fichier est trop gros) : les changements depuis le dernier enregistrement seront perdus à la sortie.</translation>
     </message>
+    <message>
+        <source>Place menu</source>
+        <translation>Menu du lieu</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>É&amp;pingler</translation>
+    </message>
 </context>
 <context>
     <name>CMapColourWaitDialog</name>
@@ -465,6 +481,41 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
     <message>
         <source>Panel</source>
         <translation>Panneau</translation>
+    </message>
+</context>
+<context>
+    <name>CPinnedList</name>
+    <message>
+        <source>Label</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Pinned places</source>
+        <translation>Lieux épinglés</translation>
+    </message>
+    <message>
+        <source>Pinned place menu</source>
+        <translation>Menu du lieu épinglé</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...	F2</source>
+        <translation>&amp;Renommer...	F2</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>&amp;Monter	Ctrl+Haut</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down	Ctrl+Down</source>
+        <translation>&amp;Descendre	Ctrl+Bas</translation>
+    </message>
+    <message>
+        <source>U&amp;npin	Del</source>
+        <translation>D&amp;étacher	Suppr</translation>
     </message>
 </context>
 <context>
@@ -715,6 +766,73 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
     </message>
 </context>
 <context>
+    <name>PinnedRows</name>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a pinned place&apos;s sentence</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>the same time as home</source>
+        <translation>la même heure qu&apos;au domicile</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours and minutes apart: &quot;5 hours 30 minutes&quot;.
+----------
+A time and its day: &quot;14:05 tomorrow&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 d&apos;avance</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 de retard</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>hier</translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation>dans %1 jours</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>il y a %1 jours</translation>
+    </message>
+    <message>
+        <source>not in the built-in table</source>
+        <translation>absent de la table intégrée</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <translation>nuit</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSearch</name>
     <message>
         <source>Country</source>
@@ -852,6 +970,14 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>B&amp;lack</source>
         <comment>colour</comment>
         <translation>&amp;Noir</translation>
+    </message>
+    <message>
+        <source>&amp;Pin Selected Place	Ctrl+P</source>
+        <translation>É&amp;pingler le lieu sélectionné	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Pin This Place	Ctrl+P</source>
+        <translation>É&amp;pingler ce lieu	Ctrl+P</translation>
     </message>
 </context>
 <context>

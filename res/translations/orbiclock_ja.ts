@@ -295,6 +295,14 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>Part</source>
         <translation>一部</translation>
     </message>
+    <message>
+        <source>Found place menu</source>
+        <translation>見つかった場所のメニュー</translation>
+    </message>
+    <message>
+        <source>&amp;Pin	Ctrl+P</source>
+        <translation>ピン留め(&amp;P)	Ctrl+P</translation>
+    </message>
 </context>
 <context>
     <name>CItemTipWnd</name>
@@ -433,6 +441,14 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>Orbiclock could not save its settings in %1 (the file or its folder cannot be written or read, or the file is too large): changes since the last save will be lost at exit.</source>
         <translation>Orbiclock は設定を %1 に保存できませんでした (ファイルまたはフォルダーの読み書きができないか、ファイルが大きすぎます)。前回の保存以降の変更は終了時に失われます。</translation>
     </message>
+    <message>
+        <source>Place menu</source>
+        <translation>場所のメニュー</translation>
+    </message>
+    <message>
+        <source>&amp;Pin</source>
+        <translation>ピン留め(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>CMapColourWaitDialog</name>
@@ -465,6 +481,41 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     <message>
         <source>Panel</source>
         <translation>パネル</translation>
+    </message>
+</context>
+<context>
+    <name>CPinnedList</name>
+    <message>
+        <source>Label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>Pinned places</source>
+        <translation>ピン留めした場所</translation>
+    </message>
+    <message>
+        <source>Pinned place menu</source>
+        <translation>ピン留めした場所のメニュー</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>選択(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...	F2</source>
+        <translation>名前の変更(&amp;R)...	F2</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>上へ移動(&amp;U)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down	Ctrl+Down</source>
+        <translation>下へ移動(&amp;D)	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>U&amp;npin	Del</source>
+        <translation>ピン留めを外す(&amp;N)	Del</translation>
     </message>
 </context>
 <context>
@@ -715,6 +766,73 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
     </message>
 </context>
 <context>
+    <name>PinnedRows</name>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a pinned place&apos;s sentence</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>the same time as home</source>
+        <translation>ホームと同じ時刻</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 時間</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 分</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Hours and minutes apart: &quot;5 hours 30 minutes&quot;.
+----------
+A time and its day: &quot;14:05 tomorrow&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <translation>%1 進んでいる</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 遅れている</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation>%1 日後</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>%1 日前</translation>
+    </message>
+    <message>
+        <source>not in the built-in table</source>
+        <translation>内蔵の表にありません</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <translation>夜</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSearch</name>
     <message>
         <source>Country</source>
@@ -852,6 +970,14 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>B&amp;lack</source>
         <comment>colour</comment>
         <translation>黒(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Pin Selected Place	Ctrl+P</source>
+        <translation>選択した場所をピン留め(&amp;P)	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Pin This Place	Ctrl+P</source>
+        <translation>この場所をピン留め(&amp;P)	Ctrl+P</translation>
     </message>
 </context>
 <context>

@@ -73,14 +73,14 @@ QString CAboutDialog::CreditsText(bool useDatabase)
     }
     const std::string_view isoCodes = IsoCodesVersion();
     return tr("Land and sea: Natural Earth 1:50m and 1:10m land, public domain "
-               "(naturalearthdata.com).\n"
-               "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
-               "© OpenStreetMap contributors.\n"
-               "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
-               "(geonames.org), Creative Commons Attribution 4.0.\n"
-               "Offsets and daylight-saving rules: %1\n"
-               "Today's names of countries and their parts: iso-codes %2 (Debian), "
-               "LGPL 2.1 or later.")
+              "(naturalearthdata.com).\n"
+              "Time zones of the land: timezone-boundary-builder, Open Database License 1.0, "
+              "© OpenStreetMap contributors.\n"
+              "Cities of at least 15,000 people, their names, regions and time zones: GeoNames "
+              "(geonames.org), Creative Commons Attribution 4.0.\n"
+              "Offsets and daylight-saving rules: %1\n"
+              "Today's names of countries and their parts: iso-codes %2 (Debian), "
+              "LGPL 2.1 or later.")
         .arg(rules, QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size())));
 }
 

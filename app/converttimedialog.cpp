@@ -40,11 +40,11 @@ QString DifferenceText(TimeValue seconds)
     if (seconds == 0)
         return CConvertTimeDialog::tr("the same time as home");
     const TimeValue a = seconds < 0 ? -seconds : seconds;
-    const QString span =
-        a == 3600 ? CConvertTimeDialog::tr("1 hour")
-        : a % 3600 == 0
-            ? CConvertTimeDialog::tr("%1 hours").arg(a / 3600)
-            : CConvertTimeDialog::tr("%1:%2 hours").arg(a / 3600).arg(a % 3600 / 60, 2, 10, QLatin1Char('0'));
+    const QString span = a == 3600       ? CConvertTimeDialog::tr("1 hour")
+                         : a % 3600 == 0 ? CConvertTimeDialog::tr("%1 hours").arg(a / 3600)
+                                         : CConvertTimeDialog::tr("%1:%2 hours")
+                                               .arg(a / 3600)
+                                               .arg(a % 3600 / 60, 2, 10, QLatin1Char('0'));
     return seconds > 0 ? CConvertTimeDialog::tr("%1 ahead of home").arg(span)
                        : CConvertTimeDialog::tr("%1 behind home").arg(span);
 }

@@ -116,10 +116,8 @@ void CMainDialog::OnInitDialog()
     };
     makeClock(m_clockHomeDate, 1, IDC_HOME_DATE, "homeDateClock", tr("Home date"));
     makeClock(m_clockHomeTime, 2, IDC_HOME_TIME, "homeTimeClock", tr("Home time"));
-    makeClock(m_clockSelectedDate, 3, IDC_SELECTED_DATE, "selectedDateClock",
-              tr("Selected date"));
-    makeClock(m_clockSelectedTime, 4, IDC_SELECTED_TIME, "selectedTimeClock",
-              tr("Selected time"));
+    makeClock(m_clockSelectedDate, 3, IDC_SELECTED_DATE, "selectedDateClock", tr("Selected date"));
+    makeClock(m_clockSelectedTime, 4, IDC_SELECTED_TIME, "selectedTimeClock", tr("Selected time"));
     m_clockHomeDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetMode(CClockCtrl::ModeDate);
     m_clockSelectedDate->SetTextColour(SelectedClockColour);

@@ -153,15 +153,13 @@ QMenu *CPinnedList::CreateMenu(int row, QWidget *parent)
         connect(a, &QAction::triggered, this, run);
     };
     add("pinSelectAction", tr("&Select"), true, [this, row] { emit Activated(row); });
-    add("pinRenameAction", tr("&Rename...\tF2"), true,
-        [this, row] { StartRename(row); });
+    add("pinRenameAction", tr("&Rename...\tF2"), true, [this, row] { StartRename(row); });
     add("pinUpAction", tr("Move &Up\tCtrl+Up"), row > 0,
         [this, row] { emit MoveRequested(row, row - 1); });
     add("pinDownAction", tr("Move &Down\tCtrl+Down"), row + 1 < RowCount(),
         [this, row] { emit MoveRequested(row, row + 1); });
     menu->addSeparator();
-    add("unpinAction", tr("U&npin\tDel"), true,
-        [this, row] { emit UnpinRequested(row); });
+    add("unpinAction", tr("U&npin\tDel"), true, [this, row] { emit UnpinRequested(row); });
     return menu;
 }
 

@@ -4,10 +4,9 @@
 #include "zones/citytable.h"
 #include "zones/countrytable.h"
 #include "zones/places.h"
+#include "zones/timeformat.h"
 #include "zones/zonedatabase.h"
 #include "zones/zonesearch.h"
-
-#include "zones/timeformat.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -139,7 +138,8 @@ QString DifferenceWords(TimeValue seconds)
     const QString mins = m == 1 ? PinnedRows::tr("1 minute") : PinnedRows::tr("%1 minutes").arg(m);
     //: Hours and minutes apart: "5 hours 30 minutes".
     const QString span = h == 0 ? mins : m == 0 ? hours : PinnedRows::tr("%1 %2").arg(hours, mins);
-    return seconds > 0 ? PinnedRows::tr("%1 ahead").arg(span) : PinnedRows::tr("%1 behind").arg(span);
+    return seconds > 0 ? PinnedRows::tr("%1 ahead").arg(span)
+                       : PinnedRows::tr("%1 behind").arg(span);
 }
 
 QString DayText(int days)

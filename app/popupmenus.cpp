@@ -4,7 +4,6 @@
 #include "countries/countrytree.h"
 #include "map/mapcolourwaitdialog.h"
 #include "map/mapwnd.h"
-
 #include "zones/timeformat.h"
 
 #include <QAction>
@@ -160,9 +159,10 @@ QMenu *CreateClockMenu(bool timeClock, QWidget *parent)
     popup->addSeparator();
     // The date menu's Cancel is padded to line its shortcut up with the wider time menu.
     AddCommand(popup,
-               timeClock ? PopupMenus::tr("C&ancel\tEsc") : PopupMenus::tr("C&ancel             \tEsc",
-                                         "date clock menu: blanks pad it to the time clock "
-                                         "menu's width"),
+               timeClock ? PopupMenus::tr("C&ancel\tEsc")
+                         : PopupMenus::tr("C&ancel             \tEsc",
+                                          "date clock menu: blanks pad it to the time clock "
+                                          "menu's width"),
                ID_CLOCK_CANCEL);
     return popup;
 }

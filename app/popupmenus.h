@@ -53,9 +53,9 @@ inline constexpr int FastAcceleration = 600;
 // The map's menu: "&Scroll Speed", "&Colours" ("&Land", "&Sea"), "Show &Night", "&Pin Selected
 // Place", a separator, "C&ancel\tEsc".
 QMenu *CreateMapMenu(QWidget *parent = nullptr);
-// A clock's menu: "&Show Seconds", "&24-Hour Clock" and a separator for a time clock, then "&Colour",
-// "Con&vert a Time...", "&Pin This Place" (shown for the selected clocks only), a separator and
-// Cancel.
+// A clock's menu: "&Show Seconds", "&24-Hour Clock" and a separator for a time clock, then
+// "&Colour", "Con&vert a Time...", "&Pin This Place" (shown for the selected clocks only), a
+// separator and Cancel.
 QMenu *CreateClockMenu(bool timeClock, QWidget *parent = nullptr);
 
 // The sub-menu of the last item of popup whose text (its first 19 characters) equals text,

@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <utility>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace {

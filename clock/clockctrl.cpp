@@ -4,9 +4,9 @@
 #include "zones/timeformat.h"
 
 #include <QDate>
-#include <QTime>
 #include <QEvent>
 #include <QLocale>
+#include <QTime>
 
 #include <cstdio>
 #include <ctime>
@@ -352,8 +352,8 @@ void CClockCtrl::FormatTextFor(TimeValue tShown, QString &text, bool bSeconds) c
             text = FormatTimeOfDay(QTime(tm.tm_hour, tm.tm_min, tm.tm_sec), bSeconds, false);
             return;
         }
-        std::snprintf(buffer, sizeof buffer, bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d",
-                      tm.tm_hour, tm.tm_min, tm.tm_sec);
+        std::snprintf(buffer, sizeof buffer, bSeconds ? "%.2d:%.2d:%.2d" : "%.2d:%.2d", tm.tm_hour,
+                      tm.tm_min, tm.tm_sec);
     } else if (m_nMode == ModeDate) {
         std::tm tm{};
         ShownFields(tShown, tm);

@@ -211,7 +211,8 @@ QString HitKindText(const SearchHit &hit, bool useDatabase)
         const std::string_view country = CountryNameForCode(PlaceIsoCode(hit.place));
         if (country.empty() || country == PlaceName(hit.place, true))
             return PlaceSearch::tr("Country");
-        return PlaceSearch::tr("Region of %1").arg(FromView(LocalCountryNameForCode(PlaceIsoCode(hit.place))));
+        return PlaceSearch::tr("Region of %1")
+            .arg(FromView(LocalCountryNameForCode(PlaceIsoCode(hit.place))));
     }
     case SearchHit::City:
         return PlaceSearch::tr("City");

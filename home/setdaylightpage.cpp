@@ -58,7 +58,9 @@ QString WrapText(const QString &text, const QFontMetrics &metrics, int width)
     QString line;
     for (const Piece &piece : pieces) {
         const QString candidate =
-            line.isEmpty() ? piece.text : line + (piece.blankBefore ? QStringLiteral(" ") : QString()) + piece.text;
+            line.isEmpty()
+                ? piece.text
+                : line + (piece.blankBefore ? QStringLiteral(" ") : QString()) + piece.text;
         if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
             lines << line;
             line = piece.text;
@@ -303,9 +305,9 @@ void CSetDaylightPage::LayOutControls()
     placeRow(m_combos[0], m_combos[2], m_pBeginInLabel, m_combos[1], 69);
     placeRow(m_combos[3], m_combos[5], m_pEndInLabel, m_combos[4], 100);
     for (QGroupBox *box : {m_pBeginBox, m_pEndBox})
-        box->resize(std::max({box->width(), rowRight + du.X(5) - box->x(),
-                              box->minimumSizeHint().width()}),
-                    box->height());
+        box->resize(
+            std::max({box->width(), rowRight + du.X(5) - box->x(), box->minimumSizeHint().width()}),
+            box->height());
     const int boxesRight = std::max(m_pBeginBox->geometry().right(), m_pEndBox->geometry().right());
     m_pDatesBox->resize(std::max(m_pDatesBox->width(), boxesRight + du.X(6) - m_pDatesBox->x()),
                         m_pDatesBox->height());

@@ -589,10 +589,12 @@ QString DescribeChange(const ZoneChange &change)
     // Ireland's "negative" summer time is its winter.
     const ZoneState &daylight = change.after.daylight ? change.after : change.before;
     if (daylight.Shift() < 0)
-        return change.after.daylight ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time begins %1 → %2"))
-                                     : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time ends %1 → %2"));
-    return change.after.daylight ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time begins %1 → %2"))
-                                 : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time ends %1 → %2"));
+        return change.after.daylight
+                   ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time begins %1 → %2"))
+                   : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Winter time ends %1 → %2"));
+    return change.after.daylight
+               ? text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time begins %1 → %2"))
+               : text(QT_TRANSLATE_NOOP("ZoneDatabase", "Summer time ends %1 → %2"));
 }
 
 bool IsZoneDatabaseMissing()

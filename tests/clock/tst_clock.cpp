@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QRegion>
-#include <QSet>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 
 #include <memory>

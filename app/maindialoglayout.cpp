@@ -1,5 +1,5 @@
-#include "app/maindialog.h"
 #include "app/clockoffsets.h"
+#include "app/maindialog.h"
 #include "clock/clockctrl.h"
 #include "countries/countrytree.h"
 #include "countries/itemtipwnd.h"
@@ -90,25 +90,25 @@ void CMainDialog::CreateControls()
     // they hold so the map and clocks lie above them.
     m_hideButton = button(IDC_HIDE, "hideButton", tr("&Hide"), du.Rect(183, 248, 50, 14));
     m_hideButton->setDefault(true);
-    m_setHomeButton = button(IDC_SET_HOME, "setHomeButton", tr("&Set Home"), du.Rect(4, 248, 50, 14));
+    m_setHomeButton =
+        button(IDC_SET_HOME, "setHomeButton", tr("&Set Home"), du.Rect(4, 248, 50, 14));
     m_adjustTimeButton =
         button(IDC_ADJUST_TIME, "adjustTimeButton", tr("&Adjust Time"), du.Rect(58, 248, 50, 14));
-    m_findButton =
-        button(IDC_FIND_COUNTRY, "findCountryButton", tr("&Find Country"), du.Rect(112, 248, 50, 14));
+    m_findButton = button(IDC_FIND_COUNTRY, "findCountryButton", tr("&Find Country"),
+                          du.Rect(112, 248, 50, 14));
 
     m_treeGroup = new QGroupBox(tr("Countries/Regions"), this);
     place(m_treeGroup, IDC_TREE_GROUP, "treeGroup", tr("Countries/Regions"),
           du.Rect(90, 138, 143, 106));
     m_tree = new CCountryTree(this);
-    place(m_tree, IDC_TREE, "countryTree", tr("Countries and regions"),
-          du.Rect(96, 148, 131, 91));
+    place(m_tree, IDC_TREE, "countryTree", tr("Countries and regions"), du.Rect(96, 148, 131, 91));
 
     m_listOnlyBox = new QCheckBox(tr("Select &time from list only"), this);
     place(m_listOnlyBox, IDC_LIST_ONLY, "listOnlyBox", tr("Select time from list only"),
           du.Rect(10, 121, 91, 10));
     m_showDaylightBox = new QCheckBox(tr("Show &daylight saving"), this);
-    place(m_showDaylightBox, IDC_SHOW_DAYLIGHT, "showDaylightBox",
-          tr("Show daylight saving"), du.Rect(143, 122, 83, 10));
+    place(m_showDaylightBox, IDC_SHOW_DAYLIGHT, "showDaylightBox", tr("Show daylight saving"),
+          du.Rect(143, 122, 83, 10));
     // A desktop font wider than the one the rectangles were made for would cut the labels:
     // each box may grow to its text as far as the frame around the map leaves room.
     auto widen = [](QCheckBox *box, int right) {
@@ -123,8 +123,7 @@ void CMainDialog::CreateControls()
     auto *mapFrame = m_mapFrame;
     place(mapFrame, 0, "mapFrame", tr("World map"), du.Rect(4, 0, 229, 134));
     m_homeGroup = new QGroupBox(QStringLiteral("home "), this);
-    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", tr("Home"),
-          du.Rect(4, 138, 82, 52));
+    place(m_homeGroup, IDC_HOME_GROUP, "homeGroup", tr("Home"), du.Rect(4, 138, 82, 52));
     m_selectedGroup = new QGroupBox(QStringLiteral("selected"), this);
     place(m_selectedGroup, IDC_SELECTED_GROUP, "selectedGroup", tr("Selected"),
           du.Rect(4, 192, 82, 51));
@@ -135,8 +134,7 @@ void CMainDialog::CreateControls()
     m_listOnlyBox->raise();
     m_showDaylightBox->raise();
     m_offsetLabel = new QLabel(QStringLiteral("Static"), this);
-    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", tr("Map offset"),
-          du.Rect(93, 6, 50, 8));
+    place(m_offsetLabel, IDC_OFFSET_LABEL, "offsetLabel", tr("Map offset"), du.Rect(93, 6, 50, 8));
     m_offsetLabel->setAlignment(Qt::AlignCenter);
     // The label sits on the frame's top edge; give it the window's background so
     // the line does not run through the text.
@@ -204,7 +202,8 @@ void CMainDialog::FitTexts(const DialogUnits &du)
     m_listOnlyBox->resize(std::max(m_listOnlyBox->width(), m_listOnlyBox->sizeHint().width()),
                           m_listOnlyBox->height());
     QRect daylight = m_showDaylightBox->geometry();
-    daylight.moveLeft(std::max(daylight.x(), m_listOnlyBox->x() + m_listOnlyBox->width() + du.X(4)));
+    daylight.moveLeft(
+        std::max(daylight.x(), m_listOnlyBox->x() + m_listOnlyBox->width() + du.X(4)));
     daylight.setWidth(std::max(daylight.width(), m_showDaylightBox->sizeHint().width()));
     m_showDaylightBox->setGeometry(daylight);
     // ... each button takes its text's width, the three on the left side by side and Hide at
@@ -219,9 +218,9 @@ void CMainDialog::FitTexts(const DialogUnits &du)
     }
     QRect hide = m_hideButton->geometry();
     hide.setWidth(std::max(hide.width(), m_hideButton->sizeHint().width()));
-    const int width = std::max({du.X(237), left + hide.width() + du.X(4),
-                                list.x() + list.width() + du.X(4),
-                                daylight.x() + daylight.width() + du.X(7)});
+    const int width =
+        std::max({du.X(237), left + hide.width() + du.X(4), list.x() + list.width() + du.X(4),
+                  daylight.x() + daylight.width() + du.X(7)});
     m_mapFrame->resize(width - du.X(8), m_mapFrame->height());
     hide.moveRight(width - du.X(4) - 1);
     m_hideButton->setGeometry(hide);
@@ -291,8 +290,8 @@ void CMainDialog::ArrangeControls()
     const bool mirror = layoutDirection() == Qt::RightToLeft;
     for (const Placed &p : std::as_const(m_placed)) {
         const QRect r = m_layout->Place(p.role, p.rect, size());
-        p.widget->setGeometry(mirror ? QRect(width() - r.x() - r.width(), r.y(), r.width(), r.height())
-                                     : r);
+        p.widget->setGeometry(
+            mirror ? QRect(width() - r.x() - r.width(), r.y(), r.width(), r.height()) : r);
     }
 }
 

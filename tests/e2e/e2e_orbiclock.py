@@ -521,7 +521,7 @@ class Run:
                 self.dialog(TITLE), match=rf'World map: .*{city}.* selected'))
             wait_for('the menu to close', lambda: self._popup() is None)
 
-    def step14_german(self):
+    def step15_german(self):
         """in German: the window and the Find sheet, finding Deutschland and Vereinigte Staaten"""
         d = self.desktop
         if self.proc is not None and self.proc.poll() is None:
@@ -547,7 +547,7 @@ class Run:
         d.xdotool('mousemove', x, y, 'click', 3)
         wait_for('the tray menu', self._popup)
         # The tray's menu is no part of the accessibility tree: its picture is kept instead.
-        d.screenshot('14-tray-menu-in-german')
+        d.screenshot('15-tray-menu-in-german')
         d.key('Escape')
         self.proc.send_signal(signal.SIGTERM)
         self._ended_cleanly('SIGTERM in German')

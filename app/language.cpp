@@ -5,6 +5,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <clocale>
+#include <cstring>
+
 QString QtTranslationsPath()
 {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -41,6 +44,14 @@ int InstallTranslations(QCoreApplication &app, const QLocale &locale)
             delete translator;
         }
     };
+    // Names of places come through the C library's gettext, which reads the language from the
+    // C locale: where the desktop's locale is not installed that stayed "C", which ignores
+    // LANGUAGE. C.UTF-8 honours it, so the names follow the language Qt chose.
+    const char *messages = std::setlocale(LC_MESSAGES, nullptr);
+    if (!languages.isEmpty() && !qEnvironmentVariableIsSet("LANGUAGE") && messages &&
+        (std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0) &&
+        std::setlocale(LC_MESSAGES, "C.UTF-8"))
+        qputenv("LANGUAGE", languages.join(u':').toLatin1());
     install(QStringLiteral("qtbase"), QtTranslationsPath());
     install(QStringLiteral("orbiclock"), QStringLiteral(":/i18n"));
     // Qt mirrors the layout when its own translation says so; without that file the locale

@@ -7,7 +7,8 @@ class QCoreApplication;
 // Installs Qt's own translations (its buttons and standard dialogs) and Orbiclock's for the
 // languages of locale, the user's first. A language without translations stays in English;
 // Qt's are looked for where Qt keeps them, and their absence only leaves Qt's texts English.
-// A right-to-left locale lays the windows out mirrored. Returns the number of translators
+// A right-to-left locale lays the windows out mirrored, and names of places follow the same
+// languages. Returns the number of translators
 // installed. Run once, before any window is made.
 int InstallTranslations(QCoreApplication &app, const QLocale &locale = QLocale());
 

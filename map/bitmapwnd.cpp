@@ -2,11 +2,14 @@
 
 #include "map/surface.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -42,14 +45,89 @@ bool CBitmapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage
 {
     if (!CPanelWnd::Create(rect, parent, id))
         return false;
-    m_size = InnerRect().size().expandedTo(QSize(0, 0));
-    m_dcView = MakeSurface(m_size);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        m_size = InnerRect().size().expandedTo(QSize(0, 0));
+        m_dcView = MakeSurface(m_size);
         return false;
-    m_dcView = ScaleWholePixels(picture, m_size);
-    m_ptCentre = QPoint(m_size.width() / 2, m_size.height() / 2);
-    Invalidate(false);
+    }
+    m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    Rebuild(true);
     return true;
+}
+
+bool CBitmapWnd::CreatePanel(const QRect &rect, QWidget *parent, int id)
+{
+    if (!CPanelWnd::Create(rect, parent, id))
+        return false;
+    Rebuild(true);
+    return true;
+}
+
+void CBitmapWnd::BuildSurfaces(QSize size)
+{
+    const QSize own = m_picture.size();
+    if (m_picture.isNull() || size.isEmpty())
+        m_dcView = MakeSurface(size);
+    else if (size.width() % own.width() == 0 && size.height() % own.height() == 0)
+        m_dcView = ScaleWholePixels(m_picture, size);
+    else
+        m_dcView = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
+}
+
+void CBitmapWnd::Rebuild(bool force)
+{
+    if (!IsCreated())
+        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSizeF inner = QSizeF(InnerRect().size().expandedTo(QSize(0, 0))) * dpr;
+    const QSize size(qRound(inner.width()), qRound(inner.height()));
+    if (!force && size == m_size && dpr == m_dpr)
+        return;
+    FinishGlide();
+    // The turn is kept as a share of the picture.
+    QPoint origin;
+    if (!m_size.isEmpty() && !size.isEmpty())
+        origin = QPoint(int(qint64(m_ptOrigin.x()) * size.width() / m_size.width()),
+                        int(qint64(m_ptOrigin.y()) * size.height() / m_size.height()));
+    m_dpr = dpr;
+    m_size = size;
+    m_ptOrigin = QPoint();
+    m_ptCentre = QPoint(size.width() / 2, size.height() / 2);
+    BuildSurfaces(size);
+    if (!origin.isNull())
+        ScrollView(origin.x(), origin.y());
+    Invalidate(false);
+}
+
+void CBitmapWnd::resizeEvent(QResizeEvent *event)
+{
+    CPanelWnd::resizeEvent(event);
+    Rebuild();
+}
+
+bool CBitmapWnd::event(QEvent *event)
+{
+    const bool handled = CPanelWnd::event(event);
+    // Moved to a screen of another pixel ratio, or the ratio changed.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        Rebuild();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        Rebuild();
+#endif
+    return handled;
+}
+
+QPoint CBitmapWnd::SurfacePoint(QPointF windowPoint) const
+{
+    const QPointF p = (windowPoint - QPointF(InnerRect().topLeft())) * m_dpr;
+    return {int(std::floor(p.x())), int(std::floor(p.y()))};
+}
+
+QPointF CBitmapWnd::WindowPoint(QPoint surfacePoint) const
+{
+    return QPointF(surfacePoint) / m_dpr + QPointF(InnerRect().topLeft());
 }
 
 bool CBitmapWnd::IsStepAllowed(int dx, int dy) const
@@ -65,7 +143,14 @@ QPoint CBitmapWnd::SmoothScroll(int dx, int dy)
     FinishGlide();
     if (m_nMaxSpeed <= 0)
         return ScrollView(dx, dy);
-    m_motion = SmoothMotion(dx, dy, m_nMaxSpeed, m_nAcceleration, m_bAccelerate);
+    int speed = m_nMaxSpeed;
+    int acceleration = m_nAcceleration;
+    if (m_nSpeedWidth > 0 && m_size.width() != m_nSpeedWidth) {
+        const double scale = double(m_size.width()) / m_nSpeedWidth;
+        speed = std::max(1, int(std::lround(speed * scale)));
+        acceleration = int(std::lround(acceleration * scale));
+    }
+    m_motion = SmoothMotion(dx, dy, speed, acceleration, m_bAccelerate);
     m_glideStart = m_clock();
     m_frameTimer->start(FrameInterval());
     return {dx, dy};
@@ -172,8 +257,16 @@ void CBitmapWnd::SetCentreMode(bool bX, bool bY)
 
 void CBitmapWnd::PaintInside(QPainter &painter)
 {
-    if (!m_dcView.isNull())
+    // Built for another pixel ratio than the screen's now (a ratio change without an event).
+    if (devicePixelRatioF() != m_dpr)
+        Rebuild();
+    if (m_dcView.isNull())
+        return;
+    // The view's pixels are the device's: the inside in window units covers them one to one.
+    if (m_dpr == 1.0)
         painter.drawImage(InnerRect().topLeft(), m_dcView);
+    else
+        painter.drawImage(QRectF(InnerRect()), m_dcView);
 }
 
 void CBitmapWnd::mousePressEvent(QMouseEvent *event)
@@ -181,7 +274,7 @@ void CBitmapWnd::mousePressEvent(QMouseEvent *event)
     CPanelWnd::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint point = event->position().toPoint();
+    const QPoint point = SurfacePoint(event->position());
     if (IsDragMode()) {
         m_ptLast = point;
         grabMouse();
@@ -196,7 +289,7 @@ void CBitmapWnd::mouseMoveEvent(QMouseEvent *event)
 {
     if (!IsDragMode() || !m_bCaptured)
         return;
-    const QPoint point = event->position().toPoint();
+    const QPoint point = SurfacePoint(event->position());
     const QPoint d = point - m_ptLast;
     ScrollBitmap(&m_dcView, m_bDragX ? d.x() : 0, m_bDragY ? d.y() : 0);
     m_ptLast = point;

@@ -14,7 +14,9 @@
 class QTimer;
 
 // A panel showing a picture scaled to its inside that scrolls cyclically: what leaves on one side
-// comes back on the other. It scrolls at once, by dragging, or with a smooth glide that speeds
+// comes back on the other. Its surfaces have the inside's size in device pixels and are built
+// again whenever that changes (a resize, another pixel ratio), the turn kept in proportion; every
+// position and step of the interface below is in those pixels. It scrolls at once, by dragging, or with a smooth glide that speeds
 // up, cruises and slows down, used to bring a clicked point to the middle.
 //
 // The glide runs from a timer at the display's frame rate, so the program keeps handling events
@@ -31,9 +33,10 @@ public:
     explicit CBitmapWnd(QWidget *parent = nullptr);
     ~CBitmapWnd() override;
 
-    // Creates the window at rect on parent and loads the picture scaled to the inside, W x H, by
-    // whole pixels. False when the window exists already or the picture cannot be loaded; the
-    // window and its surfaces then stay as they are.
+    // Creates the window at rect on parent and shows the picture scaled to the inside, W x H: by
+    // whole pixels at the picture's own size or a whole multiple, smoothly otherwise. False when
+    // the window exists already or the picture cannot be loaded; the window and its surfaces then
+    // stay as they are.
     bool Create(const QRect &rect, QWidget *parent, int id, const QString &pictureFile);
     bool Create(const QRect &rect, QWidget *parent, int id, const QImage &picture);
 
@@ -52,7 +55,10 @@ public:
     const QImage &View() const { return m_dcView; }
 
     // Top speed in pixels per second, positive, or -1 to jump at once; other values are ignored.
+    // With a reference width, speed and acceleration are meant for a surface of that width and
+    // scale with the surface, so a glide across the picture takes as long at every size.
     void SetMaxSpeed(int speed);
+    void SetSpeedReferenceWidth(int width) { m_nSpeedWidth = width; }
     int GetMaxSpeed() const { return m_nMaxSpeed; }
     void SetAcceleration(int acceleration) { m_nAcceleration = acceleration; }
     int GetAcceleration() const { return m_nAcceleration; }
@@ -61,6 +67,11 @@ public:
     QPoint GetCentre() const { return m_ptCentre; }
     QSize GetBitmapSize() const { return m_size; }
     QPoint GetOrigin() const { return m_ptOrigin; }
+    // Device pixels per pixel of the surfaces as built.
+    qreal PixelRatio() const { return m_dpr; }
+    // The surface pixel under a window point, and the window point of a surface pixel.
+    QPoint SurfacePoint(QPointF windowPoint) const;
+    QPointF WindowPoint(QPoint surfacePoint) const;
 
     // Drag mode and centre mode exclude each other: a request that would turn both on is ignored.
     void SetDragMode(bool bX, bool bY);
@@ -77,12 +88,21 @@ public:
     void SetClock(Clock clock);
 
 protected:
+    // Creates the panel without a picture; the derived class's BuildSurfaces() draws the view.
+    bool CreatePanel(const QRect &rect, QWidget *parent, int id);
+    // Builds the view (and a derived class its own surfaces) at size, not turned; the turn is
+    // applied afterwards through ScrollView().
+    virtual void BuildSurfaces(QSize size);
+    // Builds the surfaces again if the inside's size in device pixels changed.
+    void Rebuild(bool force = false);
     // One step of the view, from a scroll or a glide frame. A derived class that keeps other
     // surfaces turned with the view turns them here.
     virtual QPoint ScrollView(int dx, int dy);
     bool IsStepAllowed(int dx, int dy) const;
 
     void PaintInside(QPainter &painter) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -90,8 +110,11 @@ protected:
 private:
     int FrameInterval() const;
 
+    QImage m_picture; // the picture as given, drawn again at each size
     QImage m_dcView;
     QSize m_size;
+    qreal m_dpr = 1.0;
+    int m_nSpeedWidth = 0;
     int m_nMaxSpeed = 300;
     int m_nAcceleration = 75;
     QPoint m_ptOrigin;

@@ -2,8 +2,10 @@
 
 #include "map/gmtoffset.h"
 #include "map/surface.h"
+#include "map/zonekey.h"
 #include "res/resources.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <QHelpEvent>
 #include <QHideEvent>
@@ -37,6 +39,7 @@ CMapWnd::CMapWnd(QWidget *parent)
     SetCentreMode(true, false);
     SetAccelerate(true);
     SetMaxSpeed(600);
+    SetSpeedReferenceWidth(MapPictureWidth);
     // The terminator moves a pixel of the map in about four minutes.
     m_nightTimer->setInterval(NightInterval * 1000);
     connect(m_nightTimer, &QTimer::timeout, this, &CMapWnd::RefreshNight);
@@ -46,23 +49,33 @@ CMapWnd::~CMapWnd() = default;
 
 bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id)
 {
-    return Create(rect, parent, id, LoadZonePicture(), LoadMapPicture(), LoadTodayZonePicture());
-}
-
-bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
-                     const QImage &mapPicture, const QImage &todayZonePicture)
-{
-    m_tableZones = zonePicture;
-    m_todayZones = todayZonePicture;
-    if (!CBitmapWnd::Create(rect, parent, id, ZonePicture()))
-        return false;
-    m_sizeMap = GetBitmapSize();
-    QImage zones;
-    CopyViewTo(zones);
-    if (!m_zoneMap.SetPictures(zones, ScaleWholePixels(mapPicture, m_sizeMap)))
+    if (!CreatePanel(rect, parent, id) || m_zoneMap.IsNull())
         return false;
     SelectZone(m_fZone);
     return true;
+}
+
+bool CMapWnd::BuildZoneMap(QSize size)
+{
+    const bool database = m_bDatabaseZones && !IsZoneDatabaseMissing();
+    if (!database && m_tableZones.isNull())
+        m_tableZones = LoadZonePicture();
+    if (!database && m_tableZones.isNull())
+        return false;
+    return m_zoneMap.Build(size, ZoneKey::Builtin(), database ? QImage() : m_tableZones);
+}
+
+void CMapWnd::BuildSurfaces(QSize size)
+{
+    CBitmapWnd::BuildSurfaces(size);
+    m_night = CNightShade();
+    if (!BuildZoneMap(size)) {
+        m_zoneMap = CZoneMap();
+        return;
+    }
+    // Not turned yet: the zone is lit where it lies at origin 0, and the view turned after.
+    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, 0).x());
+    ShowComposite();
 }
 
 void CMapWnd::SetUseDatabaseZones(bool bDatabase)
@@ -72,17 +85,13 @@ void CMapWnd::SetUseDatabaseZones(bool bDatabase)
     m_bDatabaseZones = bDatabase;
     if (m_zoneMap.IsNull())
         return;
-    // The kept key stands turned by the view's origin; the new one must start there too.
+    // The kept surfaces stand turned by the view's origin; the new ones must start there too.
     FinishGlide();
-    QImage zones = ScaleWholePixels(ZonePicture(), m_sizeMap);
-    ScrollSurface(zones, GetOrigin().x(), GetOrigin().y());
-    if (m_zoneMap.SetZonePicture(zones))
-        Reselect();
-}
-
-const QImage &CMapWnd::ZonePicture() const
-{
-    return m_bDatabaseZones && !m_todayZones.isNull() ? m_todayZones : m_tableZones;
+    if (!BuildZoneMap(GetBitmapSize()))
+        return;
+    if (!GetOrigin().isNull())
+        m_zoneMap.Turn(GetOrigin().x(), GetOrigin().y());
+    Reselect();
 }
 
 void CMapWnd::SelectZone(float fOffset)
@@ -115,15 +124,15 @@ void CMapWnd::mousePressEvent(QMouseEvent *event)
     CPanelWnd::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || !IsCentreMode())
         return;
-    const std::optional<float> zone =
-        m_zoneMap.ZoneAt(event->position().toPoint(), GetOrigin().x(), BorderWidth);
+    const int radius = int(std::lround(CZoneMap::LandRadius * PixelRatio()));
+    const std::optional<float> zone = m_zoneMap.ZoneAt(SurfacePoint(event->position()), radius);
     if (zone && *zone != m_fZone)
         SelectZone(*zone);
 }
 
 std::vector<float> CMapWnd::Zones() const
 {
-    std::vector<float> zones = m_zoneMap.ZoneOffsets(GetOrigin().x(), BorderWidth);
+    std::vector<float> zones = m_zoneMap.ZoneOffsets();
     if (m_placeZones) {
         const std::vector<float> places = m_placeZones();
         zones.insert(zones.end(), places.begin(), places.end());
@@ -177,7 +186,7 @@ void CMapWnd::keyPressEvent(QKeyEvent *event)
         return;
     if (zone != m_fZone)
         SelectZone(zone);
-    Send(NM_KEYDOWN, QPointF(GetCentre() + QPoint(BorderWidth, BorderWidth)));
+    Send(NM_KEYDOWN, WindowPoint(GetCentre()));
 }
 
 void CMapWnd::SetPlaceName(const QString &place)
@@ -265,7 +274,7 @@ void CMapWnd::RefreshNight()
         return;
     if (m_bShowNight) {
         m_tNightDrawn = CurrentTime();
-        m_night.Update(m_sizeMap, SunPositionAt(m_tNightDrawn));
+        m_night.Update(GetBitmapSize(), SunPositionAt(m_tNightDrawn));
     }
     // Rebuilt where the view stands now, which may be in the middle of a glide.
     m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, GetOrigin().x()).x());
@@ -277,7 +286,7 @@ void CMapWnd::ShowComposite()
     if (!m_bShowNight)
         return ShowBitmap(m_zoneMap.Composite());
     if (m_night.IsNull())
-        m_night.Update(m_sizeMap, SunPositionAt(CurrentTime()));
+        m_night.Update(GetBitmapSize(), SunPositionAt(CurrentTime()));
     QImage shaded;
     m_night.Apply(m_zoneMap.Composite(), shaded, GetOrigin());
     ShowBitmap(shaded);

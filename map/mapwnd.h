@@ -12,6 +12,7 @@
 // The world map: land and sea in the chosen colours, the selected time zone lit in brighter
 // shades and turned like a cylinder into the middle. A click on a zone lights it and glides it to
 // the middle; the owner learns of the click through the panel's NM_CLICK and reads GetZone().
+// It takes whatever size its owner gives it and draws itself at that size in device pixels.
 class CMapWnd final : public CBitmapWnd
 {
     Q_OBJECT
@@ -24,18 +25,14 @@ public:
     explicit CMapWnd(QWidget *parent = nullptr);
     ~CMapWnd() override;
 
-    // Creates the window at rect and its pictures, and selects the current zone. False when the
-    // window exists already or either picture cannot be loaded or sized alike.
-    // The program's own zone keys and map pictures.
+    // Creates the window at rect and its surfaces from the program's zone keys, and selects the
+    // current zone. False when the window exists already or the keys cannot be read.
     bool Create(const QRect &rect, QWidget *parent, int id = ControlId);
-    // todayZonePicture is the key used with SetUseDatabaseZones(true); without it the table's
-    // key serves both.
-    bool Create(const QRect &rect, QWidget *parent, int id, const QImage &zonePicture,
-                const QImage &mapPicture, const QImage &todayZonePicture = {});
 
-    // Lights and looks up zones on the key of today's offsets from the time-zone database
-    // (true) or on the country table's key (false), before or after Create. The selected zone
-    // stays selected and is lit again on the new key.
+    // Lights and looks up zones on the key by zone name, their offsets from the time-zone
+    // database (true; the table's key where the machine has no database), or on the country
+    // table's key (false), before or after Create. The selected zone stays selected and is lit
+    // again on the new key.
     void SetUseDatabaseZones(bool bDatabase);
     bool IsUsingDatabaseZones() const { return m_bDatabaseZones; }
 
@@ -100,6 +97,7 @@ public:
     const CZoneMap &ZoneMap() const { return m_zoneMap; }
 
 protected:
+    void BuildSurfaces(QSize size) override;
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -112,11 +110,10 @@ private:
     void Reselect();
     // Shows the composite, with the night over it when that is on.
     void ShowComposite();
-    // The key in use as given, not yet scaled.
-    const QImage &ZonePicture() const;
+    // Builds the zone map at size for the key in use, not turned.
+    bool BuildZoneMap(QSize size);
     void UpdateAccessibleName();
 
-    QSize m_sizeMap;
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
     bool m_bShowNight = false;
@@ -125,8 +122,7 @@ private:
     QTimer *m_nightTimer = nullptr;
     static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night
     TimeValue m_tNightDrawn = 0;                   // the instant the night was drawn for
-    QImage m_tableZones;
-    QImage m_todayZones;
+    QImage m_tableZones; // the table's key, loaded when first used
     bool m_bDatabaseZones = false;
     float m_fHomeZone = 0.0f;
     QString m_strPlace;

@@ -25,7 +25,7 @@ public:
 
     // Builds the shade of a surface of size (the whole picture, unturned) for the sun at sun.
     void Update(QSize size, const SunPoint &sun);
-    bool IsNull() const { return m_keep.empty(); }
+    bool IsNull() const { return m_dark.empty(); }
 
     // The share kept at a point of the unturned surface; DayKeep outside it.
     int KeepAt(int x, int y) const;
@@ -40,5 +40,5 @@ public:
 
 private:
     QSize m_size;
-    std::vector<std::uint16_t> m_keep; // by row, then column
+    std::vector<std::uint8_t> m_dark; // DayKeep less the share kept, by row, then column
 };

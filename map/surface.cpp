@@ -49,7 +49,8 @@ bool ScrollSurface(QImage &surface, int dx, int dy)
     const int w = surface.width();
     const int h = surface.height();
     const QImage::Format format = surface.format();
-    if ((format != QImage::Format_RGB32 && format != QImage::Format_Grayscale8) ||
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_Grayscale8 &&
+         format != QImage::Format_Grayscale16) ||
         (dx == 0 && dy == 0) || std::abs(dx) > w || std::abs(dy) > h)
         return false;
 

@@ -21,5 +21,5 @@ COLORREF PixelAt(const QImage &surface, int x, int y);
 // Shifts the surface cyclically: the new pixel (x, y) is the old ((x - dx) mod W, (y - dy) mod H),
 // so the picture moves right by dx and down by dy and what leaves comes back on the other side.
 // Refuses (false, nothing changes) a zero step, a step larger than the surface, or a surface that
-// is neither Format_RGB32 nor Format_Grayscale8 (a mask).
+// is not Format_RGB32, Format_Grayscale8 (a share of land) or Format_Grayscale16 (a key).
 bool ScrollSurface(QImage &surface, int dx, int dy);

@@ -2,15 +2,19 @@
 
 #include "map/colourtables.h"
 #include "map/surface.h"
+#include "map/zonekey.h"
+#include "res/resources.h"
+#include "zones/countrytable.h"
+#include "zones/timesource.h"
+#include "zones/zonedatabase.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
 #include <set>
 
 namespace {
-
-constexpr uchar MaskLand = 0xff;
-constexpr uchar MaskSea = 0;
 
 // Wraps x into [0, w).
 int Wrap(int x, int w)
@@ -23,38 +27,201 @@ int Truncate(float value)
     return static_cast<int>(std::trunc(value));
 }
 
+// A rough offset (a whole number of hours) for column x of a picture of width w, not turned.
+float EstimateZone(int x, int w)
+{
+    const float c = static_cast<float>(w) / 24.0f;
+    if (x >= w - Truncate(c / 2.0f))
+        return -12.0f;
+    if (x >= w - Truncate(c))
+        return 12.0f;
+    return static_cast<float>(Truncate(static_cast<float>(x) / c) - 11);
+}
+
+// The nautical zone of the sea at the middle of column x of w: whole hours, 15 degrees wide.
+signed char SeaHours(int x, int w)
+{
+    double lon = MapPictureWestLongitude + (x + 0.5) * 360.0 / w;
+    if (lon >= 180.0)
+        lon -= 360.0;
+    return static_cast<signed char>(std::clamp(int(std::floor(lon / 15.0 + 0.5)), -12, 12));
+}
+
+QRgb Blend(QRgb sea, QRgb land, int share)
+{
+    auto channel = [&](int shift) {
+        const int s = (sea >> shift) & 0xff;
+        const int l = (land >> shift) & 0xff;
+        return static_cast<QRgb>((s * (255 - share) + l * share + 127) / 255) << shift;
+    };
+    return 0xff000000u | channel(16) | channel(8) | channel(0);
+}
+
+// The colour of a pixel by its share of land, for each of: nothing lit, the sea lit, the land
+// lit, both lit.
+using Palette = std::array<std::array<QRgb, 256>, 4>;
+
 } // namespace
 
-bool CZoneMap::SetPictures(const QImage &zones, const QImage &map)
+bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture)
 {
-    if (zones.isNull() || map.isNull() || zones.size() != map.size())
+    if (size.isEmpty() || key.IsNull())
         return false;
-    m_dcZones = zones.convertToFormat(QImage::Format_RGB32);
-    const QImage picture = map.convertToFormat(QImage::Format_RGB32);
-    const COLORREF pictureLand = MapColourTable[PictureLandColour].dark;
-    m_dcLandMask = QImage(picture.size(), QImage::Format_Grayscale8);
-    const int width = picture.width();
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        uchar *to = m_dcLandMask.scanLine(y);
-        for (int x = 0; x < width; ++x)
-            to[x] = FromRgb(from[x]) == pictureLand ? MaskLand : MaskSea;
+    const ZoneKey *before = m_key;
+    m_key = &key;
+    if (!BuildLand(size)) {
+        m_key = before;
+        return false;
     }
+    m_bDatabase = tablePicture.isNull();
+    if (!m_bDatabase && !tablePicture.isNull()) {
+        // Each colour of the table's key stands for an entry near its column's stripe: resolved
+        // once per colour and stripe, then every pixel takes its source pixel's entry.
+        const QImage table = tablePicture.convertToFormat(QImage::Format_RGB32);
+        const int tw = table.width();
+        const int th = table.height();
+        QHash<quint64, quint16> resolved;
+        std::vector<quint16> entries(static_cast<std::size_t>(tw) * th);
+        for (int y = 0; y < th; ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(table.constScanLine(y));
+            for (int x = 0; x < tw; ++x) {
+                const COLORREF colour = FromRgb(row[x]);
+                const quint64 k = (quint64(colour) << 8) | quint64(EstimateZone(x, tw) + 12.0f);
+                auto at = resolved.find(k);
+                if (at == resolved.end()) {
+                    const int entry = TableEntryAt(colour, x, tw);
+                    at = resolved.insert(k, entry < 0 ? NoId : quint16(entry));
+                }
+                entries[std::size_t(y) * tw + x] = *at;
+            }
+        }
+        std::vector<int> columns(std::size_t(size.width()));
+        for (int x = 0; x < size.width(); ++x)
+            columns[std::size_t(x)] = int(qint64(x) * tw / size.width());
+        for (int y = 0; y < size.height(); ++y) {
+            const quint16 *from = entries.data() + std::size_t(qint64(y) * th / size.height()) * tw;
+            auto *to = reinterpret_cast<quint16 *>(m_keys.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                to[x] = from[columns[std::size_t(x)]];
+        }
+    }
+    m_seaHours.resize(std::size_t(size.width()));
+    for (int x = 0; x < size.width(); ++x)
+        m_seaHours[std::size_t(x)] = SeaHours(x, size.width());
     m_dcComposite = Map();
     return true;
 }
 
-bool CZoneMap::SetZonePicture(const QImage &zones)
+bool CZoneMap::BuildLand(QSize size)
 {
-    if (IsNull() || zones.size() != m_dcZones.size())
+    // The smallest level at least as large, read in place at the default size; beyond the
+    // largest, that one drawn larger.
+    int level = 0;
+    while (level + 1 < m_key->LevelCount() && (m_key->LevelSize(level).width() < size.width() ||
+                                               m_key->LevelSize(level).height() < size.height()))
+        ++level;
+    const quint16 *cells = m_key->Cells(level);
+    if (!cells)
         return false;
-    m_dcZones = zones.convertToFormat(QImage::Format_RGB32);
+    const int lw = m_key->LevelSize(level).width();
+    const int lh = m_key->LevelSize(level).height();
+    const int w = size.width();
+    const int h = size.height();
+    QImage cover(size, QImage::Format_Grayscale8);
+    QImage keys(size, QImage::Format_Grayscale16);
+    auto zoneOf = [](quint16 cell) {
+        return (cell & ZoneKey::LandBit) && (cell & ZoneKey::NoZone) != ZoneKey::NoZone
+                   ? quint16(cell & ZoneKey::NoZone)
+                   : NoId;
+    };
+
+    if (lw >= w && lh >= h) {
+        // Each pixel the share of land among the cells it covers, its zone the middle cell's or,
+        // on a coast, that of the first land cell.
+        std::vector<int> x0(std::size_t(w) + 1);
+        for (int x = 0; x <= w; ++x)
+            x0[std::size_t(x)] = int(qint64(x) * lw / w);
+        std::vector<int> land(static_cast<std::size_t>(w));
+        std::vector<quint16> zone(static_cast<std::size_t>(w));
+        for (int y = 0; y < h; ++y) {
+            const int y0 = int(qint64(y) * lh / h);
+            const int y1 = std::max(y0 + 1, int(qint64(y + 1) * lh / h));
+            const int middleRow = (y0 + y1) / 2;
+            std::fill(land.begin(), land.end(), 0);
+            std::fill(zone.begin(), zone.end(), NoId);
+            for (int sy = y0; sy < y1; ++sy) {
+                const quint16 *row = cells + std::size_t(sy) * lw;
+                for (int x = 0; x < w; ++x) {
+                    const int from = x0[std::size_t(x)];
+                    const int to = std::max(from + 1, x0[std::size_t(x) + 1]);
+                    int n = 0;
+                    for (int sx = from; sx < to; ++sx) {
+                        const quint16 cell = row[sx];
+                        if (!(cell & ZoneKey::LandBit))
+                            continue;
+                        ++n;
+                        const quint16 z = zoneOf(cell);
+                        if (zone[std::size_t(x)] == NoId ||
+                            (sy == middleRow && sx == (from + to) / 2 && z != NoId))
+                            zone[std::size_t(x)] = z;
+                    }
+                    land[std::size_t(x)] += n;
+                }
+            }
+            uchar *c = cover.scanLine(y);
+            auto *k = reinterpret_cast<quint16 *>(keys.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const int cellsIn =
+                    (y1 - y0) * std::max(1, x0[std::size_t(x) + 1] - x0[std::size_t(x)]);
+                c[x] = uchar((land[std::size_t(x)] * 255 + cellsIn / 2) / cellsIn);
+                k[x] = zone[std::size_t(x)];
+            }
+        }
+    } else {
+        // Drawn larger than the largest level: the share of land between the four nearest
+        // cells, the zone the nearest land cell's.
+        for (int y = 0; y < h; ++y) {
+            const double v = (y + 0.5) * lh / h - 0.5;
+            const int ya = std::clamp(int(std::floor(v)), 0, lh - 1);
+            const int yb = std::min(ya + 1, lh - 1);
+            const double fy = std::clamp(v - ya, 0.0, 1.0);
+            uchar *c = cover.scanLine(y);
+            auto *k = reinterpret_cast<quint16 *>(keys.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const double u = (x + 0.5) * lw / w - 0.5;
+                const int xa = Wrap(int(std::floor(u)), lw);
+                const int xb = (xa + 1) % lw;
+                const double fx = u - std::floor(u);
+                const quint16 q[4] = {
+                    cells[std::size_t(ya) * lw + xa], cells[std::size_t(ya) * lw + xb],
+                    cells[std::size_t(yb) * lw + xa], cells[std::size_t(yb) * lw + xb]};
+                const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy,
+                                          fx * fy};
+                double share = 0;
+                quint16 zone = NoId;
+                double best = -1;
+                for (int i = 0; i < 4; ++i) {
+                    if (!(q[i] & ZoneKey::LandBit))
+                        continue;
+                    share += weight[i];
+                    if (weight[i] > best && zoneOf(q[i]) != NoId) {
+                        best = weight[i];
+                        zone = zoneOf(q[i]);
+                    }
+                }
+                c[x] = uchar(std::lround(share * 255));
+                k[x] = zone;
+            }
+        }
+    }
+    m_cover = cover;
+    m_keys = keys;
     return true;
 }
 
 QPoint CZoneMap::ZonePosition(float fOffset, int originX) const
 {
-    const int w = m_dcZones.width();
+    const int w = m_cover.width();
     if (w == 0)
         return {};
     const float c = static_cast<float>(w) / 24.0f;
@@ -67,7 +234,7 @@ QPoint CZoneMap::ZonePosition(float fOffset, int originX) const
         q = -Truncate(c / 4.0f);
     else
         q = Truncate((fOffset + 11.0f) * c + c / 2.0f);
-    return {Wrap(q + originX, w), m_dcZones.height() / 2};
+    return {Wrap(q + originX, w), m_cover.height() / 2};
 }
 
 void CZoneMap::GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSeaKey)
@@ -80,25 +247,6 @@ void CZoneMap::GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSe
     }
     crSeaKey = ZoneColourTable[static_cast<std::size_t>(i)].colour;
     crLandKey = ZoneColourTable[static_cast<std::size_t>(i) + 1].colour;
-}
-
-COLORREF CZoneMap::ZoneColourAt(QPoint surfacePoint) const
-{
-    return PixelAt(m_dcZones, surfacePoint.x(), surfacePoint.y());
-}
-
-float CZoneMap::EstimateZoneAt(int x, int originX) const
-{
-    const int w = m_dcZones.width();
-    if (w == 0)
-        return 0.0f;
-    const float c = static_cast<float>(w) / 24.0f;
-    const int wx = Wrap(x - originX, w);
-    if (wx >= w - Truncate(c / 2.0f))
-        return -12.0f;
-    if (wx >= w - Truncate(c))
-        return 12.0f;
-    return static_cast<float>(Truncate(static_cast<float>(wx) / c) - 11);
 }
 
 int CZoneMap::FindZoneEntry(COLORREF colour, float fEstimate)
@@ -118,78 +266,212 @@ float CZoneMap::ZoneEntryOffset(int entry)
     return ZoneColourTable[static_cast<std::size_t>(entry)].offset;
 }
 
-std::optional<float> CZoneMap::ZoneAt(QPoint point, int originX, int border) const
+int CZoneMap::TableEntryAt(COLORREF colour, int x, int width)
 {
-    if (IsNull())
-        return std::nullopt;
-    const COLORREF key = ZoneColourAt(point - QPoint(border, border));
-    const float estimate = EstimateZoneAt(point.x(), originX);
-    int entry = FindZoneEntry(key, estimate);
-    if (entry < 0) {
-        // Near the edges the estimate may fall on the other side of the date line.
-        if (estimate > 10.0f)
-            entry = FindZoneEntry(key, -12.0f);
-        else if (estimate < -10.0f)
-            entry = FindZoneEntry(key, 12.0f);
-    }
-    if (entry < 0)
-        return std::nullopt;
-    return ZoneEntryOffset(entry);
+    if (width <= 0)
+        return -1;
+    const float estimate = EstimateZone(Wrap(x, width), width);
+    int entry = FindZoneEntry(colour, estimate);
+    // Near the edges the estimate may fall on the other side of the date line.
+    if (entry < 0 && estimate > 10.0f)
+        entry = FindZoneEntry(colour, -12.0f);
+    else if (entry < 0 && estimate < -10.0f)
+        entry = FindZoneEntry(colour, 12.0f);
+    return entry;
 }
 
-std::vector<float> CZoneMap::ZoneOffsets(int originX, int border) const
+std::optional<float> CZoneMap::ZoneOffset(int zone) const
+{
+    if (!m_key || zone < 0 || zone >= m_key->ZoneCount())
+        return std::nullopt;
+    if (m_names.empty()) {
+        // A zone some place of the tree stands in answers as that place does, from the answers
+        // the tree lists (kept across runs), so the two agree and a start loads no zone for it.
+        m_names.resize(std::size_t(m_key->ZoneCount()));
+        m_entries.assign(std::size_t(m_key->ZoneCount()), -1);
+        QHash<QByteArray, int> byName;
+        for (int i = 0; i < m_key->ZoneCount(); ++i)
+            byName.insert(m_names[std::size_t(i)] = m_key->ZoneName(i), i);
+        for (int entry = PlaceCount - 1; entry >= 0; --entry) {
+            if (const auto at = byName.constFind(EntryZoneId(entry)); at != byName.constEnd())
+                m_entries[std::size_t(*at)] = entry;
+        }
+    }
+    const TimeValue now = CurrentTime();
+    if (const int entry = m_entries[std::size_t(zone)]; entry >= 0 && IsEntryZoneKnown(entry))
+        return static_cast<float>(EntryListStateAt(entry, now).standardOffset) / 3600.0f;
+    const QByteArray &name = m_names[std::size_t(zone)];
+    if (!IsZoneKnown(name))
+        return std::nullopt;
+    // The same standard offset as the tree's and the captions'.
+    return static_cast<float>(ZoneStateAt(name, now).standardOffset) / 3600.0f;
+}
+
+quint16 CZoneMap::LandKeyNear(QPoint p, int radius) const
+{
+    const int w = m_cover.width();
+    const int h = m_cover.height();
+    auto landKey = [&](int x, int y) {
+        return m_cover.constScanLine(y)[x] != 0
+                   ? reinterpret_cast<const quint16 *>(m_keys.constScanLine(y))[x]
+                   : NoId;
+    };
+    if (const quint16 here = landKey(p.x(), p.y()); here != NoId)
+        return here;
+    radius = std::clamp(radius, 0, w / 2);
+    quint16 best = NoId;
+    int bestDistance = radius * radius + 1;
+    for (int dy = -radius; dy <= radius; ++dy) {
+        const int y = p.y() + dy;
+        if (y < 0 || y >= h)
+            continue;
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int distance = dx * dx + dy * dy;
+            if (distance >= bestDistance)
+                continue;
+            if (const quint16 k = landKey(Wrap(p.x() + dx, w), y); k != NoId) {
+                best = k;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
+}
+
+std::optional<float> CZoneMap::ZoneAt(QPoint p, int radius) const
+{
+    if (IsNull() || p.x() < 0 || p.y() < 0 || p.x() >= m_cover.width() || p.y() >= m_cover.height())
+        return std::nullopt;
+    if (!m_bDatabase) {
+        const quint16 entry = reinterpret_cast<const quint16 *>(m_keys.constScanLine(p.y()))[p.x()];
+        if (entry == NoId)
+            return std::nullopt;
+        return ZoneEntryOffset(entry);
+    }
+    const quint16 zone = LandKeyNear(p, radius);
+    if (zone == NoId)
+        return static_cast<float>(m_seaHours[std::size_t(p.x())]);
+    return ZoneOffset(zone);
+}
+
+QByteArray CZoneMap::ZoneNameAt(QPoint p, int radius) const
+{
+    if (!m_bDatabase || IsNull() || p.x() < 0 || p.y() < 0 || p.x() >= m_cover.width() ||
+        p.y() >= m_cover.height())
+        return {};
+    const quint16 zone = LandKeyNear(p, radius);
+    return zone == NoId ? QByteArray() : m_key->ZoneName(zone);
+}
+
+std::vector<float> CZoneMap::ZoneOffsets() const
 {
     std::set<float> offsets;
-    std::vector<COLORREF> seen; // a column holds few colours: each is looked up once
-    for (int x = 0; x < m_dcZones.width(); ++x) {
-        seen.clear();
-        for (int y = 0; y < m_dcZones.height(); ++y) {
-            const COLORREF key = ZoneColourAt(QPoint(x, y));
-            if (std::find(seen.begin(), seen.end(), key) != seen.end())
-                continue;
-            seen.push_back(key);
-            if (const auto zone = ZoneAt(QPoint(x + border, y + border), originX, border))
-                offsets.insert(*zone);
-        }
+    std::vector<bool> seen(0x10000);
+    for (int y = 0; y < m_keys.height(); ++y) {
+        const auto *row = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
+        for (int x = 0; x < m_keys.width(); ++x)
+            seen[row[x]] = true;
+    }
+    for (int id = 0; id < int(NoId); ++id) {
+        if (!seen[std::size_t(id)])
+            continue;
+        if (!m_bDatabase)
+            offsets.insert(ZoneEntryOffset(id));
+        else if (const auto offset = ZoneOffset(id))
+            offsets.insert(*offset);
+    }
+    if (m_bDatabase) {
+        for (const signed char hours : m_seaHours)
+            offsets.insert(hours);
     }
     return {offsets.begin(), offsets.end()};
 }
+
+namespace {
+
+Palette MakePalette(QRgb sea, QRgb seaLit, QRgb land, QRgb landLit)
+{
+    Palette p;
+    for (int a = 0; a < 256; ++a) {
+        p[0][std::size_t(a)] = Blend(sea, land, a);
+        p[1][std::size_t(a)] = Blend(seaLit, land, a);
+        p[2][std::size_t(a)] = Blend(sea, landLit, a);
+        p[3][std::size_t(a)] = Blend(seaLit, landLit, a);
+    }
+    return p;
+}
+
+} // namespace
 
 void CZoneMap::LightZone(float fOffset, int x)
 {
     if (IsNull())
         return;
-    m_dcComposite = Map();
-    COLORREF landKey;
-    COLORREF seaKey;
-    GetZoneColours(fOffset, landKey, seaKey);
-    if (landKey == ZONE_NO_COLOUR && seaKey == ZONE_NO_COLOUR)
-        return;
+    const int w = m_cover.width();
+    const int h = m_cover.height();
+    if (m_dcComposite.size() != m_cover.size())
+        m_dcComposite = QImage(m_cover.size(), QImage::Format_RGB32);
+    const Palette palette = MakePalette(ToRgb(m_crSea), ToRgb(m_crSeaHighlight), ToRgb(m_crLand),
+                                        ToRgb(m_crLandHighlight));
 
-    const int w = m_dcZones.width();
+    // Per column: 0 outside the lit columns, else 1, plus 2 where the sea there is lit.
+    std::vector<uchar> column(std::size_t(w), 0);
     const int west = fOffset == 8.0f ? w / 8 : w / 12; // +8's land reaches far west
     const int east = w / 16;
-    const QRgb landLit = ToRgb(m_crLandHighlight);
-    const QRgb seaLit = ToRgb(m_crSeaHighlight);
-    for (int y = 0; y < m_dcZones.height(); ++y) {
-        const auto *keys = reinterpret_cast<const QRgb *>(m_dcZones.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
-        for (int i = x - west; i < x + east; ++i) {
-            const int column = Wrap(i, w);
-            const COLORREF key = FromRgb(keys[column]);
-            if (key == landKey)
-                out[column] = landLit;
-            else if (key == seaKey)
-                out[column] = seaLit;
+    for (int i = x - west; i < x + east; ++i) {
+        const int c = Wrap(i, w);
+        column[std::size_t(c)] =
+            uchar(1 | (m_bDatabase && m_seaHours[std::size_t(c)] == fOffset ? 2 : 0));
+    }
+    // Whether each key is of the zone, worked out when first met in the lit columns: 0 not
+    // yet, 1 no, 2 yes.
+    std::vector<uchar> lit(0x10000, 0);
+    lit[NoId] = 1;
+    auto isLit = [&](quint16 id) {
+        uchar &s = lit[id];
+        if (s == 0) {
+            const std::optional<float> offset =
+                m_bDatabase ? ZoneOffset(id) : std::optional<float>(ZoneEntryOffset(id));
+            s = offset && *offset == fOffset ? 2 : 1;
         }
+        return s == 2;
+    };
+    if (m_bDatabase) {
+        // A zone of the database met in the lit columns is lit whole, so none is cut off at
+        // their edge; its offset is read only then.
+        for (int y = 0; y < h; ++y) {
+            const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
+            for (int c = 0; c < w; ++c) {
+                if (column[std::size_t(c)])
+                    isLit(keys[c]);
+            }
+        }
+    }
+    for (int y = 0; y < h; ++y) {
+        const uchar *cover = m_cover.constScanLine(y);
+        const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
+        if (m_bDatabase) {
+            for (int c = 0; c < w; ++c) {
+                const int which = (lit[keys[c]] == 2 ? 2 : 0) | (column[std::size_t(c)] >> 1);
+                out[c] = palette[std::size_t(which)][cover[c]];
+            }
+            continue;
+        }
+        for (int c = 0; c < w; ++c)
+            out[c] = palette[column[std::size_t(c)] && isLit(keys[c]) ? 3 : 0][cover[c]];
     }
 }
 
 bool CZoneMap::Turn(int dx, int dy)
 {
-    if (IsNull() || !ScrollSurface(m_dcZones, dx, dy))
+    if (IsNull() || !ScrollSurface(m_cover, dx, dy))
         return false;
-    ScrollSurface(m_dcLandMask, dx, dy);
+    ScrollSurface(m_keys, dx, dy);
+    const int w = static_cast<int>(m_seaHours.size());
+    const int shift = Wrap(dx, w);
+    if (shift != 0)
+        std::rotate(m_seaHours.begin(), m_seaHours.begin() + (w - shift), m_seaHours.end());
     return true;
 }
 
@@ -256,17 +538,18 @@ QImage CZoneMap::Map() const
 {
     if (IsNull())
         return {};
-    // Drawn from the picture's own land and sea rather than kept and recoloured, so land and sea
-    // stay apart even after both were given the same pair, and no copy of the map is kept.
-    QImage map(m_dcLandMask.size(), QImage::Format_RGB32);
-    const QRgb land = ToRgb(m_crLand);
-    const QRgb sea = ToRgb(m_crSea);
+    // Drawn from the share of land rather than kept and recoloured, so land and sea stay apart
+    // even after both were given the same pair, and no copy of the map is kept.
+    std::array<QRgb, 256> shade;
+    for (int a = 0; a < 256; ++a)
+        shade[std::size_t(a)] = Blend(ToRgb(m_crSea), ToRgb(m_crLand), a);
+    QImage map(m_cover.size(), QImage::Format_RGB32);
     const int width = map.width();
     for (int y = 0; y < map.height(); ++y) {
-        const uchar *mask = m_dcLandMask.constScanLine(y);
+        const uchar *cover = m_cover.constScanLine(y);
         auto *out = reinterpret_cast<QRgb *>(map.scanLine(y));
         for (int x = 0; x < width; ++x)
-            out[x] = mask[x] == MaskLand ? land : sea;
+            out[x] = shade[cover[x]];
     }
     return map;
 }

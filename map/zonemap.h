@@ -2,57 +2,77 @@
 
 #include "map/colourref.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 
+#include <array>
 #include <optional>
 #include <vector>
 
-// The pictures behind the world map and what is read from them: where a zone is shown, which
-// zone lies under a point, the map in the chosen land and sea colours, and the map with one zone
-// lit. Widget-free; the map window keeps the turn (its view origin) and passes it in.
+class ZoneKey;
+
+// The surfaces behind the world map at the window's size in device pixels, and what is read from
+// them: where a zone is shown, which zone lies under a point, the map in the chosen land and sea
+// colours, and the map with one zone lit. Widget-free; the map window keeps the turn (its view
+// origin) and passes it in.
+//
+// Land comes from the zone key's land cells, smoothly reduced to the size, so a coast is a share
+// of land in each pixel. What a pixel's zone is comes from one of two keys: the country table's
+// picture of offsets (table mode), or the key by zone name (database mode), whose zones take
+// their standard offsets from the time-zone database when asked, as the clocks' do. There, the
+// sea keeps the nautical zone of its longitude.
 class CZoneMap final
 {
 public:
+    // A key pixel of no zone.
+    static constexpr quint16 NoId = 0xffff;
+    // How far from a point, in device pixels at a pixel ratio of 1, land wins over the sea.
+    static constexpr int LandRadius = 3;
+
     CZoneMap() = default;
 
-    // Both pictures at the window's inner size. False, keeping nothing, when either is missing or
-    // their sizes differ. The map picture's land is its dark-green pixels, everything else sea;
-    // the map is drawn at once in the current land and sea colours.
-    bool SetPictures(const QImage &zones, const QImage &map);
-    // Replaces the zone key alone by one of the same size, turned like the kept surfaces. False,
-    // keeping the old key, for any other picture. The composite is left for the caller to light.
-    bool SetZonePicture(const QImage &zones);
-    bool IsNull() const { return m_dcZones.isNull(); }
-    QSize Size() const { return m_dcZones.size(); }
+    // Builds every surface at size from key's land and, given a table picture (the country
+    // table's key of colours at any size), its zones; without one the zones are key's by name.
+    // False, keeping nothing, for an empty size or a key without levels. The map is drawn at once
+    // in the current colours, not turned.
+    bool Build(QSize size, const ZoneKey &key, const QImage &tablePicture = {});
+    bool IsNull() const { return m_cover.isNull(); }
+    bool IsDatabase() const { return m_key != nullptr && m_bDatabase; }
+    QSize Size() const { return m_cover.size(); }
 
     // Where zone fOffset is shown with the map turned by originX: its stripe's middle, +12 and
     // -12 either side of the date line, offsets beyond +-12 at the left edge. y is H/2.
     QPoint ZonePosition(float fOffset, int originX) const;
     // The key colours of a zone; ZONE_NO_COLOUR for both when the table lacks the offset.
     static void GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSeaKey);
-    // The zone picture's colour at a surface point; CLR_INVALID outside.
-    COLORREF ZoneColourAt(QPoint surfacePoint) const;
-    // A rough offset (a whole number of hours) for x, which is measured like the click point.
-    float EstimateZoneAt(int x, int originX) const;
     // Searching from the last entry to the first, the entry of that key colour whose offset lies
     // within two hours of the estimate; -1 if none.
     static int FindZoneEntry(COLORREF colour, float fEstimate);
     static float ZoneEntryOffset(int entry);
-    // The zone under a window point whose picture starts at (border, border): key colour plus
-    // estimate, retried across the date line near the edges. Nothing when no entry matches.
-    std::optional<float> ZoneAt(QPoint point, int originX, int border = 2) const;
-    // Every zone a click somewhere on the picture selects, west to east. Read from the zone
-    // picture itself, so it holds the half- and quarter-hour zones the picture shows.
-    std::vector<float> ZoneOffsets(int originX, int border = 2) const;
+    // The table entry a key colour stands for in column x of a picture of that width, not turned:
+    // the estimate of the column's stripe, retried across the date line near the edges.
+    static int TableEntryAt(COLORREF colour, int x, int width);
+
+    // The zone under a point of the turned surfaces (device pixels): in table mode the key's;
+    // in database mode the land's, where the point is sea that of the nearest land within
+    // radius, else the nautical zone of the sea. Nothing outside the surfaces, on a pixel of no
+    // zone, or on land of a zone the database lacks.
+    std::optional<float> ZoneAt(QPoint surfacePoint, int radius = LandRadius) const;
+    // In database mode the zone of the database there, by name, with land winning as above;
+    // empty at sea and in table mode.
+    QByteArray ZoneNameAt(QPoint surfacePoint, int radius = LandRadius) const;
+    // Every zone a click somewhere on the map selects, west to east.
+    std::vector<float> ZoneOffsets() const;
 
     // Rebuilds the composite: the map with the land and sea of zone fOffset lit in the columns
     // from two hours west (three for +8) to one and a half hours east of x, the zone's position.
+    // In database mode a zone of the database met there is lit whole.
     void LightZone(float fOffset, int x);
     const QImage &Composite() const { return m_dcComposite; }
 
-    // Turns the kept surfaces (zone key, map, picture) by the same step as the view.
+    // Turns the kept surfaces (key, land, the sea's zones) by the same step as the view.
     bool Turn(int dx, int dy);
 
     // Colour pair numbers are 0..7; any other number is refused and changes nothing. A colour
@@ -71,14 +91,29 @@ public:
     COLORREF SeaColour() const { return m_crSea; }
     COLORREF SeaHighlight() const { return m_crSeaHighlight; }
 
-    const QImage &Zones() const { return m_dcZones; }
+    // The share of land in each pixel (0 sea .. 255 land), turned like the view.
+    const QImage &Land() const { return m_cover; }
+    // Each pixel's key: a table entry in table mode, a zone of the key by name in database mode
+    // (NoId at sea), turned like the view.
+    const QImage &Keys() const { return m_keys; }
     // The map in the chosen land and sea colours, turned like the view.
     QImage Map() const;
 
 private:
-    QImage m_dcZones;     // the zone key, turned with the view
-    QImage m_dcLandMask;  // the map picture as loaded, a byte a pixel: land or not, turned too
-    QImage m_dcComposite; // the map with the selected zone lit, as built
+    // The standard offset of a zone of the key by name now; nothing where the database lacks it.
+    std::optional<float> ZoneOffset(int zone) const;
+    // The key pixel nearest to p within radius that is land of a zone; NoId if none.
+    quint16 LandKeyNear(QPoint p, int radius) const;
+    bool BuildLand(QSize size);
+
+    const ZoneKey *m_key = nullptr;
+    bool m_bDatabase = false;
+    QImage m_cover;                      // a byte a pixel: the share of land, turned with the view
+    QImage m_keys;                       // two bytes a pixel: the key, turned with the view
+    std::vector<signed char> m_seaHours; // the sea's nautical zone by column, turned
+    QImage m_dcComposite;                // the map with the selected zone lit, as built
+    mutable std::vector<QByteArray> m_names; // the key's zone names, read on first need
+    mutable std::vector<int> m_entries;      // the first place of the tree in each zone, or -1
     COLORREF m_crLand = MakeColourRef(0, 128, 0);
     COLORREF m_crLandHighlight = MakeColourRef(104, 255, 48);
     COLORREF m_crSea = MakeColourRef(0, 0, 128);

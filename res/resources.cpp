@@ -35,11 +35,6 @@ QImage LoadZonePicture()
     return LoadRgb32(QStringLiteral(":/images/zones.png"));
 }
 
-QImage LoadTodayZonePicture()
-{
-    return LoadRgb32(QStringLiteral(":/images/zones-today.png"));
-}
-
 QImage LoadTreeStrip(int landColour)
 {
     if (landColour < 0 || landColour > 7)

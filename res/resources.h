@@ -20,10 +20,6 @@ QImage LoadMapPicture();
 // The zone key: every pixel holds a key colour of the zone colour table.
 QImage LoadZonePicture();
 
-// The same key drawn from today's standard offsets of the time-zone database, without the
-// country table's own offsets: Portugal is under GMT+0:00 here, under GMT+1:00 in the other.
-QImage LoadTodayZonePicture();
-
 // The strip of 19 tree pictures of 24 x 16 drawn in land colour landColour (0..7), white being
 // transparent; null for any other index.
 inline constexpr int TreeImageWidth = 24;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRandomGenerator>
 #include <QRect>
+#include <QSize>
 
 #include <cmath>
 
@@ -19,11 +20,14 @@ inline constexpr int H = 178;
 inline const QRect Frame(0, 0, W + 4, H + 4);
 inline constexpr QPoint Border(2, 2);
 
-// The picture pixel where a place is shown with the map turned by originX.
-inline QPoint PixelOf(double lon, double lat, int originX = 0)
+// The surface pixel where a place is shown on a map of that size turned by originX: the map is
+// equirectangular, from 172.5 degrees west and 90 north, 178 / 357 as high as wide.
+inline QPoint PixelOf(double lon, double lat, QSize size = {W, H}, int originX = 0)
 {
-    const int x = static_cast<int>(std::floor((lon + 172.5) * W / 360.0)) + originX;
-    return {(x % W + W) % W, static_cast<int>(std::floor((90.0 - lat) * W / 360.0))};
+    const int w = size.width();
+    const int x = static_cast<int>(std::floor((lon + 172.5) * w / 360.0)) + originX;
+    const double span = 360.0 * H / W;
+    return {(x % w + w) % w, static_cast<int>(std::floor((90.0 - lat) * size.height() / span))};
 }
 
 // Random pixels, so that any misplaced pixel shows.

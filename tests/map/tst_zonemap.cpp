@@ -1,12 +1,15 @@
 #include "map/colourtables.h"
 #include "map/surface.h"
+#include "map/zonekey.h"
 #include "map/zonemap.h"
 #include "res/resources.h"
 #include "syntheticmap.h"
+#include "zones/cityplaces.h"
+#include "zones/citytable.h"
+#include "zones/zonedatabase.h"
 
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -14,38 +17,22 @@ using namespace synthetic;
 
 namespace {
 
-constexpr QRgb MapSea = qRgb(0, 0, 128);
+constexpr TimeValue June2026 = 1780315200; // 1 June 2026, 12:00 UTC
+const QSize Small(371, 173);               // about the window's default
+const QSize Large(1920, 960);
+constexpr float NotInTable = -99.0f;
 
-// The map as it must look in the given pairs: the picture's land in one, its sea in the other.
-QImage Expected(const QImage &picture, int landPair, int seaPair)
+CZoneMap Built(QSize size, bool database)
 {
-    QImage image(picture.size(), QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const int pair = picture.pixel(x, y) == MapSea ? seaPair : landPair;
-            image.setPixel(x, y, ToRgb(MapColourTable[static_cast<std::size_t>(pair)].dark));
-        }
-    return image;
-}
-constexpr float SeaOfItsStripe = -99;
-
-// The sea stripe of a column along the top row of the zone key: -11 to +12 west to east, then -12.
-float StripeOffset(int column)
-{
-    const int starts[] = {16,  31,  46,  60,  75,  90,  105, 120, 135, 149, 164, 179,
-                          193, 208, 223, 238, 253, 268, 283, 297, 311, 326, 341, 349};
-    const int stripe = int(std::upper_bound(std::begin(starts), std::end(starts), column) - starts);
-    return stripe < 24 ? float(stripe - 11) : -12.0f;
+    CZoneMap map;
+    map.Build(size, ZoneKey::Builtin(), database ? QImage() : LoadZonePicture());
+    return map;
 }
 
-COLORREF KeyColour(float offset, int kind)
+QRgb At(const QImage &image, QPoint p)
 {
-    const int position = ZoneColourPosition(offset);
-    return position < 0 ? ZONE_NO_COLOUR
-                        : ZoneColourTable[static_cast<std::size_t>(position + kind)].colour;
+    return image.pixel(p);
 }
-
-constexpr int Land = 0, Sea = 1, Both = 2; // what a step of colours sets
 
 } // namespace
 
@@ -54,110 +41,164 @@ class TestZoneMap final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        m_zones = LoadZonePicture();
-        m_picture = LoadMapPicture();
-        QVERIFY(m_map.SetPictures(m_zones, m_picture));
-    }
+    void init() { m_clock = std::make_unique<ScopedTimeSource>(&m_june); }
+    void cleanup() { m_clock.reset(); }
 
-    void everyPixelIsAKeyOfItsKind()
-    {
-        // The top row is sea striped as StripeOffset says. Where the map shows sea, the key holds
-        // its column's sea colour; on land a land key, or the sea colour only where the offset has
-        // no land colour: a few islands.
-        int islandsAsSea = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                const COLORREF stripe = KeyColour(StripeOffset(x), 0);
-                const COLORREF key = FromRgb(m_zones.pixel(x, y));
-                const bool sea = m_picture.pixel(x, y) == MapSea;
-                const bool landKey = std::any_of(
-                    std::begin(ZoneColourTable), std::end(ZoneColourTable),
-                    [&](const ZoneColourEntry &e) { return e.kind == 1 && e.colour == key; });
-                const bool valid = key == stripe || (!sea && landKey);
-                QVERIFY2(valid && (sea || y > 0),
-                         qPrintable(QStringLiteral("%1 at %2,%3").arg(key, 6, 16).arg(x).arg(y)));
-                islandsAsSea += !sea && key == stripe;
-            }
-        QVERIFY2(islandsAsSea <= 12, qPrintable(QString::number(islandsAsSea)));
-    }
-
+    // A click there selects the zone, and lighting it lights the place (a small island may be
+    // sea in its own pixel: its land within the click's reach is lit then).
     void knownPlaces_data()
     {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("database");
         QTest::addColumn<QPointF>("place"); // longitude, latitude
         QTest::addColumn<float>("offset");
-        QTest::newRow("Nepal") << QPointF(84.0, 28.3) << 5.75f;
-        QTest::newRow("Northern Territory") << QPointF(133.9, -23.7) << 9.5f;
-        QTest::newRow("Newfoundland") << QPointF(-56.0, 48.8) << -3.5f;
-        // Land of offsets without a land colour shows its stripe's sea.
-        QTest::newRow("Chatham Is., +12:45") << QPointF(-176.5, -44.0) << SeaOfItsStripe;
-        QTest::newRow("South Georgia, -2") << QPointF(-36.5, -54.3) << SeaOfItsStripe;
+        const struct
+        {
+            const char *name;
+            double lon, lat;
+            float database, table;
+        } places[] = {
+            // The table's key has no land of its own there: the sea of the stripe, or nothing.
+            {"Chatham", -176.56, -43.95, 12.75f, -12.0f},
+            {"Kiritimati", -157.43, 1.87, 14.0f, NotInTable},
+            {"Nepal", 84.0, 28.3, 5.75f, 5.75f},
+            {"Lord Howe", 159.08, -31.55, 10.5f, NotInTable},
+            {"Newfoundland", -56.0, 48.8, -3.5f, -3.5f},
+            // The database's Irish winter is its standard time.
+            {"Ireland", -8.0, 53.0, 0.0f, 0.0f},
+        };
+        for (const QSize size : {Small, Large})
+            for (const bool database : {true, false})
+                for (const auto &p : places)
+                    if (database || p.table != NotInTable)
+                        QTest::addRow("%s, %dx%d%s", p.name, size.width(), size.height(),
+                                      database ? "" : ", table")
+                            << size << database << QPointF(p.lon, p.lat)
+                            << (database ? p.database : p.table);
     }
-
     void knownPlaces()
     {
+        QFETCH(QSize, size);
+        QFETCH(bool, database);
         QFETCH(QPointF, place);
         QFETCH(float, offset);
-        const QPoint p = PixelOf(place.x(), place.y());
-        QVERIFY(m_picture.pixel(p) != MapSea);
-        const bool asSea = offset == SeaOfItsStripe;
-        QCOMPARE(FromRgb(m_zones.pixel(p)),
-                 asSea ? KeyColour(StripeOffset(p.x()), 0) : KeyColour(offset, 1));
-        // A click there finds the zone among those sharing its key colour.
-        QCOMPARE(m_map.ZoneAt(p + Border, 0), asSea ? StripeOffset(p.x()) : offset);
+        CZoneMap map = Built(size, database);
+        QCOMPARE(map.Size(), size);
+        const QPoint p = PixelOf(place.x(), place.y(), size);
+        QCOMPARE(map.ZoneAt(p), offset);
+        map.LightZone(offset, map.ZonePosition(offset, 0).x());
+        const QImage unlit = map.Map();
+        bool lit = false;
+        for (int dy = -CZoneMap::LandRadius; dy <= CZoneMap::LandRadius; ++dy)
+            for (int dx = -CZoneMap::LandRadius; dx <= CZoneMap::LandRadius; ++dx)
+                lit =
+                    lit || At(map.Composite(), p + QPoint(dx, dy)) != At(unlit, p + QPoint(dx, dy));
+        QVERIFY(lit);
     }
 
-    void topRowSelectsTheStripes()
+    // Only the zone is lit: in table mode within its columns, in database mode every zone of
+    // the database with its standard offset met there, whole, and the sea of its nautical zone.
+    void lightsOnlyTheZone_data()
     {
-        for (int x = 0; x < W; ++x) {
-            // The estimate counts the border, so the last yellow column of +3 falls in the window
-            // of +5.75, whose yellow land comes later in the table.
-            const float expected = x == 222 ? 5.75f : StripeOffset(x);
-            const std::optional<float> zone = m_map.ZoneAt(QPoint(x, 0) + Border, 0);
-            QVERIFY2(
-                zone && *zone == expected,
-                qPrintable(QStringLiteral("column %1 gave %2").arg(x).arg(zone.value_or(-99))));
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<float>("offset");
+        for (const QSize size : {Small, Large}) {
+            const QString s = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            QTest::addRow("+8, table, %s", qPrintable(s)) << size << false << 8.0f;
+            QTest::addRow("-12, table, %s", qPrintable(s)) << size << false << -12.0f;
+            QTest::addRow("+1, %s", qPrintable(s)) << size << true << 1.0f;
+            QTest::addRow("+5.5, %s", qPrintable(s)) << size << true << 5.5f;
         }
     }
-
-    void lightsOnlyTheNamedColumns_data()
+    void lightsOnlyTheZone()
     {
-        QTest::addColumn<float>("offset");
-        QTest::addColumn<int>("west");
-        QTest::addColumn<int>("east");
-        QTest::newRow("+8") << 8.0f << W / 8 << W / 16;
-        QTest::newRow("+5.5") << 5.5f << W / 12 << W / 16;
-        QTest::newRow("-12") << -12.0f << W / 12 << W / 16;
-    }
-
-    void lightsOnlyTheNamedColumns()
-    {
+        QFETCH(QSize, size);
+        QFETCH(bool, database);
         QFETCH(float, offset);
-        QFETCH(int, west);
-        QFETCH(int, east);
-        CZoneMap map = m_map;
+        CZoneMap map = Built(size, database);
+        const int w = size.width();
         const int x = map.ZonePosition(offset, 0).x();
         map.LightZone(offset, x);
-        COLORREF landKey;
-        COLORREF seaKey;
-        CZoneMap::GetZoneColours(offset, landKey, seaKey);
-        const QImage unlit = map.Map(); // drawn at each call
+        const int west = offset == 8.0f ? w / 8 : w / 12;
+        const QImage unlit = map.Map();
+        const QRgb landLit = ToRgb(map.LandHighlight());
+        const QRgb seaLit = ToRgb(map.SeaHighlight());
         int lit = 0;
-        for (int py = 0; py < H; ++py)
-            for (int px = 0; px < W; ++px) {
-                const bool inColumns = (((px - (x - west)) % W) + W) % W < west + east;
-                const COLORREF key = map.ZoneColourAt({px, py});
-                COLORREF expected = PixelAt(unlit, px, py);
-                if (inColumns && key == landKey)
-                    expected = map.LandHighlight();
-                else if (inColumns && key == seaKey)
-                    expected = map.SeaHighlight();
-                lit += expected != PixelAt(unlit, px, py);
-                QVERIFY2(PixelAt(map.Composite(), px, py) == expected,
+        for (int py = 0; py < size.height(); ++py)
+            for (int px = 0; px < w; ++px) {
+                const int share = map.Land().pixel(px, py) & 0xff;
+                const QRgb shown = map.Composite().pixel(px, py);
+                if (shown == unlit.pixel(px, py) || (share != 0 && share != 255))
+                    continue;
+                ++lit;
+                const bool inColumns = (((px - (x - west)) % w) + w) % w < west + w / 16;
+                QVERIFY2(shown == (share ? landLit : seaLit) && map.ZoneAt({px, py}, 0) == offset &&
+                             (database || inColumns),
                          qPrintable(QStringLiteral("pixel (%1, %2)").arg(px).arg(py)));
             }
-        QVERIFY(lit > 0);
+        QVERIFY(lit > size.width() / 4);
+    }
+
+    // Every city lies in the zone under which the tree lists its place, or in one with its own
+    // zone's offset where the tree cannot list that (Crimea, western Mongolia). Cities on a
+    // border or a coast, a pixel from the other side, may differ.
+    void citiesAgreeWithTheTree_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("allowedShare");
+        QTest::newRow("small") << Small << 0.02;
+        QTest::newRow("large") << Large << 0.005;
+    }
+    void citiesAgreeWithTheTree()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, allowedShare);
+        const CZoneMap map = Built(size, true);
+        QVERIFY(Cities::Count() > 20000);
+        QStringList differ;
+        for (int city = 0; city < Cities::Count(); ++city) {
+            const int place = PlaceForCity(city, true, June2026);
+            const float listed = EntryListStateAt(place, June2026).standardOffset / 3600.0f;
+            const float own = ZoneStateAt(Cities::ZoneId(city), June2026).standardOffset / 3600.0f;
+            const std::optional<float> shown =
+                map.ZoneAt(PixelOf(Cities::Longitude(city), Cities::Latitude(city), size));
+            if (shown != listed && shown != own)
+                differ << Cities::AsciiName(city) + " " + Cities::ZoneId(city);
+        }
+        qInfo("%lld cities differ: %s", qlonglong(differ.size()),
+              qPrintable(differ.mid(0, 10).join(QStringLiteral("; "))));
+        QVERIFY(differ.size() <= allowedShare * Cities::Count());
+    }
+
+    // Coasts are smooth shares of land at any size but the key's own, and every size shows as
+    // much land as the finest level.
+    void landAtEverySize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("smooth");
+        QTest::newRow("the key's smallest level") << QSize(357, 178) << false;
+        QTest::newRow("default") << Small << true;
+        QTest::newRow("large") << Large << true;
+        QTest::newRow("beyond the finest level") << QSize(4000, 2000) << true;
+    }
+    void landAtEverySize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, smooth);
+        const CZoneMap map = Built(size, true);
+        qint64 land = 0;
+        int between = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            const uchar *row = map.Land().constScanLine(y);
+            for (int x = 0; x < size.width(); ++x) {
+                land += row[x];
+                between += row[x] != 0 && row[x] != 255;
+            }
+        }
+        const double share = double(land) / 255 / (qint64(size.width()) * size.height());
+        QVERIFY2(std::abs(share - 0.335) < 0.015, qPrintable(QString::number(share)));
+        QCOMPARE(between > size.width(), smooth);
     }
 
     void scroll_data()
@@ -180,8 +221,9 @@ private slots:
         QFETCH(int, dx);
         QFETCH(int, dy);
         QFETCH(bool, moves);
-        // A surface of pixels, and a mask of a byte each.
-        for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        // A surface of pixels, a share of land of a byte each, a key of two bytes each.
+        for (const QImage::Format format :
+             {QImage::Format_RGB32, QImage::Format_Grayscale8, QImage::Format_Grayscale16}) {
             const QImage before = Noise(17).convertToFormat(format);
             QImage surface = before;
             QCOMPARE(ScrollSurface(surface, dx, dy), moves);
@@ -197,16 +239,20 @@ private slots:
         QVERIFY(!ScrollSurface(other, 1, 1));
     }
 
-    void noZoneOffTheKey()
+    void nothingOffTheMap()
     {
-        // A colour of no zone, the border, below the picture; a map without pictures.
-        QImage zones = m_zones.copy();
-        zones.setPixel(100, 150, qRgb(255, 128, 0));
-        CZoneMap map;
-        QVERIFY(map.SetPictures(zones, m_picture));
-        for (const QPoint point : {QPoint(100, 150) + Border, QPoint(0, 0), QPoint(100, H + 2)})
-            QCOMPARE(map.ZoneAt(point, 0), std::optional<float>());
-        QCOMPARE(CZoneMap().ZoneAt(QPoint(100, 150) + Border, 0), std::optional<float>());
+        const CZoneMap map = Built(Small, true);
+        for (const QPoint point :
+             {QPoint(-1, 0), QPoint(0, Small.height()), QPoint(Small.width(), 5)})
+            QCOMPARE(map.ZoneAt(point), std::optional<float>());
+        QCOMPARE(CZoneMap().ZoneAt(QPoint(100, 150)), std::optional<float>());
+        // No size, or a damaged key: nothing built, nothing kept.
+        CZoneMap none;
+        QVERIFY(!none.Build(QSize(0, 10), ZoneKey::Builtin()));
+        const ZoneKey damaged(QByteArray(1024, 'x'));
+        QVERIFY(!none.Build(Small, damaged));
+        QVERIFY(none.IsNull());
+        QCOMPARE(none.Map(), QImage());
     }
 
     void colours_data()
@@ -225,7 +271,7 @@ private slots:
     void colours()
     {
         QFETCH(QList<int>, steps);
-        CZoneMap map = m_map;
+        CZoneMap map = Built(Small, true);
         int land = 2;
         int sea = 1;
         for (qsizetype i = 0; i < steps.size(); i += 3) {
@@ -242,15 +288,30 @@ private slots:
                 first = a;
             if (bValid)
                 sea = b;
-            QCOMPARE(map.Map(), Expected(m_picture, land, sea));
+            // Land and sea in their pairs' dark colours, a coast between the two.
+            const QImage shown = map.Map();
+            const QRgb l = ToRgb(MapColourTable[std::size_t(land)].dark);
+            const QRgb s = ToRgb(MapColourTable[std::size_t(sea)].dark);
+            for (int y = 0; y < Small.height(); ++y)
+                for (int x = 0; x < Small.width(); ++x) {
+                    const int share = map.Land().pixel(x, y) & 0xff;
+                    const QRgb p = shown.pixel(x, y);
+                    const bool ok =
+                        share == 255 ? p == l
+                        : share == 0
+                            ? p == s
+                            : std::abs(qGreen(p) -
+                                       (qGreen(s) * (255 - share) + qGreen(l) * share) / 255) <= 1;
+                    if (!ok)
+                        QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+                }
         }
     }
 
 private:
-    // The program's own pictures, the map not turned.
-    QImage m_zones;
-    QImage m_picture;
-    CZoneMap m_map;
+    static constexpr int Land = 0, Sea = 1, Both = 2; // what a step of colours sets
+    FixedTimeSource m_june{June2026};
+    std::unique_ptr<ScopedTimeSource> m_clock;
 };
 
 QTEST_MAIN(TestZoneMap)

@@ -85,11 +85,7 @@ void CBitmapWnd::Rebuild(bool force)
     if (!force && size == m_size && dpr == m_dpr)
         return;
     FinishGlide();
-    // The turn is kept as a share of the picture.
-    QPoint origin;
-    if (!m_size.isEmpty() && !size.isEmpty())
-        origin = QPoint(int(qint64(m_ptOrigin.x()) * size.width() / m_size.width()),
-                        int(qint64(m_ptOrigin.y()) * size.height() / m_size.height()));
+    const QPoint origin = KeptOrigin(m_size, size);
     m_dpr = dpr;
     m_size = size;
     m_ptOrigin = QPoint();
@@ -98,6 +94,14 @@ void CBitmapWnd::Rebuild(bool force)
     if (!origin.isNull())
         ScrollView(origin.x(), origin.y());
     Invalidate(false);
+}
+
+QPoint CBitmapWnd::KeptOrigin(QSize oldSize, QSize newSize) const
+{
+    if (oldSize.isEmpty() || newSize.isEmpty())
+        return {};
+    return {int(qint64(m_ptOrigin.x()) * newSize.width() / oldSize.width()),
+            int(qint64(m_ptOrigin.y()) * newSize.height() / oldSize.height())};
 }
 
 void CBitmapWnd::resizeEvent(QResizeEvent *event)

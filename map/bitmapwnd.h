@@ -95,6 +95,8 @@ protected:
     virtual void BuildSurfaces(QSize size);
     // Builds the surfaces again if the inside's size in device pixels changed.
     void Rebuild(bool force = false);
+    // The turn on surfaces of the new size: the old one in proportion.
+    virtual QPoint KeptOrigin(QSize oldSize, QSize newSize) const;
     // One step of the view, from a scroll or a glide frame. A derived class that keeps other
     // surfaces turned with the view turns them here.
     virtual QPoint ScrollView(int dx, int dy);

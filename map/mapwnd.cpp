@@ -78,6 +78,18 @@ void CMapWnd::BuildSurfaces(QSize size)
     ShowComposite();
 }
 
+QPoint CMapWnd::KeptOrigin(QSize oldSize, QSize newSize) const
+{
+    // A zone in the middle stays exactly there.
+    const int w = oldSize.width();
+    if (w > 0 && newSize.width() > 0 &&
+        (CZoneMap::ZoneColumn(m_fZone, w) + GetOrigin().x()) % w == GetCentre().x()) {
+        const int nw = newSize.width();
+        return {((nw / 2 - CZoneMap::ZoneColumn(m_fZone, nw)) % nw + nw) % nw, 0};
+    }
+    return CBitmapWnd::KeptOrigin(oldSize, newSize);
+}
+
 void CMapWnd::SetUseDatabaseZones(bool bDatabase)
 {
     if (bDatabase == m_bDatabaseZones)

@@ -98,6 +98,7 @@ public:
 
 protected:
     void BuildSurfaces(QSize size) override;
+    QPoint KeptOrigin(QSize oldSize, QSize newSize) const override;
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

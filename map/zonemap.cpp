@@ -179,27 +179,39 @@ bool CZoneMap::BuildLand(QSize size)
         }
     } else {
         // Drawn larger than the largest level: the share of land between the four nearest
-        // cells, the zone the nearest land cell's.
+        // cells, the zone the nearest land cell's. Weights in 256ths.
+        struct Tap
+        {
+            int a, b, f;
+        };
+        auto taps = [](int n, int ln, bool wrap) {
+            std::vector<Tap> t(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) {
+                const double u = (i + 0.5) * ln / n - 0.5;
+                const int a = int(std::floor(u));
+                const int f = int(std::lround((u - a) * 256));
+                t[std::size_t(i)] = wrap ? Tap{Wrap(a, ln), Wrap(a + 1, ln), f}
+                                         : Tap{std::clamp(a, 0, ln - 1),
+                                               std::clamp(a + 1, 0, ln - 1), a < 0 ? 256 : f};
+            }
+            return t;
+        };
+        const std::vector<Tap> columns = taps(w, lw, true);
+        const std::vector<Tap> rows = taps(h, lh, false);
         for (int y = 0; y < h; ++y) {
-            const double v = (y + 0.5) * lh / h - 0.5;
-            const int ya = std::clamp(int(std::floor(v)), 0, lh - 1);
-            const int yb = std::min(ya + 1, lh - 1);
-            const double fy = std::clamp(v - ya, 0.0, 1.0);
+            const Tap r = rows[std::size_t(y)];
+            const quint16 *top = cells + std::size_t(r.a) * lw;
+            const quint16 *bottom = cells + std::size_t(r.b) * lw;
             uchar *c = cover.scanLine(y);
             auto *k = reinterpret_cast<quint16 *>(keys.scanLine(y));
             for (int x = 0; x < w; ++x) {
-                const double u = (x + 0.5) * lw / w - 0.5;
-                const int xa = Wrap(int(std::floor(u)), lw);
-                const int xb = (xa + 1) % lw;
-                const double fx = u - std::floor(u);
-                const quint16 q[4] = {
-                    cells[std::size_t(ya) * lw + xa], cells[std::size_t(ya) * lw + xb],
-                    cells[std::size_t(yb) * lw + xa], cells[std::size_t(yb) * lw + xb]};
-                const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy,
-                                          fx * fy};
-                double share = 0;
+                const Tap t = columns[std::size_t(x)];
+                const quint16 q[4] = {top[t.a], top[t.b], bottom[t.a], bottom[t.b]};
+                const int weight[4] = {(256 - t.f) * (256 - r.f), t.f * (256 - r.f),
+                                       (256 - t.f) * r.f, t.f * r.f};
+                int share = 0;
+                int best = -1;
                 quint16 zone = NoId;
-                double best = -1;
                 for (int i = 0; i < 4; ++i) {
                     if (!(q[i] & ZoneKey::LandBit))
                         continue;
@@ -209,7 +221,7 @@ bool CZoneMap::BuildLand(QSize size)
                         zone = zoneOf(q[i]);
                     }
                 }
-                c[x] = uchar(std::lround(share * 255));
+                c[x] = uchar((share * 255 + 32768) >> 16);
                 k[x] = zone;
             }
         }
@@ -224,17 +236,19 @@ QPoint CZoneMap::ZonePosition(float fOffset, int originX) const
     const int w = m_cover.width();
     if (w == 0)
         return {};
-    const float c = static_cast<float>(w) / 24.0f;
-    int q;
+    return {Wrap(ZoneColumn(fOffset, w) + originX, w), m_cover.height() / 2};
+}
+
+int CZoneMap::ZoneColumn(float fOffset, int width)
+{
+    const float c = static_cast<float>(width) / 24.0f;
     if (fOffset > 12.0f || fOffset < -12.0f)
-        q = 0;
-    else if (fOffset == 12.0f)
-        q = -Truncate(c * 3.0f / 4.0f);
-    else if (fOffset == -12.0f)
-        q = -Truncate(c / 4.0f);
-    else
-        q = Truncate((fOffset + 11.0f) * c + c / 2.0f);
-    return {Wrap(q + originX, w), m_cover.height() / 2};
+        return 0;
+    if (fOffset == 12.0f)
+        return Wrap(-Truncate(c * 3.0f / 4.0f), width);
+    if (fOffset == -12.0f)
+        return Wrap(-Truncate(c / 4.0f), width);
+    return Wrap(Truncate((fOffset + 11.0f) * c + c / 2.0f), width);
 }
 
 void CZoneMap::GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSeaKey)

@@ -45,6 +45,8 @@ public:
     // Where zone fOffset is shown with the map turned by originX: its stripe's middle, +12 and
     // -12 either side of the date line, offsets beyond +-12 at the left edge. y is H/2.
     QPoint ZonePosition(float fOffset, int originX) const;
+    // The same column on a map of that width not turned.
+    static int ZoneColumn(float fOffset, int width);
     // The key colours of a zone; ZONE_NO_COLOUR for both when the table lacks the offset.
     static void GetZoneColours(float fOffset, COLORREF &crLandKey, COLORREF &crSeaKey);
     // Searching from the last entry to the first, the entry of that key colour whose offset lies

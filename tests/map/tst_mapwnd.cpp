@@ -5,6 +5,7 @@
 #include "map/panelwnd.h"
 #include "map/sunposition.h"
 #include "map/surface.h"
+#include "map/zonekey.h"
 #include "res/resources.h"
 #include "syntheticmap.h"
 #include "zones/timesource.h"
@@ -82,11 +83,13 @@ private slots:
         panel.SetBackColour(Red);
         QCOMPARE(panel.GetBackColour(), Blue);
 
+        const QSize size = m_wnd->GetBitmapSize();
+        QCOMPARE(size, QSize(W, H) * Ratio());
         QCOMPARE(m_wnd->ScrollBitmap(nullptr, 1, 0), QPoint());
-        QImage other(W - 1, H, QImage::Format_RGB32);
+        QImage other(size.width() - 1, size.height(), QImage::Format_RGB32);
         QCOMPARE(m_wnd->ScrollBitmap(&other, 1, 0), QPoint());
-        QCOMPARE(m_wnd->SmoothScroll(-W - 1, 0), QPoint());
-        QCOMPARE(m_wnd->View(), m_picture);
+        QCOMPARE(m_wnd->SmoothScroll(-size.width() - 1, 0), QPoint());
+        QCOMPARE(m_wnd->View(), ScaleWholePixels(m_picture, size));
         for (const int speed : {600, 0, -5})
             m_wnd->SetMaxSpeed(speed);
         QCOMPARE(m_wnd->GetMaxSpeed(), 600);
@@ -94,7 +97,7 @@ private slots:
         m_wnd->SetMaxSpeed(-1);
         QCOMPARE(m_wnd->SmoothScroll(-60, 3), QPoint(-60, 3));
         QVERIFY(!m_wnd->IsGliding());
-        QCOMPARE(m_wnd->GetOrigin(), QPoint(W - 60, 3));
+        QCOMPARE(m_wnd->GetOrigin(), QPoint(size.width() - 60, 3));
     }
 
     void clickInCentreModeGlidesThePoint()
@@ -104,7 +107,8 @@ private slots:
         QTest::mousePress(m_wnd, Qt::LeftButton, {}, {50, 60});
         QVERIFY(m_wnd->IsGliding());
         m_wnd->FinishGlide();
-        QCOMPARE(m_wnd->GetOrigin(), QPoint(W / 2 - 50, 0));
+        // The point inside the border, in device pixels, comes to the middle.
+        QCOMPARE(m_wnd->GetOrigin(), QPoint(W * Ratio() / 2 - 48 * Ratio(), 0));
     }
 
     void glideKeepsEverySurfaceInStep()
@@ -116,19 +120,19 @@ private slots:
             m_now += 16;
             m_map->GlideFrame();
             const int origin = m_map->GetOrigin().x();
-            QCOMPARE(m_map->ZoneMap().Zones(), Shifted(LoadZonePicture(), {origin, 0}));
+            QCOMPARE(m_map->ZoneMap().Keys(), Shifted(Unturned().Keys(), {origin, 0}));
             QCOMPARE(m_map->View(), ExpectedView());
             ++frames;
         }
         QVERIFY(frames > 60); // about 2.4 s at 60 frames a second
-        QCOMPARE(m_map->ZoneMap().ZonePosition(-7.0f, m_map->GetOrigin().x()).x(), W / 2);
+        QCOMPARE(m_map->ZoneMap().ZonePosition(-7.0f, m_map->GetOrigin().x()).x(), Centre());
     }
 
     void clickSelectsBeforeTheNotification()
     {
         // It starts on the computer's zone.
         QCOMPARE(m_map->GetZone(), 5.5f);
-        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), Centre());
         QCOMPARE(m_map->View(), ExpectedView());
         float zoneAtNotify = 0.0f;
         PanelNotify notify{};
@@ -137,7 +141,7 @@ private slots:
             notify = n;
         });
         // Land of -8, where it is shown now.
-        const QPoint point = PixelOf(-119.8, 39.5, m_map->GetOrigin().x()) + Border;
+        const QPoint point = Shown(-119.8, 39.5).toPoint();
         QTest::mouseClick(m_map, Qt::LeftButton, {}, point);
         QCOMPARE(m_map->GetZone(), -8.0f);
         QCOMPARE(notify.code, NM_CLICK);
@@ -147,11 +151,11 @@ private slots:
         // A click during the glide reads what is shown at that moment.
         m_now += 200;
         m_map->GlideFrame();
-        const QPoint india = PixelOf(79.1, 21.1, m_map->GetOrigin().x()) + Border;
+        const QPoint india = Shown(79.1, 21.1).toPoint();
         QTest::mouseClick(m_map, Qt::LeftButton, {}, india);
         QCOMPARE(m_map->GetZone(), 5.5f);
         RunGlide();
-        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), W / 2);
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), Centre());
     }
 
     void clickInEitherKey_data()
@@ -174,16 +178,15 @@ private slots:
         RunGlide();
         // Switched while turned away from the start, so the new key must be turned too.
         m_map->SetUseDatabaseZones(database);
-        const QPoint p = PixelOf(place.x(), place.y(), m_map->GetOrigin().x());
-        QTest::mouseClick(m_map, Qt::LeftButton, {}, p + Border);
+        Click(Shown(place.x(), place.y()));
         QTEST(m_map->GetZone(), "offset");
+        const QPoint p = m_map->SurfacePoint(Shown(place.x(), place.y()));
         QCOMPARE(PixelAt(m_map->View(), p.x(), p.y()), m_map->ZoneMap().LandHighlight());
 
         // Switched back, the same zone is lit on the other key, turned like the view.
         m_map->SetUseDatabaseZones(!database);
         QCOMPARE(m_map->View(), ExpectedView());
-        const QImage other = database ? LoadZonePicture() : LoadTodayZonePicture();
-        QCOMPARE(m_map->ZoneMap().Zones(), Shifted(other, m_map->GetOrigin()));
+        QCOMPARE(m_map->ZoneMap().Keys(), Shifted(Unturned().Keys(), m_map->GetOrigin()));
     }
 
     void zoneWithoutColoursStillTurns_data()
@@ -201,8 +204,50 @@ private slots:
         m_map->SelectZone(offset);
         RunGlide();
         QCOMPARE(m_map->GetZone(), offset);
-        QCOMPARE(m_map->GetOrigin().x(), ((W / 2 - position) % W + W) % W);
+        const int w = m_map->GetBitmapSize().width();
+        const int shown = m_map->ZoneMap().ZonePosition(offset, 0).x();
+        QVERIFY(std::abs(shown - position * Ratio()) <= 1);
+        QCOMPARE(m_map->GetOrigin().x(), ((Centre() - shown) % w + w) % w);
         QCOMPARE(m_map->View(), m_map->ZoneMap().Map());
+    }
+
+    // The map takes the size it is given, the turn and the lit zone kept; a glide across it
+    // takes as long, and a click on a small island lights its zone.
+    void resized_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("default") << QSize(W, H);
+        QTest::newRow("1000 x 500") << QSize(1000, 500);
+        QTest::newRow("1920 x 960") << QSize(1920, 960);
+    }
+
+    void resized()
+    {
+        QFETCH(QSize, size);
+        m_map->SetUseDatabaseZones(true);
+        RunGlide(5.5f);
+        const int frames = RunGlide(-7.0f);
+        RunGlide(5.5f);
+        Resize(size);
+        QCOMPARE(m_map->GetBitmapSize(), size * Ratio());
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), Centre());
+        QCOMPARE(m_map->View(), ExpectedView());
+        QVERIFY(std::abs(RunGlide(-7.0f) - frames) <= frames / 20);
+        const struct
+        {
+            double lon, lat;
+            float offset;
+        } islands[] = {{-176.56, -43.95, 12.75f}, // Chatham
+                       {-157.43, 1.87, 14.0f},    // Kiritimati
+                       {159.08, -31.55, 10.5f},   // Lord Howe
+                       {-140.1, -8.86, -9.5f},    // the Marquesas
+                       {84.0, 28.3, 5.75f}};      // Nepal
+        for (const auto &island : islands) {
+            Click(Shown(island.lon, island.lat));
+            QCOMPARE(m_map->GetZone(), island.offset);
+            RunGlide();
+        }
+        QCOMPARE(m_map->View(), ExpectedView());
     }
 
     void colourChangesRecolourMapAndLitZone()
@@ -212,13 +257,12 @@ private slots:
         QVERIFY(m_map->SetLandColour(4));
         QVERIFY(m_map->SetSeaColour(6));
         std::set<QRgb> viewColours;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x)
+        for (int y = 0; y < m_map->View().height(); ++y)
+            for (int x = 0; x < m_map->View().width(); ++x)
                 viewColours.insert(m_map->View().pixel(x, y));
-        QCOMPARE(
-            viewColours,
-            (std::set<QRgb>{ToRgb(MapColourTable[4].dark), ToRgb(MapColourTable[6].dark),
-                            ToRgb(MapColourTable[4].bright), ToRgb(MapColourTable[6].bright)}));
+        for (const COLORREF c : {MapColourTable[4].dark, MapColourTable[6].dark,
+                                 MapColourTable[4].bright, MapColourTable[6].bright})
+            QVERIFY(viewColours.count(ToRgb(c)));
         QCOMPARE(m_map->View(), ExpectedView());
         QVERIFY(!m_map->IsGliding());
     }
@@ -252,23 +296,28 @@ private slots:
 
     void nightOnTheMap_data()
     {
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("utc");
         QTest::addColumn<QList<QPointF>>("day"); // longitude, latitude
         QTest::addColumn<QList<QPointF>>("night");
-        // Sun over 0°, -2°: the edge near 92°W and 88°E on the equator, poles on the edge.
-        QTest::newRow("equinox noon")
-            << "2024-03-20T12:07:30Z" << QList<QPointF>{{-84, 0}, {84, 0}, {0, 60}}
-            << QList<QPointF>{{-108, 0}, {104, 0}, {180, 30}, {178, 0}};
-        QTest::newRow("solstice midnight")
-            << "2024-06-21T00:00:00Z" << QList<QPointF>{{0, 80}, {180, -50}, {-60, 70}}
-            << QList<QPointF>{{0, 0}, {180, -80}, {0, -70}, {-10, 20}};
+        for (const QSize size : {QSize(W, H), QSize(1920, 960)}) {
+            // Sun over 0°, -2°: the edge near 92°W and 88°E on the equator, poles on the edge.
+            QTest::addRow("equinox noon, %dx%d", size.width(), size.height())
+                << size << "2024-03-20T12:07:30Z" << QList<QPointF>{{-84, 0}, {84, 0}, {0, 60}}
+                << QList<QPointF>{{-108, 0}, {104, 0}, {180, 30}, {178, 0}};
+            QTest::addRow("solstice midnight, %dx%d", size.width(), size.height())
+                << size << "2024-06-21T00:00:00Z" << QList<QPointF>{{0, 80}, {180, -50}, {-60, 70}}
+                << QList<QPointF>{{0, 0}, {180, -80}, {0, -70}, {-10, 20}};
+        }
     }
 
     void nightOnTheMap()
     {
+        QFETCH(QSize, size);
         QFETCH(QString, utc);
         QFETCH(QList<QPointF>, day);
         QFETCH(QList<QPointF>, night);
+        Resize(size);
         FixedTimeSource clock(QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch());
         ScopedTimeSource use(&clock);
         m_map->SetShowNight(true);
@@ -278,7 +327,7 @@ private slots:
             RunGlide();
             const QImage lit = ExpectedView();
             auto shown = [&](QPointF place) {
-                const QPoint p = PixelOf(place.x(), place.y(), m_map->GetOrigin().x());
+                const QPoint p = m_map->SurfacePoint(Shown(place.x(), place.y()));
                 return std::pair{m_map->View().pixel(p), lit.pixel(p)};
             };
             for (const QPointF &place : day)
@@ -301,7 +350,7 @@ private slots:
         clock.Advance(12 * 3600);
         m_host->show();
         // Midnight over 0° now: the day side is where the night was.
-        const QPoint greenwich = PixelOf(0, 0, m_map->GetOrigin().x());
+        const QPoint greenwich = m_map->SurfacePoint(Shown(0, 0));
         QVERIFY(qGray(m_map->View().pixel(greenwich)) < qGray(noon.pixel(greenwich)) * 0.65);
         m_host->hide();
         m_map->SetShowNight(false);
@@ -367,13 +416,55 @@ private slots:
     }
 
 private:
-    // Runs the running glide to its end on the test clock, frame by frame.
-    void RunGlide()
+    // Selects the zone unless nothing is given, and runs the glide to its end on the test clock,
+    // frame by frame; returns the frames it took.
+    int RunGlide(std::optional<float> zone = {})
     {
-        for (int frame = 0; m_map->IsGliding() && frame < 1000; ++frame) {
+        if (zone)
+            m_map->SelectZone(*zone);
+        int frame = 0;
+        for (; m_map->IsGliding() && frame < 1000; ++frame) {
             m_now += 16;
             m_map->GlideFrame();
         }
+        return frame;
+    }
+
+    // A hidden window learns of its new size when shown.
+    void Resize(QSize inside)
+    {
+        m_map->setGeometry(QRect(QPoint(), inside + QSize(4, 4)));
+        m_host->show();
+    }
+
+    int Ratio() const { return qRound(m_map->PixelRatio()); }
+    int Centre() const { return m_map->GetBitmapSize().width() / 2; }
+
+    // The window point where a place is shown now: the middle of its device pixel.
+    QPointF Shown(double lon, double lat) const
+    {
+        const QPoint p = PixelOf(lon, lat, m_map->GetBitmapSize(), m_map->GetOrigin().x());
+        return m_map->WindowPoint(p) + QPointF(0.5, 0.5) / m_map->PixelRatio();
+    }
+
+    // A click at a point between whole window units, as a screen of another pixel ratio gives.
+    void Click(QPointF at)
+    {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, m_map->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(m_map, &event);
+        }
+    }
+
+    // The map's surfaces as built in its mode and size, not turned.
+    CZoneMap Unturned() const
+    {
+        CZoneMap map;
+        map.Build(m_map->GetBitmapSize(), ZoneKey::Builtin(),
+                  m_map->IsUsingDatabaseZones() ? QImage() : LoadZonePicture());
+        return map;
     }
 
     // The view as it must be now: the map turned with it and the selected zone lit where it is.

@@ -64,6 +64,13 @@ void CNightShade::Update(QSize size, const SunPoint &sun)
         // The share of the way from sunset to full night: k0 + k1 c.
         const auto k0 = static_cast<float>((SinSunset - a) / span);
         const auto k1 = static_cast<float>(-b / span);
+        // A row all in daylight or all in full night needs no pixel worked out.
+        if (k0 + std::abs(k1) <= 0.0f)
+            continue;
+        if (k0 - std::abs(k1) >= 1.0f) {
+            std::fill(dark, dark + m_size.width(), static_cast<std::uint8_t>(Depth));
+            continue;
+        }
         const float *c = cosines.data();
         for (int x = 0; x < m_size.width(); ++x) {
             const float t = std::clamp(k0 + k1 * c[x], 0.0f, 1.0f);

@@ -450,28 +450,40 @@ void CZoneMap::LightZone(float fOffset, int x)
         }
         return s == 2;
     };
+    // The lit columns as at most two runs without a wrap.
+    const int from = Wrap(x - west, w);
+    const int count = std::min(w, west + east);
+    const std::pair<int, int> runs[2] = {{from, std::min(w, from + count)},
+                                         {0, std::max(0, from + count - w)}};
     if (m_bDatabase) {
         // A zone of the database met in the lit columns is lit whole, so none is cut off at
         // their edge; its offset is read only then.
+        std::vector<uchar> bits(0x10000, 0); // 2 for a lit zone
         for (int y = 0; y < h; ++y) {
             const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
-            for (int c = 0; c < w; ++c) {
-                if (column[std::size_t(c)])
-                    isLit(keys[c]);
-            }
+            for (const auto &[start, end] : runs)
+                for (int c = start; c < end; ++c) {
+                    if (lit[keys[c]] == 0 && isLit(keys[c]))
+                        bits[keys[c]] = 2;
+                }
         }
+        std::vector<uchar> sea(static_cast<std::size_t>(w));
+        for (int c = 0; c < w; ++c)
+            sea[std::size_t(c)] = column[std::size_t(c)] >> 1;
+        const QRgb *shades = palette[0].data();
+        for (int y = 0; y < h; ++y) {
+            const uchar *cover = m_cover.constScanLine(y);
+            const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
+            auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
+            for (int c = 0; c < w; ++c)
+                out[c] = shades[((bits[keys[c]] | sea[std::size_t(c)]) << 8) | cover[c]];
+        }
+        return;
     }
     for (int y = 0; y < h; ++y) {
         const uchar *cover = m_cover.constScanLine(y);
         const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
-        if (m_bDatabase) {
-            for (int c = 0; c < w; ++c) {
-                const int which = (lit[keys[c]] == 2 ? 2 : 0) | (column[std::size_t(c)] >> 1);
-                out[c] = palette[std::size_t(which)][cover[c]];
-            }
-            continue;
-        }
         for (int c = 0; c < w; ++c)
             out[c] = palette[column[std::size_t(c)] && isLit(keys[c]) ? 3 : 0][cover[c]];
     }

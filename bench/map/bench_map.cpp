@@ -1,9 +1,12 @@
-// The map's per-pixel work: recolouring, lighting a zone, one frame of the glide (with and
-// without the night) and redrawing the night.
+// The map's per-pixel work at the default size and at 1920 x 960: recolouring, lighting a zone,
+// one frame of the glide (with and without the night) and redrawing the night, on the program's
+// own zone keys.
 #include "bench/widgetbenchmain.h"
 #include "map/colourtables.h"
 #include "map/mapwnd.h"
+#include "map/zonekey.h"
 #include "map/zonemap.h"
+#include "res/resources.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,50 +16,22 @@
 
 namespace {
 
-constexpr int W = 357;
-constexpr int H = 178;
-
-// Pictures with the real ones' size and a coastline irregular enough to defeat branch
-// prediction: land in dark green, sea in navy; the key in stripes of sea colours with land.
-QImage MapPicture()
+// The map's inside: the key's smallest level, about the window's default, and a full-HD screen.
+QSize InsideOf(const benchmark::State &state)
 {
-    QImage image(W, H, QImage::Format_RGB32);
-    std::uint32_t seed = 12345;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const bool land = (seed >> 24) < 90;
-            image.setPixel(
-                x, y, land ? ToRgb(MakeColourRef(0, 128, 0)) : ToRgb(MakeColourRef(0, 0, 128)));
-        }
-    return image;
+    const int w = static_cast<int>(state.range(0));
+    return {w, w == 357 ? 178 : w / 2};
 }
 
-QImage ZonePicture(const QImage &map)
+void Sizes(benchmark::internal::Benchmark *b)
 {
-    QImage image(W, H, QImage::Format_RGB32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const int zone = x * 24 / W; // 0..23 for -11..+12
-            const int entry = ZoneColourPosition(static_cast<float>(zone - 11));
-            const bool land = FromRgb(map.pixel(x, y)) == MakeColourRef(0, 128, 0);
-            const COLORREF key = ZoneColourTable[std::size_t(entry + (land ? 1 : 0))].colour;
-            image.setPixel(x, y, ToRgb(key == ZONE_NO_COLOUR ? 0 : key));
-        }
-    return image;
-}
-
-CZoneMap MakeZoneMap()
-{
-    const QImage map = MapPicture();
-    CZoneMap zones;
-    zones.SetPictures(ZonePicture(map), map);
-    return zones;
+    b->ArgName("width")->Arg(357)->Arg(1920)->Unit(benchmark::kMicrosecond);
 }
 
 void BM_SetColours(benchmark::State &state)
 {
-    CZoneMap zones = MakeZoneMap();
+    CZoneMap zones;
+    zones.Build(InsideOf(state), ZoneKey::Builtin());
     int pair = 0;
     for (auto _ : state) {
         zones.SetColours(pair, (pair + 3) % MapColourCount);
@@ -64,31 +39,35 @@ void BM_SetColours(benchmark::State &state)
         benchmark::DoNotOptimize(zones.Map().constBits());
     }
 }
-BENCHMARK(BM_SetColours)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetColours)->Apply(Sizes);
 
-void BM_SelectZoneComposite(benchmark::State &state)
+// Lighting a zone in either mode: +8 lights the widest band of columns.
+void BM_LightZone(benchmark::State &state)
 {
-    CZoneMap zones = MakeZoneMap();
+    CZoneMap zones;
+    zones.Build(InsideOf(state), ZoneKey::Builtin(), state.range(1) ? QImage() : LoadZonePicture());
     for (auto _ : state) {
-        // +8 lights the widest band of columns.
         zones.LightZone(8.0f, zones.ZonePosition(8.0f, 0).x());
         benchmark::DoNotOptimize(zones.Composite().constBits());
     }
 }
-BENCHMARK(BM_SelectZoneComposite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LightZone)
+    ->Unit(benchmark::kMicrosecond)
+    ->ArgNames({"width", "database"})
+    ->ArgsProduct({{357, 1920}, {0, 1}});
 
-// One frame: the motion's step, the view and the two kept surfaces turned, and the window
-// painted into an image as the screen would be.
+// One frame: the motion's step, the view and the kept surfaces turned, and the window painted
+// into an image as the screen would be.
 void BM_GlideFrame(benchmark::State &state)
 {
-    const QImage map = MapPicture();
     QWidget host;
     CMapWnd wnd(&host);
     std::int64_t now = 0;
     wnd.SetClock([&now] { return now; });
     wnd.SetAcceleration(600);
-    wnd.Create(QRect(0, 0, W + 4, H + 4), &host, CMapWnd::ControlId, ZonePicture(map), map);
-    wnd.SetShowNight(state.range(0) != 0);
+    wnd.SetUseDatabaseZones(true);
+    wnd.Create(QRect(QPoint(), InsideOf(state) + QSize(4, 4)), &host);
+    wnd.SetShowNight(state.range(1) != 0);
     QImage screen(wnd.size(), QImage::Format_RGB32);
     float zone = -9.0f;
     for (auto _ : state) {
@@ -103,22 +82,38 @@ void BM_GlideFrame(benchmark::State &state)
         wnd.render(&screen);
     }
 }
-BENCHMARK(BM_GlideFrame)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GlideFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->ArgNames({"width", "night"})
+    ->ArgsProduct({{357, 1920}, {0, 1}});
 
-// The night for a new minute: the sun's place, the shade of every pixel and the map redrawn.
+// The night for a new half minute: the sun's place, the shade of every pixel, the map lit and
+// shaded.
 void BM_RefreshNight(benchmark::State &state)
 {
-    const QImage map = MapPicture();
     QWidget host;
     CMapWnd wnd(&host);
-    wnd.Create(QRect(0, 0, W + 4, H + 4), &host, CMapWnd::ControlId, ZonePicture(map), map);
+    wnd.SetUseDatabaseZones(true);
+    wnd.Create(QRect(QPoint(), InsideOf(state) + QSize(4, 4)), &host);
     wnd.SetShowNight(true);
     for (auto _ : state) {
         wnd.RefreshNight();
         benchmark::DoNotOptimize(wnd.View().constBits());
     }
 }
-BENCHMARK(BM_RefreshNight)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefreshNight)->Apply(Sizes);
+
+// The surfaces built for a new size (a resize), the key's level already read.
+void BM_Build(benchmark::State &state)
+{
+    ZoneKey::Builtin().Cells(3);
+    for (auto _ : state) {
+        CZoneMap zones;
+        zones.Build(InsideOf(state), ZoneKey::Builtin());
+        benchmark::DoNotOptimize(zones.Composite().constBits());
+    }
+}
+BENCHMARK(BM_Build)->Apply(Sizes);
 
 } // namespace
 

@@ -164,6 +164,14 @@ const quint16 *ZoneKey::Cells(int level) const
                                    : reinterpret_cast<const quint16 *>(m_inflated[n].constData());
 }
 
+void ZoneKey::Release(int level) const
+{
+    if (level < 0 || level >= LevelCount() || m_inflated[size_t(level)].isEmpty())
+        return;
+    m_inflated[size_t(level)] = QByteArray();
+    m_states[size_t(level)] = State::Unread;
+}
+
 QPoint ZoneKey::PixelAt(int level, double longitude, double latitude) const
 {
     const QSize size = LevelSize(level);

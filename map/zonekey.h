@@ -43,6 +43,9 @@ public:
     // its data is damaged. The pointer stays valid as long as the key.
     const quint16 *Cells(int level) const;
 
+    // Frees a level inflated for a use that is over; the next Cells() inflates it again.
+    void Release(int level) const;
+
     // The pixel of a level holding a place; columns wrap round the date line, rows stop at the
     // edges.
     QPoint PixelAt(int level, double longitude, double latitude) const;

@@ -226,6 +226,9 @@ bool CZoneMap::BuildLand(QSize size)
             }
         }
     }
+    // A large level, inflated, is many times the surfaces built from it: a resize inflates it
+    // again rather than keep it. Levels read in place cost nothing to keep.
+    m_key->Release(level);
     m_cover = cover;
     m_keys = keys;
     return true;

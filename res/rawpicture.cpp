@@ -6,7 +6,7 @@
 
 QImage RawPicture(const QString &path)
 {
-    // ":/images/map.png" has its raw form at ":/raw/images/map.png".
+    // ":/images/zones.png" has its raw form at ":/raw/images/zones.png".
     const QResource raw(QStringLiteral(":/raw") + path.mid(1));
     constexpr qint64 headerSize = sizeof(RawPictureHeader);
     if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression &&

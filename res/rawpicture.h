@@ -14,6 +14,6 @@ struct RawPictureHeader
     quint32 format = 0; // QImage::Format
 };
 
-// The picture whose PNG has this resource path (":/images/map.png"), read from its raw form
+// The picture whose PNG has this resource path (":/images/zones.png"), read from its raw form
 // without a copy; decoded from the PNG when the raw form is missing or does not fit.
 QImage RawPicture(const QString &path);

@@ -25,11 +25,6 @@ constexpr int HandHotSpotY = 3;
 
 } // namespace
 
-QImage LoadMapPicture()
-{
-    return LoadRgb32(QStringLiteral(":/images/map.png"));
-}
-
 QImage LoadZonePicture()
 {
     return LoadRgb32(QStringLiteral(":/images/zones.png"));

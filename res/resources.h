@@ -8,16 +8,14 @@
 // Format_RGB32 so that every pixel reads as the exact colour drawn; a picture that cannot be
 // loaded comes back null.
 
+// The world map's size at its smallest, that of the country table's zone key. The map is
+// equirectangular: every pixel spans 360 / 357 degrees both ways, column 0 starts at this
+// longitude and row 0 at the north pole.
 inline constexpr int MapPictureWidth = 357;
 inline constexpr int MapPictureHeight = 178;
-// The map picture is equirectangular: every pixel spans 360 / 357 degrees both ways, column 0
-// starts at this longitude and row 0 at the north pole.
 inline constexpr double MapPictureWestLongitude = -172.5;
 
-// Land and sea in two colours.
-QImage LoadMapPicture();
-
-// The zone key: every pixel holds a key colour of the zone colour table.
+// The country table's zone key: every pixel holds a key colour of the zone colour table.
 QImage LoadZonePicture();
 
 // The strip of 19 tree pictures of 24 x 16 drawn in land colour landColour (0..7), white being

@@ -4,11 +4,10 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { loadLand } from './land.js';
-import { encodeIndexed, encodePaletted, encodeRgba } from './png.js';
+import { encodePaletted, encodeRgba } from './png.js';
 import { iconFiles } from './icons.js';
 import { cursorRgba, Size as CursorSize } from './cursor.js';
-import { Width, Height, LandRgb, SeaRgb, landMask, zonePicture } from './worldmap.js';
-import { standardOffset } from './offsets.js';
+import { Width, Height, landMask, zonePicture } from './worldmap.js';
 import { citiesResource } from './cities.js';
 import { zoneKey } from './zonekey.js';
 import { stripPictures, stripPixels, Shades, W as StripImageWidth, H as StripHeight, Count as StripCount } from './strips.js';
@@ -24,15 +23,11 @@ export function build(outDir, { quiet = false } = {}) {
     log(`wrote ${rel} (${bytes.length} bytes)`);
   };
 
+  // The country table's zone key. The map's land, and the key of the time-zone database's mode,
+  // come from the zone key by zone name below.
   const land = loadLand('50m');
-  const mask = landMask(land);
-  write('images/map.png', encodeIndexed(Width, Height, mask.map((m) => (m ? 0 : 1)), [LandRgb, SeaRgb]));
-
-  const zones = zonePicture(mask, log);
+  const zones = zonePicture(landMask(land), log);
   write('images/zones.png', encodePaletted(Width, Height, zones.pixels));
-  // The same key from today's standard offsets, for the program's time-zone database mode.
-  const today = zonePicture(mask, log, standardOffset);
-  write('images/zones-today.png', encodePaletted(Width, Height, today.pixels));
 
   const pictures = stripPictures(land);
   Shades.forEach((_, i) =>

@@ -1,4 +1,4 @@
-// The map picture (land and sea) and the zone key picture, 357 x 178, equirectangular with
+// The country table's zone key picture, 357 x 178, equirectangular with
 // column 0 at 172.5 degrees west and the rows from the arctic sea down to Antarctica.
 import { createRequire } from 'node:module';
 import { rasterise, pixelArea } from './land.js';
@@ -16,9 +16,6 @@ const Samples = 4; // per pixel and axis
 const LandCoverage = 0.5; // share of samples on land that makes a pixel land
 const SmallestIsland = 0.008; // in pixels: smaller islands are left out
 const AntarcticLatitude = -60; // south of this, land follows the stripe of its column
-
-export const LandRgb = [0, 128, 0];
-export const SeaRgb = [0, 0, 128];
 
 const toSample = ([lon, lat]) => [
   ((lon - West) / DegreesPerPixel) * Samples,

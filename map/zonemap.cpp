@@ -95,14 +95,36 @@ bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture)
                 entries[std::size_t(y) * tw + x] = *at;
             }
         }
-        std::vector<int> columns(std::size_t(size.width()));
+        // The table's coast is coarser than the land drawn: land of a pixel the table calls sea
+        // takes the land entry beside it, so a lit zone's coast follows the land shown.
+        auto isLand = [](quint16 entry) {
+            return entry != NoId && ZoneColourTable[entry].kind == 1;
+        };
+        std::vector<quint16> coast(entries);
+        for (int y = 0; y < th; ++y)
+            for (int x = 0; x < tw; ++x) {
+                quint16 &e = coast[std::size_t(y) * tw + x];
+                for (int i = 0; i < 8 && !isLand(e); ++i) {
+                    static constexpr int Around[8][2] = {{-1, 0},  {1, 0},  {0, -1}, {0, 1},
+                                                         {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+                    const int ny = y + Around[i][1];
+                    const quint16 n =
+                        ny < 0 || ny >= th
+                            ? NoId
+                            : entries[std::size_t(ny) * tw + Wrap(x + Around[i][0], tw)];
+                    if (isLand(n))
+                        e = n;
+                }
+            }
+        std::vector<int> columns(static_cast<std::size_t>(size.width()));
         for (int x = 0; x < size.width(); ++x)
             columns[std::size_t(x)] = int(qint64(x) * tw / size.width());
         for (int y = 0; y < size.height(); ++y) {
-            const quint16 *from = entries.data() + std::size_t(qint64(y) * th / size.height()) * tw;
+            const std::size_t row = std::size_t(qint64(y) * th / size.height()) * tw;
+            const uchar *land = m_cover.constScanLine(y);
             auto *to = reinterpret_cast<quint16 *>(m_keys.scanLine(y));
             for (int x = 0; x < size.width(); ++x)
-                to[x] = from[columns[std::size_t(x)]];
+                to[x] = (land[x] ? coast : entries)[row + std::size_t(columns[std::size_t(x)])];
         }
     }
     m_seaHours.resize(std::size_t(size.width()));

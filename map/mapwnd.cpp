@@ -74,7 +74,7 @@ void CMapWnd::BuildSurfaces(QSize size)
         return;
     }
     // Not turned yet: the zone is lit where it lies at origin 0, and the view turned after.
-    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, 0).x());
+    Light(QPoint());
     ShowComposite();
 }
 
@@ -114,7 +114,7 @@ void CMapWnd::SelectZone(float fOffset)
     if (m_zoneMap.IsNull())
         return;
     const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
-    m_zoneMap.LightZone(fOffset, p.x());
+    Light(GetOrigin());
     ShowComposite();
     const QPoint centre = GetCentre();
     SmoothScroll(centre.x() - p.x(), centre.y() - p.y());
@@ -288,9 +288,17 @@ void CMapWnd::RefreshNight()
         m_tNightDrawn = CurrentTime();
         m_night.Update(GetBitmapSize(), SunPositionAt(m_tNightDrawn));
     }
-    // Rebuilt where the view stands now, which may be in the middle of a glide.
-    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, GetOrigin().x()).x());
+    // Rebuilt where the view stands now, which may be in the middle of a glide; where it stood
+    // still since, the lit map is the same.
+    if (GetOrigin() != m_litOrigin)
+        Light(GetOrigin());
     ShowComposite();
+}
+
+void CMapWnd::Light(QPoint origin)
+{
+    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, origin.x()).x());
+    m_litOrigin = origin;
 }
 
 void CMapWnd::ShowComposite()

@@ -109,6 +109,8 @@ protected:
 
 private:
     void Reselect();
+    // Lights the selected zone on the surfaces turned by origin.
+    void Light(QPoint origin);
     // Shows the composite, with the night over it when that is on.
     void ShowComposite();
     // Builds the zone map at size for the key in use, not turned.
@@ -117,6 +119,7 @@ private:
 
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
+    QPoint m_litOrigin; // the turn the composite was lit for
     bool m_bShowNight = false;
     std::vector<Marker> m_markers;
     CNightShade m_night;

@@ -89,20 +89,26 @@ int CNightShade::KeepAt(int x, int y) const
 
 void CNightShade::Apply(const QImage &day, QImage &out, QPoint origin) const
 {
-    out = day.convertToFormat(QImage::Format_RGB32);
-    if (day.size() != m_size || m_dark.empty())
+    const QImage source = day.convertToFormat(QImage::Format_RGB32);
+    if (day.size() != m_size || m_dark.empty()) {
+        out = source;
         return;
+    }
+    // Written in one pass from the day, rather than copied and then darkened.
+    if (out.size() != m_size || out.format() != QImage::Format_RGB32 || !out.isDetached())
+        out = QImage(m_size, QImage::Format_RGB32);
     const int w = m_size.width();
     const int shift = Wrap(origin.x(), w);
     for (int y = 0; y < m_size.height(); ++y) {
         const std::uint8_t *dark =
             m_dark.data() + static_cast<std::size_t>(Wrap(y - origin.y(), m_size.height())) * w;
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
         // Unturned column x shows at view column x + shift: two runs without a wrap each.
-        auto darken = [&](int from, int to, int offset) {
-            for (int x = from; x < to; ++x) {
-                if (dark[x] != 0)
-                    row[x + offset] = Darken(row[x + offset], DayKeep - dark[x]);
+        auto darken = [&](int first, int last, int offset) {
+            for (int x = first; x < last; ++x) {
+                const QRgb p = from[x + offset];
+                row[x + offset] = dark[x] != 0 ? Darken(p, DayKeep - dark[x]) : p;
             }
         };
         darken(0, w - shift, shift);

@@ -87,21 +87,28 @@ BENCHMARK(BM_GlideFrame)
     ->ArgNames({"width", "night"})
     ->ArgsProduct({{357, 1920}, {0, 1}});
 
-// The night for a new half minute: the sun's place, the shade of every pixel, the map lit and
-// shaded.
+// The night for a new half minute: the sun's place, the shade of every pixel, the lit map
+// shaded; with turned, the map turned by a pixel first (a jump), so it is lit again too.
 void BM_RefreshNight(benchmark::State &state)
 {
     QWidget host;
     CMapWnd wnd(&host);
     wnd.SetUseDatabaseZones(true);
     wnd.Create(QRect(QPoint(), InsideOf(state) + QSize(4, 4)), &host);
+    wnd.FinishGlide();
     wnd.SetShowNight(true);
+    wnd.SetMaxSpeed(-1);
     for (auto _ : state) {
+        if (state.range(1) != 0)
+            wnd.SmoothScroll(1, 0);
         wnd.RefreshNight();
         benchmark::DoNotOptimize(wnd.View().constBits());
     }
 }
-BENCHMARK(BM_RefreshNight)->Apply(Sizes);
+BENCHMARK(BM_RefreshNight)
+    ->Unit(benchmark::kMicrosecond)
+    ->ArgNames({"width", "turned"})
+    ->ArgsProduct({{357, 1920}, {0, 1}});
 
 // The surfaces built for a new size (a resize), the key's level already read.
 void BM_Build(benchmark::State &state)

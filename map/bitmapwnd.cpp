@@ -149,8 +149,8 @@ QPoint CBitmapWnd::SmoothScroll(int dx, int dy)
         return ScrollView(dx, dy);
     int speed = m_nMaxSpeed;
     int acceleration = m_nAcceleration;
-    if (m_nSpeedWidth > 0 && m_size.width() != m_nSpeedWidth) {
-        const double scale = double(m_size.width()) / m_nSpeedWidth;
+    if (m_speedWidth > 0 && m_size.width() != m_speedWidth) {
+        const double scale = m_size.width() / m_speedWidth;
         speed = std::max(1, int(std::lround(speed * scale)));
         acceleration = int(std::lround(acceleration * scale));
     }

@@ -56,9 +56,10 @@ public:
 
     // Top speed in pixels per second, positive, or -1 to jump at once; other values are ignored.
     // With a reference width, speed and acceleration are meant for a surface of that width and
-    // scale with the surface, so a glide across the picture takes as long at every size.
+    // scale with the surface, so a glide across the picture takes as long at every size and
+    // pixel ratio.
     void SetMaxSpeed(int speed);
-    void SetSpeedReferenceWidth(int width) { m_nSpeedWidth = width; }
+    void SetSpeedReferenceWidth(double width) { m_speedWidth = width; }
     int GetMaxSpeed() const { return m_nMaxSpeed; }
     void SetAcceleration(int acceleration) { m_nAcceleration = acceleration; }
     int GetAcceleration() const { return m_nAcceleration; }
@@ -116,7 +117,7 @@ private:
     QImage m_dcView;
     QSize m_size;
     qreal m_dpr = 1.0;
-    int m_nSpeedWidth = 0;
+    double m_speedWidth = 0;
     int m_nMaxSpeed = 300;
     int m_nAcceleration = 75;
     QPoint m_ptOrigin;

@@ -39,7 +39,6 @@ CMapWnd::CMapWnd(QWidget *parent)
     SetCentreMode(true, false);
     SetAccelerate(true);
     SetMaxSpeed(600);
-    SetSpeedReferenceWidth(MapPictureWidth);
     // The terminator moves a pixel of the map in about four minutes.
     m_nightTimer->setInterval(NightInterval * 1000);
     connect(m_nightTimer, &QTimer::timeout, this, &CMapWnd::RefreshNight);
@@ -51,6 +50,8 @@ bool CMapWnd::Create(const QRect &rect, QWidget *parent, int id)
 {
     if (!CreatePanel(rect, parent, id) || m_zoneMap.IsNull())
         return false;
+    // The glide's speed is meant for the size the map is made at, shown at a pixel ratio of 1.
+    SetSpeedReferenceWidth(GetBitmapSize().width() / PixelRatio());
     SelectZone(m_fZone);
     return true;
 }

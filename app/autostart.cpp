@@ -13,7 +13,11 @@
 
 namespace {
 
-constexpr auto EntryName = "io.github.brambleway.Orbiclock.desktop";
+constexpr auto EntryName = "io.github.brambleway.orbiclock.desktop";
+constexpr auto IconName = "io.github.brambleway.orbiclock";
+// The launcher entry, the icon and the bus name were first spelt with a capital letter.
+constexpr auto FormerEntryName = "io.github.brambleway.Orbiclock.desktop";
+constexpr auto FormerIconName = "io.github.brambleway.Orbiclock";
 // An entry is a few hundred bytes.
 constexpr qint64 LargestEntry = 64 * 1024;
 
@@ -90,9 +94,8 @@ bool SetStartAtLogin(bool on, const QString &program)
            "Name=Orbiclock\n"
            "Comment=Time and date at home and anywhere in the world, on a world map\n"
            "Exec="
-        << ExecValue(program) << ' ' << AutostartOption
+        << ExecValue(program) << ' ' << AutostartOption << "\nIcon=" << IconName
         << "\n"
-           "Icon=io.github.brambleway.Orbiclock\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
     out.flush();
@@ -101,31 +104,50 @@ bool SetStartAtLogin(bool on, const QString &program)
 
 bool UpdateStartAtLoginEntry()
 {
+    const QString path = AutostartEntryPath();
+    // An entry under the former name moves to the new one; beside a new one, a desktop would
+    // start the program twice, so it goes.
+    const QString former = QFileInfo(path).absolutePath() + u'/' + QLatin1String(FormerEntryName);
+    if (QFileInfo(former).isFile() && (QFileInfo::exists(path) || !QFile::rename(former, path)))
+        QFile::remove(former);
     if (!IsStartAtLogin())
         return false;
-    const QString path = AutostartEntryPath();
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QStringList lines = QString::fromUtf8(in.readAll()).split(u'\n');
     in.close();
     bool inEntry = false;
+    bool changed = false;
+    bool started = false;
     for (QString &line : lines) {
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(u'[')) {
             inEntry = trimmed == QLatin1String("[Desktop Entry]");
             continue;
         }
-        if (!inEntry || trimmed.section(u'=', 0, 0).trimmed() != QLatin1String("Exec"))
+        const QString key = trimmed.section(u'=', 0, 0).trimmed();
+        if (!inEntry)
             continue;
-        if (trimmed.section(u'=', 1)
-                .split(u' ', Qt::SkipEmptyParts)
-                .contains(QLatin1String(AutostartOption)))
-            return true;
-        line = line.trimmed() + u' ' + QLatin1String(AutostartOption);
-        QSaveFile out(path);
-        return out.open(QIODevice::WriteOnly | QIODevice::Text) &&
-               out.write(lines.join(u'\n').toUtf8()) >= 0 && out.commit();
+        if (key == QLatin1String("Icon") &&
+            trimmed.section(u'=', 1).trimmed() == QLatin1String(FormerIconName)) {
+            line = QStringLiteral("Icon=") + QLatin1String(IconName);
+            changed = true;
+        } else if (key == QLatin1String("Exec") && !started) {
+            started = true;
+            if (!trimmed.section(u'=', 1)
+                     .split(u' ', Qt::SkipEmptyParts)
+                     .contains(QLatin1String(AutostartOption))) {
+                line = trimmed + u' ' + QLatin1String(AutostartOption);
+                changed = true;
+            }
+        }
     }
-    return false;
+    if (!started)
+        return false;
+    if (!changed)
+        return true;
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly | QIODevice::Text) &&
+           out.write(lines.join(u'\n').toUtf8()) >= 0 && out.commit();
 }

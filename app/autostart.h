@@ -22,9 +22,10 @@ bool IsStartAtLogin();
 bool SetStartAtLogin(bool on, const QString &program);
 
 // An entry written before the option existed starts the program as a person would, so a login
-// would show the window: its command gets the option, the rest of the file is kept. True when the
-// entry is on and now carries the option; false when there is none, it is off, or the rewrite
-// failed.
+// would show the window: its command gets the option, the rest of the file is kept. An entry
+// under the launcher's former name (a capital O) is moved to the new one and given the new icon
+// name. True when the entry is on and now carries the option; false when there is none, it is
+// off, or the rewrite failed.
 bool UpdateStartAtLoginEntry();
 
 // program as a launcher entry's Exec value holds it: quoted and escaped

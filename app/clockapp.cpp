@@ -36,7 +36,7 @@ CClockApp::CClockApp(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationDisplayName(QStringLiteral("Orbiclock"));
     setOrganizationName(QStringLiteral("Brambleway"));
     // The launcher entry it was started from, so a Wayland compositor finds its name and icon.
-    setDesktopFileName(QStringLiteral("io.github.brambleway.Orbiclock"));
+    setDesktopFileName(QStringLiteral("io.github.brambleway.orbiclock"));
 #ifdef ORBICLOCK_VERSION
     setApplicationVersion(QStringLiteral(ORBICLOCK_VERSION));
 #endif

@@ -21,12 +21,12 @@ QString ActivationTokenKey()
 
 QString CSessionInstance::ServiceName()
 {
-    return QStringLiteral("io.github.brambleway.Orbiclock");
+    return QStringLiteral("io.github.brambleway.orbiclock");
 }
 
 QString CSessionInstance::ObjectPath()
 {
-    return QStringLiteral("/io/github/brambleway/Orbiclock");
+    return QStringLiteral("/io/github/brambleway/orbiclock");
 }
 
 CSessionInstance::CSessionInstance(QObject *parent) : QObject(parent) {}

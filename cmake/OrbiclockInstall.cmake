@@ -3,7 +3,7 @@
 # size drawn plus the scalable original. The binary installs itself from app/.
 include(GNUInstallDirs)
 
-set(ORBICLOCK_APP_ID io.github.brambleway.Orbiclock)
+set(ORBICLOCK_APP_ID io.github.brambleway.orbiclock)
 set(desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
 set(icon_dir ${PROJECT_SOURCE_DIR}/res/icons)
 

@@ -538,6 +538,20 @@ private slots:
                                                    : older);
         }
         QVERIFY(!IsStartAtLogin()); // turned off in a desktop's settings: the entry starts nothing
+        // An entry under the launcher's former name takes the new name and icon.
+        const QString former = QFileInfo(entry).absolutePath() +
+                               QStringLiteral("/io.github.brambleway.Orbiclock.desktop");
+        QFile formerFile(former);
+        QVERIFY(formerFile.open(QIODevice::WriteOnly) &&
+                formerFile.write(
+                    "[Desktop Entry]\nExec=orbiclock\nIcon=io.github.brambleway.Orbiclock\n"));
+        formerFile.close();
+        QVERIFY(QFile::remove(entry) && UpdateStartAtLoginEntry() && !QFile::exists(former));
+        QFile moved(entry);
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            moved.readAll(),
+            "[Desktop Entry]\nExec=orbiclock --autostart\nIcon=io.github.brambleway.orbiclock\n");
 
         QVERIFY(SetStartAtLogin(false, program));
         QVERIFY(!QFile::exists(entry));

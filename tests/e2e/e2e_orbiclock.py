@@ -439,11 +439,11 @@ class Run:
         # run in this process's main loop, which does not run.
         d = self.desktop
         d.bus_call('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
-                   'RequestName', GLib.Variant('(su)', ('io.github.brambleway.Orbiclock', 4)))
+                   'RequestName', GLib.Variant('(su)', ('io.github.brambleway.orbiclock', 4)))
         node = Gio.DBusNodeInfo.new_for_xml(
             '<node><interface name="org.freedesktop.Application"><method name="Activate">'
             '<arg type="a{sv}" direction="in"/></method></interface></node>')
-        d._conn.register_object('/io/github/brambleway/Orbiclock', node.interfaces[0],
+        d._conn.register_object('/io/github/brambleway/orbiclock', node.interfaces[0],
                                 lambda *call: None, None, None)
         started, self.proc = time.monotonic(), self.spawn()
         wait_for('a start facing a silent owner to end', lambda: self.proc.poll() is not None)

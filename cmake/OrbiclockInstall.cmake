@@ -30,3 +30,18 @@ endforeach()
 install(FILES ${icon_dir}/orbiclock.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${ORBICLOCK_APP_ID}.svg)
+
+# The manual page, written in scdoc's markup and stamped with the version.
+if(ORBICLOCK_MANPAGE)
+  find_program(SCDOC scdoc REQUIRED)
+  set(man_source ${CMAKE_CURRENT_BINARY_DIR}/orbiclock.1.scd)
+  set(man_page ${CMAKE_CURRENT_BINARY_DIR}/orbiclock.1)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/orbiclock.1.scd ${man_source} @ONLY)
+  add_custom_command(OUTPUT ${man_page}
+                     COMMAND sh -c "\"$0\" < \"$1\" > \"$2\"" ${SCDOC} ${man_source} ${man_page}
+                     DEPENDS ${man_source}
+                     COMMENT "Writing the manual page orbiclock.1"
+                     VERBATIM)
+  add_custom_target(manpage ALL DEPENDS ${man_page})
+  install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core fonts-vlgothic
   xvfb xauth x11-apps x11-utils xdotool trayer imagemagick
   clang-format-14
-  tzdata iso-codes desktop-file-utils appstream
+  tzdata iso-codes desktop-file-utils appstream scdoc
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   weston qt6-wayland
 )

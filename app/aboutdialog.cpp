@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -17,6 +18,9 @@
 
 #ifndef ORBICLOCK_VERSION
 #define ORBICLOCK_VERSION "1.0.0"
+#endif
+#ifndef ORBICLOCK_HOMEPAGE
+#define ORBICLOCK_HOMEPAGE "https://github.com/brambleway/orbiclock"
 #endif
 
 namespace {
@@ -100,6 +104,20 @@ CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
     credits->setObjectName(QStringLiteral("aboutCredits"));
     credits->setAccessibleName(tr("Data credits"));
     credits->setWordWrap(true);
+    auto *licence = new QLabel(tr("Copyright \u00a9 2026 Brambleway. Orbiclock is free software "
+                                  "under the MIT licence; the data above keeps its own."),
+                               this);
+    licence->setObjectName(QStringLiteral("aboutLicence"));
+    licence->setAccessibleName(tr("Licence"));
+    licence->setWordWrap(true);
+    const QString homePage = QStringLiteral(ORBICLOCK_HOMEPAGE);
+    auto *home =
+        new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(homePage.toHtmlEscaped()), this);
+    home->setObjectName(QStringLiteral("aboutHomePage"));
+    home->setAccessibleName(tr("Home page"));
+    home->setTextFormat(Qt::RichText);
+    home->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    home->setOpenExternalLinks(true);
     QLabel *missing = nullptr;
     if (IsZoneDatabaseMissing()) {
         missing = new QLabel(
@@ -117,6 +135,9 @@ CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
     texts->addWidget(credits);
     if (missing)
         texts->addWidget(missing);
+    texts->addSpacing(8);
+    texts->addWidget(licence);
+    texts->addWidget(home);
     texts->addStretch();
 
     auto *row = new QHBoxLayout;
@@ -130,6 +151,10 @@ CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("aboutOk"));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QPushButton *aboutQt = buttons->addButton(tr("About &Qt"), QDialogButtonBox::ActionRole);
+    aboutQt->setObjectName(QStringLiteral("aboutQt"));
+    aboutQt->setAccessibleName(tr("About Qt"));
+    connect(aboutQt, &QPushButton::clicked, this, [this] { QMessageBox::aboutQt(this); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and checks that a desktop would find Orbiclock:
 # the binary, a valid launcher entry whose command and icon exist, the icon at every size with
-# the size its folder claims, and valid AppStream metainfo that names the launcher.
+# the size its folder claims, valid AppStream metainfo that names the launcher, and the manual page.
 # Usage: check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -39,9 +39,20 @@ svg=$share/icons/hicolor/scalable/apps/$icon.svg
 grep -q '<svg' "$svg" || fail "no scalable SVG icon $svg"
 
 metainfo=$share/metainfo/$app_id.metainfo.xml
-appstreamcli validate --no-net "$metainfo" || fail "no valid metainfo $metainfo"
+# Nothing to report, not even the pedantic notes.
+report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) ||
+  fail "no valid metainfo $metainfo: $report"
+! grep -E '^[EWIP]: ' <<<"$report" || fail "appstreamcli has notes on $metainfo"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "metainfo does not launch $app_id.desktop"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+
+# The manual page, where the build made one: man reads it without a warning.
+if [ -f "$build/orbiclock.1" ]; then
+  page=$share/man/man1/orbiclock.1
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) ||
+    fail "man cannot read $page"
+  [ -z "$warnings" ] || fail "man warns on $page: $warnings"
+fi
 
 echo "installed and valid: $(cd "$dest" && find . -type f | sort | tr '\n' ' ')"

@@ -46,11 +46,9 @@ for p in iso-codes tzdata libqt6widgets6 libc6; do
   [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p: $depends"
 done
 
-# Stripped, and hardened: PIE, RELRO, bind-now, the stack protector and fortified calls.
+# lintian fails an unstripped binary and one without PIE or RELRO; it only notes a missing
+# bind-now or fortify, and never looks for the stack protector.
 bin=$root/tree/usr/bin/orbiclock
-readelf -S "$bin" | grep -q '\.symtab' && fail "the binary is not stripped"
-readelf -h "$bin" | grep -q 'Type:.*DYN' || fail "the binary is not position-independent"
-readelf -l "$bin" | grep -q GNU_RELRO || fail "the binary has no RELRO segment"
 readelf -d "$bin" | grep -Eq 'BIND_NOW|FLAGS_1.*NOW' || fail "the binary is not bound at load"
 readelf -d "$bin" | grep -Eq 'RUNPATH|RPATH' && fail "the binary carries a run path"
 symbols=$(readelf --dyn-syms -W "$bin")

@@ -474,7 +474,7 @@ class Run:
         d = self.desktop
         # The name the step before held without answering goes back to the program.
         d.bus_call('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
-                   'ReleaseName', GLib.Variant('(s)', ('io.github.brambleway.Orbiclock',)))
+                   'ReleaseName', GLib.Variant('(s)', ('io.github.brambleway.orbiclock',)))
         self.start()
         wait_for('the main window', self.main_window)
         self._press(TITLE, 'Find Country')

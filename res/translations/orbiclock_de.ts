@@ -67,6 +67,26 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 Brambleway. Orbiclock is free software under the MIT licence; the data above keeps its own.</source>
+        <translation>Copyright © 2026 Brambleway. Orbiclock ist freie Software unter der MIT-Lizenz; die oben genannten Daten behalten ihre eigenen Lizenzen.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
 </context>
 <context>
     <name>CBitmapWnd</name>
@@ -762,6 +782,12 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>Weitere Informationen mit „%1 --help“.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+</source>
+        <translation>%1: keine Anzeige für das Fenster (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).
 </translation>
     </message>
 </context>

@@ -67,6 +67,26 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 Brambleway. Orbiclock is free software under the MIT licence; the data above keeps its own.</source>
+        <translation>Copyright © 2026 Brambleway. Orbiclock es software libre bajo la licencia MIT; los datos de arriba conservan la suya propia.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Página principal</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Acerca de Qt</translation>
+    </message>
 </context>
 <context>
     <name>CBitmapWnd</name>
@@ -762,6 +782,12 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>Pruebe «%1 --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+</source>
+        <translation>%1: no hay pantalla donde mostrar la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY).
 </translation>
     </message>
 </context>

@@ -67,6 +67,26 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 Brambleway. Orbiclock is free software under the MIT licence; the data above keeps its own.</source>
+        <translation>Copyright © 2026 Brambleway. Orbiclock est un logiciel libre sous licence MIT ; les données ci-dessus gardent leur propre licence.</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Page d'accueil</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
+    </message>
 </context>
 <context>
     <name>CBitmapWnd</name>
@@ -762,6 +782,12 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+</source>
+        <translation>%1 : aucun écran où afficher la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n'est défini).
 </translation>
     </message>
 </context>

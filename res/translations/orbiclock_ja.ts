@@ -67,6 +67,26 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 Brambleway. Orbiclock is free software under the MIT licence; the data above keeps its own.</source>
+        <translation>Copyright © 2026 Brambleway. Orbiclock は MIT ライセンスのフリーソフトウェアです。上記のデータにはそれぞれのライセンスが適用されます。</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>ライセンス</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Qt について</translation>
+    </message>
 </context>
 <context>
     <name>CBitmapWnd</name>
@@ -762,6 +782,12 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>詳しくは「%1 --help」を実行してください。
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).
+</source>
+        <translation>%1: ウィンドウを表示するディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。
 </translation>
     </message>
 </context>

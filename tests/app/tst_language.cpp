@@ -64,7 +64,7 @@ void UseLanguage(const QString &language)
 // menu items. Places, times and Qt's own standard buttons are data, not checked here.
 QStringList OwnTexts(QWidget *top)
 {
-    static const QStringList dataLabels{"offsetLabel", "aboutVersion", "aboutName",
+    static const QStringList dataLabels{"offsetLabel", "aboutVersion", "aboutName", "aboutHomePage",
                                         "currentHomeName"};
     QStringList texts{top->windowTitle()};
     QList<QWidget *> widgets = top->findChildren<QWidget *>();

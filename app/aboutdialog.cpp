@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/aboutdialog.h"
 
 #include "res/resources.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/autostart.h"
 
 #include "settings/safefile.h"

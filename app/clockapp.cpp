@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/clockapp.h"
 
 #include "app/autostart.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/clockoffsets.h"
 
 #include "map/gmtoffset.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/converttimedialog.h"
 
 #include "map/gmtoffset.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/hideabledialog.h"
 
 #include "app/trayicon.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/clockapp.h"
 #include "app/commandline.h"
 #include "app/sessionbusprobe.h"

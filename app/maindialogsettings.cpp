@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/maindialog.h"
 #include "clock/clockctrl.h"
 #include "map/mapwnd.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/pinnedrows.h"
 
 #include "map/nightshade.h"

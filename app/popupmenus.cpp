@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/popupmenus.h"
 
 #include "clock/clockctrl.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/timeconversion.h"
 
 #include "zones/countrytable.h"

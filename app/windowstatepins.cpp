@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/windowstate.h"
 #include "zones/citytable.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "clock/textwnd.h"
 
 #include <QAccessibleWidget>

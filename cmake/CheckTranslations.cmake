@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+
 # cmake -DLUPDATE=... -DTS_DIR=... -DWORK_DIR=... -DSOURCES_FILE=... -P CheckTranslations.cmake
 # Brings a copy of every translation up to date with the sources and fails when any text is
 # new or unfinished in it: a text marked without a translation in every shipped language.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+
 # The Ninja rule that runs moc does not notice a header newly added to a target, so an existing
 # build tree would miss its moc code: drop the rule's output when the folder's headers change.
 function(_orbiclock_refresh_moc name headers)

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+
 # What a desktop needs to list Orbiclock in its application menu: the launcher entry, the
 # AppStream description that software centres read, and the icon in the hicolor theme at every
 # size drawn plus the scalable original. The binary installs itself from app/.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/countryfinder.h"
 
 #include "zones/places.h"

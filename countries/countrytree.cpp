@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/countrytree.h"
 
 #include "map/colourtables.h"

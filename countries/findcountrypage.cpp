@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/findcountrypage.h"
 
 #include "countries/propertysheet.h"

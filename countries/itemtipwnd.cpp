@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/itemtipwnd.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/placesearch.h"
 
 #include "countries/countryfinder.h"

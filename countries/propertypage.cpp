@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/propertypage.h"
 
 CPropertyPage::CPropertyPage(const QString &title, QWidget *parent)

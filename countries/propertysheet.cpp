@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/propertysheet.h"
 
 #include "countries/propertypage.h"

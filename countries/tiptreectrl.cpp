@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/tiptreectrl.h"
 
 #include "countries/itemtipwnd.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // How daylight saving is handled at home. Stored in the settings as an int, so the values are

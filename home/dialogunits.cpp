@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/dialogunits.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/hometimezone.h"
 
 #include "home/daylightoption.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/setcountrypage.h"
 
 #include "countries/countrytree.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/setdaylightpage.h"
 
 #include "home/dialogunits.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/sethomesheet.h"
 
 #include "countries/findcountrypage.h"

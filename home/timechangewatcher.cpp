@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/timechangewatcher.h"
 
 #include <QFileInfo>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/zonestore.h"
 
 #include "settings/registrykey.h"

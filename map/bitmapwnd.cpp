@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/bitmapwnd.h"
 
 #include "map/surface.h"

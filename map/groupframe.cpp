@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/groupframe.h"
 
 #include <QGroupBox>

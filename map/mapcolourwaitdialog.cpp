@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/mapcolourwaitdialog.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/mapwnd.h"
 
 #include "map/gmtoffset.h"

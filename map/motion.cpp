@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/motion.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The smooth motion of the scrolling pictures: speed up, cruise at the top speed, slow down.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/nightshade.h"
 
 #include "res/resources.h"

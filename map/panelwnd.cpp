@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/panelwnd.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/sunposition.h"
 
 #include <algorithm>

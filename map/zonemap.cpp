@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/zonemap.h"
 
 #include "map/colourtables.h"

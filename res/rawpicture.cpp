@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "res/rawpicture.h"
 
 #include <QResource>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds Orbiclock in build/ (or $BUILD_DIR).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

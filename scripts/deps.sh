@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, testing and running Orbiclock need, skipping
 # the ones already present. Runs apt-get as root, or through sudo.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Formats every C++ source of the project with the pinned clang-format; with --check, changes
 # nothing and fails on any file that differs (CI runs it so). The version is pinned because
 # each clang-format release lays out some code differently.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes zones/isonames.inc, the English names of ISO 3166-1 countries and of the first-level
 ISO 3166-2 subdivisions, from Debian's iso-codes package (/usr/share/iso-codes/json).
 

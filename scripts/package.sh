@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package orbiclock_<version>_<arch>.deb from this checkout with debian/ and
 # checks it with lintian: any error or warning fails the build.
 # Usage: package.sh [OUT_DIR]   (default dist/; the package is built in OUT_DIR/stage)

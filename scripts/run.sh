@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Orbiclock and starts it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the screenshots software centres show (docs/screenshot.png, docs/screenshot-find.png) from
 # the real program in a private Xvfb and session bus, with a home of its own: at home in the
 # United Kingdom with New South Wales selected, and the Find page with "perth" typed.

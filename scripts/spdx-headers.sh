@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Gives every tracked source file an SPDX licence line (MIT, the project's licence) near its top:
 # first line, or second after a "#!" line. A file that already names a licence there keeps its
 # own (zones/isonames.inc is LGPL-2.1-or-later, as the iso-codes data it holds). Running it

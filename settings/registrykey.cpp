@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "settings/registrykey.h"
 
 #include "settings/inifile.h"

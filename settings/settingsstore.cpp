@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "settings/settingsstore.h"
 
 #include "settings/registrykey.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Settles the environment every path of the user's files is taken from, before anything asks

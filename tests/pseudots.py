@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Turns a .ts file into a pseudo-translation: every text bracketed and 40 % longer, so that a
 window shows at a glance what is not marked for translation and what a longer language cuts.
 A menu item's shortcut after the tab stays as it is; QLocale patterns stay patterns."""

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Linked into every test: each runs in a home of its own, whoever starts it, so nothing it
 // writes reaches the user's settings and nothing stored there changes what it sees.
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/cityplaces.h"
 
 #include "zones/citytable.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/daylight.h"
 
 #include "zones/countrytable.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/packedfile.h"
 
 #include <QResource>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/pinnedplaces.h"
 
 #include "zones/countrytable.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/timeformat.h"
 
 #include <QCoreApplication>

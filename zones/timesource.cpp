@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/timesource.h"
 
 #include <atomic>

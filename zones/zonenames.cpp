@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/zonenames.h"
 
 // An entry that spans several zones today takes the zone where most of its people live. A place

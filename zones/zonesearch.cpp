@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/zonesearch.h"
 
 #include "zones/textfold.h"

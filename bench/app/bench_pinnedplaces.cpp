@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // One tick of twelve pinned places, as the clocks' minute tick gives it to the main window: each
 // pin's row (time, difference, day, day or night, sentence), the tray tip's lines, and the list
 // updated with what changed. Database mode, home in the United Kingdom.

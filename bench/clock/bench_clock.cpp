@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // One tick of the main window's four clocks: format, compare with what is shown, and paint when
 // the text changed. The windows are shown on the offscreen platform so painting really happens.
 #include "bench/widgetbenchmain.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The country lists' rebuilds: a full tree with its daylight pictures, and the list of matches
 // that each keystroke in the Find page rebuilds.
 #include "bench/widgetbenchmain.h"

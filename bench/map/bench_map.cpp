@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The map's per-pixel work at the default size and at 1920 x 960: recolouring, lighting a zone,
 // one frame of the glide (with and without the night) and redrawing the night, on the program's
 // own zone keys.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/citytable.h"
 #include "zones/textfold.h"
 

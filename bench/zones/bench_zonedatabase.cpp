@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/countrytable.h"
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/aboutdialog.h"
 #include "app/clockoffsets.h"
 #include "app/maindialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/aboutdialog.h"
 #include "app/converttimedialog.h"
 #include "app/language.h"

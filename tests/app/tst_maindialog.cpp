@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/autostart.h"
 #include "app/clockoffsets.h"
 #include "app/converttimedialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/clockoffsets.h"
 #include "countries/placesearch.h"
 #include "zones/places.h"

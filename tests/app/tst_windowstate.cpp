@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/windowlayout.h"
 #include "app/windowstate.h"
 #include "zones/cityplaces.h"

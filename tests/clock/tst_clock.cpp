@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "clock/clockctrl.h"
 #include "clock/clockticker.h"
 

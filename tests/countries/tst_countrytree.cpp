@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/countrytree.h"
 #include "countries/itemtipwnd.h"
 #include "zones/countrytable.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary DESTDIR and checks that a desktop would find Orbiclock:
 # the binary, a valid launcher entry whose command and icon exist, the icon at every size with
 # the size its folder claims, valid AppStream metainfo that names the launcher, and the manual page.

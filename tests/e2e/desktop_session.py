@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+
 """A private desktop for end-to-end tests: Xvfb, a notification area (trayer, or a
 StatusNotifierItem host), a session bus with the accessibility bus. Input goes in through xdotool;
 what the program shows is read back through the accessibility interface and from the X server."""

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Orbiclock as a person meets it, in a real X server with a notification area, step by step
 (each step's docstring says what it checks). A failed step leaves a screenshot in --out. On a
 StatusNotifierItem host (--tray sni), the first two steps; on Wayland (--tray wayland), the

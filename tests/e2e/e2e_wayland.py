@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+
 """The steps of Orbiclock's run on Wayland (e2e_orbiclock.py --tray wayland): weston's headless
 back end with a StatusNotifierItem host. There is no pointer or keyboard there: buttons are
 pressed and text is typed through the accessibility interface, and the tray is used as a host

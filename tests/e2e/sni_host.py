@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """A StatusNotifierWatcher with its host registered, as KDE Plasma and GNOME's AppIndicator
 extension run one on the session bus: programs then put their tray icons here as
 StatusNotifierItems, which the test reads from RegisteredStatusNotifierItems."""

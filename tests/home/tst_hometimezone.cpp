@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "home/daylightoption.h"
 #include "home/hometimezone.h"
 #include "home/timechangewatcher.h"

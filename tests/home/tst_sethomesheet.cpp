@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "countries/countrytree.h"
 #include "home/daylightoption.h"
 #include "home/setcountrypage.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/zonekey.h"
 #include "zones/citytable.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "map/colourtables.h"
 #include "map/surface.h"
 #include "map/zonekey.h"

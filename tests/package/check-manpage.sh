@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The options the manual page's OPTIONS section documents are exactly those --help lists, which
 # it prints without a display.
 # Usage: check-manpage.sh BINARY MANPAGE.scd

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package (scripts/package.sh, which fails on any lintian error or warning),
 # then checks what it holds: exactly the files a desktop and a reader need, a stripped and
 # hardened binary, the dependencies on iso-codes and tzdata, and the program starting from the

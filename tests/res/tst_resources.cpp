@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "res/resources.h"
 
 #include <QTest>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
 #include "zones/timesource.h"

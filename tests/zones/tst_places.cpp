@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "zones/places.h"
 #include "zones/zonedatabase.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures Orbiclock against the desktop clocks people use instead, each started in turn under
 # one Xvfb (with a notification area, trayer), several times, and prints per run and a table of
 # medians:

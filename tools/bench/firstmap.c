@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // firstmap: starts a program and reports when its first top-level window was mapped and when it
 // was first painted completely.
 //

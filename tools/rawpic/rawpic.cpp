@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // rawpic: converts a picture to the raw form the program maps straight from its resources, so
 // that starting it decodes no PNG.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Draws every picture and writes the city index twice into temporary folders and compares both
 // runs with each other and with the files committed under res/: the output must not depend on
 // the run.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The cities of at least 15,000 people from GeoNames, written as the compact index Orbiclock
 // searches in place (zones/citytable.cpp reads it; a change of layout needs a change there).
 //

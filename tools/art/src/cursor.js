@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The pointing hand: 32 x 32, black outline, white hand, transparent elsewhere; the hot spot
 // (9, 3) is the top of the fingertip.
 export const HotSpot = [9, 3];

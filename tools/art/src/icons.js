@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The application icon: the globe, seen over Europe and Africa, with clock hands at ten past
 // ten. Small sizes (the notification area) get a plainer drawing with heavier lines.
 import { createRequire } from 'node:module';

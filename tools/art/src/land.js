@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Land polygons of Natural Earth, made flat: rings are unwrapped across the date line and
 // rings around a pole are closed through it, so that an even-odd scanline fill in plain
 // longitude/latitude gives the right land everywhere.

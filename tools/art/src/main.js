@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Draws every picture of Orbiclock and writes its city index into the given resource folder
 // (default ../../res).
 import fs from 'node:fs';

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Standard offset of an IANA zone, and where the program's country table keeps a place at a
 // different offset than today's zone data, the table's offset: a click on a place must select
 // a band under which the country list shows it.

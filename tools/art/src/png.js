@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A small PNG writer. Compression is done by pako (pure JavaScript), not by the zlib built
 // into Node, whose output may depend on the CPU it runs on: the same input must always give
 // the same bytes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The country tree's picture strips: one per land colour, 19 pictures of 24 x 16 on white
 // (white is transparent). 0-7 outline maps of the regions, 8-15 the same opened (rays from the
 // centre), 16 an island (no daylight saving), 17 with a grey sun (daylight saving, not now),

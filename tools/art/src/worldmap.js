@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The country table's zone key picture, 357 x 178, equirectangular with
 // column 0 at 172.5 degrees west and the rows from the arctic sea down to Antarctica.
 import { createRequire } from 'node:module';

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The zone key at several levels of detail: for each pixel of the world map, whether it is land
 // and the time zone of the database it lies in, by name, so that offsets come from the same
 // database as the clocks at run time. map/zonekey.cpp reads it; a change of layout needs a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The key colours of the zone picture. This is the program's zone colour table
 // (map/colourtables.cpp) as data; tests/map checks every pixel against the program's copy.
 const None = null;

@@ -18,8 +18,9 @@ class QTimer;
 // A panel showing a picture scaled to its inside that scrolls cyclically: what leaves on one side
 // comes back on the other. Its surfaces have the inside's size in device pixels and are built
 // again whenever that changes (a resize, another pixel ratio), the turn kept in proportion; every
-// position and step of the interface below is in those pixels. It scrolls at once, by dragging, or with a smooth glide that speeds
-// up, cruises and slows down, used to bring a clicked point to the middle.
+// position and step of the interface below is in those pixels. It scrolls at once, by dragging, or
+// with a smooth glide that speeds up, cruises and slows down, used to bring a clicked point to the
+// middle.
 //
 // The glide runs from a timer at the display's frame rate, so the program keeps handling events
 // while it moves; each frame moves the view to where the motion is at the clock's current time.

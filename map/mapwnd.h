@@ -128,7 +128,7 @@ private:
     QTimer *m_nightTimer = nullptr;
     static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night
     TimeValue m_tNightDrawn = 0;                   // the instant the night was drawn for
-    QImage m_tableZones; // the table's key, loaded when first used
+    QImage m_tableZones;                           // the table's key, loaded when first used
     bool m_bDatabaseZones = false;
     float m_fHomeZone = 0.0f;
     QString m_strPlace;

@@ -8,6 +8,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { build } from './main.js';
+import { cityNamesInc } from './citynames.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const committed = path.resolve(here, '../../../res');
@@ -35,6 +36,12 @@ for (const file of listFiles(runs[0]).sort()) {
   if (verdict !== 'same') failures++;
   console.log(`${verdict.padEnd(22)} ${file}`);
 }
+// The local city names, from the committed index.
+const names = cityNamesInc(fs.readFileSync(path.join(committed, 'data', 'cities.bin')));
+const namesFile = path.resolve(committed, '../zones/citynames.inc');
+const namesVerdict = names === fs.readFileSync(namesFile, 'utf8') ? 'same' : 'DIFFERS FROM zones/';
+if (namesVerdict !== 'same') failures++;
+console.log(`${namesVerdict.padEnd(22)} zones/citynames.inc`);
 for (const dir of runs) fs.rmSync(dir, { recursive: true });
 if (failures) {
   console.error(`${failures} file(s) not reproduced`);

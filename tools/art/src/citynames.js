@@ -42,6 +42,18 @@ function exemplars(language) {
   return out;
 }
 
+// CLDR keys its names by older zone ids than GeoNames uses ("Asia/Calcutta", "Europe/Kiev"):
+// every id of a zone, by each of them, from CLDR's own alias list.
+function zoneAliases() {
+  const file = path.join(here, '..', 'node_modules', 'cldr-bcp47', 'bcp47', 'timezone.json');
+  const out = new Map();
+  for (const entry of Object.values(JSON.parse(fs.readFileSync(file, 'utf8')).keyword.u.tz)) {
+    const ids = (entry._alias || '').split(' ').filter(Boolean);
+    for (const id of ids) out.set(id, ids);
+  }
+  return out;
+}
+
 // English names most zones by their id alone ("Los_Angeles" is "Los Angeles").
 function englishExemplar(english, zone) {
   return english.get(zone) || zone.split('/').pop().replaceAll('_', ' ');
@@ -68,17 +80,17 @@ const quote = (s) => JSON.stringify(s); // UTF-8 text; JSON's escapes are C++'s 
 export function cityNamesInc(citiesBin, languages = shippedLanguages()) {
   const cities = readCities(citiesBin);
   const english = exemplars('en');
+  const aliases = zoneAliases();
   // The zone's own city: the largest of the zone whose name is the English exemplar.
-  const own = new Map();
-  for (const c of cities) {
-    if (own.has(c.zone)) continue;
-    const f = fold(englishExemplar(english, c.zone));
-    if (f === fold(c.name) || f === fold(c.ascii)) own.set(c.zone, c);
-  }
+  const ownCity = (zone) => {
+    const ids = new Set(aliases.get(zone) || [zone]);
+    const f = fold(englishExemplar(english, zone));
+    return cities.find((c) => ids.has(c.zone) && (f === fold(c.name) || f === fold(c.ascii)));
+  };
   const rows = [];
   for (const language of languages) {
     for (const [zone, local] of exemplars(language)) {
-      const city = own.get(zone);
+      const city = ownCity(zone);
       const f = fold(local);
       // A name that folds as the usual one adds nothing to show or to search.
       if (!city || !f || f === fold(city.name) || f === fold(city.ascii)) continue;

@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 
 #include "res/resources.h"
+#include "zones/citytable.h"
 #include "zones/places.h"
 #include "zones/zonedatabase.h"
 
@@ -87,7 +88,12 @@ QString CAboutDialog::CreditsText(bool useDatabase)
               "Offsets and daylight-saving rules: %1\n"
               "Today's names of countries and their parts: iso-codes %2 (Debian), "
               "LGPL 2.1 or later.")
-        .arg(rules, QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size())));
+               .arg(rules,
+                    QString::fromLatin1(isoCodes.data(), static_cast<qsizetype>(isoCodes.size()))) +
+           u'\n' +
+           tr("City names in your language: Unicode CLDR %1 (the time zones' exemplar cities), "
+              "Unicode License v3.")
+               .arg(Cities::CldrVersion());
 }
 
 CAboutDialog::CAboutDialog(bool useDatabase, QWidget *parent) : QDialog(parent)

@@ -2,6 +2,8 @@
 
 #include "app/language.h"
 
+#include "zones/citytable.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -54,6 +56,7 @@ int InstallTranslations(QCoreApplication &app, const QLocale &locale)
         (std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0) &&
         std::setlocale(LC_MESSAGES, "C.UTF-8"))
         qputenv("LANGUAGE", languages.join(u':').toLatin1());
+    Cities::SetLanguages(languages);
     install(QStringLiteral("qtbase"), QtTranslationsPath());
     install(QStringLiteral("orbiclock"), QStringLiteral(":/i18n"));
     // Qt mirrors the layout when its own translation says so; without that file the locale

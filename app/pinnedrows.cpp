@@ -75,7 +75,7 @@ std::vector<PinWhere> ResolvePins(const std::vector<PinnedPlace> &pins)
         const int city = pin.cityId > 0 ? Cities::ByGeonameId(pin.cityId) : -1;
         if (city >= 0) {
             where = {Cities::Latitude(city), Cities::Longitude(city), Cities::ZoneId(city),
-                     Cities::Name(city)};
+                     Cities::LocalName(city)};
             search.done = true;
             continue;
         }

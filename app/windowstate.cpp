@@ -169,7 +169,7 @@ void WindowState::SetSelectedCityOrZone(int city, const QByteArray &zone)
         m_selectedZone = id;
         m_strSelectedName = city >= 0 ? CityDisplayName(city) : ZoneDisplayName(zone);
         // The clocks' caption has room for the city's or the zone's own name and the offset.
-        m_strSelectedCaption = city >= 0 ? Cities::Name(city)
+        m_strSelectedCaption = city >= 0 ? Cities::LocalName(city)
                                          : m_strSelectedName.left(m_strSelectedName.indexOf(u" ("));
     }
     if (m_nSelectedCity != cityBefore || m_selectedZone != zoneBefore)

@@ -63,7 +63,8 @@ QString CityDisplayName(int city)
     const QString name = Cities::Name(city);
     if (name.isEmpty())
         return {};
-    QString text = name;
+    // In the user's language where CLDR names the city, with the usual name beside it.
+    QString text = Cities::DisplayName(city);
     const QString region = Cities::RegionName(city);
     if (!region.isEmpty() && FoldForSearch(region) != FoldForSearch(name))
         text += QStringLiteral(", ") + region;

@@ -17,7 +17,8 @@
 // country, then the country's main part. Widget-free.
 
 // "Phoenix, Arizona, United States": the city, its region unless empty or the same name, and
-// its country by today's name. Empty for an index no city has.
+// its country by today's name, in the user's language ("Moskau (Moscow), Russland"). Empty for an
+// index no city has.
 QString CityDisplayName(int city);
 
 // The place the mode lists for a zone of the database in the country of that ISO code (any

@@ -3,9 +3,12 @@
 #include "zones/citytable.h"
 
 #include "zones/packedfile.h"
+#include "zones/textfold.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <string_view>
 
 // The index is written by tools/art (cities.js), whose header comment gives the layout. It is
 // checked whole when first read; after that every access trusts it.
@@ -173,9 +176,74 @@ int ComparePrefix(QByteArrayView key, QByteArrayView pattern)
     return key.size() < pattern.size() ? -1 : 0;
 }
 
+struct LocalCityName
+{
+    std::string_view language;
+    int geonameId;
+    std::string_view name;
+};
+
+#include "zones/citynames.inc"
+
+// The chosen language's names, by geonameid as the generated table orders them.
+struct LocalEntry
+{
+    int geonameId;
+    QString name;
+    QByteArray folded;
+};
+std::vector<LocalEntry> &LocalNames()
+{
+    static std::vector<LocalEntry> names;
+    return names;
+}
+
+const LocalEntry *LocalNameOf(int geonameId)
+{
+    const std::vector<LocalEntry> &names = LocalNames();
+    const auto it = std::lower_bound(names.begin(), names.end(), geonameId,
+                                     [](const LocalEntry &n, int id) { return n.geonameId < id; });
+    return it != names.end() && it->geonameId == geonameId ? &*it : nullptr;
+}
+
 } // namespace
 
 namespace Cities {
+
+void SetLanguages(const QStringList &languages)
+{
+    std::vector<LocalEntry> &names = LocalNames();
+    names.clear();
+    for (const QString &language : languages) {
+        const QByteArray code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLatin1();
+        for (const LocalCityName &row : LocalCityNames) {
+            if (row.language == std::string_view(code.constData(), size_t(code.size()))) {
+                const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
+                names.push_back({row.geonameId, name, FoldForSearch(name).toUtf8()});
+            }
+        }
+        if (!names.empty())
+            return;
+    }
+}
+
+QString LocalName(int city)
+{
+    const LocalEntry *local = Valid(city) ? LocalNameOf(GeonameId(city)) : nullptr;
+    return local ? local->name : Name(city);
+}
+
+QString DisplayName(int city)
+{
+    const QString local = LocalName(city);
+    const QString name = Name(city);
+    return local == name ? name : local + QStringLiteral(" (") + name + u')';
+}
+
+QString CldrVersion()
+{
+    return QString::fromLatin1(GeneratedCldrVersion.data(), qsizetype(GeneratedCldrVersion.size()));
+}
 
 int Count()
 {
@@ -306,15 +374,30 @@ std::vector<Match> Find(QStringView foldedPattern, int limit)
     constexpr quint8 NoMatch = 6;
     std::vector<quint8> best(t.count, NoMatch);
     std::vector<Match> matches;
-    for (quint32 i = first; i < last; ++i) {
-        const uchar *key = t.Key(i);
-        const quint16 city = U16(key + 4);
-        const bool whole = key[7] == pattern.size();
-        const bool wordEnds = whole || t.KeyText(i)[pattern.size()] == ' ';
-        const quint8 rank = key[6] == LaterWord ? 2 : whole ? 0 : 1;
+    const auto consider = [&](int city, bool later, bool whole, bool wordEnds) {
+        const int rank = later ? 2 : whole ? 0 : 1;
         if (best[city] == NoMatch)
             matches.push_back({city, 0});
         best[city] = std::min<quint8>(best[city], quint8(rank * 2 + (wordEnds ? 0 : 1)));
+    };
+    for (quint32 i = first; i < last; ++i) {
+        const uchar *key = t.Key(i);
+        const bool whole = key[7] == pattern.size();
+        consider(U16(key + 4), key[6] == LaterWord, whole,
+                 whole || t.KeyText(i)[pattern.size()] == ' ');
+    }
+    // The few local names are not in the index: each word start of each is tried.
+    for (const LocalEntry &local : LocalNames()) {
+        const int city = ByGeonameId(local.geonameId);
+        const QByteArray &f = local.folded;
+        for (qsizetype at = 0; city >= 0 && at >= 0;) {
+            if (QByteArrayView(f).sliced(at).startsWith(pattern)) {
+                const qsizetype end = at + pattern.size();
+                consider(city, at > 0, end == f.size(), end == f.size() || f[end] == ' ');
+            }
+            const qsizetype space = f.indexOf(' ', at);
+            at = space < 0 ? -1 : space + 1;
+        }
     }
     for (Match &m : matches) {
         m.rank = best[m.city] / 2;

@@ -29,13 +29,24 @@ double Latitude(int city);
 double Longitude(int city);
 QByteArray ZoneId(int city); // "America/Phoenix"
 
+// Names in the user's language for the cities that are a time zone's own, from the Unicode
+// CLDR's exemplar cities. Languages best first ("de_AT", "de"): the first CLDR names cities in
+// is used; none (the default, and English) leaves every city its usual name. Set before any
+// other thread reads names.
+void SetLanguages(const QStringList &languages);
+// The name in that language, "Moskau"; else Name.
+QString LocalName(int city);
+// LocalName, with Name beside it where they differ: "Moskau (Moscow)".
+QString DisplayName(int city);
+QString CldrVersion(); // of the names compiled in: "48.2.0"
+
 struct Match
 {
     int city;
     int rank;              // 0 a whole name, 1 a name's start, 2 a later word's start
     bool wordEnds = false; // at that rank the pattern ends where a word of the name ends
 };
-// Cities any of whose names (name, ASCII, alternates) matches the folded pattern
+// Cities any of whose names (name, ASCII, alternates, the local name) matches the folded pattern
 // (FoldForSearch) at a word start; each city once with its best rank; by rank, then population,
 // largest first; at most limit. An empty pattern matches nothing.
 std::vector<Match> Find(QStringView foldedPattern, int limit);

@@ -36,6 +36,10 @@ Zeitverschiebungen und Sommerzeitregeln: %1
 Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder neuer.</translation>
     </message>
     <message>
+        <source>City names in your language: Unicode CLDR %1 (the time zones&apos; exemplar cities), Unicode License v3.</source>
+        <translation>Städtenamen in Ihrer Sprache: Unicode CLDR %1 (die Beispielstädte der Zeitzonen), Unicode License v3.</translation>
+    </message>
+    <message>
         <source>About Orbiclock</source>
         <translation>Über Orbiclock</translation>
     </message>

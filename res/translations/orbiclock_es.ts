@@ -36,6 +36,10 @@ Desfases y reglas del horario de verano: %1
 Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o posterior.</translation>
     </message>
     <message>
+        <source>City names in your language: Unicode CLDR %1 (the time zones&apos; exemplar cities), Unicode License v3.</source>
+        <translation>Nombres de ciudades en su idioma: Unicode CLDR %1 (las ciudades de ejemplo de los husos horarios), licencia Unicode v3.</translation>
+    </message>
+    <message>
         <source>About Orbiclock</source>
         <translation>Acerca de Orbiclock</translation>
     </message>

@@ -36,6 +36,10 @@ Décalages et règles de l&apos;heure d&apos;été : %1
 Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou ultérieure.</translation>
     </message>
     <message>
+        <source>City names in your language: Unicode CLDR %1 (the time zones&apos; exemplar cities), Unicode License v3.</source>
+        <translation>Noms des villes dans votre langue : Unicode CLDR %1 (les villes exemplaires des fuseaux horaires), licence Unicode v3.</translation>
+    </message>
+    <message>
         <source>About Orbiclock</source>
         <translation>À propos d&apos;Orbiclock</translation>
     </message>

@@ -36,6 +36,10 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
 国とその一部の現在の名前: iso-codes %2 (Debian)、LGPL 2.1 以降。</translation>
     </message>
     <message>
+        <source>City names in your language: Unicode CLDR %1 (the time zones&apos; exemplar cities), Unicode License v3.</source>
+        <translation>お使いの言語による都市名: Unicode CLDR %1（タイムゾーンの代表都市）、Unicode License v3。</translation>
+    </message>
+    <message>
         <source>About Orbiclock</source>
         <translation>Orbiclock について</translation>
     </message>

@@ -84,31 +84,57 @@ private slots:
         QVERIFY(qAbs(Cities::Latitude(city)) <= 90 && qAbs(Cities::Longitude(city)) <= 180);
     }
 
+    // In a language (none: English), by the usual or the local name, the first shown as named.
     void find_data()
     {
         QTest::addColumn<QString>("pattern"); // as typed; folded here
         QTest::addColumn<int>("firstId");     // 0: no match
         QTest::addColumn<int>("firstRank");
-
-        QTest::newRow("alternate, whole") << "Kiev" << 703448 << 0;
-        QTest::newRow("alternate, start") << "bomb" << 1275339 << 1;
-        QTest::newRow("accents and case") << "SAO PAULO" << 3448439 << 0;
-        QTest::newRow("across words") << "new york c" << 5128581 << 1;
-        QTest::newRow("whole name before later word") << "york" << 2633352 << 0;
-        QTest::newRow("punctuation") << "St. Johns" << 6324733 << 0;
-        QTest::newRow("later word only") << "chi minh" << 1566083 << 2;
-        QTest::newRow("nothing") << "qqqzx" << 0 << 0;
-        QTest::newRow("empty") << "" << 0 << 0;
+        QTest::addColumn<QString>("languages"); // best first
+        QTest::addColumn<QString>("shown");     // of the first; empty: not checked
+        auto row = [](const char *what, const char *pattern, int id, int rank,
+                      const char *languages, const char *shown) {
+            QTest::newRow(what) << QString(pattern) << id << rank << QString(languages)
+                                << QString(shown);
+        };
+        row("alternate, whole", "Kiev", 703448, 0, "", "");
+        row("alternate, start", "bomb", 1275339, 1, "", "");
+        row("accents and case", "SAO PAULO", 3448439, 0, "", "");
+        row("across words", "new york c", 5128581, 1, "", "");
+        row("whole name before later word", "york", 2633352, 0, "", "");
+        row("punctuation", "St. Johns", 6324733, 0, "", "");
+        row("later word only", "chi minh", 1566083, 2, "", "");
+        row("nothing", "qqqzx", 0, 0, "", "");
+        row("empty", "", 0, 0, "", "");
+        row("local name", "moskau", 524901, 0, "de", "Moskau (Moscow)");
+        row("usual name in a language", "Moscow", 524901, 0, "de", "Moskau (Moscow)");
+        row("local name of an aliased zone", "Kalkutta", 1275004, 0, "de_AT de",
+            "Kalkutta (Kolkata)");
+        row("local name's start", "ciudad ho", 1566083, 1, "es",
+            "Ciudad Ho Chi Minh (Ho Chi Minh City)");
+        row("local name's later word", "chi minh v", 1566083, 2, "fr", "");
+        row("other script", "東京", 1850147, 0, "ja", "東京 (Tokyo)");
+        row("first language naming cities", "Moscou", 524901, 0, "en_XX xx fr es",
+            "Moscou (Moscow)");
+        row("another language's name", "東京", 0, 0, "fr", "");
+        row("same name as usual", "Berlin", 2950159, 0, "fr", "Berlin");
     }
 
     void find()
     {
         QFETCH(QString, pattern);
         QFETCH(int, firstId);
+        QFETCH(QString, languages);
+        QFETCH(QString, shown);
+        Cities::SetLanguages(languages.split(u' ', Qt::SkipEmptyParts));
         const std::vector<Cities::Match> matches = Cities::Find(FoldForSearch(pattern), 20);
         QCOMPARE(matches.empty() ? 0 : Cities::GeonameId(matches.front().city), firstId);
-        if (!matches.empty())
+        if (!matches.empty()) {
             QTEST(matches.front().rank, "firstRank");
+            if (!shown.isEmpty())
+                QCOMPARE(Cities::DisplayName(matches.front().city), shown);
+        }
+        Cities::SetLanguages({});
     }
 
     // Each city once, by rank then population, cut at the limit.

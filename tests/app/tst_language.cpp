@@ -145,7 +145,7 @@ class TestLanguage : public QObject
     Q_OBJECT
 
 private slots:
-    // Under German, Qt's own and Orbiclock's texts and iso-codes' names are German; Find
+    // Under German, Qt's own and Orbiclock's texts, iso-codes' and CLDR's names are German; Find
     // matches them and the English ones; the tree sorts as German does.
     void german_data()
     {
@@ -159,6 +159,8 @@ private slots:
                                  << "Deutschland";
         QTest::newRow("umlaut") << "osterreich"
                                 << "Österreich";
+        QTest::newRow("city") << "kiew"
+                              << "Kiew (Kyiv), Kyiv City, Ukraine";
     }
 
     void german()

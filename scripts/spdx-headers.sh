@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Gives every tracked source file an SPDX licence line (MIT, the project's licence) near its top:
 # first line, or second after a "#!" line. A file that already names a licence there keeps its
-# own (zones/isonames.inc is LGPL-2.1-or-later, as the iso-codes data it holds). Running it
+# own (zones/isonames.inc is LGPL-2.1-or-later and zones/citynames.inc Unicode-3.0, as the data
+# they hold). Running it
 # again changes nothing.
 # Usage: spdx-headers.sh [--check]   --check lists the files without one and exits 1 if any.
 set -euo pipefail

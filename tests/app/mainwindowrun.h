@@ -5,6 +5,7 @@
 #include "app/maindialog.h"
 
 #include <QGroupBox>
+#include <QSettings>
 #include <QTimer>
 
 #include <functional>
@@ -24,4 +25,18 @@ inline int RunWith(CMainDialog &dialog, const std::function<void()> &check)
 inline QString GroupTitle(const CMainDialog &dialog, int id)
 {
     return qobject_cast<QGroupBox *>(dialog.Control(id))->title();
+}
+
+// Leaves a store behind whose general values are those given.
+inline void StoreGeneral(const GeneralSettings &values)
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
+              QStringLiteral("Orbiclock"))
+        .clear();
+    CMainDialog writer;
+    writer.SetSetHomeRun([](QWidget *, SetHomeValues &) { return false; });
+    RunWith(writer, [&] {
+        writer.SetGeneralSettings(values);
+        writer.SaveSettings();
+    });
 }

@@ -59,20 +59,6 @@ constexpr int ByHand = DaylightByHand;
 constexpr int NotAdjusted = DaylightNotAdjusted;
 constexpr int None = DaylightNone;
 
-// Leaves a store behind whose general values are those given.
-void StoreGeneral(const GeneralSettings &values)
-{
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brambleway"),
-              QStringLiteral("Orbiclock"))
-        .clear();
-    CMainDialog writer;
-    writer.SetSetHomeRun([](QWidget *, SetHomeValues &) { return false; });
-    RunWith(writer, [&] {
-        writer.SetGeneralSettings(values);
-        writer.SaveSettings();
-    });
-}
-
 GeneralSettings HomeGermany(bool showAtStartup = true, bool listOnly = false)
 {
     GeneralSettings s;
@@ -362,9 +348,6 @@ private slots:
         // map's zone at once (4:30 ahead of Germany's standard time, less its summer hour).
         QTest::newRow("map click elsewhere")
             << false << 0 << 0 << -1 << 210 << in530 << "GMT+5:30 ";
-        // With list only on a click on the map picks nothing.
-        QTest::newRow("map click, list only")
-            << true << 0 << 0 << Germany << 0 << all << "Germany ";
         // -5 from Germany's +1, and Germany's summer hour already in the computer's clock.
         QTest::newRow("region node") << true << 1 << 0 << -1 << -420 << all << "GMT-5:00 ";
         // New South Wales: +10, in its winter; its tip names the state and the country.
@@ -570,7 +553,6 @@ private slots:
         QTest::addColumn<bool>("grown"); // the map beyond its default size
         QTest::addColumn<int>("pins");   // places pinned first, listed under the buttons
         QTest::newRow("default") << QSize() << false << 0;
-        QTest::newRow("larger") << QSize(800, 600) << true << 0;
         QTest::newRow("wide and low") << QSize(1400, 500) << true << 0;
         QTest::newRow("narrow and tall") << QSize(600, 1000) << true << 0;
         QTest::newRow("full screen") << QSize(1920, 1050) << true << 0;
@@ -851,7 +833,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("home");
         // "Wed 1 Jul 2026  09:15": day at 4, month at 6, year at 10, hour at 16, minutes at 19.
-        QTest::newRow("whole") << "Mon 7 Dec 2026 12:00" << -1 << 0 << "2026-12-07T12:00";
         QTest::newRow("time") << "12:00" << -1 << 0 << "2026-07-01T12:00";
         QTest::newRow("Up, minutes") << "" << 20 << int(Qt::Key_Up) << "2026-07-01T09:16";
         QTest::newRow("Up, month") << "" << 7 << int(Qt::Key_Up) << "2026-08-01T09:15";

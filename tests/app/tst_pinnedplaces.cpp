@@ -279,14 +279,10 @@ private slots:
             RunWith(dialog, [&] {
                 CPinnedList *list = dialog.PinnedList();
                 QVERIFY(!list->isVisible());
-                const int height = dialog.height();
                 QCOMPARE(dialog.State().PinSelection(), 0);
                 QCOMPARE(dialog.State().Pin(PlaceChoice(17, -1, "Australia/Sydney")), 1);
                 QCOMPARE(dialog.State().Pin(PlaceChoice(327, -1, "America/Chicago")), 2);
-                QCOMPARE(dialog.State().Pin(PlaceChoice(17, -1, "Australia/Sydney")), 1);
                 QVERIFY(list->isVisible());
-                QVERIFY(dialog.height() > height);
-                QVERIFY(list->geometry().bottom() < dialog.height());
 
                 list->setFocus();
                 list->setCurrentItem(list->topLevelItem(2));

@@ -21,8 +21,6 @@ namespace {
 constexpr int SouthAustralia = 16;
 constexpr int NewSouthWales = 17;
 constexpr int Germany = 121;
-constexpr int NewHebrides = 218; // hidden in database mode: listed as Vanuatu
-constexpr int Vanuatu = 332;
 constexpr int NewYork = 328;
 constexpr int SouthSudan = 345;                      // a place the table lacks
 constexpr TimeValue FifteenOctober2026 = 1791979200; // 12:00 UTC: Berlin +2, New York -4
@@ -198,14 +196,6 @@ private slots:
                            s.homeCountry = -1;
                        })
             << changed(plain, [](auto &s) { s.homeCountry = -1; }) << Germany;
-        QTest::newRow("a hidden duplicate")
-            << changed(plain, [](auto &s) { s.currentSelection = NewHebrides; })
-            << changed(plain, [](auto &s) { s.currentSelection = Vanuatu; }) << Vanuatu;
-        const GeneralSettings lacked = changed(plain, [](auto &s) {
-            s.useTimeZoneDatabase = 0;
-            s.currentSelection = SouthSudan;
-        });
-        QTest::newRow("a place the table lacks") << lacked << lacked << -1;
         QTest::newRow("beyond every place")
             << changed(plain, [](auto &s) { s.currentSelection = 100000; })
             << changed(plain, [](auto &s) { s.currentSelection = -1; }) << -1;

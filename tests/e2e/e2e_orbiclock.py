@@ -183,7 +183,9 @@ class Run:
         return next((w for w in self.desktop.windows(APP)
                      if w != tray and self.desktop.is_popup(w)), None)
 
-    def _ended_cleanly(self, after):
+    def _ended_cleanly(self, after, term=False):
+        if term:
+            self.proc.send_signal(signal.SIGTERM)
         try:
             code = self.proc.wait(10)
         except subprocess.TimeoutExpired:
@@ -210,6 +212,8 @@ class Run:
         self.desktop.request_close(wait_for('the main window', self.main_window)['id'])
         question = wait_for('the exit question', self._question)
         self._press(question.get_parent(), button)
+        if button == 'Yes':
+            self._ended_cleanly('Yes')
 
     def step3_close(self):
         """Close: question; No keeps running with settings written; Yes ends"""
@@ -225,7 +229,6 @@ class Run:
         if not self.main_window():
             raise Failure('the main window went away after No')
         self._answer('Yes')
-        self._ended_cleanly('Yes')
 
     def step4_hidden_start(self):
         """"Show At Startup" off: a person's start shows the window, the login's only the icon"""
@@ -234,7 +237,6 @@ class Run:
         self.start()
         wait_for('the window at a start from the menu or a terminal', self.main_window)
         self._answer('Yes')
-        self._ended_cleanly('Yes')
         self.start('--autostart')
         wait_for('the tray icon', lambda: self.desktop.tray_icon(APP), timeout=15)
         time.sleep(1.0)  # a window shown late would be as wrong as one shown at once
@@ -289,8 +291,7 @@ class Run:
         self.desktop.xdotool('mousemove', *self.desktop.centre(self.desktop.find(
             self.dialog(TITLE), name='World map')), 'click', 3)
         wait_for('the map menu', self._popup)
-        self.proc.send_signal(signal.SIGTERM)
-        self._ended_cleanly('SIGTERM')
+        self._ended_cleanly('SIGTERM', term=True)
         if self.stored_home() != HOME_INDEX:
             raise Failure(f'settings after SIGTERM hold home {self.stored_home()}')
 
@@ -405,7 +406,6 @@ class Run:
                 raise Failure(f'at {width} x {height} the map is {w} x {h}, from {small}')
         place = self.main_window()
         self._answer('Yes')
-        self._ended_cleanly('Yes')
         self.start()
         again = wait_for('the window after a restart', self.main_window)
         if [again[k] for k in ('x', 'y', 'width', 'height')] != \
@@ -434,8 +434,7 @@ class Run:
         """a name owner, then a session bus, that never answer: a clear word or a run within 2 s"""
         from gi.repository import Gio, GLib
         import socket
-        self.proc.send_signal(signal.SIGTERM)
-        self._ended_cleanly('SIGTERM')
+        self._ended_cleanly('SIGTERM', term=True)
         # Another program owns the name and takes calls it never answers: their handler would
         # run in this process's main loop, which does not run.
         d = self.desktop
@@ -461,8 +460,7 @@ class Run:
                      timeout=2.0)
             if 'session bus does not answer' not in self._log():
                 raise Failure(f'nothing said of the silent bus: {self._log()!r}')
-            self.proc.send_signal(signal.SIGTERM)
-            self._ended_cleanly('SIGTERM over a silent bus')
+            self._ended_cleanly('SIGTERM over a silent bus', term=True)
 
     def _pinned(self, pattern):
         """The pinned place's row whose sentence matches, in the main window."""
@@ -498,8 +496,7 @@ class Run:
         time.sleep(0.5)
         d.key('Return')
         wait_for('Tokyo labelled', lambda: self._pinned(r'Mum, Tokyo, \d\d:\d\d.*'))
-        self.proc.send_signal(signal.SIGTERM)
-        self._ended_cleanly('SIGTERM with pins')
+        self._ended_cleanly('SIGTERM with pins', term=True)
 
         self.start()
         wait_for('the main window', self.main_window)
@@ -526,8 +523,7 @@ class Run:
         """in German: the window and the Find sheet, finding Deutschland and Vereinigte Staaten"""
         d = self.desktop
         if self.proc is not None and self.proc.poll() is None:
-            self.proc.send_signal(signal.SIGTERM)
-            self._ended_cleanly('SIGTERM before the German start')
+            self._ended_cleanly('SIGTERM before the German start', term=True)
         self.proc = self.spawn(LANGUAGE='de', LC_ALL='C.UTF-8')
         wait_for('Orbiclock on the accessibility bus', self.app, timeout=20)
         wait_for('the main window', self.main_window)
@@ -550,8 +546,7 @@ class Run:
         # The tray's menu is no part of the accessibility tree: its picture is kept instead.
         d.screenshot('15-tray-menu-in-german')
         d.key('Escape')
-        self.proc.send_signal(signal.SIGTERM)
-        self._ended_cleanly('SIGTERM in German')
+        self._ended_cleanly('SIGTERM in German', term=True)
 
 
 STEPS = [step for name, step in vars(Run).items() if name.startswith('step')]

@@ -120,13 +120,17 @@ std::vector<PinWhere> ResolvePins(const std::vector<PinnedPlace> &pins)
 QString DifferenceText(TimeValue seconds)
 {
     const TimeValue minutes = std::llabs(seconds) / 60;
-    QString text = seconds < 0 && minutes > 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+    //: No difference from home, in the pinned list's narrow column.
     if (minutes == 0)
-        return QStringLiteral("0 h");
-    text += QString::number(minutes / 60) + QStringLiteral(" h");
-    if (minutes % 60)
-        text += u' ' + QString::number(minutes % 60).rightJustified(2, u'0');
-    return text;
+        return PinnedRows::tr("0 h");
+    const QString sign = seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+    const QString hours = QString::number(minutes / 60);
+    if (minutes % 60 == 0)
+        //: Hours from home in the pinned list's narrow column, with their sign: "+9 h".
+        return PinnedRows::tr("%1%2 h").arg(sign, hours);
+    //: Hours and minutes from home in the pinned list's narrow column: "−5 h 30".
+    return PinnedRows::tr("%1%2 h %3")
+        .arg(sign, hours, QString::number(minutes % 60).rightJustified(2, u'0'));
 }
 
 QString DifferenceWords(TimeValue seconds)

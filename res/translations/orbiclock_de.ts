@@ -798,6 +798,18 @@ Heutige Namen der Länder und ihrer Teile: iso-codes %2 (Debian), LGPL 2.1 oder 
 <context>
     <name>PinnedRows</name>
     <message>
+        <source>0 h</source>
+        <translation>0 Std.</translation>
+    </message>
+    <message>
+        <source>%1%2 h</source>
+        <translation>%1%2 Std.</translation>
+    </message>
+    <message>
+        <source>%1%2 h %3</source>
+        <translation>%1%2 Std. %3</translation>
+    </message>
+    <message>
         <source>, </source>
         <comment>between the parts of a pinned place&apos;s sentence</comment>
         <translation>, </translation>

@@ -798,6 +798,18 @@ Nombres actuales de los países y sus partes: iso-codes %2 (Debian), LGPL 2.1 o 
 <context>
     <name>PinnedRows</name>
     <message>
+        <source>0 h</source>
+        <translation>0 h</translation>
+    </message>
+    <message>
+        <source>%1%2 h</source>
+        <translation>%1%2 h</translation>
+    </message>
+    <message>
+        <source>%1%2 h %3</source>
+        <translation>%1%2 h %3</translation>
+    </message>
+    <message>
         <source>, </source>
         <comment>between the parts of a pinned place&apos;s sentence</comment>
         <translation>, </translation>

@@ -798,6 +798,18 @@ Noms actuels des pays et de leurs parties : iso-codes %2 (Debian), LGPL 2.1 ou u
 <context>
     <name>PinnedRows</name>
     <message>
+        <source>0 h</source>
+        <translation>0 h</translation>
+    </message>
+    <message>
+        <source>%1%2 h</source>
+        <translation>%1%2 h</translation>
+    </message>
+    <message>
+        <source>%1%2 h %3</source>
+        <translation>%1%2 h %3</translation>
+    </message>
+    <message>
         <source>, </source>
         <comment>between the parts of a pinned place&apos;s sentence</comment>
         <translation>, </translation>

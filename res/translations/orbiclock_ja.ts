@@ -798,6 +798,18 @@ Today&apos;s names of countries and their parts: iso-codes %2 (Debian), LGPL 2.1
 <context>
     <name>PinnedRows</name>
     <message>
+        <source>0 h</source>
+        <translation>0 時間</translation>
+    </message>
+    <message>
+        <source>%1%2 h</source>
+        <translation>%1%2 時間</translation>
+    </message>
+    <message>
+        <source>%1%2 h %3</source>
+        <translation>%1%2 時間 %3 分</translation>
+    </message>
+    <message>
         <source>, </source>
         <comment>between the parts of a pinned place&apos;s sentence</comment>
         <translation>、</translation>

@@ -31,10 +31,14 @@ export function build(outDir, { quiet = false } = {}) {
   const zones = zonePicture(landMask(land), log);
   write('images/zones.png', encodePaletted(Width, Height, zones.pixels));
 
-  const pictures = stripPictures(land);
-  Shades.forEach((_, i) =>
-    write(`images/treestrip${i}.png`,
-      encodePaletted(StripImageWidth * StripCount, StripHeight, stripPixels(pictures, i))));
+  // The tree's strips, and each at twice the size for a pixel ratio above 1.
+  for (const [scale, suffix] of [[1, ''], [2, '@2x']]) {
+    const pictures = stripPictures(land, scale);
+    Shades.forEach((_, i) =>
+      write(`images/treestrip${i}${suffix}.png`,
+        encodePaletted(scale * StripImageWidth * StripCount, scale * StripHeight,
+          stripPixels(pictures, i, scale))));
+  }
 
   for (const [rel, bytes] of Object.entries(iconFiles())) write(rel, bytes);
   write('cursors/hand.png', encodeRgba(CursorSize, CursorSize, cursorRgba()));

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 
 // The country tree's picture strips: one per land colour, 19 pictures of 24 x 16 on white
-// (white is transparent). 0-7 outline maps of the regions, 8-15 the same opened (rays from the
+// (white is transparent), and each again at twice the size for screens of a higher pixel ratio,
+// drawn from the same shapes at that resolution so that it stays sharp. 0-7 outline maps of the regions, 8-15 the same opened (rays from the
 // centre), 16 an island (no daylight saving), 17 with a grey sun (daylight saving, not now),
 // 18 hatched under a yellow sun (daylight saving now).
 import { rasterise } from './land.js';
 
 export const W = 24;
 export const H = 16;
+const W1 = W;
+const H1 = H;
 export const Count = 19;
 
 const White = [255, 255, 255];
@@ -49,12 +52,15 @@ const Samples = 6;
 const Coverage = 0.4;
 
 // 1 where a region's picture shows land: the region's box, drawn with the scale of its middle
-// latitude, fitted into the picture with a pixel to spare on each side and centred.
-function regionMask(polygons, r) {
+// latitude, fitted into the picture with a (small) pixel to spare on each side and centred. The
+// picture is s times the small size both ways.
+function regionMask(polygons, r, s) {
+  const W = s * W1;
+  const H = s * H1;
   const k = Math.cos((((r.north + r.south) / 2) * Math.PI) / 180);
   const spanX = (r.east - r.west) * k;
   const spanY = r.north - r.south;
-  const scale = Math.min((W - 2) / spanX, (H - 2) / spanY);
+  const scale = s * Math.min((W1 - 2) / spanX, (H1 - 2) / spanY);
   const offX = (W - spanX * scale) / 2;
   const offY = (H - spanY * scale) / 2;
   const toSample = ([lon, lat]) => [
@@ -82,14 +88,19 @@ function regionMask(polygons, r) {
 }
 
 // Pictures are drawn as codes per pixel: 0 white, 1 dark, 2 light, 3 light with no fill in the
-// White strip (rays, hatching: silver there), 4 grey sun, 5 yellow sun.
-function mapPicture(mask) {
+// White strip (rays, hatching: silver there), 4 grey sun, 5 yellow sun. The outline is s pixels
+// wide so that it keeps its weight at every size.
+function mapPicture(mask, s) {
+  const W = s * W1;
+  const H = s * H1;
   const codes = new Uint8Array(W * H);
   const land = (x, y) => x >= 0 && y >= 0 && x < W && y < H && mask[y * W + x];
   for (let y = 0; y < H; y++)
     for (let x = 0; x < W; x++) {
       if (!land(x, y)) continue;
-      const edge = !land(x - 1, y) || !land(x + 1, y) || !land(x, y - 1) || !land(x, y + 1);
+      let edge = false;
+      for (let d = 1; d <= s && !edge; d++)
+        edge = !land(x - d, y) || !land(x + d, y) || !land(x, y - d) || !land(x, y + d);
       codes[y * W + x] = edge ? 1 : 2;
     }
   return codes;
@@ -97,19 +108,26 @@ function mapPicture(mask) {
 
 // The opened look: rays from the centre towards the corners and the middles of the sides,
 // drawn on the sea only and kept a pixel inside the picture so that neighbours never touch.
-function openedPicture(codes) {
+// Rays are worked out at the small size and drawn s pixels thick.
+function openedPicture(codes, s) {
+  const W = s * W1;
   const out = Uint8Array.from(codes);
-  const cx = (W - 1) / 2;
-  const cy = (H - 1) / 2;
-  const ends = [[0, 0], [cx, 0], [W - 1, 0], [W - 1, cy], [W - 1, H - 1], [cx, H - 1], [0, H - 1], [0, cy]];
+  const cx = (W1 - 1) / 2;
+  const cy = (H1 - 1) / 2;
+  const ends = [[0, 0], [cx, 0], [W1 - 1, 0], [W1 - 1, cy], [W1 - 1, H1 - 1], [cx, H1 - 1], [0, H1 - 1], [0, cy]];
   for (const [ex, ey] of ends) {
-    const tx = Math.min(W - 2, Math.max(1, ex));
-    const ty = Math.min(H - 2, Math.max(1, ey));
-    const steps = 64;
-    for (let s = 16; s <= steps; s++) {
-      const x = Math.round(cx + ((tx - cx) * s) / steps);
-      const y = Math.round(cy + ((ty - cy) * s) / steps);
-      if (!out[y * W + x]) out[y * W + x] = 3;
+    const tx = Math.min(W1 - 2, Math.max(1, ex));
+    const ty = Math.min(H1 - 2, Math.max(1, ey));
+    const steps = 64 * s;
+    for (let t = 16 * s; t <= steps; t++) {
+      // The s x s square centred on the ray's point; at s = 1 the pixel it falls in.
+      const x0 = Math.floor((cx + ((tx - cx) * t) / steps + 0.5) * s - s / 2 + 0.5);
+      const y0 = Math.floor((cy + ((ty - cy) * t) / steps + 0.5) * s - s / 2 + 0.5);
+      for (let j = 0; j < s; j++)
+        for (let i = 0; i < s; i++) {
+          const at = (y0 + j) * W + x0 + i;
+          if (!out[at]) out[at] = 3;
+        }
     }
   }
   return out;
@@ -135,42 +153,51 @@ const Island = [
   '........................',
 ];
 
-function islandPicture(sun, hatched) {
+// At s times the size the island's cells become s x s blocks, while the hatching keeps its
+// spacing in small pixels and the sun's disc is rounded at the finer pixels.
+function islandPicture(sun, hatched, s) {
+  const W = s * W1;
+  const H = s * H1;
   const codes = new Uint8Array(W * H);
-  Island.forEach((row, y) =>
-    [...row].forEach((c, x) => {
+  for (let y = 0; y < H; y++)
+    for (let x = 0; x < W; x++) {
+      const c = Island[Math.floor(y / s)][Math.floor(x / s)];
       if (c === 'D') codes[y * W + x] = 1;
       else if (c === 'F') codes[y * W + x] = 3;
-      else if (c === 'L') codes[y * W + x] = hatched ? ((x + y) % 3 === 0 ? 3 : 0) : 2;
-    }));
+      else if (c === 'L') codes[y * W + x] = hatched ? ((x + y) % (3 * s) < s ? 3 : 0) : 2;
+    }
   if (sun) {
     const cx = 19;
     const cy = 4;
     const code = sun === 'grey' ? 4 : 5;
     for (let y = 0; y < H; y++)
       for (let x = 0; x < W; x++) {
-        const d2 = (x - cx) ** 2 + (y - cy) ** 2;
+        const d2 = ((x + 0.5) / s - 0.5 - cx) ** 2 + ((y + 0.5) / s - 0.5 - cy) ** 2;
         if (d2 <= 4.5) codes[y * W + x] = code;
       }
     for (const [dx, dy] of [[0, -4], [0, 4], [-4, 0], [4, 0], [-3, -3], [3, -3], [-3, 3], [3, 3]])
-      codes[(cy + dy) * W + cx + dx] = code;
+      for (let j = 0; j < s; j++)
+        for (let i = 0; i < s; i++) codes[((cy + dy) * s + j) * W + (cx + dx) * s + i] = code;
   }
   return codes;
 }
 
-export function stripPictures(polygons) {
-  const maps = Regions.map((r) => mapPicture(regionMask(polygons, r)));
+// The 19 pictures at s times the small size (1 or 2).
+export function stripPictures(polygons, s = 1) {
+  const maps = Regions.map((r) => mapPicture(regionMask(polygons, r, s), s));
   return [
     ...maps,
-    ...maps.map(openedPicture),
-    islandPicture(null, false),
-    islandPicture('grey', false),
-    islandPicture('yellow', true),
+    ...maps.map((codes) => openedPicture(codes, s)),
+    islandPicture(null, false, s),
+    islandPicture('grey', false, s),
+    islandPicture('yellow', true, s),
   ];
 }
 
-// The strip of one land colour as [r, g, b] per pixel, 456 x 16.
-export function stripPixels(pictures, landColour) {
+// The strip of one land colour as [r, g, b] per pixel, 456 x 16 at s = 1.
+export function stripPixels(pictures, landColour, s = 1) {
+  const W = s * W1;
+  const H = s * H1;
   const [dark, light] = Shades[landColour];
   const palette = [White, dark, light || White, light || dark, LightGrey, Yellow];
   const width = W * Count;

@@ -9,6 +9,7 @@
 #include "zones/places.h"
 #include "zones/zonedatabase.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 
@@ -68,20 +69,25 @@ QList<QIcon> CCountryTree::LoadImageStrip(int landColour)
 {
     if (!IsValidMapColour(landColour))
         landColour = 0;
-    return CutImageStrip(LoadTreeStrip(landColour));
+    // The large strip only where some screen can show it: at a ratio of 1 it would be read for
+    // nothing.
+    const bool sharper = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+    return CutImageStrip(LoadTreeStrip(landColour),
+                         sharper ? LoadTreeStrip(landColour, 2) : QImage());
 }
 
-QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip)
+QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip, const QImage &large)
 {
     const QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
-    QList<QIcon> images;
-    images.reserve(ImageCount);
-    for (int i = 0; i < ImageCount; ++i) {
-        if (argb.isNull() || argb.width() < (i + 1) * ImageWidth || argb.height() < ImageHeight) {
-            images.append(QIcon());
-            continue;
-        }
-        QImage image = argb.copy(i * ImageWidth, 0, ImageWidth, ImageHeight);
+    const QImage largeArgb = large.convertToFormat(QImage::Format_ARGB32);
+    // Picture i of a strip drawn at scale times the size, white made transparent; null when the
+    // strip is too small to hold it.
+    const auto cut = [](const QImage &from, int i, int scale) {
+        const int w = ImageWidth * scale;
+        const int h = ImageHeight * scale;
+        if (from.isNull() || from.width() < (i + 1) * w || from.height() < h)
+            return QImage();
+        QImage image = from.copy(i * w, 0, w, h);
         for (int y = 0; y < image.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
@@ -89,7 +95,24 @@ QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip)
                     line[x] = 0;
             }
         }
-        images.append(QIcon(QPixmap::fromImage(image)));
+        return image;
+    };
+    QList<QIcon> images;
+    images.reserve(ImageCount);
+    for (int i = 0; i < ImageCount; ++i) {
+        const QImage image = cut(argb, i, 1);
+        if (image.isNull()) {
+            images.append(QIcon());
+            continue;
+        }
+        QIcon icon(QPixmap::fromImage(image));
+        const QImage sharp = cut(largeArgb, i, 2);
+        if (!sharp.isNull()) {
+            QPixmap pixmap = QPixmap::fromImage(sharp);
+            pixmap.setDevicePixelRatio(2.0);
+            icon.addPixmap(pixmap);
+        }
+        images.append(icon);
     }
     return images;
 }

@@ -45,8 +45,9 @@ public:
     // the grey strip), white made transparent. A strip that cannot be loaded gives null icons.
     static QList<QIcon> LoadImageStrip(int landColour);
     // The 19 pictures of a 456 x 16 strip, white made transparent; null icons for any picture
-    // the strip is too small to hold.
-    static QList<QIcon> CutImageStrip(const QImage &strip);
+    // the strip is too small to hold. Each icon also gets its picture from large, the same strip
+    // at twice the size, when large holds it, for a pixel ratio above 1.
+    static QList<QIcon> CutImageStrip(const QImage &strip, const QImage &large = {});
     // Attaches pictures by number; every item shows its own at once. An empty list clears them.
     void SetImageList(const QList<QIcon> &images);
     // Loads and attaches the strip of a land colour; call it again when the land colour changes.

@@ -32,11 +32,13 @@ QImage LoadZonePicture()
     return LoadRgb32(QStringLiteral(":/images/zones.png"));
 }
 
-QImage LoadTreeStrip(int landColour)
+QImage LoadTreeStrip(int landColour, int scale)
 {
-    if (landColour < 0 || landColour > 7)
+    if (landColour < 0 || landColour > 7 || (scale != 1 && scale != 2))
         return {};
-    return LoadRgb32(QStringLiteral(":/images/treestrip%1.png").arg(landColour));
+    return LoadRgb32(QStringLiteral(":/images/treestrip%1%2.png")
+                         .arg(landColour)
+                         .arg(scale == 2 ? QStringLiteral("@2x") : QString()));
 }
 
 QImage AppIconImage(int size)

@@ -21,11 +21,12 @@ inline constexpr double MapPictureWestLongitude = -172.5;
 QImage LoadZonePicture();
 
 // The strip of 19 tree pictures of 24 x 16 drawn in land colour landColour (0..7), white being
-// transparent; null for any other index.
+// transparent; with scale 2 the same drawn at 48 x 32 for screens of a higher pixel ratio. Null
+// for any other index or scale.
 inline constexpr int TreeImageWidth = 24;
 inline constexpr int TreeImageHeight = 16;
 inline constexpr int TreeImageCount = 19;
-QImage LoadTreeStrip(int landColour);
+QImage LoadTreeStrip(int landColour, int scale = 1);
 
 // The application icon in every size drawn up to largest. The window's and the tray's stop at
 // WindowIconLargest: X11 hands every size to the window manager and the tray host, and the two

@@ -245,6 +245,13 @@ private slots:
         const QTreeWidgetItem *queensland = At(tree, "Oceania/Australia/Queensland");
         QCOMPARE(qRed(queensland->icon(0).pixmap(QSize(24, 16)).toImage().pixel(3, 3)), 160);
 
+        // With the strip at twice the size a pixel ratio of 2 draws its picture, not a blow-up.
+        QImage sharp(strip.size() * 2, QImage::Format_RGB32);
+        sharp.fill(qRgb(0, 99, 0));
+        const QIcon two = CCountryTree::CutImageStrip(strip, sharp).at(5);
+        QCOMPARE(two.pixmap(QSize(24, 16), 2.0).toImage().pixel(47, 31), qRgb(0, 99, 0));
+        QCOMPARE(two.pixmap(QSize(24, 16), 1.0).toImage().pixel(3, 3), qRgb(50, 50, 50));
+
         // A strip that is missing or too short gives empty pictures, never a crash.
         QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());
         const QList<QIcon> shortStrip = CCountryTree::CutImageStrip(strip.copy(0, 0, 240, 16));

@@ -182,22 +182,28 @@ void CMainDialog::FitTexts(const DialogUnits &du)
 {
     // A language with longer words than the template's: the clocks' frames grow to their
     // widest caption, the list's frame moves beside them and grows to its own, ...
-    const Captions widest = MakeCaptions(-10.5f, 12.75f, false); // GMT-10:30, GMT+12:45
-    const auto need = [](QGroupBox *box, const QString &title) {
+    // The widest offsets of either sign: a plus can be wider than a minus.
+    const Captions west = MakeCaptions(-10.5f, 12.75f, false); // GMT-10:30, GMT+12:45
+    const Captions east = MakeCaptions(12.75f, -10.5f, false);
+    const auto need = [](QGroupBox *box, const QString &title, const QString &other) {
         const QString before = box->title();
         box->setTitle(title);
-        const int width = box->minimumSizeHint().width();
+        int width = box->minimumSizeHint().width();
+        box->setTitle(other);
+        width = std::max(width, box->minimumSizeHint().width());
         box->setTitle(before);
         return width;
     };
-    const int clocks = std::max({m_homeGroup->width(), need(m_homeGroup, widest.homeGroup),
-                                 need(m_selectedGroup, widest.selectedGroup)});
+    const int clocks =
+        std::max({m_homeGroup->width(), need(m_homeGroup, west.homeGroup, east.homeGroup),
+                  need(m_selectedGroup, west.selectedGroup, east.selectedGroup)});
     for (QGroupBox *box : {m_homeGroup, m_selectedGroup})
         box->resize(clocks, box->height());
     const int templateRight = du.X(233);
     QRect list = m_treeGroup->geometry();
     list.moveLeft(std::max(list.x(), m_homeGroup->x() + clocks + du.X(4)));
-    list.setWidth(std::max(templateRight - list.x(), need(m_treeGroup, widest.treeGroup)));
+    list.setWidth(
+        std::max(templateRight - list.x(), need(m_treeGroup, west.treeGroup, east.treeGroup)));
     m_treeGroup->setGeometry(list);
     m_tree->setGeometry(list.adjusted(du.X(6), du.Y(10), -du.X(6), -du.Y(5)));
     // ... the check boxes under the map take their texts' widths side by side, ...

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -66,7 +67,9 @@ CPinnedList::CPinnedList(QWidget *parent) : QTreeWidget(parent)
     setItemDelegateForColumn(NameColumn, new LabelDelegate(this));
     QHeaderView *h = header();
     h->setStretchLastSection(false);
-    h->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns are fitted to the rows as they change (FitColumns()): fitting them to their
+    // contents, the header would measure its own hidden labels in a bold font it must load.
+    h->setSectionResizeMode(QHeaderView::Fixed);
     h->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTreeWidget::itemClicked, this,
@@ -121,6 +124,23 @@ void CPinnedList::SetRows(const std::vector<PinnedRow> &rows)
     m_rows = rows;
     if (!sameCount && current >= 0 && current < RowCount())
         setCurrentItem(topLevelItem(current));
+    FitColumns();
+}
+
+void CPinnedList::changeEvent(QEvent *event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumns();
+}
+
+void CPinnedList::FitColumns()
+{
+    QHeaderView *h = header();
+    for (int c = 0; c < ColumnCount; ++c) {
+        if (c != NameColumn)
+            h->resizeSection(c, std::max(sizeHintForColumn(c), h->minimumSectionSize()));
+    }
 }
 
 int CPinnedList::HeightFor(int rows) const

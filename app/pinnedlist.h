@@ -52,9 +52,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void StartRename(int row);
+    void FitColumns();
     int CurrentRow() const;
 
     std::vector<PinnedRow> m_rows;

@@ -3,6 +3,7 @@
 #include "clock/textwnd.h"
 
 #include <QAccessibleWidget>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -35,6 +36,21 @@ QAccessibleInterface *TextWndAccessible(const QString &, QObject *object)
 {
     auto *window = qobject_cast<CTextWnd *>(object);
     return window ? new CTextWndAccessible(window) : nullptr;
+}
+
+// Arial, or Liberation Sans, its metric twin. Asked for a family it does not have, Qt sorts
+// every font fontconfig knows to find a stand-in: the family is named as the database has it.
+const QStringList &ClockFamilies()
+{
+    static const QStringList families = [] {
+        const QStringList known = QFontDatabase::families();
+        for (const QString &name : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+            if (known.contains(name, Qt::CaseInsensitive))
+                return QStringList{name};
+        }
+        return QStringList{QStringLiteral("Arial")};
+    }();
+    return families;
 }
 
 } // namespace
@@ -79,13 +95,19 @@ const QFont &CTextWnd::GetFont() const
 void CTextWnd::MakeFont(int windowHeight)
 {
     m_font = QFont();
-    // Liberation Sans is the metric twin of Arial; fontconfig maps one to the other.
-    m_font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    m_font.setFamilies(ClockFamilies());
     m_font.setStyleHint(QFont::SansSerif);
     m_font.setPixelSize(std::max(1, windowHeight - 2 * BorderWidth));
+    // Glyphs this large look the same unhinted, and hinting a face at a new size costs many
+    // times reading it. A fallback font is looked up only for a text the face cannot write.
+    m_font.setHintingPreference(QFont::PreferNoHinting);
+    m_font.setStyleStrategy(QFont::NoFontMerging);
     m_nFontHeight = windowHeight;
     m_bFont = true;
     m_line.reset();
+    if (!Writes(m_strText) || !std::all_of(m_fitSamples.cbegin(), m_fitSamples.cend(),
+                                           [this](const QString &s) { return Writes(s); }))
+        m_font.setStyleStrategy(QFont::PreferDefault);
     if (m_fitSamples.isEmpty())
         return;
     // A date such as "06/12/2026" is wider than the panel at the height's size: take the
@@ -120,6 +142,18 @@ void CTextWnd::MakeFont(int windowHeight)
     m_font.setPixelSize(size);
 }
 
+bool CTextWnd::Writes(const QString &text) const
+{
+    if (!(m_font.styleStrategy() & QFont::NoFontMerging))
+        return true;
+    const QFontMetrics metrics(m_font);
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        if (!metrics.inFontUcs4(c) && QChar::category(c) != QChar::Other_Format)
+            return false;
+    }
+    return true;
+}
+
 void CTextWnd::FitFontTo(const QStringList &samples)
 {
     if (samples == m_fitSamples)
@@ -140,6 +174,10 @@ void CTextWnd::SetText(const QString &text)
     m_strPainted = m_strText;
     m_strText = text;
     m_line.reset();
+    if (m_bFont && !Writes(text)) {
+        m_font.setStyleStrategy(QFont::PreferDefault);
+        m_nPaintedExtent = -1;
+    }
     MarkChanged(m_strText.size() < m_strPainted.size());
     UpdateWindow();
 }

@@ -53,6 +53,8 @@ protected:
 
 private:
     void MakeFont(int windowHeight);
+    // Whether the font, while it looks up no fallback, has every character of text.
+    bool Writes(const QString &text) const;
     int CommonStart();
     void AnnounceName();
     // The text laid out in the font, made once for each text and font.

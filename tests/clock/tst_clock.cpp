@@ -7,6 +7,7 @@
 #include <QBitmap>
 #include <QDate>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLocale>
 #include <QPainter>
 #include <QRawFont>
@@ -14,6 +15,7 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -224,6 +226,38 @@ private slots:
             }
         }
         QLocale::setDefault(QLocale::system());
+    }
+
+    void writesEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("beforePaint");
+        QTest::newRow("Japanese date") << QStringLiteral("2026/12/07(\u6708)") << false;
+        QTest::newRow("Arabic-Indic time") << QStringLiteral("\u0661\u0662:\u0663\u0664") << false;
+        QTest::newRow("Japanese, first") << QStringLiteral("12\u6708") << true;
+    }
+
+    // A character the clock's face lacks is drawn from another font, not as a box, whether the
+    // text came before the font was made or after.
+    void writesEveryCharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, beforePaint);
+        CClockCtrl clock(MakeColourRef(0, 0, 0), MakeColourRef(255, 255, 255));
+        clock.Create(QRect(0, 0, 124, 28), nullptr, 1010);
+        clock.SetMode(CClockCtrl::ModeElapsed);
+        if (!beforePaint)
+            clock.grab();
+        clock.SetText(text);
+        clock.grab();
+        QTextLayout layout(text, clock.GetFont());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            for (const quint32 glyph : run.glyphIndexes())
+                QVERIFY2(glyph != 0, qPrintable(run.rawFont().familyName()));
+        }
     }
 
     // Whatever was shown before, the window ends up as if it had shown the last text from the

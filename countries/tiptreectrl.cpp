@@ -57,6 +57,16 @@ CTipTreeCtrl::CTipTreeCtrl(QWidget *parent) : QTreeWidget(parent)
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, &CTipTreeCtrl::HideTip);
     connect(this, &QTreeWidget::itemExpanded, this, &CTipTreeCtrl::HideTip);
     connect(this, &QTreeWidget::itemCollapsed, this, &CTipTreeCtrl::HideTip);
+    const auto remeasure = [this] {
+        m_nColumnHint = -1;
+    };
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), signal, this, remeasure);
+    connect(model(), &QAbstractItemModel::dataChanged, this, remeasure);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, remeasure);
+    connect(model(), &QAbstractItemModel::modelReset, this, remeasure);
+    connect(this, &QTreeView::expanded, this, remeasure);
+    connect(this, &QTreeView::collapsed, this, remeasure);
 }
 
 CTipTreeCtrl::~CTipTreeCtrl()
@@ -290,6 +300,8 @@ void CTipTreeCtrl::ShowTip(QTreeWidgetItem *item)
 
 void CTipTreeCtrl::changeEvent(QEvent *event)
 {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_nColumnHint = -1;
     if (event->type() == QEvent::ActivationChange && !IsTopWindowActive())
         HideTip();
     QTreeWidget::changeEvent(event);
@@ -297,7 +309,10 @@ void CTipTreeCtrl::changeEvent(QEvent *event)
 
 void CTipTreeCtrl::updateGeometries()
 {
-    const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+    // Measuring every shown row is kept until the rows, what is open or the font change.
+    if (m_nColumnHint < 0)
+        m_nColumnHint = sizeHintForColumn(0);
+    const int wanted = std::max(viewport()->width(), m_nColumnHint);
     if (header()->sectionSize(0) != wanted)
         header()->resizeSection(0, wanted);
     QTreeWidget::updateGeometries();

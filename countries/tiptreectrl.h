@@ -69,4 +69,5 @@ private:
     std::unique_ptr<CItemTipWnd> m_pTip;
     QTreeWidgetItem *m_hTipItem = nullptr; // compared only, never followed
     bool m_bClickPause = false;
+    int m_nColumnHint = -1; // the widest shown row, once measured
 };

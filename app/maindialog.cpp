@@ -143,9 +143,8 @@ void CMainDialog::OnInitDialog()
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();
-    CreatePinnedList(); // under the buttons, and after them in the tab order
+    CreatePinnedList();
     RestorePlacement(); // the size stored holds the pins' list
-    setTabOrder(m_hideButton, m_pinnedList);
 
     const bool listOnly = m_state->IsListOnly();
     m_state->SetMapZone(startOffset);

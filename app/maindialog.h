@@ -209,6 +209,7 @@ private:
     void ConnectState();
     void ShowCaptions();
     void CreatePinnedList();
+    CPinnedList *MakePinnedList();
     // After an edit of the pins: laid out, marked on the map, listed in the tray, saved.
     void ShowPins();
     void LayoutPins();

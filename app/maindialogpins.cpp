@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
@@ -60,13 +61,6 @@ private:
 void CMainDialog::CreatePinnedList()
 {
     m_nBaseHeight = minimumSize().height();
-    m_pinnedList = new CPinnedList(this);
-    connect(m_pinnedList, &CPinnedList::Activated, m_state, &WindowState::ChoosePin);
-    connect(m_pinnedList, &CPinnedList::RenameRequested, m_state, &WindowState::RenamePin);
-    connect(m_pinnedList, &CPinnedList::UnpinRequested, m_state, &WindowState::UnpinPin);
-    connect(m_pinnedList, &CPinnedList::MoveRequested, m_state, &WindowState::MovePin);
-    connect(m_state, &WindowState::pinRowsChanged, m_pinnedList,
-            [this] { m_pinnedList->SetRows(m_state->PinRows()); });
     connect(m_state, &WindowState::pinsChanged, this, [this] {
         ShowPins();
         SaveSettings(false);
@@ -80,8 +74,24 @@ void CMainDialog::CreatePinnedList()
     new TreeMenuFilter(this, m_tree);
     if (m_clockSelectedTime)
         m_state->SetPinTimes24Hour(m_clockSelectedTime->Get24Hour());
-    m_pinnedList->SetRows(m_state->PinRows());
     ShowPins(); // as stored: nothing to save
+}
+
+CPinnedList *CMainDialog::MakePinnedList()
+{
+    // Made with the first pin: most windows never show one, and a list costs much to make.
+    if (m_pinnedList)
+        return m_pinnedList;
+    m_pinnedList = new CPinnedList(this);
+    connect(m_pinnedList, &CPinnedList::Activated, m_state, &WindowState::ChoosePin);
+    connect(m_pinnedList, &CPinnedList::RenameRequested, m_state, &WindowState::RenamePin);
+    connect(m_pinnedList, &CPinnedList::UnpinRequested, m_state, &WindowState::UnpinPin);
+    connect(m_pinnedList, &CPinnedList::MoveRequested, m_state, &WindowState::MovePin);
+    connect(m_state, &WindowState::pinRowsChanged, m_pinnedList,
+            [this] { m_pinnedList->SetRows(m_state->PinRows()); });
+    setTabOrder(m_hideButton, m_pinnedList); // under the buttons, and after them
+    m_pinnedList->SetRows(m_state->PinRows());
+    return m_pinnedList;
 }
 
 void CMainDialog::ShowPins()
@@ -102,6 +112,9 @@ void CMainDialog::LayoutPins()
 {
     const DialogUnits du(font());
     const int rows = std::min(m_state->Pins().Count(), ListRows);
+    if (rows == 0 && !m_pinnedList)
+        return;
+    MakePinnedList();
     const int listHeight = rows > 0 ? m_pinnedList->HeightFor(rows) : 0;
     m_pinnedList->setVisible(rows > 0);
     SetBottomBand(m_pinnedList, QRect(du.X(4), m_nBaseHeight, minimumWidth() - du.X(8), listHeight),

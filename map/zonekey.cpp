@@ -98,6 +98,7 @@ void ZoneKey::Parse(const uchar *data, qsizetype size)
     m_pool = data + pool;
     m_zoneTable = data + zoneTable;
     m_zoneCount = zoneCount;
+    m_identity = U32(data + 8);
     m_poolSize = poolSize;
     m_west = qint32(U32(data + 44)) / 1e6;
     m_north = qint32(U32(data + 48)) / 1e6;

@@ -36,6 +36,8 @@ public:
     static const ZoneKey &Builtin();
 
     bool IsNull() const { return m_levels.empty(); }
+    // Tells keys apart: the checksum its bytes carry.
+    quint32 Identity() const { return m_identity; }
     int ZoneCount() const { return int(m_zoneCount); }
     QByteArray ZoneName(int zone) const; // "Pacific/Chatham"; empty out of range
     int LevelCount() const { return int(m_levels.size()); }
@@ -83,6 +85,7 @@ private:
     const uchar *m_pool = nullptr;
     const uchar *m_zoneTable = nullptr;
     quint32 m_zoneCount = 0;
+    quint32 m_identity = 0;
     quint32 m_poolSize = 0;
     double m_west = 0;
     double m_north = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "map/colourtables.h"
+#include "map/landcache.h"
 #include "map/surface.h"
 #include "map/zonekey.h"
 #include "map/zonemap.h"
@@ -201,6 +202,42 @@ private slots:
         const double share = double(land) / 255 / (qint64(size.width()) * size.height());
         QVERIFY2(std::abs(share - 0.335) < 0.015, qPrintable(QString::number(share)));
         QCOMPARE(between > size.width(), smooth);
+    }
+
+    void keptLand_data()
+    {
+        QTest::addColumn<QSize>("askedSize");
+        QTest::addColumn<quint32>("askedKey");
+        QTest::addColumn<int>("damagedAt"); // byte changed, counted from the end; -1 none
+        QTest::addColumn<int>("cut");       // bytes cut off the end
+        QTest::addColumn<bool>("kept");
+        const quint32 key = ZoneKey::Builtin().Identity();
+        QTest::newRow("read back") << Small << key << -1 << 0 << true;
+        QTest::newRow("another size") << Large << key << -1 << 0 << false;
+        QTest::newRow("another key") << Small << key + 1 << -1 << 0 << false;
+        QTest::newRow("a key changed") << Small << key << 5 << 0 << false;
+        QTest::newRow("land changed") << Small << key << 371 * 173 * 2 + 40 << 0 << false;
+        QTest::newRow("cut short") << Small << key << -1 << 4 << false;
+    }
+    // Land kept between runs reads back as built, and only for the size and key it was built for.
+    void keptLand()
+    {
+        QFETCH(QSize, askedSize);
+        QFETCH(quint32, askedKey);
+        QFETCH(int, damagedAt);
+        QFETCH(int, cut);
+        const CZoneMap map = Built(Small, true);
+        QByteArray bytes = PackLand({map.Land(), map.Keys()}, ZoneKey::Builtin().Identity());
+        QVERIFY(!bytes.isEmpty());
+        if (damagedAt >= 0)
+            bytes[bytes.size() - 1 - damagedAt] = char(bytes[bytes.size() - 1 - damagedAt] ^ 0x10);
+        bytes.chop(cut);
+        const std::optional<BuiltLand> land = UnpackLand(bytes, askedSize, askedKey);
+        QTEST(land.has_value(), "kept");
+        if (land) {
+            QCOMPARE(land->cover, map.Land());
+            QCOMPARE(land->keys, map.Keys());
+        }
     }
 
     void scroll_data()

@@ -102,6 +102,10 @@ void CMainDialog::OnInitDialog()
     const float startOffset = m_state->StartZone();
     m_map->SetUseDatabaseZones(database);
     m_map->SelectZone(startOffset);
+    // The map's land as the last run built it, which costs far more to build than to read.
+    m_map->SetKeptLand(WindowState::ReadKeptMapLand());
+    connect(m_map, &CMapWnd::LandBuilt, this,
+            [this] { WindowState::KeepMapLand(m_map->TakeLandToKeep()); });
     m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
     // The keys reach every zone a place stands in, as the tree lists them.

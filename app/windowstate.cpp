@@ -33,6 +33,13 @@ QString EntryStatesPath()
            QStringLiteral("/entry-states");
 }
 
+// The map's land as last built, kept like the entries' answers.
+QString MapLandPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/map-land");
+}
+
 // What a list of the zone filter selects when asked for select: the place it is listed as, when
 // the list holds it. The list (countries/countrytree.h) lists by the same rule.
 int ListedUnder(float filter, int select, bool useDatabase, TimeValue now)
@@ -67,6 +74,19 @@ void WindowState::SaveEntryStates()
     const QByteArray snapshot = EntrySnapshot();
     if (!snapshot.isEmpty() && QDir().mkpath(QFileInfo(EntryStatesPath()).path()))
         ReplaceFile(EntryStatesPath(), snapshot, LinkWrite::Replace);
+}
+
+QByteArray WindowState::ReadKeptMapLand()
+{
+    QByteArray land;
+    // Land of a 4K screen's map fits well within it.
+    return ReadSmallFile(MapLandPath(), 64 << 20, land) == FileRead::Read ? land : QByteArray();
+}
+
+void WindowState::KeepMapLand(const QByteArray &land)
+{
+    if (!land.isEmpty() && QDir().mkpath(QFileInfo(MapLandPath()).path()))
+        ReplaceFile(MapLandPath(), land, LinkWrite::Replace);
 }
 
 float WindowState::StartZone() const

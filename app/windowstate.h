@@ -140,6 +140,9 @@ public:
     // loading every zone.
     static void RestoreEntryStates();
     static void SaveEntryStates();
+    // The map's land as last built (a cache), and keeping it; nothing when there is none.
+    static QByteArray ReadKeptMapLand();
+    static void KeepMapLand(const QByteArray &land);
 
 signals:
     void homeChanged();

@@ -57,7 +57,8 @@ std::optional<BuiltLand> UnpackLand(const QByteArray &bytes, QSize size, quint32
         PackedU32(data + MagicSize + 12) != PackedChecksum(data, HeaderSize, bytes.size()))
         return std::nullopt;
     const int w = size.width();
-    BuiltLand land{QImage(size, QImage::Format_Grayscale8), QImage(size, QImage::Format_Grayscale16)};
+    BuiltLand land{QImage(size, QImage::Format_Grayscale8),
+                   QImage(size, QImage::Format_Grayscale16)};
     const uchar *cover = data + HeaderSize;
     const uchar *keys = cover + qsizetype(w) * size.height();
     for (int y = 0; y < size.height(); ++y) {

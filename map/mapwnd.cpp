@@ -44,6 +44,13 @@ CMapWnd::CMapWnd(QWidget *parent)
     // The terminator moves a pixel of the map in about four minutes.
     m_nightTimer->setInterval(NightInterval * 1000);
     connect(m_nightTimer, &QTimer::timeout, this, &CMapWnd::RefreshNight);
+    m_landTimer = new QTimer(this);
+    m_landTimer->setSingleShot(true);
+    m_landTimer->setInterval(2000);
+    connect(m_landTimer, &QTimer::timeout, this, [this] {
+        m_keptLand.clear(); // of another size than the window settled at
+        emit LandBuilt();
+    });
 }
 
 CMapWnd::~CMapWnd() = default;
@@ -65,7 +72,17 @@ bool CMapWnd::BuildZoneMap(QSize size)
         m_tableZones = LoadZonePicture();
     if (!database && m_tableZones.isNull())
         return false;
-    return m_zoneMap.Build(size, ZoneKey::Builtin(), database ? QImage() : m_tableZones);
+    const ZoneKey &key = ZoneKey::Builtin();
+    const std::optional<BuiltLand> kept =
+        UnpackLand(std::exchange(m_keptLand, {}), size, key.Identity());
+    if (!m_zoneMap.Build(size, key, database ? QImage() : m_tableZones, kept ? &*kept : nullptr))
+        return false;
+    // Kept as built, before the view turns it; table mode draws its zones over the key's.
+    if (!kept && database) {
+        m_landToKeep = PackLand({m_zoneMap.Land(), m_zoneMap.Keys()}, key.Identity());
+        m_landTimer->start();
+    }
+    return true;
 }
 
 void CMapWnd::BuildSurfaces(QSize size)

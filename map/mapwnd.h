@@ -6,9 +6,11 @@
 #include "map/nightshade.h"
 #include "map/zonemap.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 // The world map: land and sea in the chosen colours, the selected time zone lit in brighter
@@ -89,6 +91,13 @@ public:
         friend bool operator==(const Marker &, const Marker &) = default;
     };
     void SetMarkers(std::vector<Marker> markers);
+
+    // Land kept from an earlier run (PackLand's bytes): taken once, by the first build of its
+    // size and key, instead of building it.
+    void SetKeptLand(QByteArray bytes) { m_keptLand = std::move(bytes); }
+    // The land last built anew, packed to be kept, or empty; handed over once.
+    QByteArray TakeLandToKeep() { return std::exchange(m_landToKeep, {}); }
+
     const std::vector<Marker> &Markers() const { return m_markers; }
     // Where the marker shows in the window now.
     QPoint MarkerPoint(const Marker &marker) const;
@@ -97,6 +106,10 @@ public:
 
     // The kept surfaces, for the owner's checks and for tests.
     const CZoneMap &ZoneMap() const { return m_zoneMap; }
+
+signals:
+    // Land was built anew, and a moment has passed without another build (a resize dragged).
+    void LandBuilt();
 
 protected:
     void BuildSurfaces(QSize size) override;
@@ -128,7 +141,10 @@ private:
     QTimer *m_nightTimer = nullptr;
     static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night
     TimeValue m_tNightDrawn = 0;                   // the instant the night was drawn for
-    QImage m_tableZones;                           // the table's key, loaded when first used
+    QByteArray m_keptLand;
+    QByteArray m_landToKeep;
+    QTimer *m_landTimer = nullptr;
+    QImage m_tableZones; // the table's key, loaded when first used
     bool m_bDatabaseZones = false;
     float m_fHomeZone = 0.0f;
     QString m_strPlace;

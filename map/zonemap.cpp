@@ -65,13 +65,17 @@ using Palette = std::array<std::array<QRgb, 256>, 4>;
 
 } // namespace
 
-bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture)
+bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
+                     const BuiltLand *kept)
 {
     if (size.isEmpty() || key.IsNull())
         return false;
     const ZoneKey *before = m_key;
     m_key = &key;
-    if (!BuildLand(size)) {
+    if (kept && kept->cover.size() == size && kept->keys.size() == size) {
+        m_cover = kept->cover;
+        m_keys = kept->keys;
+    } else if (!BuildLand(size)) {
         m_key = before;
         return false;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "map/colourref.h"
+#include "map/landcache.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -38,8 +39,10 @@ public:
     // Builds every surface at size from key's land and, given a table picture (the country
     // table's key of colours at any size), its zones; without one the zones are key's by name.
     // False, keeping nothing, for an empty size or a key without levels. The map is drawn at once
-    // in the current colours, not turned.
-    bool Build(QSize size, const ZoneKey &key, const QImage &tablePicture = {});
+    // in the current colours, not turned. Land built before from the same key at this size
+    // (kept) is taken as it is.
+    bool Build(QSize size, const ZoneKey &key, const QImage &tablePicture = {},
+               const BuiltLand *kept = nullptr);
     bool IsNull() const { return m_cover.isNull(); }
     bool IsDatabase() const { return m_key != nullptr && m_bDatabase; }
     QSize Size() const { return m_cover.size(); }

@@ -24,6 +24,10 @@
 # Not part of the tests. Usage:
 #   tools/bench/bench-peers.sh [-n RUNS] [-i IDLE_SECONDS] [-b ORBICLOCK_BINARY] [-p "PEER..."]
 #                              [-s "SCALES"]
+#   tools/bench/bench-peers.sh -c [-n RUNS] [-b ORBICLOCK_BINARY] [-s "SCALES"]
+# -c counts, for the Qt programs only, the instructions each executes up to its first complete
+# paint (callgrind, which the machine's load does not change; dumped as the paint is seen, so a
+# few more may be counted), and prints them and Orbiclock's ratios to the bare dialog.
 # Defaults: 3 runs, 60 s idle, build/app/orbiclock, peers gnome-clocks sunclock gworldclock
 # (installed from Debian when missing, skipped when Debian does not have them), scales "1 2".
 # Built here: bare-qt, a Qt 6 dialog with a label and a button, the floor that Qt itself sets,
@@ -42,14 +46,16 @@ settle=10
 orbiclock=$top/build/app/orbiclock
 peers="gnome-clocks sunclock gworldclock"
 scales="1 2"
-while getopts "n:i:b:p:s:" opt; do
+callgrind=""
+while getopts "n:i:b:p:s:c" opt; do
   case $opt in
+    c) callgrind=1 peers="" ;;
     n) runs=$OPTARG ;;
     i) idle=$OPTARG ;;
     b) orbiclock=$OPTARG ;;
     p) peers=$OPTARG ;;
     s) scales=$OPTARG ;;
-    *) sed -n '2,34p' "$0"; exit 2 ;;
+    *) sed -n '2,38p' "$0"; exit 2 ;;
   esac
 done
 [ -x "$orbiclock" ] || { echo "no Orbiclock binary at $orbiclock (build first, or pass -b)" >&2; exit 2; }
@@ -65,6 +71,7 @@ install_packages() {
 }
 
 install_packages xvfb xauth trayer dbus libx11-dev libxdamage-dev gcc g++ pkg-config qt6-base-dev x11-utils
+[ -n "$callgrind" ] && install_packages valgrind
 # A fresh machine has no package lists yet: apt-cache would then know no peer at all.
 lists_fresh=0
 candidate() { # prints the version apt would install, or nothing
@@ -273,6 +280,19 @@ measure() { # name run scale
     sleep 3
     stop "$pid"
   fi
+  if [ -n "$callgrind" ]; then
+    local out=$work/callgrind-$name-$run-$scale ir
+    env "${environment[@]}" "$work/firstmap" 300 valgrind --tool=callgrind --callgrind-out-file="$out" \
+      "${cmd[@]}" >"$work/started" 2>>"$work/$name.log" || true
+    read -r pid _ <"$work/started"
+    pids+=("$pid")
+    callgrind_control -d "$pid" >/dev/null 2>&1 || true
+    stop "$pid"
+    ir=$(awk '/^summary:/ {print $2}' "$out.1" 2>/dev/null || true)
+    printf '%-15s scale %s run %d: %s instructions to the first paint\n' "$name" "$scale" "$run" "${ir:-no}"
+    [ -n "$ir" ] && echo "$name@$scale $ir" >>"$results"
+    return
+  fi
   # Into a file, not a pipe: the program inherits the descriptor and keeps it open.
   env "${environment[@]}" "$work/firstmap" 30 "${cmd[@]}" >"$work/started" 2>>"$work/$name.log" || true
   read -r pid mapms ms <"$work/started"
@@ -303,6 +323,7 @@ echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ /
   "load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Each run: first paint, then RSS at ${settle} s, then CPU and wake-ups over ${idle} s idle; $runs runs"
 qt_programs="orbiclock bare-qt bare-qt-1hz orbiclock-first"
+[ -n "$callgrind" ] && qt_programs="orbiclock bare-qt orbiclock-first"
 rows=()
 for scale in $scales; do
   start_display "$scale"
@@ -321,6 +342,23 @@ median_awk='
     for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
   }'
+if [ -n "$callgrind" ]; then
+  echo
+  echo "Instructions to the first complete paint, millions, medians of $runs runs:"
+  for scale in $scales; do
+    awk -v s="$scale" "$median_awk"'
+      $1 == "orbiclock@" s { o++; a[o] = $2 } $1 == "bare-qt@" s { b++; c[b] = $2 }
+      $1 == "orbiclock-first@" s { f++; d[f] = $2 }
+      END {
+        if (!o || !b) exit
+        printf "scale %s: Orbiclock %.1f, first start %.1f, bare Qt dialog %.1f: %.2f x, first start %.2f x\n", s,
+               median(a, o) / 1e6, (f ? median(d, f) / 1e6 : 0), median(c, b) / 1e6,
+               median(a, o) / median(c, b), (f ? median(d, f) / median(c, b) : 0)
+      }' "$results"
+  done
+  exit 0
+fi
+
 echo
 echo "Medians of $runs runs (Xvfb $display, trayer, no window manager):"
 printf '| %-21s | %15s | %11s | %12s | %16s | %12s | %20s | %10s | %11s |\n' "Program" "First paint (ms)" "Mapped (ms)" "CPU to paint" "RSS at 10 s (MB)" "private (MB)" "CPU idle (% of core)" "Wake-ups/s" "Preempted/s"

@@ -9,8 +9,14 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 int main(int argc, char *argv[])
 {
+    // Large blocks (pictures, files read whole) go back to the system when freed. By default the
+    // allocator raises this bound to the largest block freed, after which blocks as large stay
+    // in the heap for good.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     SettleUserPaths();
     SetAsideSilentSessionBus();
     // On X11, Qt hands each repaint over in shared memory and then waits for the server's

@@ -5,6 +5,7 @@
 #include "zones/countrytable.h"
 #include "zones/daylight.h"
 #include "zones/timeformat.h"
+#include "zones/zonefile.h"
 #include "zones/zonenames.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,8 @@ struct CachedZone
 };
 
 std::array<CachedZone, PlaceCount> g_zones;
+// The zones' compiled files gave an answer their zone contradicted: none is read again this run.
+bool g_filesDistrusted = false;
 // Some answer was worked out that the last snapshot taken or restored does not hold.
 bool g_snapshotOutdated = false;
 // A restored answer was contradicted by its zone since this was last asked.
@@ -101,34 +104,64 @@ CachedZone &Load(int index)
 // standard time. A shorter one (Morocco's weeks of Ramadan) stays as the database has it.
 constexpr TimeValue Season = 90 * 86400;
 
-bool IsWinterAsNegativeSaving(const QTimeZone &zone, const QTimeZone::OffsetData &d)
+// QTimeZone's answer in the terms a zone's file answers in (zones/zonefile.h), so that one
+// reading of a zone's rules serves both.
+ZoneOffsets OffsetsOf(const QTimeZone::OffsetData &d)
 {
-    if (d.daylightTimeOffset >= 0)
+    if (!d.atUtc.isValid())
+        return {};
+    return {true, d.atUtc.toSecsSinceEpoch(), d.offsetFromUtc, d.standardTimeOffset};
+}
+
+struct QtZone
+{
+    const QTimeZone &zone;
+
+    ZoneOffsets At(TimeValue t) const { return OffsetsOf(zone.offsetData(Utc(t))); }
+    ZoneOffsets After(TimeValue t) const { return OffsetsOf(zone.nextTransition(Utc(t))); }
+    ZoneOffsets Before(TimeValue t) const { return OffsetsOf(zone.previousTransition(Utc(t))); }
+};
+
+template <class Zone> bool IsWinterAsNegativeSaving(const Zone &zone, const ZoneOffsets &d)
+{
+    if (d.offset >= d.standard)
         return false;
-    const QTimeZone::OffsetData start = zone.previousTransition(d.atUtc.addSecs(1));
-    const QTimeZone::OffsetData end = zone.nextTransition(d.atUtc);
-    if (!start.atUtc.isValid() || !end.atUtc.isValid())
+    const ZoneOffsets start = zone.Before(d.at + 1);
+    const ZoneOffsets end = zone.After(d.at);
+    if (!start.valid || !end.valid)
         return true;
-    return end.atUtc.toSecsSinceEpoch() - start.atUtc.toSecsSinceEpoch() >= Season;
+    return end.at - start.at >= Season;
 }
 
 // The state as the database writes it, except for a winter written as a negative saving: that
 // is standard time, as the map's key has it, and the summer before it daylight saving.
 // next: the transition after d's, when the caller has it.
-ZoneState StateOf(const QTimeZone &zone, const QTimeZone::OffsetData &d,
-                  const QTimeZone::OffsetData *next = nullptr)
+template <class Zone>
+ZoneState StateOf(const Zone &zone, const ZoneOffsets &d, const ZoneOffsets *next = nullptr)
 {
-    ZoneState s{d.offsetFromUtc, d.standardTimeOffset, d.daylightTimeOffset != 0};
-    if (d.daylightTimeOffset < 0) {
+    ZoneState s{d.offset, d.standard, d.offset != d.standard};
+    if (d.offset < d.standard) {
         if (IsWinterAsNegativeSaving(zone, d))
-            s = {d.offsetFromUtc, d.offsetFromUtc, false};
-    } else if (d.daylightTimeOffset == 0 && d.standardTimeOffset == d.offsetFromUtc) {
-        const QTimeZone::OffsetData winter = next ? *next : zone.nextTransition(d.atUtc);
-        if (winter.atUtc.isValid() && winter.daylightTimeOffset < 0 &&
-            winter.offsetFromUtc < d.offsetFromUtc && IsWinterAsNegativeSaving(zone, winter))
-            s = {d.offsetFromUtc, winter.offsetFromUtc, true};
+            s = {d.offset, d.offset, false};
+    } else if (d.offset == d.standard) {
+        const ZoneOffsets winter = next ? *next : zone.After(d.at);
+        if (winter.valid && winter.offset < winter.standard && winter.offset < d.offset &&
+            IsWinterAsNegativeSaving(zone, winter))
+            s = {d.offset, winter.offset, true};
     }
     return s;
+}
+
+// The state at t and the span it holds for, from <= t < until.
+template <class Zone>
+void StateSpan(const Zone &zone, TimeValue t, ZoneState &state, TimeValue &from, TimeValue &until)
+{
+    const ZoneOffsets next = zone.After(t);
+    state = StateOf(zone, zone.At(t), &next);
+    until = next.valid ? next.at : Latest;
+    // The transition that began the state: the last one before t + 1, which may be at t.
+    const ZoneOffsets previous = zone.Before(t + 1);
+    from = previous.valid ? previous.at : Earliest;
 }
 
 // Fills the cached state and its span for t.
@@ -149,13 +182,7 @@ void Refresh(CachedZone &c, int index, TimeValue t)
         }
         return;
     }
-    const QDateTime at = Utc(t);
-    const QTimeZone::OffsetData next = c.zone.nextTransition(at);
-    c.state = StateOf(c.zone, c.zone.offsetData(at), &next);
-    c.until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : Latest;
-    // The transition that began the state: the last one before t + 1, which may be at t.
-    const QTimeZone::OffsetData previous = c.zone.previousTransition(Utc(t + 1));
-    c.from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : Earliest;
+    StateSpan(QtZone{c.zone}, t, c.state, c.from, c.until);
 }
 
 // A snapshot that gave one wrong answer (damaged in a way its lines do not show, or written by
@@ -164,6 +191,7 @@ void DropSeeds()
 {
     for (CachedZone &z : g_zones)
         z.seed.reset();
+    g_filesDistrusted = true;
     g_snapshotDisproved = true;
     g_snapshotOutdated = true;
 }
@@ -317,7 +345,7 @@ ZoneState StateAt(const QTimeZone &zone, const QDateTime &at)
 {
     const QTimeZone::OffsetData d = zone.offsetData(at);
     if (d.atUtc.isValid())
-        return StateOf(zone, d);
+        return StateOf(QtZone{zone}, OffsetsOf(d));
     return {zone.offsetFromUtc(at), zone.standardTimeOffset(at), zone.isDaylightTime(at)};
 }
 
@@ -345,7 +373,7 @@ std::optional<ZoneChange> NextChangeOf(const QTimeZone &zone, const ZoneState &b
         const QTimeZone::OffsetData next = zone.nextTransition(at);
         if (!next.atUtc.isValid())
             return std::nullopt;
-        const ZoneState after = StateOf(zone, next);
+        const ZoneState after = StateOf(QtZone{zone}, OffsetsOf(next));
         if (after.utcOffset != before.utcOffset || after.daylight != before.daylight)
             return ZoneChange{next.atUtc.toSecsSinceEpoch(), before, after};
         at = next.atUtc;
@@ -357,8 +385,9 @@ int DaylightShiftOf(const QTimeZone &zone, TimeValue t)
 {
     // A winter written as a negative saving has the summer's shift the other way round.
     const auto shift = [&zone](const QTimeZone::OffsetData &d) {
-        return d.daylightTimeOffset < 0 && IsWinterAsNegativeSaving(zone, d) ? -d.daylightTimeOffset
-                                                                             : d.daylightTimeOffset;
+        return d.daylightTimeOffset < 0 && IsWinterAsNegativeSaving(QtZone{zone}, OffsetsOf(d))
+                   ? -d.daylightTimeOffset
+                   : d.daylightTimeOffset;
     };
     const QTimeZone::OffsetDataList ahead = zone.transitions(Utc(t), Utc(t + Year));
     for (const QTimeZone::OffsetData &d : ahead)
@@ -371,19 +400,43 @@ int DaylightShiftOf(const QTimeZone &zone, TimeValue t)
     return 0;
 }
 
-bool DaylightInYears(const QTimeZone &zone, int year)
+template <class Zone> bool DaylightInYears(const Zone &zone, int year)
 {
-    const QDateTime from = Utc(StartOfUtcYear(year));
-    const QDateTime to = Utc(StartOfUtcYear(year + 2) - 1);
-    // A fixed zone ("UTC") gives no offset data at all.
-    const QTimeZone::OffsetData first = zone.offsetData(from);
-    if (first.atUtc.isValid() && first.daylightTimeOffset != 0)
+    const TimeValue from = StartOfUtcYear(year);
+    const TimeValue to = StartOfUtcYear(year + 2) - 1;
+    const ZoneOffsets first = zone.At(from);
+    if (first.valid && first.offset != first.standard)
         return true;
-    const QTimeZone::OffsetDataList changes = zone.transitions(from, to);
-    for (const QTimeZone::OffsetData &d : changes)
-        if (d.daylightTimeOffset != 0)
+    for (ZoneOffsets d = zone.After(from - 1); d.valid && d.at <= to; d = zone.After(d.at))
+        if (d.offset != d.standard)
             return true;
     return false;
+}
+
+// Makes the entry's seed for t from its zone's compiled file, when no seed holds t and the
+// zone is not read yet: what a list needs, without loading the zone. Like a snapshot's seeds it
+// is asked again of the zone once that is read, and a contradiction drops every seed. False when
+// the file cannot tell.
+bool SeedFromFile(int index, TimeValue t)
+{
+    CachedZone &c = g_zones[static_cast<std::size_t>(index)];
+    if (c.loaded || g_databaseHidden || g_filesDistrusted)
+        return false;
+    const std::optional<ZoneFile> file = ZoneFile::Read(CountryZoneName(index));
+    if (!file)
+        return false;
+    Seed seed;
+    seed.known = true;
+    StateSpan(*file, t, seed.state, seed.from, seed.until);
+    seed.daylightYear = UtcYear(t);
+    seed.daylightSoon = DaylightInYears(*file, seed.daylightYear);
+    if (file->TakeBeyond())
+        return false;
+    if (g_answersIdentity.isEmpty())
+        g_answersIdentity = DatabaseIdentity();
+    c.seed = seed;
+    g_snapshotOutdated = true;
+    return true;
 }
 
 } // namespace
@@ -457,16 +510,20 @@ ZoneState EntryListStateAt(int index, TimeValue t)
 {
     if (!IsValidPlaceIndex(index))
         return {};
-    if (const Seed *seed = SeedFor(index, t))
-        return seed->state;
-    return EntryStateAt(index, t);
+    const Seed *seed = SeedFor(index, t);
+    if (!seed && SeedFromFile(index, t))
+        seed = SeedFor(index, t);
+    return seed ? seed->state : EntryStateAt(index, t);
 }
 
 bool EntryListHasDaylightSaving(int index, TimeValue t)
 {
     if (!IsValidPlaceIndex(index))
         return false;
-    if (const Seed *seed = SeedFor(index, t)) {
+    const Seed *seed = SeedFor(index, t);
+    if (!seed && SeedFromFile(index, t))
+        seed = SeedFor(index, t);
+    if (seed) {
         // An unknown zone has none in any year.
         if (!seed->known)
             return false;
@@ -521,7 +578,7 @@ bool EntryHasDaylightSavingThisOrNextYear(int index, TimeValue t)
     const int year = UtcYear(t);
     if (c.daylightYear != year) {
         c.daylightYear = year;
-        c.daylightSoon = DaylightInYears(c.zone, year);
+        c.daylightSoon = DaylightInYears(QtZone{c.zone}, year);
         if (c.seed && c.seed->daylightYear == year && c.seed->daylightSoon != c.daylightSoon)
             DropSeeds();
         if (!c.seed || c.seed->daylightYear != year || c.seed->daylightSoon != c.daylightSoon)
@@ -574,7 +631,7 @@ bool ZoneHasDaylightSavingThisOrNextYear(const QByteArray &zoneId, TimeValue t)
     const int year = UtcYear(t);
     if (z->daylightYear != year) {
         z->daylightYear = year;
-        z->daylightSoon = DaylightInYears(z->zone, year);
+        z->daylightSoon = DaylightInYears(QtZone{z->zone}, year);
     }
     return z->daylightSoon;
 }
@@ -624,6 +681,7 @@ void SetZoneDatabaseHiddenForTesting(bool hidden)
     g_databaseHidden = hidden;
     g_databaseMissing.reset();
     g_zones = {};
+    g_filesDistrusted = false;
     g_answersIdentity.clear();
 }
 

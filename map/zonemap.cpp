@@ -343,7 +343,8 @@ std::optional<float> CZoneMap::ZoneOffset(int zone) const
         }
     }
     const TimeValue now = CurrentTime();
-    if (const int entry = m_entries[std::size_t(zone)]; entry >= 0 && IsEntryZoneKnown(entry))
+    if (const int entry = m_entries[std::size_t(zone)];
+        entry >= 0 && IsEntryListZoneKnown(entry, now))
         return static_cast<float>(EntryListStateAt(entry, now).standardOffset) / 3600.0f;
     const QByteArray &name = m_names[std::size_t(zone)];
     if (!IsZoneKnown(name))

@@ -506,24 +506,40 @@ bool TakeEntrySnapshotDisproved()
     return std::exchange(g_snapshotDisproved, false);
 }
 
+namespace {
+
+// The seed that answers a list for t, made from the zone's file when none does yet.
+const Seed *ListSeedFor(int index, TimeValue t)
+{
+    const Seed *seed = SeedFor(index, t);
+    if (!seed && SeedFromFile(index, t))
+        seed = SeedFor(index, t);
+    return seed;
+}
+
+} // namespace
+
 ZoneState EntryListStateAt(int index, TimeValue t)
 {
     if (!IsValidPlaceIndex(index))
         return {};
-    const Seed *seed = SeedFor(index, t);
-    if (!seed && SeedFromFile(index, t))
-        seed = SeedFor(index, t);
+    const Seed *seed = ListSeedFor(index, t);
     return seed ? seed->state : EntryStateAt(index, t);
+}
+
+bool IsEntryListZoneKnown(int index, TimeValue t)
+{
+    if (!IsValidPlaceIndex(index))
+        return false;
+    const Seed *seed = ListSeedFor(index, t);
+    return seed ? seed->known : IsEntryZoneKnown(index);
 }
 
 bool EntryListHasDaylightSaving(int index, TimeValue t)
 {
     if (!IsValidPlaceIndex(index))
         return false;
-    const Seed *seed = SeedFor(index, t);
-    if (!seed && SeedFromFile(index, t))
-        seed = SeedFor(index, t);
-    if (seed) {
+    if (const Seed *seed = ListSeedFor(index, t)) {
         // An unknown zone has none in any year.
         if (!seed->known)
             return false;

@@ -82,6 +82,8 @@ void SetZoneDatabaseHiddenForTesting(bool hidden);
 // always reads the zone.
 ZoneState EntryListStateAt(int index, TimeValue t);
 bool EntryListHasDaylightSaving(int index, TimeValue t);
+// Whether the database knows the entry's zone, answered the same way.
+bool IsEntryListZoneKnown(int index, TimeValue t);
 
 // The answers of this run (restored ones asked again of their zones first), bound to this machine's
 // database: its files' place and identity, the entries' zone names and Qt's version. Empty when

@@ -104,10 +104,11 @@ private slots:
         SetZoneDatabaseHiddenForTesting(false); // forgets every answer
         TakeEntrySnapshotDisproved();
         QList<ZoneState> listed;
-        QList<bool> listedDaylight;
+        QList<bool> listedDaylight, listedKnown;
         for (int i = 0; i < CountryCount; ++i) {
             listed.append(EntryListStateAt(i, t));
             listedDaylight.append(EntryListHasDaylightSaving(i, t));
+            listedKnown.append(IsEntryListZoneKnown(i, t));
         }
         for (int i = 0; i < CountryCount; ++i) {
             const ZoneState clock = EntryStateAt(i, t);
@@ -115,6 +116,7 @@ private slots:
             QCOMPARE(listed[i].standardOffset, clock.standardOffset);
             QCOMPARE(listed[i].daylight, clock.daylight);
             QCOMPARE(listedDaylight[i], EntryHasDaylightSavingThisOrNextYear(i, t));
+            QCOMPARE(listedKnown[i], IsEntryZoneKnown(i));
         }
         // Reading the zones contradicted no span either.
         QVERIFY(!TakeEntrySnapshotDisproved());
@@ -191,6 +193,7 @@ private slots:
         // Nothing is read from the files where the machine has no database.
         SetZoneDatabaseHiddenForTesting(true);
         QCOMPARE(EntryListStateAt(Berlin, Midsummer).utcOffset, 7200); // the table's rule
+        QVERIFY(!IsEntryListZoneKnown(Berlin, Midsummer));
         QVERIFY(!IsEntryZoneKnown(Berlin));
     }
 };

@@ -21,7 +21,9 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -59,6 +61,9 @@ struct CachedZone
 std::array<CachedZone, PlaceCount> g_zones;
 // The zones' compiled files gave an answer their zone contradicted: none is read again this run.
 bool g_filesDistrusted = false;
+// What the files answered at g_fileAnswersAt, by zone name: let go once the answers are written.
+TimeValue g_fileAnswersAt = 0;
+std::unordered_map<std::string_view, std::optional<Seed>> g_fileAnswers;
 // Some answer was worked out that the last snapshot taken or restored does not hold.
 bool g_snapshotOutdated = false;
 // A restored answer was contradicted by its zone since this was last asked.
@@ -192,6 +197,7 @@ void DropSeeds()
     for (CachedZone &z : g_zones)
         z.seed.reset();
     g_filesDistrusted = true;
+    g_fileAnswers.clear();
     g_snapshotDisproved = true;
     g_snapshotOutdated = true;
 }
@@ -413,6 +419,22 @@ template <class Zone> bool DaylightInYears(const Zone &zone, int year)
     return false;
 }
 
+// What a list needs of a zone at t from its compiled file; nothing when the file cannot tell.
+std::optional<Seed> ReadSeed(const char *zoneId, TimeValue t)
+{
+    const std::optional<ZoneFile> file = ZoneFile::Read(zoneId);
+    if (!file)
+        return std::nullopt;
+    Seed seed;
+    seed.known = true;
+    StateSpan(*file, t, seed.state, seed.from, seed.until);
+    seed.daylightYear = UtcYear(t);
+    seed.daylightSoon = DaylightInYears(*file, seed.daylightYear);
+    if (file->TakeBeyond())
+        return std::nullopt;
+    return seed;
+}
+
 // Makes the entry's seed for t from its zone's compiled file, when no seed holds t and the
 // zone is not read yet: what a list needs, without loading the zone. Like a snapshot's seeds it
 // is asked again of the zone once that is read, and a contradiction drops every seed. False when
@@ -422,19 +444,19 @@ bool SeedFromFile(int index, TimeValue t)
     CachedZone &c = g_zones[static_cast<std::size_t>(index)];
     if (c.loaded || g_databaseHidden || g_filesDistrusted)
         return false;
-    const std::optional<ZoneFile> file = ZoneFile::Read(CountryZoneName(index));
-    if (!file)
-        return false;
-    Seed seed;
-    seed.known = true;
-    StateSpan(*file, t, seed.state, seed.from, seed.until);
-    seed.daylightYear = UtcYear(t);
-    seed.daylightSoon = DaylightInYears(*file, seed.daylightYear);
-    if (file->TakeBeyond())
+    // Entries that share a zone read its file once for the instant a fill asks about.
+    if (g_fileAnswersAt != t) {
+        g_fileAnswers.clear();
+        g_fileAnswersAt = t;
+    }
+    const auto [answer, added] = g_fileAnswers.try_emplace(CountryZoneName(index));
+    if (added)
+        answer->second = ReadSeed(CountryZoneName(index), t);
+    if (!answer->second)
         return false;
     if (g_answersIdentity.isEmpty())
         g_answersIdentity = DatabaseIdentity();
-    c.seed = seed;
+    c.seed = answer->second;
     g_snapshotOutdated = true;
     return true;
 }
@@ -464,6 +486,7 @@ QByteArray EntrySnapshot()
                 i, {c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon});
     }
     g_snapshotOutdated = false;
+    g_fileAnswers = {};
     return out;
 }
 
@@ -698,6 +721,7 @@ void SetZoneDatabaseHiddenForTesting(bool hidden)
     g_databaseMissing.reset();
     g_zones = {};
     g_filesDistrusted = false;
+    g_fileAnswers.clear();
     g_answersIdentity.clear();
 }
 

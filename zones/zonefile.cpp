@@ -127,23 +127,13 @@ std::optional<ZoneFile> ZoneFile::Read(const char *zoneId)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    // One read: a regular file gives all it has, and a file read short fails to parse, which
+    // only sends the caller to QTimeZone.
     std::array<char, MaxFileSize> buffer;
-    std::size_t size = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data() + size, buffer.size() - size);
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        size += std::size_t(n);
-        if (size == buffer.size()) { // too large to be a zone
-            ::close(fd);
-            return std::nullopt;
-        }
-    }
+    const ssize_t size = ::read(fd, buffer.data(), buffer.size());
     ::close(fd);
+    if (size <= 0 || std::size_t(size) == buffer.size()) // too large to be a zone
+        return std::nullopt;
     return Parse(QByteArrayView(buffer.data(), qsizetype(size)));
 }
 

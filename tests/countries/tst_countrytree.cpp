@@ -5,6 +5,7 @@
 #include "zones/countrytable.h"
 #include "zones/places.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -35,6 +36,15 @@ int Leaves(QTreeWidget &tree)
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
         leaves += (*it)->childCount() == 0 ? 1 : 0;
     return leaves;
+}
+
+// Every row, in order, with its picture.
+QStringList Rows(QTreeWidget &tree)
+{
+    QStringList rows;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        rows << (*it)->text(0) + u' ' + QString::number(CCountryTree::ItemImage(*it));
+    return rows;
 }
 
 int Image(const QTreeWidget &tree, const QString &path)
@@ -138,6 +148,41 @@ private slots:
         }
         twins.removeDuplicates();
         QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral("; "))));
+    }
+
+    void firstDatabaseFillIsWhatTheZonesSay_data()
+    {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<float>("filter");
+        QTest::newRow("January, every place") << 1 << CCountryTree::NoFilter;
+        QTest::newRow("July, every place") << 7 << CCountryTree::NoFilter;
+        QTest::newRow("July, -5") << 7 << -5.0f;
+        QTest::newRow("March, +1") << 3 << 1.0f;
+        QTest::newRow("October, +5:30") << 10 << 5.5f;
+    }
+
+    // A first start lists from the zones' files before any zone is read: the tree it shows is
+    // the one the zones give once read, row for row and picture for picture.
+    void firstDatabaseFillIsWhatTheZonesSay()
+    {
+        QFETCH(int, month);
+        QFETCH(float, filter);
+        m_clock.Set(MakeLocalTime(2026, month, 28, 12));
+        SetZoneDatabaseHiddenForTesting(false); // nothing read or restored yet
+        TakeEntrySnapshotDisproved();
+        CCountryTree tree;
+        tree.SetUseDatabase(true);
+        tree.FillTree(filter, -1);
+        const QStringList first = Rows(tree);
+        QVERIFY(!first.isEmpty());
+        for (int i = 0; i < CountryCount; ++i) {
+            EntryStateAt(i, CurrentTime());
+            EntryHasDaylightSavingThisOrNextYear(i, CurrentTime());
+        }
+        QVERIFY(!TakeEntrySnapshotDisproved());
+        tree.FillTree(filter, -1);
+        QCOMPARE(first, Rows(tree));
+        m_clock.Set(MakeLocalTime(2026, 1, 15, 12));
     }
 
     void daylightPicturesAtTheMomentOfTheFill_data()

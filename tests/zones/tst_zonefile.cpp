@@ -7,13 +7,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QtEndian>
-
-#include <cstring>
 
 namespace {
 
@@ -71,53 +68,43 @@ private slots:
     void agreesWithQTimeZone()
     {
         QFETCH(qint64, t);
-        QSet<QByteArray> seen;
+        const auto utc = [](TimeValue v) {
+            return QDateTime::fromSecsSinceEpoch(v, Qt::UTC);
+        };
         for (int i = 0; i < CountryCount; ++i) {
             const QByteArray id = EntryZoneId(i);
-            if (id.isEmpty() || seen.contains(id))
-                continue;
-            seen.insert(id);
             const std::optional<ZoneFile> file = ZoneFile::Read(id.constData());
             QVERIFY2(file, id);
             const QTimeZone zone(id);
-            const auto utc = [](TimeValue v) {
-                return QDateTime::fromSecsSinceEpoch(v, Qt::UTC);
-            };
             QList<TimeValue> instants{t};
             if (const ZoneOffsets next = Expected(zone.nextTransition(utc(t))); next.valid)
                 instants << next.at << next.at - 1 << next.at + 1;
-            if (const ZoneOffsets previous = Expected(zone.previousTransition(utc(t)));
-                previous.valid)
-                instants << previous.at << previous.at + 1;
+            if (const ZoneOffsets last = Expected(zone.previousTransition(utc(t))); last.valid)
+                instants << last.at << last.at + 1;
             for (const TimeValue at : instants) {
-                const QByteArray where = id + " at " + QByteArray::number(at);
-                QCOMPARE(Describe(file->At(at)) + " " + where,
-                         Describe(Expected(zone.offsetData(utc(at)))) + " " + where);
-                QCOMPARE(Describe(file->After(at)) + " " + where,
-                         Describe(Expected(zone.nextTransition(utc(at)))) + " " + where);
-                QCOMPARE(Describe(file->Before(at)) + " " + where,
-                         Describe(Expected(zone.previousTransition(utc(at)))) + " " + where);
+                const QByteArray where = " (" + id + " at " + QByteArray::number(at) + ')';
+                QCOMPARE(Describe(file->At(at)) + ", " + Describe(file->After(at)) + ", " +
+                             Describe(file->Before(at)) + where,
+                         Describe(Expected(zone.offsetData(utc(at)))) + ", " +
+                             Describe(Expected(zone.nextTransition(utc(at)))) + ", " +
+                             Describe(Expected(zone.previousTransition(utc(at)))) + where);
                 QVERIFY2(!file->TakeBeyond(), where);
             }
         }
 
         SetZoneDatabaseHiddenForTesting(false); // forgets every answer
         TakeEntrySnapshotDisproved();
-        QList<ZoneState> listed;
-        QList<bool> listedDaylight, listedKnown;
-        for (int i = 0; i < CountryCount; ++i) {
-            listed.append(EntryListStateAt(i, t));
-            listedDaylight.append(EntryListHasDaylightSaving(i, t));
-            listedKnown.append(IsEntryListZoneKnown(i, t));
-        }
-        for (int i = 0; i < CountryCount; ++i) {
-            const ZoneState clock = EntryStateAt(i, t);
-            QCOMPARE(listed[i].utcOffset, clock.utcOffset);
-            QCOMPARE(listed[i].standardOffset, clock.standardOffset);
-            QCOMPARE(listed[i].daylight, clock.daylight);
-            QCOMPARE(listedDaylight[i], EntryHasDaylightSavingThisOrNextYear(i, t));
-            QCOMPARE(listedKnown[i], IsEntryZoneKnown(i));
-        }
+        const auto text = [](ZoneState s, bool daylightSoon, bool known) {
+            return QString::asprintf("%d %d %d %d %d", s.utcOffset, s.standardOffset, s.daylight,
+                                     daylightSoon, known);
+        };
+        QStringList listed;
+        for (int i = 0; i < CountryCount; ++i)
+            listed << text(EntryListStateAt(i, t), EntryListHasDaylightSaving(i, t),
+                           IsEntryListZoneKnown(i, t));
+        for (int i = 0; i < CountryCount; ++i)
+            QCOMPARE(listed[i], text(EntryStateAt(i, t), EntryHasDaylightSavingThisOrNextYear(i, t),
+                                     IsEntryZoneKnown(i)));
         // Reading the zones contradicted no span either.
         QVERIFY(!TakeEntrySnapshotDisproved());
     }
@@ -147,7 +134,6 @@ private slots:
         QTest::newRow("type out of range") << patched(times + count * 8, "\xff");
         QTest::newRow("times out of order") << patched(times, "\x7f");
         QTest::newRow("a gmt offset of days") << patched(times + count * 9, "\x7f");
-        QTest::newRow("zero bytes") << QByteArray(4096, '\0');
     }
 
     void damagedFilesAreRefused()
@@ -162,27 +148,23 @@ private slots:
     void listsFallBackToTheZone()
     {
         QTemporaryDir folder;
+        const auto put = [&folder](const char *zone, const QByteArray &bytes) {
+            QFile file(folder.filePath(QLatin1String(zone)));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Europe")));
-        QFile damaged(folder.filePath(QStringLiteral("Europe/Berlin")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(SystemFile("Europe/Berlin").left(300));
-        damaged.close();
+        QVERIFY(put("Europe/Berlin", SystemFile("Europe/Berlin").left(300)));
         ZoneFile::SetFolderForTesting(QFile::encodeName(folder.path()).constData());
         SetZoneDatabaseHiddenForTesting(false);
         QCOMPARE(EntryListStateAt(Berlin, Midsummer).utcOffset, 7200);
         const int sydney = 17; // no file at all
         QCOMPARE(EntryListStateAt(sydney, Midsummer).utcOffset, 36000);
 
-        QVERIFY(damaged.remove());
-        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Asia/Tokyo"),
-                            folder.filePath(QStringLiteral("Europe/Berlin"))));
-        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Asia/Tokyo"),
-                            folder.filePath(QStringLiteral("Europe/Paris"))));
+        const QByteArray tokyo = SystemFile("Asia/Tokyo");
+        QVERIFY(put("Europe/Berlin", tokyo) && put("Europe/Paris", tokyo));
         SetZoneDatabaseHiddenForTesting(false);
         TakeEntrySnapshotDisproved();
-        int paris = 0;
-        while (EntryZoneId(paris) != "Europe/Paris")
-            ++paris;
+        const int paris = 91;
         QCOMPARE(EntryListStateAt(Berlin, Midsummer).utcOffset, 32400);
         QCOMPARE(EntryListStateAt(paris, Midsummer).utcOffset, 32400);
         QCOMPARE(EntryStateAt(Berlin, Midsummer).utcOffset, 7200);

@@ -410,6 +410,7 @@ template <class Zone> bool DaylightInYears(const Zone &zone, int year)
 {
     const TimeValue from = StartOfUtcYear(year);
     const TimeValue to = StartOfUtcYear(year + 2) - 1;
+    // A fixed zone ("UTC") gives no offset data at all.
     const ZoneOffsets first = zone.At(from);
     if (first.valid && first.offset != first.standard)
         return true;

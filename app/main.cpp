@@ -8,7 +8,6 @@
 #include <QtGlobal>
 
 #include <cstdio>
-
 #include <malloc.h>
 
 int main(int argc, char *argv[])

@@ -98,7 +98,8 @@ void CMainDialog::OnInitDialog()
     m_map = new CMapWnd(this);
     m_map->setObjectName(QStringLiteral("worldMap"));
     m_map->SetHomeZone(m_state->HomeOffset());
-    // Chosen before the map is made, so it draws its key and lights its zone once.
+    // Zone and colours are chosen before the map is made (below, after the stored settings),
+    // so it draws its key and lights its zone once; the layout takes its place already.
     const float startOffset = m_state->StartZone();
     m_map->SetUseDatabaseZones(database);
     m_map->SelectZone(startOffset);
@@ -106,7 +107,7 @@ void CMainDialog::OnInitDialog()
     m_map->SetKeptLand(WindowState::ReadKeptMapLand());
     connect(m_map, &CMapWnd::LandBuilt, this,
             [this] { WindowState::KeepMapLand(m_map->TakeLandToKeep()); });
-    m_map->Create(m_placeholders[0]->geometry(), this, IDC_MAP);
+    m_map->setGeometry(m_placeholders[0]->geometry());
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
     // The keys reach every zone a place stands in, as the tree lists them.
     m_map->SetPlaceZones([this] { return m_state->PlaceZones(); });
@@ -144,6 +145,7 @@ void CMainDialog::OnInitDialog()
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
+    m_map->Create(m_map->geometry(), this, IDC_MAP);
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();

@@ -95,6 +95,7 @@ void CBitmapWnd::Rebuild(bool force)
     BuildSurfaces(size);
     if (!origin.isNull())
         ScrollView(origin.x(), origin.y());
+    SurfacesTurned();
     Invalidate(false);
 }
 

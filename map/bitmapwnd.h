@@ -97,6 +97,9 @@ protected:
     // Builds the view (and a derived class its own surfaces) at size, not turned; the turn is
     // applied afterwards through ScrollView().
     virtual void BuildSurfaces(QSize size);
+    // Called once the surfaces just built stand turned: a derived class that draws the view from
+    // surfaces of its own draws it here, where it will be shown.
+    virtual void SurfacesTurned() {}
     // Builds the surfaces again if the inside's size in device pixels changed.
     void Rebuild(bool force = false);
     // The turn on surfaces of the new size: the old one in proportion.

@@ -19,6 +19,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <ctime>
 
@@ -89,24 +90,28 @@ void CMapWnd::BuildSurfaces(QSize size)
 {
     CBitmapWnd::BuildSurfaces(size);
     m_night = CNightShade();
-    if (!BuildZoneMap(size)) {
+    m_litZone.reset();
+    if (!BuildZoneMap(size))
         m_zoneMap = CZoneMap();
-        return;
-    }
-    // Not turned yet: the zone is lit where it lies at origin 0, and the view turned after.
-    Light(QPoint());
-    ShowComposite();
+}
+
+void CMapWnd::SurfacesTurned()
+{
+    // Lit once, where the new surfaces stand turned.
+    if (!m_zoneMap.IsNull() && Light(GetOrigin()))
+        ShowComposite();
 }
 
 QPoint CMapWnd::KeptOrigin(QSize oldSize, QSize newSize) const
 {
-    // A zone in the middle stays exactly there.
+    // A zone in the middle stays exactly there; the first surfaces start with it there.
     const int w = oldSize.width();
-    if (w > 0 && newSize.width() > 0 &&
-        (CZoneMap::ZoneColumn(m_fZone, w) + GetOrigin().x()) % w == GetCentre().x()) {
-        const int nw = newSize.width();
+    const int nw = newSize.width();
+    const bool centred =
+        oldSize.isEmpty() ||
+        (CZoneMap::ZoneColumn(m_fZone, w) + GetOrigin().x()) % w == GetCentre().x();
+    if (nw > 0 && centred)
         return {((nw / 2 - CZoneMap::ZoneColumn(m_fZone, nw)) % nw + nw) % nw, 0};
-    }
     return CBitmapWnd::KeptOrigin(oldSize, newSize);
 }
 
@@ -123,6 +128,7 @@ void CMapWnd::SetUseDatabaseZones(bool bDatabase)
         return;
     if (!GetOrigin().isNull())
         m_zoneMap.Turn(GetOrigin().x(), GetOrigin().y());
+    m_litZone.reset();
     Reselect();
 }
 
@@ -134,8 +140,8 @@ void CMapWnd::SelectZone(float fOffset)
     if (m_zoneMap.IsNull())
         return;
     const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
-    Light(GetOrigin());
-    ShowComposite();
+    if (Light(GetOrigin()))
+        ShowComposite();
     const QPoint centre = GetCentre();
     SmoothScroll(centre.x() - p.x(), centre.y() - p.y());
 }
@@ -239,28 +245,36 @@ void CMapWnd::UpdateAccessibleName()
         setAccessibleName(name);
 }
 
+template <typename Change> bool CMapWnd::Recolour(Change change)
+{
+    const auto colours = [this] {
+        return std::array{m_zoneMap.LandColour(), m_zoneMap.LandHighlight(), m_zoneMap.SeaColour(),
+                          m_zoneMap.SeaHighlight()};
+    };
+    const auto before = colours();
+    if (!change())
+        return false;
+    // The stored colours applied at a start are mostly the ones in use: nothing to draw then.
+    if (colours() != before) {
+        m_litZone.reset();
+        Reselect();
+    }
+    return true;
+}
+
 bool CMapWnd::SetLandColour(int nPair)
 {
-    if (!m_zoneMap.SetLandColour(nPair))
-        return false;
-    Reselect();
-    return true;
+    return Recolour([&] { return m_zoneMap.SetLandColour(nPair); });
 }
 
 bool CMapWnd::SetSeaColour(int nPair)
 {
-    if (!m_zoneMap.SetSeaColour(nPair))
-        return false;
-    Reselect();
-    return true;
+    return Recolour([&] { return m_zoneMap.SetSeaColour(nPair); });
 }
 
 bool CMapWnd::SetColours(int nLandPair, int nSeaPair)
 {
-    if (!m_zoneMap.SetColours(nLandPair, nSeaPair))
-        return false;
-    Reselect();
-    return true;
+    return Recolour([&] { return m_zoneMap.SetColours(nLandPair, nSeaPair); });
 }
 
 void CMapWnd::Reselect()
@@ -310,15 +324,18 @@ void CMapWnd::RefreshNight()
     }
     // Rebuilt where the view stands now, which may be in the middle of a glide; where it stood
     // still since, the lit map is the same.
-    if (GetOrigin() != m_litOrigin)
-        Light(GetOrigin());
+    Light(GetOrigin());
     ShowComposite();
 }
 
-void CMapWnd::Light(QPoint origin)
+bool CMapWnd::Light(QPoint origin)
 {
+    if (m_litZone == m_fZone && m_litOrigin == origin)
+        return false;
     m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, origin.x()).x());
     m_litOrigin = origin;
+    m_litZone = m_fZone;
+    return true;
 }
 
 void CMapWnd::ShowComposite()

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -113,6 +114,7 @@ signals:
 
 protected:
     void BuildSurfaces(QSize size) override;
+    void SurfacesTurned() override;
     QPoint KeptOrigin(QSize oldSize, QSize newSize) const override;
     QPoint ScrollView(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -124,8 +126,12 @@ protected:
 
 private:
     void Reselect();
-    // Lights the selected zone on the surfaces turned by origin.
-    void Light(QPoint origin);
+    // Applies a change of colours made by change (false when refused), lighting the map again
+    // only when a colour differs.
+    template <typename Change> bool Recolour(Change change);
+    // Lights the selected zone on the surfaces turned by origin; false, doing nothing, when the
+    // composite already shows it lit there.
+    bool Light(QPoint origin);
     // Shows the composite, with the night over it when that is on.
     void ShowComposite();
     // Builds the zone map at size for the key in use, not turned.
@@ -134,7 +140,8 @@ private:
 
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
-    QPoint m_litOrigin; // the turn the composite was lit for
+    QPoint m_litOrigin;             // the turn the composite was lit for
+    std::optional<float> m_litZone; // the zone it shows lit; none when it must be lit again
     bool m_bShowNight = false;
     std::vector<Marker> m_markers;
     CNightShade m_night;

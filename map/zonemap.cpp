@@ -9,11 +9,13 @@
 #include "zones/countrytable.h"
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"
+#include "zones/zonenames.h"
 
 #include <QHash>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <set>
 
 namespace {
@@ -59,10 +61,6 @@ QRgb Blend(QRgb sea, QRgb land, int share)
     return 0xff000000u | channel(16) | channel(8) | channel(0);
 }
 
-// The colour of a pixel by its share of land, for each of: nothing lit, the sea lit, the land
-// lit, both lit.
-using Palette = std::array<std::array<QRgb, 256>, 4>;
-
 } // namespace
 
 bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
@@ -78,6 +76,10 @@ bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
     } else if (!BuildLand(size)) {
         m_key = before;
         return false;
+    }
+    if (m_key != before) {
+        m_names.clear();
+        m_entries.clear();
     }
     m_bDatabase = tablePicture.isNull();
     if (!m_bDatabase && !tablePicture.isNull()) {
@@ -136,7 +138,8 @@ bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
     m_seaHours.resize(std::size_t(size.width()));
     for (int x = 0; x < size.width(); ++x)
         m_seaHours[std::size_t(x)] = SeaHours(x, size.width());
-    m_dcComposite = Map();
+    // Drawn by the first LightZone, which the map always asks for.
+    m_dcComposite = QImage();
     return true;
 }
 
@@ -165,44 +168,100 @@ bool CZoneMap::BuildLand(QSize size)
 
     if (lw >= w && lh >= h) {
         // Each pixel the share of land among the cells it covers, its zone the middle cell's or,
-        // on a coast, that of the first land cell.
-        std::vector<int> x0(std::size_t(w) + 1);
-        for (int x = 0; x <= w; ++x)
-            x0[std::size_t(x)] = int(qint64(x) * lw / w);
-        std::vector<int> land(static_cast<std::size_t>(w));
-        std::vector<quint16> zone(static_cast<std::size_t>(w));
+        // on a coast where that is sea, that of the first land cell with a zone in reading order.
+        // For each row of pixels the land cells of each column are counted down its rows, four
+        // columns at a time in the lanes of a 64-bit word (a lane's count stays below 2^16);
+        // a pixel at most four columns wide then sums its columns in one masked word.
+        constexpr quint64 Lanes = 0x0001000100010001ULL;
+        struct Span
+        {
+            int from, width, middle;
+            quint64 mask; // the lanes of its columns, when at most four
+        };
+        std::vector<Span> spans(static_cast<std::size_t>(w));
+        int widest = 1;
+        for (int x = 0; x < w; ++x) {
+            const int from = int(qint64(x) * lw / w);
+            const int to = std::max(from + 1, int(qint64(x + 1) * lw / w));
+            const quint16 lanes[4] = {
+                quint16(to - from > 0 ? 0xffff : 0), quint16(to - from > 1 ? 0xffff : 0),
+                quint16(to - from > 2 ? 0xffff : 0), quint16(to - from > 3 ? 0xffff : 0)};
+            Span &span = spans[std::size_t(x)];
+            span = {from, to - from, (from + to) / 2, 0};
+            std::memcpy(&span.mask, lanes, sizeof lanes);
+            widest = std::max(widest, to - from);
+        }
+        const bool narrow = widest <= 4;
+        const int packed = lw / 4 * 4;
+        std::vector<quint16> down(static_cast<std::size_t>(lw) + 4, 0); // 4 spare lanes
+        std::vector<int> across(narrow ? 0 : std::size_t(lw) + 1, 0);
+        // A narrow pixel's share by its width and land cells, for the rows of the row of pixels.
+        std::vector<uchar> shares;
+        const uchar *shareOf[5] = {};
+        int sharesRows = 0;
+        uchar *coverBits = cover.bits();
+        auto *keyBits = reinterpret_cast<quint16 *>(keys.bits());
+        const std::size_t keyStride = std::size_t(keys.bytesPerLine()) / sizeof(quint16);
         for (int y = 0; y < h; ++y) {
             const int y0 = int(qint64(y) * lh / h);
             const int y1 = std::max(y0 + 1, int(qint64(y + 1) * lh / h));
-            const int middleRow = (y0 + y1) / 2;
-            std::fill(land.begin(), land.end(), 0);
-            std::fill(zone.begin(), zone.end(), NoId);
-            for (int sy = y0; sy < y1; ++sy) {
-                const quint16 *row = cells + std::size_t(sy) * lw;
-                for (int x = 0; x < w; ++x) {
-                    const int from = x0[std::size_t(x)];
-                    const int to = std::max(from + 1, x0[std::size_t(x) + 1]);
-                    int n = 0;
-                    for (int sx = from; sx < to; ++sx) {
-                        const quint16 cell = row[sx];
-                        if (!(cell & ZoneKey::LandBit))
-                            continue;
-                        ++n;
-                        const quint16 z = zoneOf(cell);
-                        if (zone[std::size_t(x)] == NoId ||
-                            (sy == middleRow && sx == (from + to) / 2 && z != NoId))
-                            zone[std::size_t(x)] = z;
-                    }
-                    land[std::size_t(x)] += n;
+            const int rows = y1 - y0;
+            const quint16 *first = cells + std::size_t(y0) * lw;
+            for (int sx = 0; sx < packed; sx += 4) {
+                quint64 four;
+                std::memcpy(&four, first + sx, sizeof four);
+                quint64 count = (four >> 15) & Lanes;
+                for (int sy = 1; sy < rows; ++sy) {
+                    std::memcpy(&four, first + std::size_t(sy) * lw + sx, sizeof four);
+                    count += (four >> 15) & Lanes;
+                }
+                std::memcpy(&down[std::size_t(sx)], &count, sizeof count);
+            }
+            for (int sx = packed; sx < lw; ++sx) {
+                quint16 count = 0;
+                for (int sy = 0; sy < rows; ++sy)
+                    count += first[std::size_t(sy) * lw + sx] >> 15;
+                down[std::size_t(sx)] = count;
+            }
+            if (!narrow) {
+                int sum = 0;
+                for (int sx = 0; sx < lw; ++sx)
+                    across[std::size_t(sx) + 1] = sum += down[std::size_t(sx)];
+            } else if (rows != sharesRows) {
+                sharesRows = rows;
+                const std::size_t stride = std::size_t(4 * rows + 1);
+                shares.assign(5 * stride, 0);
+                for (int width = 1; width <= 4; ++width) {
+                    uchar *to = shares.data() + std::size_t(width) * stride;
+                    const int cellsIn = rows * width;
+                    for (int land = 0; land <= cellsIn; ++land)
+                        to[land] = uchar((land * 255 + cellsIn / 2) / cellsIn);
+                    shareOf[width] = to;
                 }
             }
-            uchar *c = cover.scanLine(y);
-            auto *k = reinterpret_cast<quint16 *>(keys.scanLine(y));
+
+            const quint16 *middleRow = cells + std::size_t((y0 + y1) / 2) * lw;
+            uchar *c = coverBits + std::size_t(y) * std::size_t(cover.bytesPerLine());
+            quint16 *k = keyBits + std::size_t(y) * keyStride;
             for (int x = 0; x < w; ++x) {
-                const int cellsIn =
-                    (y1 - y0) * std::max(1, x0[std::size_t(x) + 1] - x0[std::size_t(x)]);
-                c[x] = uchar((land[std::size_t(x)] * 255 + cellsIn / 2) / cellsIn);
-                k[x] = zone[std::size_t(x)];
+                const Span &span = spans[std::size_t(x)];
+                int land;
+                if (narrow) {
+                    quint64 four;
+                    std::memcpy(&four, &down[std::size_t(span.from)], sizeof four);
+                    land = int(((four & span.mask) * Lanes) >> 48);
+                    c[x] = shareOf[span.width][land];
+                } else {
+                    land = across[std::size_t(span.from + span.width)] -
+                           across[std::size_t(span.from)];
+                    const int cellsIn = rows * span.width;
+                    c[x] = uchar((land * 255 + cellsIn / 2) / cellsIn);
+                }
+                quint16 zone = zoneOf(middleRow[span.middle]);
+                for (int sy = y0; zone == NoId && land != 0 && sy < y1; ++sy)
+                    for (int sx = span.from; zone == NoId && sx < span.from + span.width; ++sx)
+                        zone = zoneOf(cells[std::size_t(sy) * lw + sx]);
+                k[x] = zone;
             }
         }
     } else {
@@ -325,28 +384,43 @@ int CZoneMap::TableEntryAt(COLORREF colour, int x, int width)
     return entry;
 }
 
+namespace {
+
+// The first place of the tree in each zone a place stands in, by the zone's name.
+const QHash<QByteArrayView, int> &PlacesByZone()
+{
+    static const QHash<QByteArrayView, int> places = [] {
+        QHash<QByteArrayView, int> byName;
+        byName.reserve(PlaceCount);
+        for (int entry = PlaceCount - 1; entry >= 0; --entry)
+            if (const char *name = CountryZoneName(entry))
+                byName.insert(QByteArrayView(name), entry);
+        return byName;
+    }();
+    return places;
+}
+
+} // namespace
+
 std::optional<float> CZoneMap::ZoneOffset(int zone) const
 {
     if (!m_key || zone < 0 || zone >= m_key->ZoneCount())
         return std::nullopt;
     if (m_names.empty()) {
-        // A zone some place of the tree stands in answers as that place does, from the answers
-        // the tree lists (kept across runs), so the two agree and a start loads no zone for it.
         m_names.resize(std::size_t(m_key->ZoneCount()));
-        m_entries.assign(std::size_t(m_key->ZoneCount()), -1);
-        QHash<QByteArray, int> byName;
-        for (int i = 0; i < m_key->ZoneCount(); ++i)
-            byName.insert(m_names[std::size_t(i)] = m_key->ZoneName(i), i);
-        for (int entry = PlaceCount - 1; entry >= 0; --entry) {
-            if (const auto at = byName.constFind(EntryZoneId(entry)); at != byName.constEnd())
-                m_entries[std::size_t(*at)] = entry;
-        }
+        m_entries.assign(std::size_t(m_key->ZoneCount()), UnresolvedEntry);
     }
-    const TimeValue now = CurrentTime();
-    if (const int entry = m_entries[std::size_t(zone)];
-        entry >= 0 && IsEntryListZoneKnown(entry, now))
-        return static_cast<float>(EntryListStateAt(entry, now).standardOffset) / 3600.0f;
     const QByteArray &name = m_names[std::size_t(zone)];
+    int &entry = m_entries[std::size_t(zone)];
+    if (entry == UnresolvedEntry) {
+        m_names[std::size_t(zone)] = m_key->ZoneName(zone);
+        entry = PlacesByZone().value(name, -1);
+    }
+    // A zone some place of the tree stands in answers as that place does, from the answers the
+    // tree lists (kept across runs), so the two agree and a start loads no zone for it.
+    const TimeValue now = CurrentTime();
+    if (entry >= 0 && IsEntryListZoneKnown(entry, now))
+        return static_cast<float>(EntryListStateAt(entry, now).standardOffset) / 3600.0f;
     if (!IsZoneKnown(name))
         return std::nullopt;
     // The same standard offset as the tree's and the captions'.
@@ -433,9 +507,7 @@ std::vector<float> CZoneMap::ZoneOffsets() const
     return {offsets.begin(), offsets.end()};
 }
 
-namespace {
-
-Palette MakePalette(QRgb sea, QRgb seaLit, QRgb land, QRgb landLit)
+CZoneMap::Palette CZoneMap::MakePalette(QRgb sea, QRgb seaLit, QRgb land, QRgb landLit)
 {
     Palette p;
     for (int a = 0; a < 256; ++a) {
@@ -447,8 +519,6 @@ Palette MakePalette(QRgb sea, QRgb seaLit, QRgb land, QRgb landLit)
     return p;
 }
 
-} // namespace
-
 void CZoneMap::LightZone(float fOffset, int x)
 {
     if (IsNull())
@@ -457,67 +527,91 @@ void CZoneMap::LightZone(float fOffset, int x)
     const int h = m_cover.height();
     if (m_dcComposite.size() != m_cover.size())
         m_dcComposite = QImage(m_cover.size(), QImage::Format_RGB32);
-    const Palette palette = MakePalette(ToRgb(m_crSea), ToRgb(m_crSeaHighlight), ToRgb(m_crLand),
-                                        ToRgb(m_crLandHighlight));
+    const std::array<COLORREF, 4> colours{m_crSea, m_crSeaHighlight, m_crLand, m_crLandHighlight};
+    if (m_paletteColours != colours) {
+        m_palette = MakePalette(ToRgb(m_crSea), ToRgb(m_crSeaHighlight), ToRgb(m_crLand),
+                                ToRgb(m_crLandHighlight));
+        m_paletteColours = colours;
+    }
+    const QRgb *const shades = m_palette[0].data();
 
-    // Per column: 0 outside the lit columns, else 1, plus 2 where the sea there is lit.
-    std::vector<uchar> column(std::size_t(w), 0);
     const int west = fOffset == 8.0f ? w / 8 : w / 12; // +8's land reaches far west
     const int east = w / 16;
-    for (int i = x - west; i < x + east; ++i) {
-        const int c = Wrap(i, w);
-        column[std::size_t(c)] =
-            uchar(1 | (m_bDatabase && m_seaHours[std::size_t(c)] == fOffset ? 2 : 0));
-    }
-    // Whether each key is of the zone, worked out when first met in the lit columns: 0 not
-    // yet, 1 no, 2 yes.
-    std::vector<uchar> lit(0x10000, 0);
-    lit[NoId] = 1;
-    auto isLit = [&](quint16 id) {
-        uchar &s = lit[id];
-        if (s == 0) {
-            const std::optional<float> offset =
-                m_bDatabase ? ZoneOffset(id) : std::optional<float>(ZoneEntryOffset(id));
-            s = offset && *offset == fOffset ? 2 : 1;
-        }
-        return s == 2;
-    };
     // The lit columns as at most two runs without a wrap.
     const int from = Wrap(x - west, w);
     const int count = std::min(w, west + east);
-    const std::pair<int, int> runs[2] = {{from, std::min(w, from + count)},
+    const std::pair<int, int> band[2] = {{from, std::min(w, from + count)},
                                          {0, std::max(0, from + count - w)}};
-    if (m_bDatabase) {
-        // A zone of the database met in the lit columns is lit whole, so none is cut off at
-        // their edge; its offset is read only then.
-        std::vector<uchar> bits(0x10000, 0); // 2 for a lit zone
-        for (int y = 0; y < h; ++y) {
-            const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
-            for (const auto &[start, end] : runs)
-                for (int c = start; c < end; ++c) {
-                    if (lit[keys[c]] == 0 && isLit(keys[c]))
-                        bits[keys[c]] = 2;
-                }
-        }
-        std::vector<uchar> sea(static_cast<std::size_t>(w));
-        for (int c = 0; c < w; ++c)
-            sea[std::size_t(c)] = column[std::size_t(c)] >> 1;
-        const QRgb *shades = palette[0].data();
-        for (int y = 0; y < h; ++y) {
-            const uchar *cover = m_cover.constScanLine(y);
-            const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
-            auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
-            for (int c = 0; c < w; ++c)
-                out[c] = shades[((bits[keys[c]] | sea[std::size_t(c)]) << 8) | cover[c]];
-        }
-        return;
-    }
+
+    // Whether each key is of the zone, worked out when first met in the lit columns: 0 not
+    // yet, 1 no, 2 yes. Keys are below the key's count of zones or entries; NoId (and anything
+    // beyond) takes the last slot.
+    const unsigned ids = unsigned(m_bDatabase ? m_key->ZoneCount() : ZoneColourCount);
+    std::vector<uchar> lit(ids + 1, 0);
+    lit[ids] = 1;
+    const auto *keyBits = reinterpret_cast<const quint16 *>(m_keys.constBits());
+    const std::size_t keyStride = std::size_t(m_keys.bytesPerLine()) / sizeof(quint16);
     for (int y = 0; y < h; ++y) {
-        const uchar *cover = m_cover.constScanLine(y);
-        const auto *keys = reinterpret_cast<const quint16 *>(m_keys.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(m_dcComposite.scanLine(y));
-        for (int c = 0; c < w; ++c)
-            out[c] = palette[column[std::size_t(c)] && isLit(keys[c]) ? 3 : 0][cover[c]];
+        const quint16 *keys = keyBits + std::size_t(y) * keyStride;
+        for (const auto &[start, end] : band)
+            for (int c = start; c < end; ++c) {
+                uchar &s = lit[std::min<unsigned>(keys[c], ids)];
+                if (s == 0) {
+                    const std::optional<float> offset =
+                        m_bDatabase ? ZoneOffset(keys[c])
+                                    : std::optional<float>(ZoneEntryOffset(keys[c]));
+                    s = offset && *offset == fOffset ? 2 : 1;
+                }
+            }
+    }
+    // Each key's row of the palette: in database mode a zone met in the lit columns is lit
+    // whole, so none is cut off at their edge; in table mode only within them.
+    const unsigned litRow = m_bDatabase ? 2 : 3;
+    std::vector<quint16> row(ids + 1);
+    for (unsigned id = 0; id <= ids; ++id)
+        row[id] = quint16(lit[id] == 2 ? litRow << 8 : 0);
+
+    // The columns as runs of one kind: the palette row added to every pixel (1 where the sea of
+    // the zone's nautical hour is lit), and whether the key's row applies.
+    struct Run
+    {
+        int start, end;
+        int seaRow;
+        bool keyed;
+    };
+    std::vector<uchar> inBand(std::size_t(w), 0);
+    for (const auto &[start, end] : band)
+        std::fill(inBand.begin() + start, inBand.begin() + end, 1);
+    std::vector<Run> runs;
+    for (int c = 0; c < w; ++c) {
+        const bool band = inBand[std::size_t(c)] != 0;
+        const int seaRow = m_bDatabase && band && m_seaHours[std::size_t(c)] == fOffset ? 1 : 0;
+        const bool keyed = m_bDatabase || band;
+        if (runs.empty() || runs.back().seaRow != seaRow || runs.back().keyed != keyed)
+            runs.push_back({c, c + 1, seaRow, keyed});
+        else
+            runs.back().end = c + 1;
+    }
+
+    const uchar *coverBits = m_cover.constBits();
+    const std::size_t coverStride = std::size_t(m_cover.bytesPerLine());
+    auto *outBits = reinterpret_cast<QRgb *>(m_dcComposite.bits());
+    const std::size_t outStride = std::size_t(m_dcComposite.bytesPerLine()) / sizeof(QRgb);
+    const quint16 *const rows = row.data();
+    for (int y = 0; y < h; ++y) {
+        const uchar *cover = coverBits + std::size_t(y) * coverStride;
+        const quint16 *keys = keyBits + std::size_t(y) * keyStride;
+        QRgb *out = outBits + std::size_t(y) * outStride;
+        for (const Run &r : runs) {
+            const QRgb *p = shades + (r.seaRow << 8);
+            if (r.keyed) {
+                for (int c = r.start; c < r.end; ++c)
+                    out[c] = p[rows[std::min<unsigned>(keys[c], ids)] + cover[c]];
+            } else {
+                for (int c = r.start; c < r.end; ++c)
+                    out[c] = p[cover[c]];
+            }
+        }
     }
 }
 

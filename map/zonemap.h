@@ -38,9 +38,9 @@ public:
 
     // Builds every surface at size from key's land and, given a table picture (the country
     // table's key of colours at any size), its zones; without one the zones are key's by name.
-    // False, keeping nothing, for an empty size or a key without levels. The map is drawn at once
-    // in the current colours, not turned. Land built before from the same key at this size
-    // (kept) is taken as it is.
+    // False, keeping nothing, for an empty size or a key without levels. Nothing is turned; the
+    // composite is drawn by the first LightZone. Land built before from the same key at this
+    // size (kept) is taken as it is.
     bool Build(QSize size, const ZoneKey &key, const QImage &tablePicture = {},
                const BuiltLand *kept = nullptr);
     bool IsNull() const { return m_cover.isNull(); }
@@ -119,8 +119,16 @@ private:
     QImage m_keys;                       // two bytes a pixel: the key, turned with the view
     std::vector<signed char> m_seaHours; // the sea's nautical zone by column, turned
     QImage m_dcComposite;                // the map with the selected zone lit, as built
+    static constexpr int UnresolvedEntry = -2;
     mutable std::vector<QByteArray> m_names; // the key's zone names, read on first need
-    mutable std::vector<int> m_entries;      // the first place of the tree in each zone, or -1
+    mutable std::vector<int> m_entries; // the first place of the tree in each zone, -1 for none
+    // Each pixel's colour by its share of land, for each of: nothing lit, the sea lit, the land
+    // lit, both lit; made again when the colours change.
+    using Palette = std::array<std::array<QRgb, 256>, 4>;
+    static Palette MakePalette(QRgb sea, QRgb seaLit, QRgb land, QRgb landLit);
+    Palette m_palette{};
+    std::array<COLORREF, 4> m_paletteColours{CLR_INVALID, CLR_INVALID, CLR_INVALID,
+                                             CLR_INVALID}; // sea, sea lit, land, land lit
     COLORREF m_crLand = MakeColourRef(0, 128, 0);
     COLORREF m_crLandHighlight = MakeColourRef(104, 255, 48);
     COLORREF m_crSea = MakeColourRef(0, 0, 128);

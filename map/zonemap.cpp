@@ -243,25 +243,34 @@ bool CZoneMap::BuildLand(QSize size)
             const quint16 *middleRow = cells + std::size_t((y0 + y1) / 2) * lw;
             uchar *c = coverBits + std::size_t(y) * std::size_t(cover.bytesPerLine());
             quint16 *k = keyBits + std::size_t(y) * keyStride;
-            for (int x = 0; x < w; ++x) {
-                const Span &span = spans[std::size_t(x)];
-                int land;
-                if (narrow) {
-                    quint64 four;
-                    std::memcpy(&four, &down[std::size_t(span.from)], sizeof four);
-                    land = int(((four & span.mask) * Lanes) >> 48);
-                    c[x] = shareOf[span.width][land];
-                } else {
-                    land = across[std::size_t(span.from + span.width)] -
-                           across[std::size_t(span.from)];
-                    const int cellsIn = rows * span.width;
-                    c[x] = uchar((land * 255 + cellsIn / 2) / cellsIn);
-                }
+            const auto zoneAt = [&](const Span &span, int land) {
                 quint16 zone = zoneOf(middleRow[span.middle]);
                 for (int sy = y0; zone == NoId && land != 0 && sy < y1; ++sy)
                     for (int sx = span.from; zone == NoId && sx < span.from + span.width; ++sx)
                         zone = zoneOf(cells[std::size_t(sy) * lw + sx]);
-                k[x] = zone;
+                return zone;
+            };
+            const quint16 *counts = down.data();
+            if (narrow) {
+                for (int x = 0; x < w; ++x) {
+                    const Span &span = spans[std::size_t(x)];
+                    quint64 four;
+                    std::memcpy(&four, counts + span.from, sizeof four);
+                    four &= span.mask;
+                    four += four >> 32;
+                    const int land = int((four + (four >> 16)) & 0xffff);
+                    c[x] = shareOf[span.width][land];
+                    k[x] = zoneAt(span, land);
+                }
+            } else {
+                for (int x = 0; x < w; ++x) {
+                    const Span &span = spans[std::size_t(x)];
+                    const int land = across[std::size_t(span.from + span.width)] -
+                                     across[std::size_t(span.from)];
+                    const int cellsIn = rows * span.width;
+                    c[x] = uchar((land * 255 + cellsIn / 2) / cellsIn);
+                    k[x] = zoneAt(span, land);
+                }
             }
         }
     } else {

@@ -41,7 +41,9 @@ private slots:
         m_map = new CMapWnd(m_host.get());
         m_map->SetClock([this] { return m_now; });
         QVERIFY(m_map->Create(Frame, m_host.get()));
-        RunGlide();
+        // Made with the computer's zone in the middle already, nothing left to glide.
+        QVERIFY(!m_map->IsGliding());
+        QCOMPARE(m_map->ZoneMap().ZonePosition(5.5f, m_map->GetOrigin().x()).x(), Centre());
         m_wnd = new CBitmapWnd(m_host.get());
         m_wnd->SetClock([this] { return m_now; });
         QVERIFY(m_wnd->Create(Frame, m_host.get(), 7, m_picture));
@@ -255,6 +257,13 @@ private slots:
         RunGlide();
         QVERIFY(m_map->SetLandColour(4));
         QVERIFY(m_map->SetSeaColour(6));
+        // Colours set again as they are (stored ones at a start) draw nothing.
+        const qint64 shown = m_map->View().cacheKey();
+        const qint64 lit = m_map->ZoneMap().Composite().cacheKey();
+        QVERIFY(m_map->SetColours(4, 6));
+        QVERIFY(m_map->SetLandColour(4));
+        QCOMPARE(m_map->View().cacheKey(), shown);
+        QCOMPARE(m_map->ZoneMap().Composite().cacheKey(), lit);
         std::set<QRgb> viewColours;
         for (int y = 0; y < m_map->View().height(); ++y)
             for (int x = 0; x < m_map->View().width(); ++x)

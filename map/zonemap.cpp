@@ -160,10 +160,11 @@ bool CZoneMap::BuildLand(QSize size)
     const int h = size.height();
     QImage cover(size, QImage::Format_Grayscale8);
     QImage keys(size, QImage::Format_Grayscale16);
+    // A land cell's zone; NoId for the sea and for land of no zone. One unsigned comparison:
+    // the sea wraps round to 0x8000 and above, land of no zone is NoZone.
     auto zoneOf = [](quint16 cell) {
-        return (cell & ZoneKey::LandBit) && (cell & ZoneKey::NoZone) != ZoneKey::NoZone
-                   ? quint16(cell & ZoneKey::NoZone)
-                   : NoId;
+        const auto zone = quint16(cell - ZoneKey::LandBit);
+        return zone < ZoneKey::NoZone ? zone : NoId;
     };
 
     if (lw >= w && lh >= h) {
@@ -207,11 +208,14 @@ bool CZoneMap::BuildLand(QSize size)
             const int y1 = std::max(y0 + 1, int(qint64(y + 1) * lh / h));
             const int rows = y1 - y0;
             const quint16 *first = cells + std::size_t(y0) * lw;
+            const quint16 *second = first + (rows > 1 ? lw : 0);
             for (int sx = 0; sx < packed; sx += 4) {
-                quint64 four;
+                // Most rows of pixels cover two rows of cells: those two at once.
+                quint64 four, more;
                 std::memcpy(&four, first + sx, sizeof four);
-                quint64 count = (four >> 15) & Lanes;
-                for (int sy = 1; sy < rows; ++sy) {
+                std::memcpy(&more, second + sx, sizeof more);
+                quint64 count = ((four >> 15) & Lanes) + (rows > 1 ? (more >> 15) & Lanes : 0);
+                for (int sy = 2; sy < rows; ++sy) {
                     std::memcpy(&four, first + std::size_t(sy) * lw + sx, sizeof four);
                     count += (four >> 15) & Lanes;
                 }

@@ -124,25 +124,29 @@ QSize ZoneKey::LevelSize(int level) const
 
 bool ZoneKey::CellsInRange(const quint16 *cells, qsizetype count) const
 {
-    // Four cells at a time in the lanes of a 64-bit word, none carrying into the next: a zone z
-    // becomes z + 1 and NoZone 0, and z + 1 > m_zoneCount sets the lane's top bit.
+    // Eight cells at a time (the compiler's vectors): a zone z becomes z + 1, NoZone 0, and
+    // z + 1 > m_zoneCount marks the lane. Every value stays below 0x8000, so lanes compare as
+    // signed.
     if (m_zoneCount >= NoZone)
         return true;
-    constexpr quint64 Lanes = 0x0001000100010001ULL;
-    constexpr quint64 Zones = NoZone * Lanes;
-    const quint64 above = (0x8000 - 1 - quint64(m_zoneCount)) * Lanes;
-    quint64 bad = 0;
+    using Lanes = qint16 __attribute__((vector_size(16)));
+    const auto zones = qint16(m_zoneCount);
+    Lanes bad = {};
     qsizetype i = 0;
-    for (; i + 4 <= count; i += 4) {
-        quint64 four;
-        std::memcpy(&four, cells + i, sizeof four);
-        bad |= (((four & Zones) + Lanes) & Zones) + above;
+    for (; i + 8 <= count; i += 8) {
+        Lanes eight;
+        std::memcpy(&eight, cells + i, sizeof eight);
+        bad |= (((eight & NoZone) + 1) & NoZone) > zones;
     }
     for (; i < count; ++i) {
         const quint16 zone = cells[i] & NoZone;
-        bad |= zone != NoZone && zone >= m_zoneCount ? 0x8000 : 0;
+        if (zone != NoZone && zone >= m_zoneCount)
+            return false;
     }
-    return (bad & 0x8000 * Lanes) == 0;
+    for (int lane = 0; lane < 8; ++lane)
+        if (bad[lane])
+            return false;
+    return true;
 }
 
 const quint16 *ZoneKey::Cells(int level) const

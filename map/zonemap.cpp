@@ -616,12 +616,14 @@ void CZoneMap::LightZone(float fOffset, int x)
         const quint16 *keys = keyBits + std::size_t(y) * keyStride;
         QRgb *out = outBits + std::size_t(y) * outStride;
         for (const Run &r : runs) {
+            // Locals: the pixels stored could alias the run's fields.
             const QRgb *p = shades + (r.seaRow << 8);
+            const int end = r.end;
             if (r.keyed) {
-                for (int c = r.start; c < r.end; ++c)
-                    out[c] = p[rows[std::min<unsigned>(keys[c], ids)] + cover[c]];
+                for (int c = r.start; c < end; ++c)
+                    out[c] = p[unsigned(rows[std::min<unsigned>(keys[c], ids)]) + cover[c]];
             } else {
-                for (int c = r.start; c < r.end; ++c)
+                for (int c = r.start; c < end; ++c)
                     out[c] = p[cover[c]];
             }
         }

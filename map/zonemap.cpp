@@ -171,30 +171,31 @@ bool CZoneMap::BuildLand(QSize size)
         // Each pixel the share of land among the cells it covers, its zone the middle cell's or,
         // on a coast where that is sea, that of the first land cell with a zone in reading order.
         // For each row of pixels the land cells of each column are counted down its rows, eight
-        // columns at a time (a count stays below 2^16); a pixel at most four columns wide then
-        // sums its columns as the 16-bit lanes of one masked 64-bit word.
+        // columns at a time (a count stays below 2^16). Pixels at most four columns wide then
+        // read their count from the sums of 1 to 4 neighbouring columns, made eight at a time;
+        // wider ones from running sums.
         struct Span
         {
             int from, width, middle;
-            quint64 mask; // the lanes of its columns, when at most four
+            int sum; // where its count lies among the sums, when at most four columns wide
         };
         std::vector<Span> spans(static_cast<std::size_t>(w));
         int widest = 1;
         for (int x = 0; x < w; ++x) {
             const int from = int(qint64(x) * lw / w);
             const int to = std::max(from + 1, int(qint64(x + 1) * lw / w));
-            const quint16 lanes[4] = {
-                quint16(to - from > 0 ? 0xffff : 0), quint16(to - from > 1 ? 0xffff : 0),
-                quint16(to - from > 2 ? 0xffff : 0), quint16(to - from > 3 ? 0xffff : 0)};
-            Span &span = spans[std::size_t(x)];
-            span = {from, to - from, (from + to) / 2, 0};
-            std::memcpy(&span.mask, lanes, sizeof lanes);
+            spans[std::size_t(x)] = {from, to - from, (from + to) / 2, 0};
             widest = std::max(widest, to - from);
         }
         const bool narrow = widest <= 4;
         using Lanes8 = quint16 __attribute__((vector_size(16))); // the compiler's vectors
         const int packed = lw / 8 * 8;
-        std::vector<quint16> down(static_cast<std::size_t>(lw) + 4, 0); // 4 spare lanes
+        // Sums of 1, 2, 3 and 4 columns from each, padded for whole vectors past the last.
+        const std::size_t stride = std::size_t(lw) + 16;
+        std::vector<quint16> sums(std::size_t(narrow ? widest : 1) * stride, 0);
+        quint16 *const down = sums.data();
+        for (Span &span : spans)
+            span.sum = narrow ? int(std::size_t(span.width - 1) * stride) + span.from : 0;
         std::vector<int> across(narrow ? 0 : std::size_t(lw) + 1, 0);
         // A narrow pixel's share by its width and land cells, for the rows of the row of pixels.
         std::vector<uchar> shares;
@@ -219,7 +220,7 @@ bool CZoneMap::BuildLand(QSize size)
                     std::memcpy(&eight, first + std::size_t(sy) * lw + sx, sizeof eight);
                     count += eight >> 15;
                 }
-                std::memcpy(&down[std::size_t(sx)], &count, sizeof count);
+                std::memcpy(down + sx, &count, sizeof count);
             }
             for (int sx = packed; sx < lw; ++sx) {
                 quint16 count = 0;
@@ -231,7 +232,22 @@ bool CZoneMap::BuildLand(QSize size)
                 int sum = 0;
                 for (int sx = 0; sx < lw; ++sx)
                     across[std::size_t(sx) + 1] = sum += down[std::size_t(sx)];
-            } else if (rows != sharesRows) {
+            }
+            // Width 2 from two single columns, 3 from a pair and a single, 4 from two pairs.
+            for (int width = 2; narrow && width <= widest; ++width) {
+                quint16 *to = sums.data() + std::size_t(width - 1) * stride;
+                const quint16 *a = sums.data() + std::size_t(width == 2 ? 0 : 1) * stride;
+                const quint16 *b = sums.data() + std::size_t(width == 4 ? 1 : 0) * stride +
+                                   (width == 2 ? 1 : 2);
+                for (int sx = 0; sx < lw; sx += 8) {
+                    Lanes8 first8, second8;
+                    std::memcpy(&first8, a + sx, sizeof first8);
+                    std::memcpy(&second8, b + sx, sizeof second8);
+                    first8 += second8;
+                    std::memcpy(to + sx, &first8, sizeof first8);
+                }
+            }
+            if (narrow && rows != sharesRows) {
                 sharesRows = rows;
                 const std::size_t stride = std::size_t(4 * rows + 1);
                 shares.assign(5 * stride, 0);
@@ -254,15 +270,11 @@ bool CZoneMap::BuildLand(QSize size)
                         zone = zoneOf(cells[std::size_t(sy) * lw + sx]);
                 return zone;
             };
-            const quint16 *counts = down.data();
+            const quint16 *counts = sums.data();
             if (narrow) {
                 for (int x = 0; x < w; ++x) {
                     const Span &span = spans[std::size_t(x)];
-                    quint64 four;
-                    std::memcpy(&four, counts + span.from, sizeof four);
-                    four &= span.mask;
-                    four += four >> 32;
-                    const int land = int((four + (four >> 16)) & 0xffff);
+                    const int land = counts[span.sum];
                     c[x] = shareOf[span.width][land];
                     k[x] = zoneAt(span, land);
                 }

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 
@@ -98,8 +99,9 @@ void CMainDialog::OnInitDialog()
     m_map = new CMapWnd(this);
     m_map->setObjectName(QStringLiteral("worldMap"));
     m_map->SetHomeZone(m_state->HomeOffset());
-    // Zone and colours are chosen before the map is made (below, after the stored settings),
-    // so it draws its key and lights its zone once; the layout takes its place already.
+    // Zone, colours and size are chosen before the map is made (below, after the stored
+    // settings and placement), so it draws its key and lights its zone once; the layout takes
+    // its place already.
     const float startOffset = m_state->StartZone();
     m_map->SetUseDatabaseZones(database);
     m_map->SelectZone(startOffset);
@@ -145,7 +147,6 @@ void CMainDialog::OnInitDialog()
 
     if (!IsNewSettingsVersion())
         LoadClockAndMapSettings(*this);
-    m_map->Create(m_map->geometry(), this, IDC_MAP);
     m_tree->SetUseDatabase(database);
     RebuildTreeImages(m_map->GetLandColour());
     ConnectState();
@@ -155,6 +156,11 @@ void CMainDialog::OnInitDialog()
     const bool listOnly = m_state->IsListOnly();
     m_state->SetMapZone(startOffset);
     m_tree->FillTree(listOnly ? CCountryTree::NoFilter : startOffset, m_state->SelectedIndex());
+    // The controls placed for the restored size now, the tree filled (a hidden window hears of
+    // its size only when shown), so the map is made once, at its own size.
+    QResizeEvent restored(size(), QSize());
+    resizeEvent(&restored);
+    m_map->Create(m_map->geometry(), this, IDC_MAP);
     m_map->SetCentreMode(!listOnly, false);
     UpdateMapCursor();
 

@@ -237,8 +237,8 @@ bool CZoneMap::BuildLand(QSize size)
             for (int width = 2; narrow && width <= widest; ++width) {
                 quint16 *to = sums.data() + std::size_t(width - 1) * stride;
                 const quint16 *a = sums.data() + std::size_t(width == 2 ? 0 : 1) * stride;
-                const quint16 *b = sums.data() + std::size_t(width == 4 ? 1 : 0) * stride +
-                                   (width == 2 ? 1 : 2);
+                const quint16 *b =
+                    sums.data() + std::size_t(width == 4 ? 1 : 0) * stride + (width == 2 ? 1 : 2);
                 for (int sx = 0; sx < lw; sx += 8) {
                     Lanes8 first8, second8;
                     std::memcpy(&first8, a + sx, sizeof first8);

@@ -125,13 +125,13 @@ QSize ZoneKey::LevelSize(int level) const
 bool ZoneKey::CellsInRange(const quint16 *cells, qsizetype count) const
 {
     // Eight cells at a time (the compiler's vectors): a zone z becomes z + 1, NoZone 0, and
-    // z + 1 > m_zoneCount marks the lane. Every value stays below 0x8000, so lanes compare as
-    // signed.
+    // z + 1 > m_zoneCount marks the lane. Unsigned lanes: NoZone + 1 would overflow a signed one.
     if (m_zoneCount >= NoZone)
         return true;
-    using Lanes = qint16 __attribute__((vector_size(16)));
-    const auto zones = qint16(m_zoneCount);
-    Lanes bad = {};
+    using Lanes = quint16 __attribute__((vector_size(16)));
+    using Marks = qint16 __attribute__((vector_size(16))); // what comparing lanes gives
+    const auto zones = quint16(m_zoneCount);
+    Marks bad = {};
     qsizetype i = 0;
     for (; i + 8 <= count; i += 8) {
         Lanes eight;

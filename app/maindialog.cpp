@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 
@@ -158,8 +157,7 @@ void CMainDialog::OnInitDialog()
     m_tree->FillTree(listOnly ? CCountryTree::NoFilter : startOffset, m_state->SelectedIndex());
     // The controls placed for the restored size now, the tree filled (a hidden window hears of
     // its size only when shown), so the map is made once, at its own size.
-    QResizeEvent restored(size(), QSize());
-    resizeEvent(&restored);
+    PlaceControls(size());
     m_map->Create(m_map->geometry(), this, IDC_MAP);
     m_map->SetCentreMode(!listOnly, false);
     UpdateMapCursor();

@@ -200,6 +200,8 @@ private:
     // The stored size and place, where the screens allow them.
     void RestorePlacement();
     void ArrangeControls();
+    // The controls placed for a window of size, the tree's room measured when it is larger.
+    void PlaceControls(QSize size);
     // A band of the given height under the buttons, with widget at rect in it at the default
     // size; the window grows by the band's change.
     void SetBottomBand(QWidget *widget, const QRect &rect, int band);

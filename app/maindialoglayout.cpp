@@ -277,10 +277,15 @@ void CMainDialog::CollectLayout()
 void CMainDialog::resizeEvent(QResizeEvent *event)
 {
     CHideableDialog::resizeEvent(event);
+    PlaceControls(event->size());
+}
+
+void CMainDialog::PlaceControls(QSize size)
+{
     if (!m_layout)
         return;
     // Measured only once the window is larger than its default: a start at that size need not.
-    if (!m_bListMeasured && event->size() != m_layout->LeastSize()) {
+    if (!m_bListMeasured && size != m_layout->LeastSize()) {
         m_bListMeasured = true;
         const QRect tree =
             std::find_if(m_placed.cbegin(), m_placed.cend(), [this](const Placed &p) {

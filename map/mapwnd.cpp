@@ -48,10 +48,7 @@ CMapWnd::CMapWnd(QWidget *parent)
     m_landTimer = new QTimer(this);
     m_landTimer->setSingleShot(true);
     m_landTimer->setInterval(2000);
-    connect(m_landTimer, &QTimer::timeout, this, [this] {
-        m_keptLand.clear(); // of another size than the window settled at
-        emit LandBuilt();
-    });
+    connect(m_landTimer, &QTimer::timeout, this, &CMapWnd::LandBuilt);
 }
 
 CMapWnd::~CMapWnd() = default;

@@ -93,8 +93,8 @@ public:
     };
     void SetMarkers(std::vector<Marker> markers);
 
-    // Land kept from an earlier run (PackLand's bytes): taken once, by the first build of its
-    // size and key, instead of building it.
+    // Land kept from an earlier run (PackLand's bytes): taken by the next build, which uses it
+    // instead of building when it is of that build's size and key.
     void SetKeptLand(QByteArray bytes) { m_keptLand = std::move(bytes); }
     // The land last built anew, packed to be kept, or empty; handed over once.
     QByteArray TakeLandToKeep() { return std::exchange(m_landToKeep, {}); }

@@ -32,6 +32,7 @@ CBitmapWnd::CBitmapWnd(QWidget *parent)
 {
     setObjectName(QStringLiteral("bitmapWnd"));
     setAccessibleName(tr("Picture"));
+    SetDrawsWhole();
     m_frameTimer->setTimerType(Qt::PreciseTimer);
     connect(m_frameTimer, &QTimer::timeout, this, &CBitmapWnd::GlideFrame);
 }
@@ -207,7 +208,22 @@ int CBitmapWnd::FrameInterval() const
 
 QPoint CBitmapWnd::ScrollView(int dx, int dy)
 {
-    return ScrollBitmap(&m_dcView, dx, dy);
+    if (!m_dcView.isNull())
+        return ScrollBitmap(&m_dcView, dx, dy);
+    // A derived class that draws the view from surfaces of its own turns them: the origin moves.
+    if (!IsStepAllowed(dx, dy))
+        return {};
+    MoveOrigin(dx, dy);
+    return {dx, dy};
+}
+
+void CBitmapWnd::MoveOrigin(int dx, int dy)
+{
+    const int w = m_size.width();
+    const int h = m_size.height();
+    m_ptOrigin.rx() = (((m_ptOrigin.x() + dx) % w) + w) % w;
+    m_ptOrigin.ry() = (((m_ptOrigin.y() + dy) % h) + h) % h;
+    Invalidate(false);
 }
 
 QPoint CBitmapWnd::ScrollBitmap(QImage *surface, int dx, int dy)
@@ -215,13 +231,8 @@ QPoint CBitmapWnd::ScrollBitmap(QImage *surface, int dx, int dy)
     if (!surface || !IsStepAllowed(dx, dy) || surface->size() != m_size ||
         !ScrollSurface(*surface, dx, dy))
         return {};
-    if (surface == &m_dcView) {
-        const int w = m_size.width();
-        const int h = m_size.height();
-        m_ptOrigin.rx() = (((m_ptOrigin.x() + dx) % w) + w) % w;
-        m_ptOrigin.ry() = (((m_ptOrigin.y() + dy) % h) + h) % h;
-        Invalidate(false);
-    }
+    if (surface == &m_dcView)
+        MoveOrigin(dx, dy);
     return {dx, dy};
 }
 
@@ -232,11 +243,6 @@ void CBitmapWnd::ShowBitmap(const QImage &source)
     m_dcView = source.convertToFormat(QImage::Format_RGB32);
     Invalidate(false);
     UpdateWindow();
-}
-
-void CBitmapWnd::CopyViewTo(QImage &dest) const
-{
-    dest = m_dcView.copy();
 }
 
 void CBitmapWnd::SetMaxSpeed(int speed)
@@ -298,7 +304,7 @@ void CBitmapWnd::mouseMoveEvent(QMouseEvent *event)
         return;
     const QPoint point = SurfacePoint(event->position());
     const QPoint d = point - m_ptLast;
-    ScrollBitmap(&m_dcView, m_bDragX ? d.x() : 0, m_bDragY ? d.y() : 0);
+    ScrollView(m_bDragX ? d.x() : 0, m_bDragY ? d.y() : 0);
     m_ptLast = point;
 }
 

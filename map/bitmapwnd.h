@@ -54,8 +54,8 @@ public:
     QPoint ScrollBitmap(QImage *surface, int dx, int dy);
     // Shows a copy of source (W x H) and repaints.
     void ShowBitmap(const QImage &source);
-    void CopyViewTo(QImage &dest) const;
-    const QImage &View() const { return m_dcView; }
+    // The view as it shows now (W x H).
+    virtual QImage View() const { return m_dcView; }
 
     // Top speed in pixels per second, positive, or -1 to jump at once; other values are ignored.
     // With a reference width, speed and acceleration are meant for a surface of that width and
@@ -108,6 +108,8 @@ protected:
     // surfaces turned with the view turns them here.
     virtual QPoint ScrollView(int dx, int dy);
     bool IsStepAllowed(int dx, int dy) const;
+    // For a derived class that draws the view itself: no view picture is kept.
+    void DropView() { m_dcView = QImage(); }
 
     void PaintInside(QPainter &painter) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -118,6 +120,8 @@ protected:
 
 private:
     int FrameInterval() const;
+    // Moves the origin by a step of the view and repaints.
+    void MoveOrigin(int dx, int dy);
 
     QImage m_picture; // the picture as given, drawn again at each size
     QImage m_dcView;

@@ -85,7 +85,8 @@ bool CMapWnd::BuildZoneMap(QSize size)
 
 void CMapWnd::BuildSurfaces(QSize size)
 {
-    CBitmapWnd::BuildSurfaces(size);
+    // The view is drawn at each paint from the zone map: no picture of it is kept.
+    DropView();
     m_night = CNightShade();
     m_litZone.reset();
     if (!BuildZoneMap(size))
@@ -95,8 +96,8 @@ void CMapWnd::BuildSurfaces(QSize size)
 void CMapWnd::SurfacesTurned()
 {
     // Lit once, where the new surfaces stand turned.
-    if (!m_zoneMap.IsNull() && Light(GetOrigin()))
-        ShowComposite();
+    if (!m_zoneMap.IsNull() && Light())
+        ShowLit();
 }
 
 QPoint CMapWnd::KeptOrigin(QSize oldSize, QSize newSize) const
@@ -137,8 +138,8 @@ void CMapWnd::SelectZone(float fOffset)
     if (m_zoneMap.IsNull())
         return;
     const QPoint p = m_zoneMap.ZonePosition(fOffset, GetOrigin().x());
-    if (Light(GetOrigin()))
-        ShowComposite();
+    if (Light())
+        ShowLit();
     const QPoint centre = GetCentre();
     SmoothScroll(centre.x() - p.x(), centre.y() - p.y());
 }
@@ -319,31 +320,33 @@ void CMapWnd::RefreshNight()
         m_tNightDrawn = CurrentTime();
         m_night.Update(GetBitmapSize(), SunPositionAt(m_tNightDrawn));
     }
-    // Rebuilt where the view stands now, which may be in the middle of a glide; where it stood
-    // still since, the lit map is the same.
-    Light(GetOrigin());
-    ShowComposite();
+    Light();
+    ShowLit();
 }
 
-bool CMapWnd::Light(QPoint origin)
+bool CMapWnd::Light()
 {
-    if (m_litZone == m_fZone && m_litOrigin == origin)
+    if (m_litZone == m_fZone && m_zoneMap.IsLit())
         return false;
-    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, origin.x()).x());
-    m_litOrigin = origin;
+    m_zoneMap.LightZone(m_fZone, m_zoneMap.ZonePosition(m_fZone, GetOrigin().x()).x());
     m_litZone = m_fZone;
     return true;
 }
 
-void CMapWnd::ShowComposite()
+void CMapWnd::ShowLit()
 {
-    if (!m_bShowNight)
-        return ShowBitmap(m_zoneMap.Composite());
-    if (m_night.IsNull())
+    if (m_bShowNight && m_night.IsNull())
         m_night.Update(GetBitmapSize(), SunPositionAt(CurrentTime()));
-    QImage shaded;
-    m_night.Apply(m_zoneMap.Composite(), shaded, GetOrigin());
-    ShowBitmap(shaded);
+    Invalidate(false);
+    UpdateWindow();
+}
+
+QImage CMapWnd::View() const
+{
+    QImage view = m_zoneMap.Composite();
+    if (m_bShowNight && !view.isNull())
+        m_night.Darken(view, QPoint(), GetOrigin());
+    return view;
 }
 
 void CMapWnd::FormatGmtOffset(float fOffset, QString &strOut)
@@ -397,7 +400,33 @@ QString CMapWnd::MarkerLabelAt(const QPoint &point) const
 
 void CMapWnd::PaintInside(QPainter &painter)
 {
-    CBitmapWnd::PaintInside(painter);
+    // Drawn from the zone map for the part asked for, darkened where it is night; nothing of it
+    // is kept once shown.
+    const qreal dpr = PixelRatio();
+    const QRect inner = InnerRect();
+    const QRectF asked = painter.hasClipping() ? painter.clipBoundingRect() : QRectF(inner);
+    const QRect part =
+        QRectF((asked.topLeft() - QPointF(inner.topLeft())) * dpr, asked.size() * dpr)
+            .toAlignedRect() &
+        QRect(QPoint(), GetBitmapSize());
+    if (!part.isEmpty() && m_zoneMap.IsLit()) {
+        QImage pixels(part.size(), QImage::Format_RGB32);
+        m_zoneMap.Render(pixels, part);
+        if (m_bShowNight)
+            m_night.Darken(pixels, part.topLeft(), GetOrigin());
+        if (dpr == 1.0) {
+            painter.drawImage(inner.topLeft() + part.topLeft(), pixels);
+        } else {
+            // The view's pixels are the device's: the inside in window units covers them one to
+            // one, as a whole view drawn into it would.
+            const QSizeF scale(qreal(inner.width()) / GetBitmapSize().width(),
+                               qreal(inner.height()) / GetBitmapSize().height());
+            painter.drawImage(QRectF(inner.left() + part.left() * scale.width(),
+                                     inner.top() + part.top() * scale.height(),
+                                     part.width() * scale.width(), part.height() * scale.height()),
+                              pixels);
+        }
+    }
     if (m_markers.empty())
         return;
     painter.save();

@@ -107,6 +107,8 @@ public:
 
     // The kept surfaces, for the owner's checks and for tests.
     const CZoneMap &ZoneMap() const { return m_zoneMap; }
+    // The view as it shows now, drawn for the asking.
+    QImage View() const override;
 
 signals:
     // Land was built anew, and a moment has passed without another build (a resize dragged).
@@ -129,19 +131,18 @@ private:
     // Applies a change of colours made by change (false when refused), lighting the map again
     // only when a colour differs.
     template <typename Change> bool Recolour(Change change);
-    // Lights the selected zone on the surfaces turned by origin; false, doing nothing, when the
-    // composite already shows it lit there.
-    bool Light(QPoint origin);
-    // Shows the composite, with the night over it when that is on.
-    void ShowComposite();
+    // Lights the selected zone where the surfaces stand turned; false, doing nothing, when it is
+    // lit already (the lit columns turn with the surfaces).
+    bool Light();
+    // Shows the lit map, with the night over it when that is on.
+    void ShowLit();
     // Builds the zone map at size for the key in use, not turned.
     bool BuildZoneMap(QSize size);
     void UpdateAccessibleName();
 
     CZoneMap m_zoneMap;
     float m_fZone = 0.0f;
-    QPoint m_litOrigin;             // the turn the composite was lit for
-    std::optional<float> m_litZone; // the zone it shows lit; none when it must be lit again
+    std::optional<float> m_litZone; // the zone lit; none when it must be lit again
     bool m_bShowNight = false;
     std::vector<Marker> m_markers;
     CNightShade m_night;

@@ -20,7 +20,7 @@ int Wrap(int v, int n)
     return ((v % n) + n) % n;
 }
 
-QRgb Darken(QRgb p, unsigned keep)
+QRgb DarkenPixel(QRgb p, unsigned keep)
 {
     const unsigned rb = ((p & 0xff00ffu) * keep >> 8) & 0xff00ffu;
     const unsigned g = ((p & 0x00ff00u) * keep >> 8) & 0x00ff00u;
@@ -110,10 +110,34 @@ void CNightShade::Apply(const QImage &day, QImage &out, QPoint origin) const
         auto darken = [&](int first, int last, int offset) {
             for (int x = first; x < last; ++x) {
                 const QRgb p = from[x + offset];
-                row[x + offset] = dark[x] != 0 ? Darken(p, DayKeep - dark[x]) : p;
+                row[x + offset] = dark[x] != 0 ? DarkenPixel(p, DayKeep - dark[x]) : p;
             }
         };
         darken(0, w - shift, shift);
         darken(w - shift, w, shift - w);
+    }
+}
+
+void CNightShade::Darken(QImage &pixels, QPoint at, QPoint origin) const
+{
+    if (m_dark.empty() || pixels.format() != QImage::Format_RGB32 || at.x() < 0 || at.y() < 0 ||
+        at.x() + pixels.width() > m_size.width() || at.y() + pixels.height() > m_size.height())
+        return;
+    const int w = m_size.width();
+    // View column v shows unturned column v - origin.x: at most two runs without a wrap.
+    const int first = Wrap(at.x() - origin.x(), w);
+    const int before = std::min(pixels.width(), w - first);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const std::uint8_t *dark =
+            m_dark.data() +
+            static_cast<std::size_t>(Wrap(at.y() + y - origin.y(), m_size.height())) * w;
+        auto *row = reinterpret_cast<QRgb *>(pixels.scanLine(y));
+        auto darken = [&](int from, int count, const std::uint8_t *shade) {
+            for (int x = 0; x < count; ++x)
+                if (shade[x] != 0)
+                    row[from + x] = DarkenPixel(row[from + x], DayKeep - shade[x]);
+        };
+        darken(0, before, dark + first);
+        darken(before, pixels.width() - before, dark);
     }
 }

@@ -125,6 +125,10 @@ void CPanelWnd::UpdateWindow()
 {
     if (!m_bPaintPending)
         return;
+    if (m_bDrawsWhole) {
+        update();
+        return;
+    }
     if (IsShowing()) {
         if (const QRect changed = RenderPending(); !changed.isEmpty())
             update(changed);
@@ -194,6 +198,21 @@ void CPanelWnd::PaintInside(QPainter &) {}
 void CPanelWnd::paintEvent(QPaintEvent *event)
 {
     const QRect dirty = event->rect();
+    if (m_bDrawsWhole) {
+        QPainter painter(this);
+        m_bPaintPending = false;
+        m_bErasePending = false;
+        m_bFreshlyErased = true;
+        EraseBackground(painter);
+        painter.setClipRect(InnerRect() & dirty);
+        PaintInside(painter);
+        m_bFreshlyErased = false;
+        painter.setClipping(false);
+        if (g_paintHook)
+            g_paintHook(this, dirty & rect());
+        DrawFocus(painter);
+        return;
+    }
     // What a paint changed beyond the part Qt asked for goes to the screen next.
     if (const QRect changed = RenderPending(); !changed.isEmpty() && !dirty.contains(changed))
         update(changed);
@@ -203,17 +222,22 @@ void CPanelWnd::paintEvent(QPaintEvent *event)
     const qreal ratio = m_surface.devicePixelRatio();
     painter.drawImage(QRectF(dirty), m_surface,
                       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+    DrawFocus(painter);
+}
+
+void CPanelWnd::DrawFocus(QPainter &painter) const
+{
     // The keyboard focus shows as the frame in the highlight colour; drawn over the surface, not
     // into it, so what the window keeps stays the same.
-    if (hasFocus()) {
-        const QColor focus = palette().color(QPalette::Active, QPalette::Highlight);
-        const int w = width();
-        const int h = height();
-        painter.fillRect(0, 0, w, BorderWidth, focus);
-        painter.fillRect(0, h - BorderWidth, w, BorderWidth, focus);
-        painter.fillRect(0, 0, BorderWidth, h, focus);
-        painter.fillRect(w - BorderWidth, 0, BorderWidth, h, focus);
-    }
+    if (!hasFocus())
+        return;
+    const QColor focus = palette().color(QPalette::Active, QPalette::Highlight);
+    const int w = width();
+    const int h = height();
+    painter.fillRect(0, 0, w, BorderWidth, focus);
+    painter.fillRect(0, h - BorderWidth, w, BorderWidth, focus);
+    painter.fillRect(0, 0, BorderWidth, h, focus);
+    painter.fillRect(w - BorderWidth, 0, BorderWidth, h, focus);
 }
 
 void CPanelWnd::focusInEvent(QFocusEvent *event)

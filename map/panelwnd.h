@@ -118,6 +118,10 @@ protected:
     // True while PaintInside() runs on a surface that was erased just before.
     bool IsFreshlyErased() const { return m_bFreshlyErased; }
 
+    // For a derived class that draws its whole inside at each paint: no surface is kept, each
+    // paint erases and draws straight into the window (what Qt keeps of the window suffices).
+    void SetDrawsWhole() { m_bDrawsWhole = true; }
+
     // Called once from Create(), after the geometry is set, so a derived class can size itself
     // from the created height.
     virtual void OnCreate(const QRect &rect);
@@ -144,6 +148,7 @@ private:
 
     // Paints what is marked into the surface; the rectangle changed, empty when nothing was.
     QRect RenderPending();
+    void DrawFocus(QPainter &painter) const;
     bool EnsureSurface();
     bool IsShowing() const;
 
@@ -157,6 +162,7 @@ private:
     bool m_bPaintPending = true;
     bool m_bErasePending = true;
     bool m_bFreshlyErased = false;
+    bool m_bDrawsWhole = false;
     QRect m_rcChanged;
     QImage m_surface;
 };

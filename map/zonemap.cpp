@@ -138,8 +138,8 @@ bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
     m_seaHours.resize(std::size_t(size.width()));
     for (int x = 0; x < size.width(); ++x)
         m_seaHours[std::size_t(x)] = SeaHours(x, size.width());
-    // Drawn by the first LightZone, which the map always asks for.
-    m_dcComposite = QImage();
+    // Lit by the first LightZone, which the map always asks for.
+    m_lit = Lit();
     return true;
 }
 
@@ -550,21 +550,20 @@ void CZoneMap::LightZone(float fOffset, int x)
         return;
     const int w = m_cover.width();
     const int h = m_cover.height();
-    if (m_dcComposite.size() != m_cover.size())
-        m_dcComposite = QImage(m_cover.size(), QImage::Format_RGB32);
     const std::array<COLORREF, 4> colours{m_crSea, m_crSeaHighlight, m_crLand, m_crLandHighlight};
     if (m_paletteColours != colours) {
         m_palette = MakePalette(ToRgb(m_crSea), ToRgb(m_crSeaHighlight), ToRgb(m_crLand),
                                 ToRgb(m_crLandHighlight));
         m_paletteColours = colours;
     }
-    const QRgb *const shades = m_palette[0].data();
 
     const int west = fOffset == 8.0f ? w / 8 : w / 12; // +8's land reaches far west
     const int east = w / 16;
-    // The lit columns as at most two runs without a wrap.
-    const int from = Wrap(x - west, w);
-    const int count = std::min(w, west + east);
+    m_lit.offset = fOffset;
+    m_lit.from = Wrap(x - west, w);
+    m_lit.count = std::min(w, west + east);
+    const int from = m_lit.from;
+    const int count = m_lit.count;
     const std::pair<int, int> band[2] = {{from, std::min(w, from + count)},
                                          {0, std::max(0, from + count - w)}};
 
@@ -592,54 +591,77 @@ void CZoneMap::LightZone(float fOffset, int x)
     // Each key's row of the palette: in database mode a zone met in the lit columns is lit
     // whole, so none is cut off at their edge; in table mode only within them.
     const unsigned litRow = m_bDatabase ? 2 : 3;
-    std::vector<quint16> row(ids + 1);
+    m_lit.ids = ids;
+    m_lit.rows.assign(ids + 1, 0);
     for (unsigned id = 0; id <= ids; ++id)
-        row[id] = quint16(lit[id] == 2 ? litRow << 8 : 0);
+        m_lit.rows[id] = quint16(lit[id] == 2 ? litRow << 8 : 0);
+    m_lit.valid = true;
+    MakeRuns();
+}
 
-    // The columns as runs of one kind: the palette row added to every pixel (1 where the sea of
-    // the zone's nautical hour is lit), and whether the key's row applies.
-    struct Run
-    {
-        int start, end;
-        int seaRow;
-        bool keyed;
-    };
+void CZoneMap::MakeRuns()
+{
+    const int w = m_cover.width();
+    const std::pair<int, int> band[2] = {{m_lit.from, std::min(w, m_lit.from + m_lit.count)},
+                                         {0, std::max(0, m_lit.from + m_lit.count - w)}};
     std::vector<uchar> inBand(std::size_t(w), 0);
     for (const auto &[start, end] : band)
         std::fill(inBand.begin() + start, inBand.begin() + end, 1);
-    std::vector<Run> runs;
+    m_lit.runs.clear();
     for (int c = 0; c < w; ++c) {
-        const bool band = inBand[std::size_t(c)] != 0;
-        const int seaRow = m_bDatabase && band && m_seaHours[std::size_t(c)] == fOffset ? 1 : 0;
-        const bool keyed = m_bDatabase || band;
-        if (runs.empty() || runs.back().seaRow != seaRow || runs.back().keyed != keyed)
-            runs.push_back({c, c + 1, seaRow, keyed});
+        const bool lit = inBand[std::size_t(c)] != 0;
+        const int seaRow = m_bDatabase && lit && m_seaHours[std::size_t(c)] == m_lit.offset ? 1 : 0;
+        const bool keyed = m_bDatabase || lit;
+        if (m_lit.runs.empty() || m_lit.runs.back().seaRow != seaRow ||
+            m_lit.runs.back().keyed != keyed)
+            m_lit.runs.push_back({c, c + 1, seaRow, keyed});
         else
-            runs.back().end = c + 1;
+            m_lit.runs.back().end = c + 1;
     }
+}
 
+void CZoneMap::Render(QImage &out, const QRect &rect) const
+{
+    const QRect r = rect & QRect(QPoint(), m_cover.size());
+    if (!m_lit.valid || r.isEmpty() || out.format() != QImage::Format_RGB32 ||
+        out.width() < r.width() || out.height() < r.height())
+        return;
+    const QRgb *const shades = m_palette[0].data();
+    const unsigned ids = m_lit.ids;
+    const quint16 *const rows = m_lit.rows.data();
+    const auto *keyBits = reinterpret_cast<const quint16 *>(m_keys.constBits());
+    const std::size_t keyStride = std::size_t(m_keys.bytesPerLine()) / sizeof(quint16);
     const uchar *coverBits = m_cover.constBits();
     const std::size_t coverStride = std::size_t(m_cover.bytesPerLine());
-    auto *outBits = reinterpret_cast<QRgb *>(m_dcComposite.bits());
-    const std::size_t outStride = std::size_t(m_dcComposite.bytesPerLine()) / sizeof(QRgb);
-    const quint16 *const rows = row.data();
-    for (int y = 0; y < h; ++y) {
+    const int left = r.left();
+    const int right = r.right() + 1;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
         const uchar *cover = coverBits + std::size_t(y) * coverStride;
         const quint16 *keys = keyBits + std::size_t(y) * keyStride;
-        QRgb *out = outBits + std::size_t(y) * outStride;
-        for (const Run &r : runs) {
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y - r.top()));
+        for (const Run &run : m_lit.runs) {
             // Locals: the pixels stored could alias the run's fields.
-            const QRgb *p = shades + (r.seaRow << 8);
-            const int end = r.end;
-            if (r.keyed) {
-                for (int c = r.start; c < end; ++c)
-                    out[c] = p[unsigned(rows[std::min<unsigned>(keys[c], ids)]) + cover[c]];
+            const QRgb *p = shades + (run.seaRow << 8);
+            const int start = std::max(run.start, left);
+            const int end = std::min(run.end, right);
+            if (run.keyed) {
+                for (int c = start; c < end; ++c)
+                    line[c - left] = p[unsigned(rows[std::min<unsigned>(keys[c], ids)]) + cover[c]];
             } else {
-                for (int c = r.start; c < end; ++c)
-                    out[c] = p[cover[c]];
+                for (int c = start; c < end; ++c)
+                    line[c - left] = p[cover[c]];
             }
         }
     }
+}
+
+QImage CZoneMap::Composite() const
+{
+    if (!m_lit.valid)
+        return {};
+    QImage out(m_cover.size(), QImage::Format_RGB32);
+    Render(out, out.rect());
+    return out;
 }
 
 bool CZoneMap::Turn(int dx, int dy)
@@ -649,8 +671,13 @@ bool CZoneMap::Turn(int dx, int dy)
     ScrollSurface(m_keys, dx, dy);
     const int w = static_cast<int>(m_seaHours.size());
     const int shift = Wrap(dx, w);
-    if (shift != 0)
+    if (shift != 0) {
         std::rotate(m_seaHours.begin(), m_seaHours.begin() + (w - shift), m_seaHours.end());
+        if (m_lit.valid) {
+            m_lit.from = Wrap(m_lit.from + shift, w);
+            MakeRuns();
+        }
+    }
     return true;
 }
 

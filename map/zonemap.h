@@ -73,13 +73,20 @@ public:
     // Every zone a click somewhere on the map selects, west to east.
     std::vector<float> ZoneOffsets() const;
 
-    // Rebuilds the composite: the map with the land and sea of zone fOffset lit in the columns
-    // from two hours west (three for +8) to one and a half hours east of x, the zone's position.
-    // In database mode a zone of the database met there is lit whole.
+    // Lights the land and sea of zone fOffset in the columns from two hours west (three for +8)
+    // to one and a half hours east of x, the zone's position. In database mode a zone of the
+    // database met there is lit whole. Only what is lit is kept, not a picture: the pixels are
+    // drawn when asked, so the lit columns turn with the surfaces.
     void LightZone(float fOffset, int x);
-    const QImage &Composite() const { return m_dcComposite; }
+    bool IsLit() const { return m_lit.valid; }
+    // Draws the lit map's pixels of rect (surface pixels, within Size()) into out from its top
+    // left corner; out is Format_RGB32 and at least as large. Nothing before LightZone.
+    void Render(QImage &out, const QRect &rect) const;
+    // The whole lit map, drawn now; null before LightZone.
+    QImage Composite() const;
 
-    // Turns the kept surfaces (key, land, the sea's zones) by the same step as the view.
+    // Turns the kept surfaces (key, land, the sea's zones, the lit columns) by the same step as
+    // the view.
     bool Turn(int dx, int dy);
 
     // Colour pair numbers are 0..7; any other number is refused and changes nothing. A colour
@@ -118,7 +125,27 @@ private:
     QImage m_cover;                      // a byte a pixel: the share of land, turned with the view
     QImage m_keys;                       // two bytes a pixel: the key, turned with the view
     std::vector<signed char> m_seaHours; // the sea's nautical zone by column, turned
-    QImage m_dcComposite;                // the map with the selected zone lit, as built
+    // What LightZone worked out: each key's row of the palette (the last for NoId and beyond),
+    // and the lit columns as at most two runs without a wrap, turned with the surfaces.
+    struct Run
+    {
+        int start, end;
+        int seaRow; // 1 where the sea of the zone's nautical hour is lit
+        bool keyed; // the key's row applies
+    };
+    struct Lit
+    {
+        bool valid = false;
+        float offset = 0.0f;
+        unsigned ids = 0;
+        std::vector<quint16> rows;
+        int from = 0;  // the first lit column
+        int count = 0; // how many, wrapping round
+        std::vector<Run> runs;
+    };
+    // The columns as runs of one kind, for the lit columns where they stand now.
+    void MakeRuns();
+    Lit m_lit;
     static constexpr int UnresolvedEntry = -2;
     mutable std::vector<QByteArray> m_names; // the key's zone names, read on first need
     mutable std::vector<int> m_entries; // the first place of the tree in each zone, -1 for none

@@ -91,11 +91,11 @@ private slots:
         QCOMPARE(map.ZoneAt(p), offset);
         map.LightZone(offset, map.ZonePosition(offset, 0).x());
         const QImage unlit = map.Map();
+        const QImage composite = map.Composite();
         bool lit = false;
         for (int dy = -CZoneMap::LandRadius; dy <= CZoneMap::LandRadius; ++dy)
             for (int dx = -CZoneMap::LandRadius; dx <= CZoneMap::LandRadius; ++dx)
-                lit =
-                    lit || At(map.Composite(), p + QPoint(dx, dy)) != At(unlit, p + QPoint(dx, dy));
+                lit = lit || At(composite, p + QPoint(dx, dy)) != At(unlit, p + QPoint(dx, dy));
         QVERIFY(lit);
     }
 
@@ -125,13 +125,14 @@ private slots:
         map.LightZone(offset, x);
         const int west = offset == 8.0f ? w / 8 : w / 12;
         const QImage unlit = map.Map();
+        const QImage composite = map.Composite();
         const QRgb landLit = ToRgb(map.LandHighlight());
         const QRgb seaLit = ToRgb(map.SeaHighlight());
         int lit = 0;
         for (int py = 0; py < size.height(); ++py)
             for (int px = 0; px < w; ++px) {
                 const int share = map.Land().pixel(px, py) & 0xff;
-                const QRgb shown = map.Composite().pixel(px, py);
+                const QRgb shown = composite.pixel(px, py);
                 if (shown == unlit.pixel(px, py) || (share != 0 && share != 255))
                     continue;
                 ++lit;

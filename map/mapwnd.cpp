@@ -404,27 +404,39 @@ void CMapWnd::PaintInside(QPainter &painter)
     // is kept once shown.
     const qreal dpr = PixelRatio();
     const QRect inner = InnerRect();
+    const QSize size = GetBitmapSize();
     const QRectF asked = painter.hasClipping() ? painter.clipBoundingRect() : QRectF(inner);
     const QRect part =
         QRectF((asked.topLeft() - QPointF(inner.topLeft())) * dpr, asked.size() * dpr)
             .toAlignedRect() &
-        QRect(QPoint(), GetBitmapSize());
+        QRect(QPoint(), size);
     if (!part.isEmpty() && m_zoneMap.IsLit()) {
-        QImage pixels(part.size(), QImage::Format_RGB32);
-        m_zoneMap.Render(pixels, part);
-        if (m_bShowNight)
-            m_night.Darken(pixels, part.topLeft(), GetOrigin());
-        if (dpr == 1.0) {
-            painter.drawImage(inner.topLeft() + part.topLeft(), pixels);
-        } else {
-            // The view's pixels are the device's: the inside in window units covers them one to
-            // one, as a whole view drawn into it would.
-            const QSizeF scale(qreal(inner.width()) / GetBitmapSize().width(),
-                               qreal(inner.height()) / GetBitmapSize().height());
-            painter.drawImage(QRectF(inner.left() + part.left() * scale.width(),
-                                     inner.top() + part.top() * scale.height(),
-                                     part.width() * scale.width(), part.height() * scale.height()),
-                              pixels);
+        // Where the surfaces' pixels are the device's one to one, a few rows at a time, in a
+        // buffer small enough to be reused rather than mapped afresh at each frame of a glide;
+        // otherwise whole, drawn over the inside as a whole view would be.
+        const bool exact = QSizeF(inner.size()) * dpr == QSizeF(size);
+        constexpr int StripBytes = 96 * 1024;
+        const int rows = exact ? std::max(1, StripBytes / (part.width() * 4)) : part.height();
+        QImage pixels(part.width(), std::min(rows, part.height()), QImage::Format_RGB32);
+        pixels.setDevicePixelRatio(exact ? dpr : 1.0);
+        for (int top = part.top(); top <= part.bottom(); top += rows) {
+            const QRect strip(part.left(), top, part.width(),
+                              std::min(rows, part.bottom() + 1 - top));
+            m_zoneMap.Render(pixels, strip);
+            if (m_bShowNight)
+                m_night.Darken(pixels, strip.topLeft(), GetOrigin(), strip.height());
+            if (exact) {
+                painter.drawImage(QPointF(inner.topLeft()) + QPointF(strip.topLeft()) / dpr, pixels,
+                                  QRectF(QPointF(), QSizeF(strip.size())));
+            } else {
+                const QSizeF scale(qreal(inner.width()) / size.width(),
+                                   qreal(inner.height()) / size.height());
+                painter.drawImage(QRectF(inner.left() + strip.left() * scale.width(),
+                                         inner.top() + strip.top() * scale.height(),
+                                         strip.width() * scale.width(),
+                                         strip.height() * scale.height()),
+                                  pixels);
+            }
         }
     }
     if (m_markers.empty())

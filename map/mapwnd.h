@@ -122,6 +122,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void PaintInside(QPainter &painter) override;
+    bool CoversInside() const override { return m_zoneMap.IsLit(); }
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;

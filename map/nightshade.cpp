@@ -118,16 +118,18 @@ void CNightShade::Apply(const QImage &day, QImage &out, QPoint origin) const
     }
 }
 
-void CNightShade::Darken(QImage &pixels, QPoint at, QPoint origin) const
+void CNightShade::Darken(QImage &pixels, QPoint at, QPoint origin, int rows) const
 {
+    if (rows < 0 || rows > pixels.height())
+        rows = pixels.height();
     if (m_dark.empty() || pixels.format() != QImage::Format_RGB32 || at.x() < 0 || at.y() < 0 ||
-        at.x() + pixels.width() > m_size.width() || at.y() + pixels.height() > m_size.height())
+        at.x() + pixels.width() > m_size.width() || at.y() + rows > m_size.height())
         return;
     const int w = m_size.width();
     // View column v shows unturned column v - origin.x: at most two runs without a wrap.
     const int first = Wrap(at.x() - origin.x(), w);
     const int before = std::min(pixels.width(), w - first);
-    for (int y = 0; y < pixels.height(); ++y) {
+    for (int y = 0; y < rows; ++y) {
         const std::uint8_t *dark =
             m_dark.data() +
             static_cast<std::size_t>(Wrap(at.y() + y - origin.y(), m_size.height())) * w;

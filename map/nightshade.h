@@ -35,9 +35,10 @@ public:
     // ((x - origin.x) mod W, (y - origin.y) mod H). day must have the shade's size; out is day
     // unchanged otherwise.
     void Apply(const QImage &day, QImage &out, QPoint origin) const;
-    // The same in place, for part of a view: pixels (Format_RGB32) holds the view's pixels from
-    // view point at on. Unchanged where it reaches beyond the shade.
-    void Darken(QImage &pixels, QPoint at, QPoint origin) const;
+    // The same in place, for part of a view: the first rows of pixels (Format_RGB32; all of them
+    // for -1) hold the view's pixels from view point at on. Unchanged where they reach beyond
+    // the shade.
+    void Darken(QImage &pixels, QPoint at, QPoint origin, int rows = -1) const;
 
     // The longitude and latitude in degrees of the middle of an unturned surface pixel.
     static double LongitudeAt(double x, int width);

@@ -176,6 +176,12 @@ QRect CPanelWnd::RenderPending()
 
 void CPanelWnd::EraseBackground(QPainter &painter)
 {
+    DrawFrame(painter);
+    painter.fillRect(InnerRect(), ToQColor(ShownBackColour()));
+}
+
+void CPanelWnd::DrawFrame(QPainter &painter) const
+{
     const int w = width();
     const int h = height();
     const QColor shadow = palette().color(QPalette::Active, QPalette::Dark);
@@ -190,7 +196,6 @@ void CPanelWnd::EraseBackground(QPainter &painter)
     painter.fillRect(0, h - 1, w, 1, highlight);
     painter.fillRect(w - 2, 1, 1, h - 2, face);
     painter.fillRect(1, h - 2, w - 3, 1, face);
-    painter.fillRect(2, 2, w - 4, h - 4, ToQColor(ShownBackColour()));
 }
 
 void CPanelWnd::PaintInside(QPainter &) {}
@@ -203,7 +208,10 @@ void CPanelWnd::paintEvent(QPaintEvent *event)
         m_bPaintPending = false;
         m_bErasePending = false;
         m_bFreshlyErased = true;
-        EraseBackground(painter);
+        if (!CoversInside())
+            EraseBackground(painter);
+        else if (!InnerRect().contains(dirty))
+            DrawFrame(painter);
         painter.setClipRect(InnerRect() & dirty);
         PaintInside(painter);
         m_bFreshlyErased = false;

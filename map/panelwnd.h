@@ -121,6 +121,11 @@ protected:
     // For a derived class that draws its whole inside at each paint: no surface is kept, each
     // paint erases and draws straight into the window (what Qt keeps of the window suffices).
     void SetDrawsWhole() { m_bDrawsWhole = true; }
+    // Such a class's PaintInside() covers every pixel it is asked for: the inside is not erased
+    // first.
+    virtual bool CoversInside() const { return false; }
+    // The sunken frame alone.
+    void DrawFrame(QPainter &painter) const;
 
     // Called once from Create(), after the geometry is set, so a derived class can size itself
     // from the created height.

@@ -140,6 +140,7 @@ bool CZoneMap::Build(QSize size, const ZoneKey &key, const QImage &tablePicture,
         m_seaHours[std::size_t(x)] = SeaHours(x, size.width());
     // Lit by the first LightZone, which the map always asks for.
     m_lit = Lit();
+    m_turn = QPoint();
     return true;
 }
 
@@ -457,9 +458,8 @@ quint16 CZoneMap::LandKeyNear(QPoint p, int radius) const
     const int w = m_cover.width();
     const int h = m_cover.height();
     auto landKey = [&](int x, int y) {
-        return m_cover.constScanLine(y)[x] != 0
-                   ? reinterpret_cast<const quint16 *>(m_keys.constScanLine(y))[x]
-                   : NoId;
+        const int lx = LandX(x);
+        return CoverRow(y)[lx] != 0 ? KeyRow(y)[lx] : NoId;
     };
     if (const quint16 here = landKey(p.x(), p.y()); here != NoId)
         return here;
@@ -488,7 +488,7 @@ std::optional<float> CZoneMap::ZoneAt(QPoint p, int radius) const
     if (IsNull() || p.x() < 0 || p.y() < 0 || p.x() >= m_cover.width() || p.y() >= m_cover.height())
         return std::nullopt;
     if (!m_bDatabase) {
-        const quint16 entry = reinterpret_cast<const quint16 *>(m_keys.constScanLine(p.y()))[p.x()];
+        const quint16 entry = KeyRow(p.y())[LandX(p.x())];
         if (entry == NoId)
             return std::nullopt;
         return ZoneEntryOffset(entry);
@@ -573,20 +573,20 @@ void CZoneMap::LightZone(float fOffset, int x)
     const unsigned ids = unsigned(m_bDatabase ? m_key->ZoneCount() : ZoneColourCount);
     std::vector<uchar> lit(ids + 1, 0);
     lit[ids] = 1;
-    const auto *keyBits = reinterpret_cast<const quint16 *>(m_keys.constBits());
-    const std::size_t keyStride = std::size_t(m_keys.bytesPerLine()) / sizeof(quint16);
     for (int y = 0; y < h; ++y) {
-        const quint16 *keys = keyBits + std::size_t(y) * keyStride;
+        const quint16 *keys = KeyRow(y);
         for (const auto &[start, end] : band)
-            for (int c = start; c < end; ++c) {
-                uchar &s = lit[std::min<unsigned>(keys[c], ids)];
-                if (s == 0) {
-                    const std::optional<float> offset =
-                        m_bDatabase ? ZoneOffset(keys[c])
-                                    : std::optional<float>(ZoneEntryOffset(keys[c]));
-                    s = offset && *offset == fOffset ? 2 : 1;
+            ForLandSpans(start, end, [&](int, int from, int count) {
+                for (int c = from; c < from + count; ++c) {
+                    uchar &s = lit[std::min<unsigned>(keys[c], ids)];
+                    if (s == 0) {
+                        const std::optional<float> offset =
+                            m_bDatabase ? ZoneOffset(keys[c])
+                                        : std::optional<float>(ZoneEntryOffset(keys[c]));
+                        s = offset && *offset == fOffset ? 2 : 1;
+                    }
                 }
-            }
+            });
     }
     // Each key's row of the palette: in database mode a zone met in the lit columns is lit
     // whole, so none is cut off at their edge; in table mode only within them.
@@ -629,28 +629,30 @@ void CZoneMap::Render(QImage &out, const QRect &rect) const
     const QRgb *const shades = m_palette[0].data();
     const unsigned ids = m_lit.ids;
     const quint16 *const rows = m_lit.rows.data();
-    const auto *keyBits = reinterpret_cast<const quint16 *>(m_keys.constBits());
-    const std::size_t keyStride = std::size_t(m_keys.bytesPerLine()) / sizeof(quint16);
-    const uchar *coverBits = m_cover.constBits();
-    const std::size_t coverStride = std::size_t(m_cover.bytesPerLine());
     const int left = r.left();
     const int right = r.right() + 1;
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const uchar *cover = coverBits + std::size_t(y) * coverStride;
-        const quint16 *keys = keyBits + std::size_t(y) * keyStride;
+        const uchar *cover = CoverRow(y);
+        const quint16 *keys = KeyRow(y);
         QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y - r.top()));
         for (const Run &run : m_lit.runs) {
             // Locals: the pixels stored could alias the run's fields.
             const QRgb *p = shades + (run.seaRow << 8);
-            const int start = std::max(run.start, left);
-            const int end = std::min(run.end, right);
-            if (run.keyed) {
-                for (int c = start; c < end; ++c)
-                    line[c - left] = p[unsigned(rows[std::min<unsigned>(keys[c], ids)]) + cover[c]];
-            } else {
-                for (int c = start; c < end; ++c)
-                    line[c - left] = p[cover[c]];
-            }
+            const bool keyed = run.keyed;
+            ForLandSpans(
+                std::max(run.start, left), std::min(run.end, right),
+                [&](int view, int from, int count) {
+                    QRgb *to = line + (view - left);
+                    const uchar *share = cover + from;
+                    const quint16 *key = keys + from;
+                    if (keyed) {
+                        for (int i = 0; i < count; ++i)
+                            to[i] = p[unsigned(rows[std::min<unsigned>(key[i], ids)]) + share[i]];
+                    } else {
+                        for (int i = 0; i < count; ++i)
+                            to[i] = p[share[i]];
+                    }
+                });
         }
     }
 }
@@ -666,10 +668,13 @@ QImage CZoneMap::Composite() const
 
 bool CZoneMap::Turn(int dx, int dy)
 {
-    if (IsNull() || !ScrollSurface(m_cover, dx, dy))
+    const int w = m_cover.width();
+    const int h = m_cover.height();
+    if (IsNull() || (dx == 0 && dy == 0) || std::abs(dx) > w || std::abs(dy) > h)
         return false;
-    ScrollSurface(m_keys, dx, dy);
-    const int w = static_cast<int>(m_seaHours.size());
+    // The land stays as built (it may be the kept file's, shared and read only); only where
+    // the view reads it moves.
+    m_turn = QPoint(Wrap(m_turn.x() + dx, w), Wrap(m_turn.y() + dy, h));
     const int shift = Wrap(dx, w);
     if (shift != 0) {
         std::rotate(m_seaHours.begin(), m_seaHours.begin() + (w - shift), m_seaHours.end());
@@ -752,10 +757,18 @@ QImage CZoneMap::Map() const
     QImage map(m_cover.size(), QImage::Format_RGB32);
     const int width = map.width();
     for (int y = 0; y < map.height(); ++y) {
-        const uchar *cover = m_cover.constScanLine(y);
+        const uchar *cover = CoverRow(y);
         auto *out = reinterpret_cast<QRgb *>(map.scanLine(y));
         for (int x = 0; x < width; ++x)
-            out[x] = shade[cover[x]];
+            out[x] = shade[cover[LandX(x)]];
     }
     return map;
+}
+
+QImage CZoneMap::Turned(const QImage &surface) const
+{
+    QImage turned = surface;
+    if (!m_turn.isNull())
+        ScrollSurface(turned, m_turn.x(), m_turn.y());
+    return turned;
 }

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QSize>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -106,10 +107,10 @@ public:
     COLORREF SeaHighlight() const { return m_crSeaHighlight; }
 
     // The share of land in each pixel (0 sea .. 255 land), turned like the view.
-    const QImage &Land() const { return m_cover; }
+    QImage Land() const { return Turned(m_cover); }
     // Each pixel's key: a table entry in table mode, a zone of the key by name in database mode
     // (NoId at sea), turned like the view.
-    const QImage &Keys() const { return m_keys; }
+    QImage Keys() const { return Turned(m_keys); }
     // The map in the chosen land and sea colours, turned like the view.
     QImage Map() const;
 
@@ -118,12 +119,44 @@ private:
     std::optional<float> ZoneOffset(int zone) const;
     // The key pixel nearest to p within radius that is land of a zone; NoId if none.
     quint16 LandKeyNear(QPoint p, int radius) const;
+    // The land as the view shows it: view row y reads this row of land and key, view column x
+    // this column.
+    const uchar *CoverRow(int y) const { return m_cover.constScanLine(LandY(y)); }
+    const quint16 *KeyRow(int y) const
+    {
+        return reinterpret_cast<const quint16 *>(m_keys.constScanLine(LandY(y)));
+    }
+    int LandX(int x) const
+    {
+        const int w = m_cover.width();
+        return ((x - m_turn.x()) % w + w) % w;
+    }
+    int LandY(int y) const
+    {
+        const int h = m_cover.height();
+        return ((y - m_turn.y()) % h + h) % h;
+    }
+    // Calls f(viewColumn, landColumn, count) for the view columns [start, end) in at most two
+    // runs of land columns without a wrap.
+    template <typename F> void ForLandSpans(int start, int end, F f) const
+    {
+        if (end <= start)
+            return;
+        const int from = LandX(start);
+        const int first = std::min(end - start, m_cover.width() - from);
+        f(start, from, first);
+        if (first < end - start)
+            f(start + first, 0, end - start - first);
+    }
+    // A surface of the land's size turned as the view is.
+    QImage Turned(const QImage &surface) const;
     bool BuildLand(QSize size);
 
     const ZoneKey *m_key = nullptr;
     bool m_bDatabase = false;
-    QImage m_cover;                      // a byte a pixel: the share of land, turned with the view
-    QImage m_keys;                       // two bytes a pixel: the key, turned with the view
+    QImage m_cover;                      // a byte a pixel: the share of land, as built
+    QImage m_keys;                       // two bytes a pixel: the key, as built
+    QPoint m_turn;                       // the view's turn of both
     std::vector<signed char> m_seaHours; // the sea's nautical zone by column, turned
     // What LightZone worked out: each key's row of the palette (the last for NoId and beyond),
     // and the lit columns as at most two runs without a wrap, turned with the surfaces.

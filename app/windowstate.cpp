@@ -76,11 +76,16 @@ void WindowState::SaveEntryStates()
         ReplaceFile(EntryStatesPath(), snapshot, LinkWrite::Replace);
 }
 
-QByteArray WindowState::ReadKeptMapLand()
+SharedBytes WindowState::ReadKeptMapLand()
 {
+    // Land of a 4K screen's map fits well within it. Mapped, its pages are the file's: the map
+    // reads them in place without a private copy (the file is only ever replaced whole).
+    constexpr qint64 Limit = 64 << 20;
+    if (SharedBytes mapped = SharedBytes::MapFile(MapLandPath(), Limit); !mapped.IsEmpty())
+        return mapped;
     QByteArray land;
-    // Land of a 4K screen's map fits well within it.
-    return ReadSmallFile(MapLandPath(), 64 << 20, land) == FileRead::Read ? land : QByteArray();
+    return ReadSmallFile(MapLandPath(), Limit, land) == FileRead::Read ? SharedBytes(land)
+                                                                       : SharedBytes();
 }
 
 void WindowState::KeepMapLand(const QByteArray &land)

@@ -6,6 +6,7 @@
 #include "app/pinnedrows.h"
 #include "countries/placesearch.h"
 #include "home/zonerecord.h"
+#include "map/landcache.h"
 #include "settings/settingsowner.h"
 
 #include <QObject>
@@ -141,7 +142,7 @@ public:
     static void RestoreEntryStates();
     static void SaveEntryStates();
     // The map's land as last built (a cache), and keeping it; nothing when there is none.
-    static QByteArray ReadKeptMapLand();
+    static SharedBytes ReadKeptMapLand();
     static void KeepMapLand(const QByteArray &land);
 
 signals:

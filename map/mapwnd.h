@@ -95,7 +95,7 @@ public:
 
     // Land kept from an earlier run (PackLand's bytes): taken by the next build, which uses it
     // instead of building when it is of that build's size and key.
-    void SetKeptLand(QByteArray bytes) { m_keptLand = std::move(bytes); }
+    void SetKeptLand(SharedBytes bytes) { m_keptLand = std::move(bytes); }
     // The land last built anew, packed to be kept, or empty; handed over once.
     QByteArray TakeLandToKeep() { return std::exchange(m_landToKeep, {}); }
 
@@ -150,7 +150,7 @@ private:
     QTimer *m_nightTimer = nullptr;
     static constexpr TimeValue NightInterval = 30; // seconds between redraws of the night
     TimeValue m_tNightDrawn = 0;                   // the instant the night was drawn for
-    QByteArray m_keptLand;
+    SharedBytes m_keptLand;
     QByteArray m_landToKeep;
     QTimer *m_landTimer = nullptr;
     QImage m_tableZones; // the table's key, loaded when first used

@@ -177,12 +177,14 @@ void CMainDialog::OnInitDialog()
     // What the first fill worked out is kept for the next start, once the window is up.
     QTimer::singleShot(2000, this, [this] {
         WindowState::SaveEntryStates();
-        m_state->RefillIfEntriesDisproved();
+        if (m_state->RefillIfEntriesDisproved())
+            m_map->Relight();
     });
     m_tree->setFocus();
     m_state->RecomputeClockOffsets();
     m_state->SetCaptionZone(startOffset);
-    m_state->RefillIfEntriesDisproved();
+    if (m_state->RefillIfEntriesDisproved())
+        m_map->Relight();
 }
 
 void CMainDialog::ConnectState()

@@ -479,8 +479,10 @@ void WindowState::Tick(TimeValue now, bool inputsChanged)
     }
 }
 
-void WindowState::RefillIfEntriesDisproved()
+bool WindowState::RefillIfEntriesDisproved()
 {
-    if (TakeEntrySnapshotDisproved())
-        ShowList(m_bListOnly ? NoFilter : MapZone());
+    if (!TakeEntrySnapshotDisproved())
+        return false;
+    ShowList(m_bListOnly ? NoFilter : MapZone());
+    return true;
 }

@@ -112,8 +112,9 @@ public:
     // is looked up again once it is due, and the captions follow a change of the offsets
     // the clocks show.
     void Tick(TimeValue now, bool inputsChanged);
-    // The list filled again when answers it was filled from proved wrong once zones were read.
-    void RefillIfEntriesDisproved();
+    // The list filled again when answers it was filled from proved wrong once zones were read;
+    // true then, for the map to be lit again too.
+    bool RefillIfEntriesDisproved();
 
     // Pinned places (windowstatepins.cpp): the list, where each pin lies, and each pin's row as
     // of the last tick (Tick works them out).

@@ -275,6 +275,13 @@ bool CMapWnd::SetColours(int nLandPair, int nSeaPair)
     return Recolour([&] { return m_zoneMap.SetColours(nLandPair, nSeaPair); });
 }
 
+void CMapWnd::Relight()
+{
+    m_litZone.reset();
+    if (!m_zoneMap.IsNull() && Light())
+        ShowLit();
+}
+
 void CMapWnd::Reselect()
 {
     // Rebuilds the lit composite in the new colours; the zone already stands in the middle

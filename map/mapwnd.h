@@ -46,6 +46,8 @@ public:
     // nothing but still turns the map to its place.
     void SelectZone(float fOffset);
     float GetZone() const { return m_fZone; }
+    // The zones' offsets were answered anew: lights the selected zone again by them, in place.
+    void Relight();
 
     // The keyboard: Left and Right select the neighbouring zone west or east (round the date
     // line), Home the home zone; each sends NM_KEYDOWN as a click sends NM_CLICK. Like clicks,

@@ -447,10 +447,11 @@ std::optional<float> CZoneMap::ZoneOffset(int zone) const
     const TimeValue now = CurrentTime();
     if (entry >= 0 && IsEntryListZoneKnown(entry, now))
         return static_cast<float>(EntryListStateAt(entry, now).standardOffset) / 3600.0f;
-    if (!IsZoneKnown(name))
+    // The same standard offset as the tree's and the captions', answered like the tree's.
+    const std::optional<int> standard = ZoneListStandardOffset(name, now);
+    if (!standard)
         return std::nullopt;
-    // The same standard offset as the tree's and the captions'.
-    return static_cast<float>(ZoneStateAt(name, now).standardOffset) / 3600.0f;
+    return static_cast<float>(*standard) / 3600.0f;
 }
 
 quint16 CZoneMap::LandKeyNear(QPoint p, int radius) const

@@ -59,6 +59,26 @@ struct CachedZone
 };
 
 std::array<CachedZone, PlaceCount> g_zones;
+
+// A zone asked for by name (a city's, one of the map's), not an entry's; kept for the run like
+// the entries'.
+struct NamedZone
+{
+    bool loaded = false;
+    QTimeZone zone;
+    TimeValue from = 1;
+    TimeValue until = 0;
+    ZoneState state;
+    int daylightYear = NoYear;
+    bool daylightSoon = false;
+    // A list (the map) asked for its answer: it is kept in the snapshot.
+    bool listed = false;
+    // The standard offset answered before the zone was read, from an earlier run or the file.
+    std::optional<Seed> seed;
+};
+
+std::map<QByteArray, NamedZone> g_named;
+
 // The zones' compiled files gave an answer their zone contradicted: none is read again this run.
 bool g_filesDistrusted = false;
 // What the files answered at g_fileAnswersAt, by zone name: let go once the answers are written.
@@ -196,6 +216,8 @@ void DropSeeds()
 {
     for (CachedZone &z : g_zones)
         z.seed.reset();
+    for (auto &[name, z] : g_named)
+        z.seed.reset();
     g_filesDistrusted = true;
     g_fileAnswers.clear();
     g_snapshotDisproved = true;
@@ -242,7 +264,9 @@ QString LocalText(TimeValue t, int offset, bool withDay)
         .arg(FormatDayOfYear(wall.date()), time);
 }
 
-constexpr char SnapshotTag[] = "orbiclock entry states 2 ";
+// 3: zones asked for by name have lines of their own, which an older program would refuse line
+// by line; under a new tag it simply works its answers out again.
+constexpr char SnapshotTag[] = "orbiclock entry states 3 ";
 
 // FNV-1a: stable from run to run, unlike qHash.
 void Mix(quint64 &hash, QByteArrayView bytes)
@@ -296,18 +320,45 @@ bool TakeNumber(const char *&p, const char *end, qint64 low, qint64 high, qint64
     return true;
 }
 
-// "index known utcOffset standardOffset daylight from until daylightYear daylightSoon"
-bool ParseSeed(const char *p, const char *end, int &index, Seed &seed)
+// A zone's name as a snapshot may hold it: the database's own spelling ("America/Port-au-Prince",
+// "Etc/GMT+5"), never a path that could lead elsewhere nor anything that breaks a line.
+bool IsPlainZoneName(QByteArrayView name)
+{
+    // ASCII alone, whatever the locale.
+    const auto letter = [](char ch) {
+        return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+    };
+    if (name.isEmpty() || name.size() > 64 || !letter(name[0]))
+        return false;
+    return std::all_of(name.begin(), name.end(), [&letter](char ch) {
+        return letter(ch) || (ch >= '0' && ch <= '9') || (ch != '\0' && std::strchr("/_+-", ch));
+    });
+}
+
+// "index known utcOffset standardOffset daylight from until daylightYear daylightSoon" for an
+// entry; a zone asked for by name has its name in place of the index (and index -1).
+bool ParseSeed(const char *p, const char *end, int &index, QByteArray &name, Seed &seed)
 {
     constexpr qint64 Day = 86400;
     qint64 v[9];
     const qint64 limits[9][2] = {{0, PlaceCount - 1}, {0, 1},         {-Day, Day},
                                  {-Day, Day},         {0, 1},         {Earliest, Latest},
                                  {Earliest, Latest},  {NoYear, 9999}, {0, 1}};
-    for (int i = 0; i < 9; ++i)
+    int first = 0;
+    index = -1;
+    if (p < end && (*p < '0' || *p > '9')) {
+        const char *blank = static_cast<const char *>(std::memchr(p, ' ', std::size_t(end - p)));
+        if (!blank || !IsPlainZoneName(QByteArrayView(p, blank)))
+            return false;
+        name = QByteArray(p, blank - p);
+        p = blank + 1;
+        first = 1;
+    }
+    for (int i = first; i < 9; ++i)
         if (!TakeNumber(p, end, limits[i][0], limits[i][1], v[i]))
             return false;
-    index = int(v[0]);
+    if (first == 0)
+        index = int(v[0]);
     seed.known = v[1] != 0;
     seed.state = {int(v[2]), int(v[3]), v[4] != 0};
     seed.from = v[5];
@@ -317,9 +368,10 @@ bool ParseSeed(const char *p, const char *end, int &index, Seed &seed)
     return p == end && seed.from < seed.until && (seed.daylightYear == NoYear || v[7] > 0);
 }
 
-QByteArray SeedLine(int index, const Seed &seed)
+// key: the entry's index or the zone's name.
+QByteArray SeedLine(const QByteArray &key, const Seed &seed)
 {
-    QByteArray line = QByteArray::number(index);
+    QByteArray line = key;
     for (const qint64 v :
          {qint64(seed.known), qint64(seed.state.utcOffset), qint64(seed.state.standardOffset),
           qint64(seed.state.daylight), qint64(seed.from), qint64(seed.until),
@@ -335,17 +387,6 @@ const Seed *SeedFor(int index, TimeValue t)
     return !c.loaded && c.seed && c.seed->from <= t && t < c.seed->until ? &*c.seed : nullptr;
 }
 
-// A zone asked for by name (a city's), not an entry's; kept for the run like the entries'.
-struct NamedZone
-{
-    QTimeZone zone;
-    TimeValue from = 1;
-    TimeValue until = 0;
-    ZoneState state;
-    int daylightYear = NoYear;
-    bool daylightSoon = false;
-};
-
 // A zone's state at an instant. Qt's fixed zones ("UTC") give no offset data, only offsets.
 ZoneState StateAt(const QTimeZone &zone, const QDateTime &at)
 {
@@ -357,18 +398,20 @@ ZoneState StateAt(const QTimeZone &zone, const QDateTime &at)
 
 NamedZone *LoadNamed(const QByteArray &zoneId)
 {
-    static std::map<QByteArray, NamedZone> zones;
     if (zoneId.isEmpty())
         return nullptr;
-    auto it = zones.find(zoneId);
-    if (it == zones.end()) {
-        NamedZone z;
+    NamedZone &z = g_named[zoneId];
+    if (!z.loaded) {
+        z.loaded = true;
+        if (g_answersIdentity.isEmpty())
+            g_answersIdentity = DatabaseIdentity();
         // A name that could climb out of the database's folder is no zone.
         if (!zoneId.contains("..") && !zoneId.startsWith('/'))
             z.zone = QTimeZone(zoneId);
-        it = zones.emplace(zoneId, std::move(z)).first;
+        if (z.seed && z.seed->known != z.zone.isValid())
+            DropSeeds();
     }
-    return it->second.zone.isValid() ? &it->second : nullptr;
+    return z.zone.isValid() ? &z : nullptr;
 }
 
 std::optional<ZoneChange> NextChangeOf(const QTimeZone &zone, const ZoneState &before, TimeValue t)
@@ -421,7 +464,8 @@ template <class Zone> bool DaylightInYears(const Zone &zone, int year)
 }
 
 // What a list needs of a zone at t from its compiled file; nothing when the file cannot tell.
-std::optional<Seed> ReadSeed(const char *zoneId, TimeValue t)
+// withDaylight: whether daylight saving this year or next is wanted too.
+std::optional<Seed> ReadSeed(const char *zoneId, TimeValue t, bool withDaylight = true)
 {
     const std::optional<ZoneFile> file = ZoneFile::Read(zoneId);
     if (!file)
@@ -429,8 +473,10 @@ std::optional<Seed> ReadSeed(const char *zoneId, TimeValue t)
     Seed seed;
     seed.known = true;
     StateSpan(*file, t, seed.state, seed.from, seed.until);
-    seed.daylightYear = UtcYear(t);
-    seed.daylightSoon = DaylightInYears(*file, seed.daylightYear);
+    if (withDaylight) {
+        seed.daylightYear = UtcYear(t);
+        seed.daylightSoon = DaylightInYears(*file, seed.daylightYear);
+    }
     if (file->TakeBeyond())
         return std::nullopt;
     return seed;
@@ -479,12 +525,28 @@ QByteArray EntrySnapshot()
         if (c.seed && c.seed->daylightYear != NoYear && c.daylightYear == NoYear)
             EntryHasDaylightSavingThisOrNextYear(i, StartOfUtcYear(c.seed->daylightYear));
     }
+    for (auto &[name, z] : g_named) {
+        if (z.seed && !z.loaded) {
+            z.listed = true;
+            ZoneStateAt(name, z.seed->from != Earliest ? z.seed->from : z.seed->until - 1);
+        }
+    }
     QByteArray out = SnapshotTag + identity + '\n';
     for (int i = 0; i < PlaceCount; ++i) {
         const CachedZone &c = g_zones[static_cast<std::size_t>(i)];
         if (c.loaded && c.from < c.until)
-            out += SeedLine(
-                i, {c.zone.isValid(), c.state, c.from, c.until, c.daylightYear, c.daylightSoon});
+            out += SeedLine(QByteArray::number(i), {c.zone.isValid(), c.state, c.from, c.until,
+                                                    c.daylightYear, c.daylightSoon});
+    }
+    // Of the zones asked for by name, only the lists' answers: the map's zones, not every
+    // city Find showed a time for.
+    for (const auto &[name, z] : g_named) {
+        if (!z.listed || !z.loaded || !IsPlainZoneName(name))
+            continue;
+        if (!z.zone.isValid())
+            out += SeedLine(name, {false, {}, Earliest, Latest, NoYear, false});
+        else if (z.from < z.until)
+            out += SeedLine(name, {true, z.state, z.from, z.until, NoYear, false});
     }
     g_snapshotOutdated = false;
     g_fileAnswers = {};
@@ -498,6 +560,7 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot)
     if (identity.isEmpty() || !snapshot.startsWith(head))
         return false;
     std::array<std::optional<Seed>, PlaceCount> seeds;
+    std::vector<std::pair<QByteArray, Seed>> named;
     const char *p = snapshot.constData() + head.size();
     const char *const end = snapshot.constData() + snapshot.size();
     while (p < end) {
@@ -505,15 +568,21 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot)
         if (!eol)
             return false; // cut short
         int index = 0;
+        QByteArray name;
         Seed seed;
-        if (!ParseSeed(p, eol, index, seed))
+        if (!ParseSeed(p, eol, index, name, seed))
             return false;
-        seeds[static_cast<std::size_t>(index)] = seed;
+        if (index >= 0)
+            seeds[static_cast<std::size_t>(index)] = seed;
+        else
+            named.emplace_back(std::move(name), seed);
         p = eol + 1;
     }
     for (std::size_t i = 0; i < seeds.size(); ++i)
         if (seeds[i])
             g_zones[i].seed = seeds[i];
+    for (auto &[name, seed] : named)
+        g_named[name].seed = seed;
     if (g_answersIdentity.isEmpty())
         g_answersIdentity = identity;
     g_snapshotOutdated = false;
@@ -557,6 +626,34 @@ bool IsEntryListZoneKnown(int index, TimeValue t)
         return false;
     const Seed *seed = ListSeedFor(index, t);
     return seed ? seed->known : IsEntryZoneKnown(index);
+}
+
+std::optional<int> ZoneListStandardOffset(const QByteArray &zoneId, TimeValue t)
+{
+    if (zoneId.isEmpty())
+        return std::nullopt;
+    NamedZone &z = g_named[zoneId];
+    z.listed = true;
+    const auto holds = [&z, t] {
+        return z.seed && z.seed->from <= t && t < z.seed->until;
+    };
+    if (!z.loaded && !holds() && !g_databaseHidden && !g_filesDistrusted) {
+        if (std::optional<Seed> seed = ReadSeed(zoneId.constData(), t, false)) {
+            if (g_answersIdentity.isEmpty())
+                g_answersIdentity = DatabaseIdentity();
+            z.seed = seed;
+            g_snapshotOutdated = true;
+        }
+    }
+    if (!z.loaded && holds())
+        return z.seed->known ? std::optional(z.seed->state.standardOffset) : std::nullopt;
+    const bool read = z.loaded;
+    if (!IsZoneKnown(zoneId)) {
+        if (!read && (!z.seed || z.seed->known))
+            g_snapshotOutdated = true;
+        return std::nullopt;
+    }
+    return ZoneStateAt(zoneId, t).standardOffset;
 }
 
 bool EntryListHasDaylightSaving(int index, TimeValue t)
@@ -644,6 +741,14 @@ ZoneState ZoneStateAt(const QByteArray &zoneId, TimeValue t)
         z->until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : Latest;
         const QTimeZone::OffsetData previous = z->zone.previousTransition(Utc(t + 1));
         z->from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : Earliest;
+        // An answer given before the zone was read is asked again here, as an entry's is.
+        const std::optional<Seed> &seed = z->seed;
+        const bool same = seed && seed->known && seed->state == z->state && seed->from == z->from &&
+                          seed->until == z->until;
+        if (seed && seed->from <= t && t < seed->until && !same)
+            DropSeeds();
+        if (z->listed && !same)
+            g_snapshotOutdated = true;
     }
     return z->state;
 }
@@ -721,6 +826,7 @@ void SetZoneDatabaseHiddenForTesting(bool hidden)
     g_databaseHidden = hidden;
     g_databaseMissing.reset();
     g_zones = {};
+    g_named.clear();
     g_filesDistrusted = false;
     g_fileAnswers.clear();
     g_answersIdentity.clear();

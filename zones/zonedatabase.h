@@ -84,10 +84,16 @@ ZoneState EntryListStateAt(int index, TimeValue t);
 bool EntryListHasDaylightSaving(int index, TimeValue t);
 // Whether the database knows the entry's zone, answered the same way.
 bool IsEntryListZoneKnown(int index, TimeValue t);
+// The standard offset at t of a zone by name, as the map lights it; nothing where the database
+// does not know the zone. Answered the same way, from a restored snapshot or else the zone's
+// compiled file, so the map's zones are lit at a start without loading them; ZoneStateAt always
+// reads the zone.
+std::optional<int> ZoneListStandardOffset(const QByteArray &zoneId, TimeValue t);
 
-// The answers of this run (restored ones asked again of their zones first), bound to this machine's
-// database: its files' place and identity, the entries' zone names and Qt's version. Empty when
-// the database offers nothing to bind it to, or is no longer the one this run read.
+// The answers of this run, the entries' and the zones' by name given to a list (restored ones
+// and those from files asked again of their zones first), bound to this machine's database: its
+// files' place and identity, the entries' zone names and Qt's version. Empty when the database
+// offers nothing to bind it to, or is no longer the one this run read.
 QByteArray EntrySnapshot();
 // Takes a snapshot of an earlier run for the entries not loaded yet; false, using none of it,
 // when it belongs to another database or does not read cleanly.
@@ -95,5 +101,6 @@ bool RestoreEntrySnapshot(const QByteArray &snapshot);
 // Answers were worked out since the last snapshot taken or restored.
 bool EntrySnapshotOutdated();
 // A restored answer was contradicted once its zone was read (since the last call): every
-// restored answer was then dropped, and what lists showed of them should be shown again.
+// restored answer was then dropped, and what lists and the map showed of them should be shown
+// again.
 bool TakeEntrySnapshotDisproved();

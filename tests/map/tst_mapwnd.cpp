@@ -11,10 +11,15 @@
 #include "res/resources.h"
 #include "syntheticmap.h"
 #include "zones/timesource.h"
+#include "zones/zonedatabase.h"
+#include "zones/zonefile.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -191,6 +196,35 @@ private slots:
         m_map->SetUseDatabaseZones(!database);
         QCOMPARE(m_map->View(), ExpectedView());
         QCOMPARE(m_map->ZoneMap().Keys(), Shifted(Unturned().Keys(), m_map->GetOrigin()));
+    }
+
+    // A zone lit at a start from its file is lit again by its zone's own answer once reading the
+    // zones contradicts the file (a Bratislava keeping Tokyo's time).
+    void contradictedZonesAreLitAgain()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Europe")));
+        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Asia/Tokyo"),
+                            folder.filePath(QStringLiteral("Europe/Bratislava"))));
+        ZoneFile::SetFolderForTesting(QFile::encodeName(folder.path()).constData());
+        SetZoneDatabaseHiddenForTesting(false); // nothing read yet
+        TakeEntrySnapshotDisproved();
+        m_map->SetUseDatabaseZones(true);
+        m_map->SelectZone(1.0f);
+        RunGlide();
+        const QPoint bratislava = m_map->SurfacePoint(Shown(17.6, 48.6));
+        QCOMPARE(m_map->ZoneMap().ZoneNameAt(bratislava, 0), QByteArray("Europe/Bratislava"));
+        const auto lit = [&] {
+            return PixelAt(m_map->View(), bratislava.x(), bratislava.y()) ==
+                   m_map->ZoneMap().LandHighlight();
+        };
+        QVERIFY(!lit());
+        EntrySnapshot(); // the zones asked, as after a start
+        ZoneFile::SetFolderForTesting(nullptr);
+        QVERIFY(TakeEntrySnapshotDisproved());
+        m_map->Relight();
+        QVERIFY(lit());
+        QCOMPARE(m_map->View(), ExpectedView());
     }
 
     void zoneWithoutColoursStillTurns_data()

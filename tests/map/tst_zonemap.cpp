@@ -10,7 +10,9 @@
 #include "zones/cityplaces.h"
 #include "zones/citytable.h"
 #include "zones/zonedatabase.h"
+#include "zones/zonefile.h"
 
+#include <QDateTime>
 #include <QTest>
 
 #include <cmath>
@@ -173,6 +175,36 @@ private slots:
         qInfo("%lld cities differ: %s", qlonglong(differ.size()),
               qPrintable(differ.mid(0, 10).join(QStringLiteral("; "))));
         QVERIFY(differ.size() <= allowedShare * Cities::Count());
+    }
+
+    void keyZonesFromFilesAgree_data()
+    {
+        QTest::addColumn<qint64>("t");
+        for (const char *at : {"2008-03-09T07:00:00", "2016-12-31T23:59:59", "2024-03-31T01:00:00",
+                               "2026-07-01T00:00:00", "2026-12-07T14:30:00", "2036-12-31T23:59:59"})
+            QTest::newRow(at)
+                << QDateTime::fromString(QLatin1String(at), Qt::ISODate).toUTC().toSecsSinceEpoch();
+    }
+    // A start lights the map's zones from their compiled files, before any zone is read: each
+    // answers as its zone does once read, and reading them contradicts none.
+    void keyZonesFromFilesAgree()
+    {
+        QFETCH(qint64, t);
+        SetZoneDatabaseHiddenForTesting(false); // nothing read or restored yet
+        TakeEntrySnapshotDisproved();
+        const ZoneKey &key = ZoneKey::Builtin();
+        std::vector<std::optional<int>> listed;
+        for (int z = 0; z < key.ZoneCount(); ++z) {
+            QVERIFY2(ZoneFile::Read(key.ZoneName(z).constData()), key.ZoneName(z));
+            listed.push_back(ZoneListStandardOffset(key.ZoneName(z), t));
+        }
+        for (int z = 0; z < key.ZoneCount(); ++z) {
+            const QByteArray name = key.ZoneName(z);
+            const int read = ZoneStateAt(name, t).standardOffset;
+            QVERIFY2(IsZoneKnown(name) && listed[std::size_t(z)] == read,
+                     name + " reads " + QByteArray::number(read));
+        }
+        QVERIFY(!TakeEntrySnapshotDisproved());
     }
 
     // Coasts are smooth shares of land at any size but the key's own, and every size shows as

@@ -24,6 +24,8 @@ private:
                QByteArray::number(Fake) + " 0 " + QByteArray::number(from) + ' ' +
                QByteArray::number(until) + " 2026 1\n";
     }
+    // The same for a zone the map asks for by name.
+    static QByteArray FakeLine(const char *zone) { return zone + FakeLine(0).mid(1); }
 
 private slots:
     void initTestCase()
@@ -36,9 +38,10 @@ private slots:
     void restoredAnswersListWithoutTheZone()
     {
         const int berlin = 121;
-        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(berlin)));
+        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(berlin) + FakeLine("Europe/Bratislava")));
         QVERIFY(!EntrySnapshotOutdated());
         QCOMPARE(EntryListStateAt(berlin, Midsummer).standardOffset, Fake);
+        QCOMPARE(ZoneListStandardOffset("Europe/Bratislava", Midsummer), Fake);
         QVERIFY(EntryListHasDaylightSaving(berlin, Midsummer));
         // Past its span the zone answers, and the new answer is to be kept.
         QCOMPARE(EntryListStateAt(berlin, Midsummer + 10).utcOffset, 7200);
@@ -46,10 +49,11 @@ private slots:
         // The clocks never take a snapshot's word, and once the zone is read, neither does a list.
         QCOMPARE(EntryStateAt(berlin, Midsummer).standardOffset, 3600);
         QCOMPARE(EntryListStateAt(berlin, Midsummer).standardOffset, 3600);
+        QCOMPARE(ZoneListStandardOffset("Europe/Bratislava", Midsummer + 10), 3600);
 
         // What this run worked out comes back whole from its own snapshot.
         const QByteArray kept = EntrySnapshot();
-        QVERIFY(kept.contains("\n121 1 7200 3600 1 "));
+        QVERIFY(kept.contains("\n121 1 7200 3600 1 ") && kept.contains("\nEurope/Bratislava 1 "));
         QVERIFY(!EntrySnapshotOutdated());
         QVERIFY(RestoreEntrySnapshot(kept));
         QCOMPARE(EntrySnapshot(), kept);
@@ -80,6 +84,8 @@ private slots:
         QTest::newRow("empty span") << 5 << m_head + FakeLine(5, Midsummer, Midsummer);
         QTest::newRow("not a number") << 6 << m_head + FakeLine(6).replace("2026", "20x6");
         QTest::newRow("offset beyond a day") << 7 << m_head + "7 1 99999 0 0 1 2 2026 0\n";
+        QTest::newRow("a zone's name climbing out") << 8 << m_head + FakeLine(8) + FakeLine("../x");
+        QTest::newRow("a zone's name alone") << 9 << m_head + FakeLine(9) + "Europe/Vaduz\n";
     }
 
     void otherOrDamagedSnapshotsAreIgnored()
@@ -97,18 +103,22 @@ private slots:
     {
         const int sydney = 17, beirut = 171, omsk = 251, pitcairn = 237;
         TakeEntrySnapshotDisproved();
-        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(sydney) + FakeLine(beirut)));
+        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(sydney) + FakeLine(beirut) +
+                                     FakeLine("Europe/Skopje")));
         QCOMPARE(EntryListStateAt(beirut, Midsummer).standardOffset, Fake);
         QCOMPARE(EntryStateAt(sydney, Midsummer).utcOffset, 36000); // the clocks read the zone
         QVERIFY(TakeEntrySnapshotDisproved());
         QVERIFY(EntryListStateAt(beirut, Midsummer).standardOffset != Fake);
+        QCOMPARE(ZoneListStandardOffset("Europe/Skopje", Midsummer), 3600);
 
         // Written back, each answer no zone gave this run is asked of its zone first.
-        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(omsk) + FakeLine(pitcairn)));
+        QVERIFY(RestoreEntrySnapshot(m_head + FakeLine(omsk) + FakeLine("Europe/Vaduz") +
+                                     FakeLine(pitcairn)));
         const QByteArray kept = EntrySnapshot();
         QVERIFY(!kept.isEmpty() && !kept.contains(' ' + QByteArray::number(Fake) + ' '));
         QVERIFY(TakeEntrySnapshotDisproved());
         QVERIFY(EntryListStateAt(pitcairn, Midsummer).standardOffset != Fake);
+        QCOMPARE(ZoneListStandardOffset("Europe/Vaduz", Midsummer), 3600);
     }
 };
 

@@ -159,6 +159,13 @@ private slots:
         QCOMPARE(EntryListStateAt(Berlin, Midsummer).utcOffset, 7200);
         const int sydney = 17; // no file at all
         QCOMPARE(EntryListStateAt(sydney, Midsummer).utcOffset, 36000);
+        // So is a zone the map asks for by name; a name that could climb out of the folder, or
+        // none the database has, is no zone.
+        QVERIFY(put("Europe/Bratislava", SystemFile("Europe/Bratislava").chopped(1)));
+        QCOMPARE(ZoneListStandardOffset("Europe/Bratislava", Midsummer), 3600);
+        QCOMPARE(ZoneListStandardOffset("Europe/Skopje", Midsummer), 3600);
+        for (const char *none : {"../Asia/Tokyo", "/usr/share/zoneinfo/Asia/Tokyo", "Mars/Olympus"})
+            QVERIFY(!ZoneListStandardOffset(none, Midsummer));
 
         const QByteArray tokyo = SystemFile("Asia/Tokyo");
         QVERIFY(put("Europe/Berlin", tokyo) && put("Europe/Paris", tokyo));

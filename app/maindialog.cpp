@@ -106,8 +106,11 @@ void CMainDialog::OnInitDialog()
     m_map->SelectZone(startOffset);
     // The map's land as the last run built it, which costs far more to build than to read.
     m_map->SetKeptLand(WindowState::ReadKeptMapLand());
-    connect(m_map, &CMapWnd::LandBuilt, this,
-            [this] { WindowState::KeepMapLand(m_map->TakeLandToKeep()); });
+    connect(m_map, &CMapWnd::LandBuilt, this, [this] {
+        // Once written, the map reads its land from the file too, as the next start will.
+        if (WindowState::KeepMapLand(m_map->TakeLandToKeep()))
+            m_map->ShareKeptLand(WindowState::ReadKeptMapLand());
+    });
     m_map->setGeometry(m_placeholders[0]->geometry());
     connect(m_map, &CPanelWnd::Notify, this, &CMainDialog::OnMapNotify);
     // The keys reach every zone a place stands in, as the tree lists them.

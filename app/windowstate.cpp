@@ -88,10 +88,10 @@ SharedBytes WindowState::ReadKeptMapLand()
                                                                        : SharedBytes();
 }
 
-void WindowState::KeepMapLand(const QByteArray &land)
+bool WindowState::KeepMapLand(const QByteArray &land)
 {
-    if (!land.isEmpty() && QDir().mkpath(QFileInfo(MapLandPath()).path()))
-        ReplaceFile(MapLandPath(), land, LinkWrite::Replace);
+    return !land.isEmpty() && QDir().mkpath(QFileInfo(MapLandPath()).path()) &&
+           ReplaceFile(MapLandPath(), land, LinkWrite::Replace);
 }
 
 float WindowState::StartZone() const

@@ -144,7 +144,8 @@ public:
     static void SaveEntryStates();
     // The map's land as last built (a cache), and keeping it; nothing when there is none.
     static SharedBytes ReadKeptMapLand();
-    static void KeepMapLand(const QByteArray &land);
+    // True when it was written.
+    static bool KeepMapLand(const QByteArray &land);
 
 signals:
     void homeChanged();

@@ -83,6 +83,13 @@ bool CMapWnd::BuildZoneMap(QSize size)
     return true;
 }
 
+bool CMapWnd::ShareKeptLand(const SharedBytes &bytes)
+{
+    const std::optional<BuiltLand> kept =
+        UnpackLand(bytes, GetBitmapSize(), ZoneKey::Builtin().Identity());
+    return kept && m_zoneMap.ShareLand(*kept);
+}
+
 void CMapWnd::BuildSurfaces(QSize size)
 {
     // The view is drawn at each paint from the zone map: no picture of it is kept.

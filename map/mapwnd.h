@@ -100,6 +100,9 @@ public:
     void SetKeptLand(SharedBytes bytes) { m_keptLand = std::move(bytes); }
     // The land last built anew, packed to be kept, or empty; handed over once.
     QByteArray TakeLandToKeep() { return std::exchange(m_landToKeep, {}); }
+    // The land just kept, read back: taken in place of the land in use when it is the same, so
+    // the map reads the file's pages rather than a copy of its own. False when it is not.
+    bool ShareKeptLand(const SharedBytes &bytes);
 
     const std::vector<Marker> &Markers() const { return m_markers; }
     // Where the marker shows in the window now.

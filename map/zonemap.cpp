@@ -766,6 +766,15 @@ QImage CZoneMap::Map() const
     return map;
 }
 
+bool CZoneMap::ShareLand(const BuiltLand &land)
+{
+    if (IsNull() || land.cover != m_cover || land.keys != m_keys)
+        return false;
+    m_cover = land.cover;
+    m_keys = land.keys;
+    return true;
+}
+
 QImage CZoneMap::Turned(const QImage &surface) const
 {
     QImage turned = surface;

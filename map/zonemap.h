@@ -106,6 +106,10 @@ public:
     COLORREF SeaColour() const { return m_crSea; }
     COLORREF SeaHighlight() const { return m_crSeaHighlight; }
 
+    // Takes land equal to the land in use (read back from where it was kept) in its place;
+    // false, changing nothing, when it differs.
+    bool ShareLand(const BuiltLand &land);
+
     // The share of land in each pixel (0 sea .. 255 land), turned like the view.
     QImage Land() const { return Turned(m_cover); }
     // Each pixel's key: a table entry in table mode, a zone of the key by name in database mode

@@ -282,6 +282,13 @@ private slots:
                 const BuiltLand read = *land;
                 QCOMPARE(read.cover, map.Land());
                 QCOMPARE(read.keys, map.Keys());
+                // The land in use gives way to the same land read back, and only to that.
+                CZoneMap shared = map;
+                BuiltLand other = read;
+                other.cover.scanLine(0)[0] ^= 0x80;
+                QVERIFY(!shared.ShareLand(other));
+                QVERIFY(shared.ShareLand(read));
+                QCOMPARE(shared.Land().constBits(), read.cover.constBits());
             }
         }
     }

@@ -760,8 +760,14 @@ QImage CZoneMap::Map() const
     for (int y = 0; y < map.height(); ++y) {
         const uchar *cover = CoverRow(y);
         auto *out = reinterpret_cast<QRgb *>(map.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            out[x] = shade[cover[LandX(x)]];
+        ForLandSpans(0, width, [&](int view, int from, int count) {
+            // Locals: the pixels stored could alias what the closure refers to.
+            const QRgb *colours = shade.data();
+            const uchar *share = cover + from;
+            QRgb *to = out + view;
+            for (int i = 0; i < count; ++i)
+                to[i] = colours[share[i]];
+        });
     }
     return map;
 }

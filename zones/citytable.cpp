@@ -3,6 +3,7 @@
 #include "zones/citytable.h"
 
 #include "zones/packedfile.h"
+#include "zones/packedstrings.h"
 #include "zones/textfold.h"
 
 #include <algorithm>
@@ -185,6 +186,19 @@ struct LocalCityName
 
 #include "zones/citynames.inc"
 
+constexpr auto LanguageAndName = [](const LocalCityName &row) {
+    return std::array{row.language, row.name};
+};
+constexpr auto LocalCityTexts =
+    PackedStrings<LocalCityNames.size(), 2, PackedBytes(LocalCityNames, LanguageAndName)>::Pack(
+        LocalCityNames, LanguageAndName);
+constexpr auto LocalCityIds = [] {
+    std::array<int, LocalCityNames.size()> ids{};
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        ids[i] = LocalCityNames[i].geonameId;
+    return ids;
+}();
+
 // The chosen language's names, by geonameid as the generated table orders them.
 struct LocalEntry
 {
@@ -216,10 +230,12 @@ void SetLanguages(const QStringList &languages)
     names.clear();
     for (const QString &language : languages) {
         const QByteArray code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLatin1();
-        for (const LocalCityName &row : LocalCityNames) {
-            if (row.language == std::string_view(code.constData(), size_t(code.size()))) {
-                const QString name = QString::fromUtf8(row.name.data(), qsizetype(row.name.size()));
-                names.push_back({row.geonameId, name, FoldForSearch(name).toUtf8()});
+        for (std::size_t i = 0; i < LocalCityTexts.size(); ++i) {
+            if (LocalCityTexts.At(i, 0) ==
+                std::string_view(code.constData(), size_t(code.size()))) {
+                const std::string_view text = LocalCityTexts.At(i, 1);
+                const QString name = QString::fromUtf8(text.data(), qsizetype(text.size()));
+                names.push_back({LocalCityIds[i], name, FoldForSearch(name).toUtf8()});
             }
         }
         if (!names.empty())

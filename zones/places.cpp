@@ -2,6 +2,8 @@
 
 #include "zones/places.h"
 
+#include "zones/packedstrings.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -17,6 +19,17 @@ struct CodeName
 };
 
 #include "zones/isonames.inc"
+
+constexpr auto CodeAndName = [](const CodeName &row) {
+    return std::array{row.code, row.name};
+};
+constexpr auto IsoCountries =
+    PackedStrings<IsoCountryNames.size(), 2, PackedBytes(IsoCountryNames, CodeAndName)>::Pack(
+        IsoCountryNames, CodeAndName);
+constexpr auto IsoSubdivisions =
+    PackedStrings<IsoSubdivisionNames.size(), 2,
+                  PackedBytes(IsoSubdivisionNames, CodeAndName)>::Pack(IsoSubdivisionNames,
+                                                                       CodeAndName);
 
 // A place's ties: ISO 3166-1 code, ISO 3166-2 subdivision or empty, today's name, today's part,
 // and for a duplicate hidden in database mode the index it is listed as.
@@ -480,10 +493,18 @@ std::string_view Lookup(const auto &table, std::string_view code)
     for (std::size_t i = 0; i < code.size(); ++i)
         upper[i] = code[i] >= 'a' && code[i] <= 'z' ? char(code[i] - 'a' + 'A') : code[i];
     const std::string_view key(upper.data(), code.size());
-    const auto it =
-        std::lower_bound(table.begin(), table.end(), key,
-                         [](const CodeName &a, std::string_view b) { return a.code < b; });
-    return it != table.end() && it->code == key ? it->name : std::string_view();
+    std::size_t first = 0;
+    for (std::size_t count = table.size(); count > 0;) {
+        const std::size_t half = count / 2;
+        if (table.At(first + half, 0) < key) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first < table.size() && table.At(first, 0) == key ? table.At(first, 1)
+                                                             : std::string_view();
 }
 
 std::string_view TodayName(int index)
@@ -561,12 +582,12 @@ void AddOwnKeys(std::vector<PlaceKey> &keys, int index)
 
 std::string_view CountryNameForCode(std::string_view alpha2)
 {
-    return Lookup(IsoCountryNames, alpha2);
+    return Lookup(IsoCountries, alpha2);
 }
 
 std::string_view SubdivisionNameForCode(std::string_view code)
 {
-    return Lookup(IsoSubdivisionNames, code);
+    return Lookup(IsoSubdivisions, code);
 }
 
 std::string_view IsoCodesVersion()

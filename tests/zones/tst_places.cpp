@@ -57,6 +57,19 @@ private slots:
                                   << "Russia";
         QTest::newRow("no ISO code") << "XK"
                                      << "Kosovo";
+        // The ends of the packed tables.
+        QTest::newRow("first country") << "AD"
+                                       << "Andorra";
+        QTest::newRow("last country") << "ZW"
+                                      << "Zimbabwe";
+        QTest::newRow("first subdivision") << "AD-02"
+                                           << "Canillo";
+        QTest::newRow("last subdivision") << "ZW-MW"
+                                          << "Mashonaland West";
+        QTest::newRow("before the first") << "AA"
+                                          << "";
+        QTest::newRow("after the last") << "ZZ-99"
+                                        << "";
         QTest::newRow("unknown") << "ZZ"
                                  << "";
         QTest::newRow("too long") << "USA"

@@ -24,10 +24,11 @@
 # Not part of the tests. Usage:
 #   tools/bench/bench-peers.sh [-n RUNS] [-i IDLE_SECONDS] [-b ORBICLOCK_BINARY] [-p "PEER..."]
 #                              [-s "SCALES"]
-#   tools/bench/bench-peers.sh -c [-n RUNS] [-b ORBICLOCK_BINARY] [-s "SCALES"]
+#   tools/bench/bench-peers.sh -c [-n RUNS] [-b ORBICLOCK_BINARY] [-s "SCALES"] [-k DIR]
 # -c counts, for the Qt programs only, the instructions each executes up to its first complete
 # paint (callgrind, which the machine's load does not change; dumped as the paint is seen, so a
-# few more may be counted), and prints them and Orbiclock's ratios to the bare dialog.
+# few more may be counted), and prints them and Orbiclock's ratios to the bare dialog. -k keeps
+# the profiles in DIR (callgrind-NAME-RUN-SCALE, for callgrind_annotate or kcachegrind).
 # Defaults: 3 runs, 60 s idle, build/app/orbiclock, peers gnome-clocks sunclock gworldclock
 # (installed from Debian when missing, skipped when Debian does not have them), scales "1 2".
 # Built here: bare-qt, a Qt 6 dialog with a label and a button, the floor that Qt itself sets,
@@ -47,7 +48,8 @@ orbiclock=$top/build/app/orbiclock
 peers="gnome-clocks sunclock gworldclock"
 scales="1 2"
 callgrind=""
-while getopts "n:i:b:p:s:c" opt; do
+keep=""
+while getopts "n:i:b:p:s:ck:" opt; do
   case $opt in
     c) callgrind=1 peers="" ;;
     n) runs=$OPTARG ;;
@@ -55,7 +57,8 @@ while getopts "n:i:b:p:s:c" opt; do
     b) orbiclock=$OPTARG ;;
     p) peers=$OPTARG ;;
     s) scales=$OPTARG ;;
-    *) sed -n '2,38p' "$0"; exit 2 ;;
+    k) keep=$OPTARG ;;
+    *) sed -n '2,39p' "$0"; exit 2 ;;
   esac
 done
 [ -x "$orbiclock" ] || { echo "no Orbiclock binary at $orbiclock (build first, or pass -b)" >&2; exit 2; }
@@ -289,6 +292,7 @@ measure() { # name run scale
     callgrind_control -d "$pid" >/dev/null 2>&1 || true
     stop "$pid"
     ir=$(awk '/^summary:/ {print $2}' "$out.1" 2>/dev/null || true)
+    if [ -n "$keep" ] && [ -e "$out.1" ]; then mkdir -p "$keep" && cp "$out.1" "$keep/${out##*/}"; fi
     printf '%-15s scale %s run %d: %s instructions to the first paint\n' "$name" "$scale" "$run" "${ir:-no}"
     [ -n "$ir" ] && echo "$name@$scale $ir" >>"$results"
     return

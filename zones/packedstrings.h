@@ -11,8 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-template <std::size_t Rows, std::size_t Columns, std::size_t Bytes>
-class PackedStrings
+template <std::size_t Rows, std::size_t Columns, std::size_t Bytes> class PackedStrings
 {
 public:
     static constexpr std::size_t size() { return Rows; }

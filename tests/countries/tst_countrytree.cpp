@@ -7,6 +7,7 @@
 #include "zones/timesource.h"
 #include "zones/zonedatabase.h"
 
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -296,6 +297,34 @@ private slots:
         const QIcon two = CCountryTree::CutImageStrip(strip, sharp).at(5);
         QCOMPARE(two.pixmap(QSize(24, 16), 2.0).toImage().pixel(47, 31), qRgb(0, 99, 0));
         QCOMPARE(two.pixmap(QSize(24, 16), 1.0).toImage().pixel(3, 3), qRgb(50, 50, 50));
+
+        // Drawn as an icon of the same pixmaps draws, white left out, selected or not.
+        strip.setPixel(5 * 24 + 1, 1, qRgb(255, 255, 255));
+        sharp.setPixel(5 * 48 + 2, 2, qRgb(255, 255, 255));
+        const QIcon cut = CCountryTree::CutImageStrip(strip, sharp).at(5);
+        QIcon pixmaps;
+        for (const QImage &from : {strip.copy(5 * 24, 0, 24, 16), sharp.copy(5 * 48, 0, 48, 32)}) {
+            QImage picture = from.convertToFormat(QImage::Format_ARGB32);
+            picture.setPixel(picture.width() / 24, picture.width() / 24, 0);
+            QPixmap pixmap = QPixmap::fromImage(picture);
+            pixmap.setDevicePixelRatio(picture.width() / 24);
+            pixmaps.addPixmap(pixmap);
+        }
+        const auto painted = [](const QIcon &icon, qreal ratio, QIcon::Mode mode) {
+            QImage image(QSize(30, 20) * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::blue);
+            QPainter painter(&image);
+            icon.paint(&painter, QRect(3, 2, 24, 16), Qt::AlignCenter, mode);
+            return image;
+        };
+        for (const qreal ratio : {1.0, 2.0}) {
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
+                const QImage image = painted(cut, ratio, mode);
+                QCOMPARE(image, painted(pixmaps, ratio, mode));
+                QCOMPARE(image.pixel(QPoint(4, 3) * ratio), qRgb(0, 0, 255));
+            }
+        }
 
         // A strip that is missing or too short gives empty pictures, never a crash.
         QVERIFY(CCountryTree::CutImageStrip(QImage()).at(0).isNull());

@@ -82,6 +82,7 @@ private:
     bool CellsInRange(const quint16 *cells, qsizetype count) const;
 
     QByteArray m_bytes; // the owned copy; empty when read in place
+    bool m_own = false; // the program's own key, not a copy
     const uchar *m_pool = nullptr;
     const uchar *m_zoneTable = nullptr;
     quint32 m_zoneCount = 0;

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins zlib1g-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-vlgothic

@@ -11,6 +11,7 @@
 #include "res/resources.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -118,6 +119,24 @@ void BM_Build(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Build)->Apply(Sizes);
+
+// A large level of the key inflated, as the first build at its size does: the program's own
+// key, and a copy of its bytes, which Qt inflates with zlib's check of what comes out.
+void BM_InflateLevel(benchmark::State &state)
+{
+    QFile file(QStringLiteral(":/data/zonekey.bin"));
+    const ZoneKey copy(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    const ZoneKey &key = state.range(1) ? ZoneKey::Builtin() : copy;
+    const int level = int(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(key.Cells(level));
+        key.Release(level);
+    }
+}
+BENCHMARK(BM_InflateLevel)
+    ->Unit(benchmark::kMillisecond)
+    ->ArgNames({"level", "own"})
+    ->ArgsProduct({{2, 3}, {1, 0}});
 
 } // namespace
 

@@ -10,6 +10,8 @@
 #include <QTimeZone>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
 
 QByteArray BuiltinBytes()
@@ -76,6 +78,25 @@ private slots:
         const ZoneKey &key = ZoneKey::Builtin();
         QCOMPARE(key.LevelSize(level), QSize(357 << level, 178 << level));
         QCOMPARE(key.ZoneAt(level, longitude, latitude), zone);
+    }
+
+    // The program's own key inflates its levels on its own path: each the same cells as a copy
+    // of its bytes gives through Qt's.
+    void ownLevelsAsACopy()
+    {
+        const ZoneKey copy(BuiltinBytes());
+        const ZoneKey &own = ZoneKey::Builtin();
+        QCOMPARE(own.LevelCount(), copy.LevelCount());
+        for (int level = 0; level < own.LevelCount(); ++level) {
+            const QSize size = own.LevelSize(level);
+            const quint16 *cells = own.Cells(level);
+            QVERIFY(cells && copy.Cells(level));
+            QVERIFY2(std::memcmp(cells, copy.Cells(level),
+                                 size_t(size.width() * size.height()) * 2) == 0,
+                     qPrintable(QString::number(level)));
+            own.Release(level);
+            copy.Release(level);
+        }
     }
 
     // Damage of any part gives no key, or a missing level with the others intact; never an

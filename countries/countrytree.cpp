@@ -73,11 +73,11 @@ public:
         return sizes;
     }
 
-    // Sizes in device pixels, as QIcon asks for them: the picture drawn for the size, scaled
-    // down to fit it and never up, as for a pixmap icon.
+    // As for an icon of pixmaps at one and two times the size: the size of the first, scaled
+    // down to fit the size asked for.
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        QSize actual = QSize(ImageWidth, ImageHeight) * Scale(size);
+        QSize actual(ImageWidth, ImageHeight);
         if (actual.width() > size.width() || actual.height() > size.height())
             actual.scale(size, Qt::KeepAspectRatio);
         return actual;
@@ -85,16 +85,25 @@ public:
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        const int scale = Scale(size);
-        QImage picture =
-            (scale == 2 ? m_large : m_strip)
-                .copy(m_index * ImageWidth * scale, 0, ImageWidth * scale, ImageHeight * scale)
-                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QSize actual = actualSize(size, mode, state);
-        if (actual.isEmpty())
-            return {};
-        if (picture.size() != actual)
-            picture = picture.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // Again as for pixmaps: the picture of the nearer scale, the smaller at a tie, scaled down
+    // to fit the size in device pixels and never up (at 1.5 the painter draws the small one
+    // larger, as it always has).
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const int s = !m_large.isNull() && scale > 1.5 ? 2 : 1;
+        QImage picture = (s == 2 ? m_large : m_strip)
+                             .copy(m_index * ImageWidth * s, 0, ImageWidth * s, ImageHeight * s)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QSize fit = picture.size();
+        if (fit.width() > size.width() || fit.height() > size.height()) {
+            fit.scale(size, Qt::KeepAspectRatio);
+            if (fit.isEmpty())
+                return {};
+            picture = picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         QPixmap pixmap = QPixmap::fromImage(std::move(picture));
         // Selected and disabled pictures as the style makes them for any icon.
         if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
@@ -108,18 +117,10 @@ public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
-        picture.setDevicePixelRatio(ratio);
-        painter->drawPixmap(rect, picture);
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
     }
 
 private:
-    int Scale(const QSize &size) const
-    {
-        return !m_large.isNull() && (size.width() > ImageWidth || size.height() > ImageHeight) ? 2
-                                                                                               : 1;
-    }
-
     QImage m_strip;
     QImage m_large;
     int m_index;

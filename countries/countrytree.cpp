@@ -26,21 +26,23 @@ namespace {
 constexpr int ImageWidth = 24;
 constexpr int ImageHeight = 16;
 
-// A strip as it is kept: white made transparent, and a byte a pixel where it has few enough
-// colours (the strips drawn for the tree have five), against four for a pixmap.
+// A strip as it is kept: white made transparent, and a byte a pixel where it converts to a
+// palette exactly (the strips drawn for the tree have five colours), against four for a pixmap.
 QImage CompactStrip(const QImage &from)
 {
     if (from.isNull())
         return {};
-    QImage indexed =
-        from.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    // Below 256 entries the conversion was exact; at 256 colours might have been merged.
-    if (!indexed.isNull() && indexed.colorCount() < 256) {
-        for (int i = 0; i < indexed.colorCount(); ++i) {
-            if ((indexed.color(i) & 0x00ffffffu) == 0x00ffffffu)
-                indexed.setColor(i, 0);
+    if (!from.hasAlphaChannel()) {
+        const QImage rgb = from.convertToFormat(QImage::Format_RGB32);
+        QImage indexed =
+            rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        if (!indexed.isNull() && indexed.convertToFormat(QImage::Format_RGB32) == rgb) {
+            for (int i = 0; i < indexed.colorCount(); ++i) {
+                if ((indexed.color(i) & 0x00ffffffu) == 0x00ffffffu)
+                    indexed.setColor(i, 0);
+            }
+            return indexed;
         }
-        return indexed;
     }
     QImage argb = from.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y) {

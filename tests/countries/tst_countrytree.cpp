@@ -298,17 +298,14 @@ private slots:
         QCOMPARE(two.pixmap(QSize(24, 16), 2.0).toImage().pixel(47, 31), qRgb(0, 99, 0));
         QCOMPARE(two.pixmap(QSize(24, 16), 1.0).toImage().pixel(3, 3), qRgb(50, 50, 50));
 
-        // Drawn as an icon of the same pixmaps draws, white left out, selected or not.
+        // Drawn as an icon of the same pixmaps draws, white left out, selected or not; from
+        // strips of a few colours, and of too many for a palette.
         strip.setPixel(5 * 24 + 1, 1, qRgb(255, 255, 255));
         sharp.setPixel(5 * 48 + 2, 2, qRgb(255, 255, 255));
-        const QIcon cut = CCountryTree::CutImageStrip(strip, sharp).at(5);
-        QIcon pixmaps;
-        for (const QImage &from : {strip.copy(5 * 24, 0, 24, 16), sharp.copy(5 * 48, 0, 48, 32)}) {
-            QImage picture = from.convertToFormat(QImage::Format_ARGB32);
-            picture.setPixel(picture.width() / 24, picture.width() / 24, 0);
-            QPixmap pixmap = QPixmap::fromImage(picture);
-            pixmap.setDevicePixelRatio(picture.width() / 24);
-            pixmaps.addPixmap(pixmap);
+        QImage many = sharp;
+        for (int x = 5 * 48 + 4; x < 6 * 48; ++x) {
+            for (int y = 0; y < 32; ++y)
+                many.setPixel(x, y, qRgb(x * 5 % 256, y * 8, 0));
         }
         const auto painted = [](const QIcon &icon, qreal ratio, QIcon::Mode mode) {
             QImage image(QSize(30, 20) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -318,12 +315,24 @@ private slots:
             icon.paint(&painter, QRect(3, 2, 24, 16), Qt::AlignCenter, mode);
             return image;
         };
-        for (const qreal ratio : {1.0, 1.5, 1.75, 2.0, 3.0}) {
-            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
-                const QImage image = painted(cut, ratio, mode);
-                QCOMPARE(image, painted(pixmaps, ratio, mode));
-                if (ratio == 1.0 || ratio == 2.0)
-                    QCOMPARE(image.pixel(QPoint(4, 3) * ratio), qRgb(0, 0, 255));
+        for (const QImage &large : {sharp, many}) {
+            const QIcon cut = CCountryTree::CutImageStrip(strip, large).at(5);
+            QIcon pixmaps;
+            for (const QImage &from :
+                 {strip.copy(5 * 24, 0, 24, 16), large.copy(5 * 48, 0, 48, 32)}) {
+                QImage picture = from.convertToFormat(QImage::Format_ARGB32);
+                picture.setPixel(picture.width() / 24, picture.width() / 24, 0);
+                QPixmap pixmap = QPixmap::fromImage(picture);
+                pixmap.setDevicePixelRatio(picture.width() / 24);
+                pixmaps.addPixmap(pixmap);
+            }
+            for (const qreal ratio : {1.0, 1.5, 1.75, 2.0, 3.0}) {
+                for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
+                    const QImage image = painted(cut, ratio, mode);
+                    QCOMPARE(image, painted(pixmaps, ratio, mode));
+                    if (ratio == 1.0 || ratio == 2.0)
+                        QCOMPARE(image.pixel(QPoint(4, 3) * ratio), qRgb(0, 0, 255));
+                }
             }
         }
 

@@ -26,37 +26,24 @@ namespace {
 constexpr int ImageWidth = 24;
 constexpr int ImageHeight = 16;
 
-// A strip as it is kept: white made transparent, and a byte a pixel where it converts to a
-// palette exactly (the strips drawn for the tree have five colours), against four for a pixmap.
-QImage CompactStrip(const QImage &from)
+// Picture i of a strip drawn at scale times the size, white made transparent.
+QImage CutPicture(const QImage &strip, int i, int scale)
 {
-    if (from.isNull())
-        return {};
-    if (!from.hasAlphaChannel()) {
-        const QImage rgb = from.convertToFormat(QImage::Format_RGB32);
-        QImage indexed =
-            rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-        if (!indexed.isNull() && indexed.convertToFormat(QImage::Format_RGB32) == rgb) {
-            for (int i = 0; i < indexed.colorCount(); ++i) {
-                if ((indexed.color(i) & 0x00ffffffu) == 0x00ffffffu)
-                    indexed.setColor(i, 0);
-            }
-            return indexed;
-        }
-    }
-    QImage argb = from.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
+    QImage image = strip.copy(i * ImageWidth * scale, 0, ImageWidth * scale, ImageHeight * scale)
+                       .convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
             if ((line[x] & 0x00ffffffu) == 0x00ffffffu)
                 line[x] = 0;
         }
     }
-    return argb;
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // Picture i of the strips, cut when it is drawn. Nineteen icons of pixmaps at one and two
-// times the size held 145 KB at a pixel ratio of 2; the two strips they share hold 36 KB.
+// times the size held 145 KB at a pixel ratio of 2; the strips they share are read where the
+// program's resources hold them.
 class StripIconEngine final : public QIconEngine
 {
 public:
@@ -96,9 +83,7 @@ public:
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
         const int s = !m_large.isNull() && scale > 1.5 ? 2 : 1;
-        QImage picture = (s == 2 ? m_large : m_strip)
-                             .copy(m_index * ImageWidth * s, 0, ImageWidth * s, ImageHeight * s)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage picture = CutPicture(s == 2 ? m_large : m_strip, m_index, s);
         QSize fit = picture.size();
         if (fit.width() > size.width() || fit.height() > size.height()) {
             fit.scale(size, Qt::KeepAspectRatio);
@@ -186,8 +171,6 @@ QList<QIcon> CCountryTree::LoadImageStrip(int landColour)
 
 QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip, const QImage &large)
 {
-    const QImage small = CompactStrip(strip);
-    const QImage sharp = CompactStrip(large);
     const auto holds = [](const QImage &from, int i, int scale) {
         return !from.isNull() && from.width() >= (i + 1) * ImageWidth * scale &&
                from.height() >= ImageHeight * scale;
@@ -195,8 +178,8 @@ QList<QIcon> CCountryTree::CutImageStrip(const QImage &strip, const QImage &larg
     QList<QIcon> images;
     images.reserve(ImageCount);
     for (int i = 0; i < ImageCount; ++i) {
-        images.append(holds(small, i, 1) ? QIcon(new StripIconEngine(
-                                               small, holds(sharp, i, 2) ? sharp : QImage(), i))
+        images.append(holds(strip, i, 1) ? QIcon(new StripIconEngine(
+                                               strip, holds(large, i, 2) ? large : QImage(), i))
                                          : QIcon());
     }
     return images;
